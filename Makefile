@@ -1,0 +1,63 @@
+# Orvanta: `make run` shows the calculator, `make test` runs every test. Both set up the machine first.
+SHELL := /bin/bash
+.DEFAULT_GOAL := help
+SCRIPTS := scripts
+PY := /usr/bin/python3
+
+.PHONY: help bootstrap native win32 bench-build test test-native test-win32 format-check format run sim screenshot bench assets clean
+
+help:
+	@echo "make run         build and start the calculator under Wine"
+	@echo "make test        build both presets and run every test"
+	@echo "make sim         build orvanta-sim and print its path"
+	@echo "make screenshot  save a PNG of the calculator's window (docs/screenshot.png)"
+	@echo "make bench       run the benchmarks (docs/performance.md)"
+	@echo "make assets      regenerate the pictures and voice clips"
+
+bootstrap:
+	@bash $(SCRIPTS)/bootstrap.sh
+
+native: bootstrap
+	@cmake --preset native >/dev/null
+	@cmake --build --preset native
+
+win32: bootstrap
+	@cmake --preset win32 >/dev/null
+	@cmake --build --preset win32
+
+test: format-check native win32 test-native test-win32
+
+test-native:
+	@ctest --preset native
+
+test-win32:
+	@$(SCRIPTS)/with-xvfb.sh ctest --preset win32
+
+format-check:
+	@files=$$(git ls-files -co --exclude-standard -- '*.cpp' '*.h'); \
+	if command -v clang-format >/dev/null; then \
+	  clang-format --dry-run -Werror $$files && echo "format-check: clean"; \
+	else echo "format-check: clang-format missing"; exit 1; fi
+
+format:
+	@clang-format -i $$(git ls-files -co --exclude-standard -- '*.cpp' '*.h')
+
+run: win32
+	@$(SCRIPTS)/run.sh
+
+sim: native
+	@echo "$(CURDIR)/build/native/orvanta-sim"
+
+screenshot: win32
+	@$(SCRIPTS)/with-xvfb.sh $(SCRIPTS)/screenshot.sh docs/screenshot.png
+
+bench: bootstrap
+	@cmake --preset bench >/dev/null
+	@cmake --build --preset bench
+	@$(SCRIPTS)/bench.sh
+
+assets: bootstrap
+	@$(PY) assets/generate.py
+
+clean:
+	rm -rf build

@@ -1,0 +1,39 @@
+#pragma once
+// orvanta-sim: drives the portable core from a command script (one command per line).
+#include <functional>
+#include <map>
+#include <memory>
+#include <ostream>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace orvanta::sim {
+
+// A line the simulator cannot understand; reported as "orvanta-sim: line N: <reason>".
+struct SimError : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+// State shared by the command groups. Each group keeps its own state behind `Extension`.
+struct SimContext {
+  explicit SimContext(std::ostream& o) : out(o) {}
+  std::ostream& out;
+  struct Extension {
+    virtual ~Extension() = default;
+  };
+  std::map<std::string, std::unique_ptr<Extension>> extensions;
+};
+
+// A command receives the rest of the line after the command word and one blank (may be empty).
+using Command = std::function<void(SimContext&, std::string_view args)>;
+using CommandTable = std::map<std::string, Command, std::less<>>;
+
+// Command groups, each in its own file.
+void register_calculator_commands(CommandTable& table);  // keys, keys, base, set, print
+void register_formula_commands(CommandTable& table);     // step, eval, big, words
+
+// Runs a whole script; returns the process exit status.
+int run_script(std::istream& in, std::ostream& out, std::ostream& err);
+
+}  // namespace orvanta::sim
