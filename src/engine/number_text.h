@@ -15,10 +15,19 @@ struct NumberFormatError : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// "12.5", "-3", "1.60217733e-19", "+7", ".5". Throws NumberFormatError otherwise.
+// "12.5", "-3", "1.60217733e-19", "+7", ".5", "5.": decimal digits with at most one ".",
+// an optional sign and an optional exponent "e"/"E" with optional sign. Blanks (' ') before
+// and after are skipped; an empty text, a lone sign or point, "," or any other character,
+// and a value beyond the Extended range throw NumberFormatError. The result is correctly
+// rounded (to nearest, ties to even), the same on every build.
 Extended parse_number(std::string_view text);
 // Same, but returns false instead of throwing.
 bool try_parse_number(std::string_view text, Extended& out);
+
+// The writers below work on the exact binary value, round it once, halves away from zero,
+// never write "-0", and throw NumberFormatError for infinities and NaNs (such a value fails
+// where its text is needed). The masked forms hand values of 10^18 and more (after rounding
+// to 18 significant digits) to general_text.
 
 // FIX_MASK "##############0.###############": at most 15 decimals (rounded at the 15th),
 // at most 18 significant digits; from 1E18 up the general form.
@@ -29,7 +38,7 @@ std::string general_text(Extended value);
 std::string thousands_text(Extended value);
 // "#,##0.######################" (the LCD tooltip)
 std::string tooltip_text(Extended value);
-// "0.00"
+// "0.00": exactly two decimals, a "-" kept for negative values.
 std::string money_text(Extended value);
 // Rounds to 15 significant digits (write in the general form and read back).
 Extended round15(Extended value);
