@@ -333,7 +333,10 @@ std::string fixed_from(const RoundedDecimal& rounded, std::size_t min_decimals, 
     if (grouped && i > 0 && (integer.size() - i) % 3 == 0) text.push_back(',');
     text.push_back(integer[i]);
   }
-  if (!fraction.empty()) text += "." + fraction;
+  if (!fraction.empty()) {
+    text.push_back('.');
+    text += fraction;
+  }
   return text;
 }
 
@@ -376,7 +379,10 @@ std::string general_text(Extended value) {
   if (rounded.point > kGeneralSignificant || rounded.point < -3) {
     std::string text = rounded.negative ? "-" : "";
     text.push_back(rounded.digits[0]);
-    if (rounded.digits.size() > 1) text += "." + rounded.digits.substr(1);
+    if (rounded.digits.size() > 1) {
+      text.push_back('.');
+      text.append(rounded.digits, 1);
+    }
     return text + "E" + std::to_string(rounded.point - 1);
   }
   return fixed_from(rounded, 0, false);
