@@ -1,13 +1,47 @@
 #include "formula/formula_panel.h"
 
+#include <algorithm>
+
+#include "engine/number_text.h"
+#include "formula/evaluator.h"
+#include "formula/normalise.h"
+
 namespace orvanta {
 
-bool is_bare_number(std::string_view) {
-  return false;
+bool is_bare_number(std::string_view text) {
+  return std::all_of(text.begin() + std::min<size_t>(1, text.size()), text.end(),
+                     [](char c) { return (c >= '0' && c <= '9') || c == '.'; });
 }
 
-FormulaRun FormulaPanel::calculate(bool, FormulaHost&) {
-  return {};
+FormulaRun FormulaPanel::calculate(bool single_step, FormulaHost& host) {
+  FormulaRun run;
+  if (working_.empty()) return run;
+  auto normalised = gs_normalise(working_, host);
+  if (!normalised) return run;
+  working_ = std::move(*normalised);
+
+  run.evaluated = true;
+  bool was_bare = false;
+  do {
+    was_bare = is_bare_number(working_);
+    working_ = gs_step(working_, true, host);
+    ++run.passes;
+  } while (!was_bare && working_ != kInvalidExpression && !single_step &&
+           run.passes < kMaxFormulaPasses);
+  run.out_text = working_;
+
+  // Only a formula still unfinished at the limit is reported; one that became a number in the
+  // last allowed pass is a result.
+  const bool bare = is_bare_number(working_);
+  if (run.passes >= kMaxFormulaPasses && !bare && working_ != kInvalidExpression) {
+    host.message_box("错误！", kPassLimitMessage, BoxIcon::Error);
+  }
+  Extended value = 0;
+  if (bare && try_parse_number(working_, value)) {
+    run.number_text = working_;
+    run.number = value;
+  }
+  return run;
 }
 
 }  // namespace orvanta
