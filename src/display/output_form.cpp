@@ -6,7 +6,7 @@ namespace orvanta {
 
 std::string output_text(OutputForm form, std::string_view value_text, std::string_view shown_text) {
   switch (form) {
-    case OutputForm::Capitals:
+    case OutputForm::ChineseCapitals:
       return CnUpper(value_text);
     case OutputForm::MoneyCapitals:
       return RmbUpper(value_text);

@@ -6,10 +6,10 @@
 namespace orvanta {
 
 enum class OutputForm {
-  Figures,        // "阿拉伯数字形式": as the LCD shows it
-  Capitals,       // "中文大写形式"
-  MoneyCapitals,  // "人民币中文大写形式"
-  MoneyFigures,   // "人民币阿拉伯数字形式"
+  Figures,          // "阿拉伯数字形式": as the LCD shows it
+  ChineseCapitals,  // "中文大写形式"
+  MoneyCapitals,    // "人民币中文大写形式"
+  MoneyFigures,     // "人民币阿拉伯数字形式"
 };
 
 // The outgoing text for a result: `shown_text` is the result as the display shows it
