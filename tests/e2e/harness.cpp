@@ -1,0 +1,295 @@
+#include "harness.h"
+
+#include <gtest/gtest.h>
+#include <shlobj.h>
+
+#include <cstdio>
+
+namespace orvanta::e2e {
+namespace {
+
+constexpr wchar_t kMainCaption[] = L"Orvanta";
+
+struct FindContext {
+  DWORD pid;
+  const std::wstring* caption;
+  HWND found;
+};
+
+BOOL CALLBACK find_top_level(HWND hwnd, LPARAM lp) {
+  auto* ctx = reinterpret_cast<FindContext*>(lp);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hwnd, &pid);
+  if (pid != ctx->pid || !IsWindowVisible(hwnd)) return TRUE;
+  if (App::text_of(hwnd) == *ctx->caption) {
+    ctx->found = hwnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+BOOL CALLBACK collect_child_text(HWND hwnd, LPARAM lp) {
+  reinterpret_cast<std::vector<std::wstring>*>(lp)->push_back(App::text_of(hwnd));
+  return TRUE;
+}
+
+struct ButtonSearch {
+  const std::wstring* label;
+  HWND found;
+};
+
+BOOL CALLBACK find_button(HWND hwnd, LPARAM lp) {
+  auto* s = reinterpret_cast<ButtonSearch*>(lp);
+  std::wstring text = App::text_of(hwnd);
+  // "否(&N)" and "否" both match "否".
+  const auto amp = text.find(L"(&");
+  if (amp != std::wstring::npos) text.erase(amp);
+  if (text == *s->label) {
+    s->found = hwnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+bool Capture::save_bmp(const std::wstring& path) const {
+  BITMAPFILEHEADER file{};
+  BITMAPINFOHEADER info{};
+  info.biSize = sizeof info;
+  info.biWidth = width;
+  info.biHeight = -height;
+  info.biPlanes = 1;
+  info.biBitCount = 32;
+  const DWORD bytes = static_cast<DWORD>(pixels.size() * 4);
+  file.bfType = 0x4D42;
+  file.bfOffBits = sizeof file + sizeof info;
+  file.bfSize = file.bfOffBits + bytes;
+  FILE* f = _wfopen(path.c_str(), L"wb");
+  if (f == nullptr) return false;
+  fwrite(&file, sizeof file, 1, f);
+  fwrite(&info, sizeof info, 1, f);
+  fwrite(pixels.data(), 1, bytes, f);
+  return fclose(f) == 0;
+}
+
+std::wstring program_folder() {
+  wchar_t path[MAX_PATH];
+  const DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::wstring s(path, n);
+  return s.substr(0, s.find_last_of(L"\\/"));
+}
+
+std::wstring settings_folder() {
+  wchar_t path[MAX_PATH];
+  if (!SHGetSpecialFolderPathW(nullptr, path, CSIDL_COMMON_APPDATA, FALSE)) return L"";
+  return std::wstring(path) + L"\\Talvenor";
+}
+
+void remove_settings() {
+  const std::wstring folder = settings_folder();
+  WIN32_FIND_DATAW data;
+  const HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &data);
+  if (find != INVALID_HANDLE_VALUE) {
+    do {
+      const std::wstring name = data.cFileName;
+      if (name != L"." && name != L"..") {
+        const std::wstring file = folder + L"\\" + name;
+        SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileW(file.c_str());
+      }
+    } while (FindNextFileW(find, &data));
+    FindClose(find);
+  }
+  RemoveDirectoryW(folder.c_str());
+}
+
+App::~App() {
+  if (running()) {
+    if (main_ != nullptr) PostMessageW(main_, WM_CLOSE, 0, 0);
+    // The close request may ask for confirmation; a program that does not end is killed.
+    if (!wait_exit(std::chrono::milliseconds(1500))) kill();
+  }
+  if (process_ != nullptr) CloseHandle(process_);
+}
+
+bool App::start() {
+  std::wstring exe = program_folder() + L"\\orvanta.exe";
+  std::wstring command = L"\"" + exe + L"\"";
+  STARTUPINFOW si{};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi{};
+  if (!CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      program_folder().c_str(), &si, &pi)) {
+    ADD_FAILURE() << "CreateProcessW failed: " << GetLastError();
+    return false;
+  }
+  CloseHandle(pi.hThread);
+  process_ = pi.hProcess;
+  pid_ = pi.dwProcessId;
+  const std::wstring caption = kMainCaption;
+  const bool shown = poll_until([&] {
+    FindContext ctx{pid_, &caption, nullptr};
+    EnumWindows(find_top_level, reinterpret_cast<LPARAM>(&ctx));
+    main_ = ctx.found;
+    return main_ != nullptr;
+  });
+  if (!shown) ADD_FAILURE() << "the calculator window did not appear";
+  return shown;
+}
+
+RECT App::window_rect() const {
+  RECT r{};
+  GetWindowRect(main_, &r);
+  return r;
+}
+
+void App::send_mouse(int x, int y, DWORD flags) {
+  POINT p{x, y};
+  ClientToScreen(main_, &p);
+  SetCursorPos(p.x, p.y);
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dx =
+      (p.x * 65535 + GetSystemMetrics(SM_CXSCREEN) / 2) / (GetSystemMetrics(SM_CXSCREEN) - 1);
+  in.mi.dy =
+      (p.y * 65535 + GetSystemMetrics(SM_CYSCREEN) / 2) / (GetSystemMetrics(SM_CYSCREEN) - 1);
+  in.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+  SendInput(1, &in, sizeof in);
+  Sleep(30);  // let the program take the event before the next one
+}
+
+namespace {
+DWORD down_flag(Button b) {
+  switch (b) {
+    case Button::Right:
+      return MOUSEEVENTF_RIGHTDOWN;
+    case Button::Middle:
+      return MOUSEEVENTF_MIDDLEDOWN;
+    default:
+      return MOUSEEVENTF_LEFTDOWN;
+  }
+}
+DWORD up_flag(Button b) {
+  switch (b) {
+    case Button::Right:
+      return MOUSEEVENTF_RIGHTUP;
+    case Button::Middle:
+      return MOUSEEVENTF_MIDDLEUP;
+    default:
+      return MOUSEEVENTF_LEFTUP;
+  }
+}
+}  // namespace
+
+void App::move_mouse(int x, int y) {
+  send_mouse(x, y, 0);
+}
+void App::press(int x, int y, Button button) {
+  send_mouse(x, y, down_flag(button));
+}
+void App::release(int x, int y, Button button) {
+  send_mouse(x, y, up_flag(button));
+}
+
+void App::click(int x, int y, Button button) {
+  press(x, y, button);
+  release(x, y, button);
+}
+
+void App::double_click(int x, int y) {
+  click(x, y);
+  click(x, y);
+}
+
+void App::key(WORD virtual_key) {
+  SetForegroundWindow(main_);
+  INPUT in[2]{};
+  in[0].type = in[1].type = INPUT_KEYBOARD;
+  in[0].ki.wVk = in[1].ki.wVk = virtual_key;
+  in[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(2, in, sizeof in[0]);
+  Sleep(30);
+}
+
+Capture App::capture() const {
+  Capture c;
+  RECT client{};
+  GetClientRect(main_, &client);
+  c.width = client.right;
+  c.height = client.bottom;
+  c.pixels.assign(static_cast<size_t>(c.width) * c.height, 0);
+  const HDC window_dc = GetDC(main_);
+  const HDC memory = CreateCompatibleDC(window_dc);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = c.width;
+  info.bmiHeader.biHeight = -c.height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  const HBITMAP dib = CreateDIBSection(window_dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  const HGDIOBJ old = SelectObject(memory, dib);
+  BitBlt(memory, 0, 0, c.width, c.height, window_dc, 0, 0, SRCCOPY);
+  GdiFlush();
+  const auto* p = static_cast<const std::uint32_t*>(bits);
+  for (size_t i = 0; i < c.pixels.size(); ++i) c.pixels[i] = p[i] & 0x00FFFFFF;
+  SelectObject(memory, old);
+  DeleteObject(dib);
+  DeleteDC(memory);
+  ReleaseDC(main_, window_dc);
+  return c;
+}
+
+HWND App::find_window(const std::wstring& caption) const {
+  FindContext ctx{pid_, &caption, nullptr};
+  EnumWindows(find_top_level, reinterpret_cast<LPARAM>(&ctx));
+  return ctx.found;
+}
+
+HWND App::wait_window(const std::wstring& caption, std::chrono::milliseconds timeout) const {
+  HWND found = nullptr;
+  poll_until([&] { return (found = find_window(caption)) != nullptr; }, timeout);
+  return found;
+}
+
+std::wstring App::text_of(HWND window) {
+  const int length = GetWindowTextLengthW(window);
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  const int n = GetWindowTextW(window, text.data(), length + 1);
+  text.resize(static_cast<size_t>(n > 0 ? n : 0));
+  return text;
+}
+
+std::vector<std::wstring> App::child_texts(HWND window) {
+  std::vector<std::wstring> texts;
+  EnumChildWindows(window, collect_child_text, reinterpret_cast<LPARAM>(&texts));
+  return texts;
+}
+
+bool App::press_dialog_button(HWND dialog, const std::wstring& label) {
+  ButtonSearch s{&label, nullptr};
+  EnumChildWindows(dialog, find_button, reinterpret_cast<LPARAM>(&s));
+  if (s.found == nullptr) return false;
+  PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(s.found), BN_CLICKED),
+               reinterpret_cast<LPARAM>(s.found));
+  return true;
+}
+
+bool App::wait_exit(std::chrono::milliseconds timeout) {
+  if (process_ == nullptr) return true;
+  return WaitForSingleObject(process_, static_cast<DWORD>(timeout.count())) == WAIT_OBJECT_0;
+}
+
+bool App::running() const {
+  return process_ != nullptr && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
+}
+
+void App::kill() {
+  if (running()) {
+    TerminateProcess(process_, 1);
+    WaitForSingleObject(process_, 5000);
+  }
+}
+
+}  // namespace orvanta::e2e

@@ -1,0 +1,88 @@
+#pragma once
+// Starts orvanta.exe, finds its windows, clicks and types as a user would, and reads back
+// what a user sees: pixels, window texts and message boxes.
+#include <windows.h>
+
+#include <chrono>
+#include <cstdint>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace orvanta::e2e {
+
+// Polls `condition` every 20 ms until it holds or `timeout` passes; returns its last value.
+template <typename Condition>
+bool poll_until(Condition condition, std::chrono::milliseconds timeout = std::chrono::seconds(10)) {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  for (;;) {
+    if (condition()) return true;
+    if (std::chrono::steady_clock::now() >= deadline) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+}
+
+// Client-area pixels, top-down rows of 0x00RRGGBB.
+struct Capture {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint32_t> pixels;
+  std::uint32_t at(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
+  bool save_bmp(const std::wstring& path) const;
+};
+
+enum class Button { Left, Right, Middle };
+
+// Folder of the running test program; orvanta.exe is built beside it.
+std::wstring program_folder();
+// The settings folder of the calculator inside this Wine prefix (all users' application data).
+std::wstring settings_folder();
+// Deletes the settings folder so that the next start is a first start.
+void remove_settings();
+
+class App {
+ public:
+  App() = default;
+  App(const App&) = delete;
+  App& operator=(const App&) = delete;
+  ~App();  // stops the program, killing it if it does not end
+
+  // Starts orvanta.exe and waits for its main window; false if the window does not appear.
+  bool start();
+  HWND window() const { return main_; }
+  DWORD process_id() const { return pid_; }
+
+  RECT window_rect() const;
+  // Real mouse input at client coordinates (SendInput).
+  void click(int x, int y, Button button = Button::Left);
+  void double_click(int x, int y);
+  void move_mouse(int x, int y);
+  void press(int x, int y, Button button = Button::Left);
+  void release(int x, int y, Button button = Button::Left);
+  // Real key press and release (the window is brought to the foreground first).
+  void key(WORD virtual_key);
+
+  Capture capture() const;
+
+  // A visible top-level window of the program with this caption (a message box, ...).
+  HWND find_window(const std::wstring& caption) const;
+  HWND wait_window(const std::wstring& caption,
+                   std::chrono::milliseconds timeout = std::chrono::seconds(10)) const;
+  // The texts of a window's children (a message box's text is one of them).
+  static std::vector<std::wstring> child_texts(HWND window);
+  static std::wstring text_of(HWND window);
+  // Clicks the button of a dialog whose text is `label` ("是", "否", "确定").
+  static bool press_dialog_button(HWND dialog, const std::wstring& label);
+
+  bool wait_exit(std::chrono::milliseconds timeout = std::chrono::seconds(10));
+  bool running() const;
+  void kill();
+
+ private:
+  void send_mouse(int x, int y, DWORD flags);
+  HANDLE process_ = nullptr;
+  DWORD pid_ = 0;
+  HWND main_ = nullptr;
+};
+
+}  // namespace orvanta::e2e
