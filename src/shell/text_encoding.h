@@ -17,7 +17,9 @@ struct EncodingError : std::runtime_error {
 std::u16string utf8_to_utf16(std::string_view utf8);
 std::string utf16_to_utf8(std::u16string_view utf16);
 
-// Code page 936 as Windows defines it; iconv's GBK on other systems.
+// Code page 936 as Windows defines it; iconv's GBK on other systems. The two agree on every
+// assigned character; only Windows maps the user-defined areas (A140-A7A0, AAA1-AFFE,
+// F8A1-FEFE, ...) to private-use characters where iconv refuses them.
 std::string utf8_to_gbk(std::string_view utf8);
 std::string gbk_to_utf8(std::string_view gbk);
 
