@@ -341,6 +341,7 @@ std::string fixed_from(const RoundedDecimal& rounded, std::size_t min_decimals, 
 }
 
 constexpr int kGeneralSignificant = 15;
+constexpr std::int64_t kAnyDecimals = 100000;  // the general form limits digits only
 // Masked forms hand values of 10^18 and more to the general form.
 constexpr std::int64_t kMaxFixedDecimalExponent = 18;
 
@@ -374,7 +375,7 @@ std::string fix_text(Extended value) {
 }
 
 std::string general_text(Extended value) {
-  const RoundedDecimal rounded = round_decimal(value, kGeneralSignificant, kExponentClamp);
+  const RoundedDecimal rounded = round_decimal(value, kGeneralSignificant, kAnyDecimals);
   if (rounded.digits.empty()) return "0";
   if (rounded.point > kGeneralSignificant || rounded.point < -3) {
     std::string text = rounded.negative ? "-" : "";
