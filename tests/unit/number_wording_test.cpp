@@ -50,7 +50,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(OutputForm, PicksTheWordingOfTheChosenForm) {
   EXPECT_EQ(output_text(OutputForm::Figures, "1435.75", "1,435.75"), "1,435.75");
-  EXPECT_EQ(output_text(OutputForm::ChineseCapitals, "1435.75", "1,435.75"), "壹仟肆佰叁拾伍点柒伍");
+  EXPECT_EQ(output_text(OutputForm::ChineseCapitals, "1435.75", "1,435.75"),
+            "壹仟肆佰叁拾伍点柒伍");
   EXPECT_EQ(output_text(OutputForm::MoneyCapitals, "1.7", "1.7"), "人民币壹圆柒角");
   EXPECT_EQ(output_text(OutputForm::MoneyFigures, "1.7", "1.7"), "￥1.70");
 }
