@@ -39,8 +39,7 @@ Amount read_amount(std::string_view number_text) {
   }
   const std::string text = money_text(std::fabs(value));
   const size_t point = text.find('.');
-  amount.integer = text.substr(0, point);
-  if (amount.integer.empty()) amount.integer = "0";
+  if (point > 0) amount.integer = text.substr(0, point);  // otherwise stays "0"
   if (point != std::string::npos && point + 1 < text.size()) {
     amount.jiao = digit_value(text[point + 1]);
     if (point + 2 < text.size()) amount.fen = digit_value(text[point + 2]);
