@@ -1,0 +1,158 @@
+#pragma once
+// Every value the calculator keeps in its settings file, described once: the start-up reader,
+// the writers and the tests all walk these tables.
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace orvanta {
+
+inline constexpr std::string_view kSetupSection = "Setup";
+inline constexpr std::string_view kWelcomeSection = "Welcome";
+inline constexpr std::string_view kKeyBordSection = "KeyBord";
+
+inline constexpr std::string_view kDefaultWelcomeText = "欢迎使用Orvanta 作者:Brenic";
+
+enum class SettingType {
+  Text,
+  Boolean,    // "1" or "0"; read as an integer, non-zero is true
+  Integer,    // decimal; clamped to [min_value, max_value] where the control clamps
+  Choice,     // exactly one of "1" .. max_value, compared as text; anything else is "1"
+  OnWhenOne,  // on exactly when the text is "1"
+};
+
+// What start-up does besides applying the stored value to its control.
+enum class StartupWrite {
+  None,         // no control of its own: nothing is written back
+  WhenEmpty,    // absent or empty: the default is written
+  WhenChanged,  // the control's change handler runs, and writes, when the value differs
+                // from the control's state before the file is read
+};
+
+enum class SettingId {
+  DeviceAutoCopyTo,
+  Device1000,
+  DeviceWindowsTop,
+  DeviceInputBds,
+  DeviceInputSpace,
+  DeviceInputEnter,
+  DeviceInputClip,
+  DeviceInputAutoclip,
+  DeviceFindWindows,
+  DeviceEscExit,
+  DeviceInputShow,
+  DeviceScienceCalc,
+  DeviceSound,
+  DeviceAngle,
+  DeviceGs3500,
+  DeviceGs0,
+  DeviceCapture,
+  DeviceOutputType,
+  ColorSkin,
+  DevicePoint,
+  WelcomeText,
+};
+
+struct SettingSpec {
+  SettingId id;
+  std::string_view section;
+  std::string_view key;
+  SettingType type;
+  std::string_view default_value;  // as stored
+  StartupWrite startup_write;
+  std::string_view design_state;  // the control's state before reading, as stored
+  int min_value = 0;
+  int max_value = 0;
+};
+
+// Sections Setup and Welcome, in the order start-up reads them.
+inline constexpr std::array kStartupSettings = {
+    SettingSpec{SettingId::DeviceAutoCopyTo, kSetupSection, "Device_AutoCopyTo",
+                SettingType::OnWhenOne, "0", StartupWrite::WhenEmpty, "0"},
+    SettingSpec{SettingId::Device1000, kSetupSection, "Device_1000", SettingType::Boolean, "0",
+                StartupWrite::WhenChanged, "0"},
+    SettingSpec{SettingId::DeviceWindowsTop, kSetupSection, "Device_Windows_Top",
+                SettingType::Boolean, "1", StartupWrite::WhenChanged, "1"},
+    SettingSpec{SettingId::DeviceInputBds, kSetupSection, "Device_input_bds", SettingType::Boolean,
+                "0", StartupWrite::WhenChanged, "0"},
+    SettingSpec{SettingId::DeviceInputSpace, kSetupSection, "Device_input_space",
+                SettingType::Boolean, "0", StartupWrite::WhenChanged, "0"},
+    SettingSpec{SettingId::DeviceInputEnter, kSetupSection, "Device_input_enter",
+                SettingType::Boolean, "0", StartupWrite::WhenChanged, "0"},
+    SettingSpec{SettingId::DeviceInputClip, kSetupSection, "Device_input_clip",
+                SettingType::Boolean, "0", StartupWrite::WhenChanged, "0"},
+    SettingSpec{SettingId::DeviceInputAutoclip, kSetupSection, "Device_input_autoclip",
+                SettingType::Boolean, "0", StartupWrite::WhenChanged, "0"},
+    // Defaults to on but its box starts unticked, so a first start stores it.
+    SettingSpec{SettingId::DeviceFindWindows, kSetupSection, "Device_find_windows",
+                SettingType::Boolean, "1", StartupWrite::WhenChanged, "0"},
+    SettingSpec{SettingId::DeviceEscExit, kSetupSection, "Device_ESC_exit", SettingType::Boolean,
+                "1", StartupWrite::WhenChanged, "1"},
+    SettingSpec{SettingId::DeviceInputShow, kSetupSection, "Device_input_show",
+                SettingType::Boolean, "1", StartupWrite::WhenChanged, "1"},
+    SettingSpec{SettingId::DeviceScienceCalc, kSetupSection, "Device_Science_calc",
+                SettingType::Boolean, "0", StartupWrite::WhenChanged, "0"},
+    SettingSpec{SettingId::DeviceSound, kSetupSection, "Device_sound", SettingType::Boolean, "1",
+                StartupWrite::None, ""},
+    SettingSpec{SettingId::DeviceAngle, kSetupSection, "Device_angle", SettingType::Boolean, "1",
+                StartupWrite::None, ""},
+    // An empty field falls back to the default, so a first start stores it.
+    SettingSpec{SettingId::DeviceGs3500, kSetupSection, "Device_gs3500", SettingType::Text, "3500",
+                StartupWrite::WhenChanged, "3500"},
+    SettingSpec{SettingId::DeviceGs0, kSetupSection, "Device_gs_0", SettingType::Text, "",
+                StartupWrite::WhenChanged, ""},
+    SettingSpec{SettingId::DeviceCapture, kSetupSection, "Device_capture", SettingType::Choice, "1",
+                StartupWrite::WhenChanged, "1", 1, 4},
+    SettingSpec{SettingId::DeviceOutputType, kSetupSection, "Device_output_type",
+                SettingType::Choice, "1", StartupWrite::WhenChanged, "1", 1, 2},
+    SettingSpec{SettingId::ColorSkin, kSetupSection, "ColorSkin", SettingType::Integer, "0",
+                StartupWrite::WhenChanged, "0", -180, 180},
+    SettingSpec{SettingId::DevicePoint, kSetupSection, "Device_point", SettingType::Text, "-1",
+                StartupWrite::WhenChanged, "-1"},
+    SettingSpec{SettingId::WelcomeText, kWelcomeSection, "Text", SettingType::Text,
+                kDefaultWelcomeText, StartupWrite::WhenEmpty, ""},
+};
+
+const SettingSpec& setting_spec(SettingId id);
+
+// A key of an alarm section or of a key binding, with its default.
+struct KeySpec {
+  std::string_view key;
+  SettingType type;
+  std::string_view default_value;
+};
+
+inline constexpr int kAlarmCount = 6;
+
+// Sections Time1 .. Time6, one per alarm, keys in the order an alarm page writes them.
+inline constexpr std::array kAlarmKeys = {
+    KeySpec{"on", SettingType::Boolean, "0"},
+    KeySpec{"Time", SettingType::Text, "00:00:00"},
+    KeySpec{"Tip", SettingType::Text, "您设定的时间已到，请注意！"},
+    KeySpec{"File", SettingType::Text, ""},
+    KeySpec{"show", SettingType::Boolean, "1"},
+    KeySpec{"Action", SettingType::Integer, "1"},
+};
+
+// "Time1" .. "Time6" for alarms 1 to 6.
+std::string alarm_section(int alarm);
+
+inline constexpr int kKeyCodeCount = 256;
+
+// Section KeyBord: per key code n the group Key<n>, Key<n>Ctrl, Key<n>Shift, Key<n>Alt; the
+// table gives the suffixes.
+inline constexpr std::array kKeyBindingKeys = {
+    KeySpec{"", SettingType::Text, ""},
+    KeySpec{"Ctrl", SettingType::Boolean, "0"},
+    KeySpec{"Shift", SettingType::Boolean, "0"},
+    KeySpec{"Alt", SettingType::Boolean, "0"},
+};
+
+// "Key27", "Key27Ctrl", ...: the code in decimal, no leading zeros.
+std::string key_binding_key(int key_code, std::string_view suffix);
+
+// Written on the very first start: Esc presses the power key.
+inline constexpr int kEscKeyCode = 27;
+inline constexpr std::string_view kEscBinding = "电源";
+
+}  // namespace orvanta

@@ -1,0 +1,81 @@
+#pragma once
+// An in-memory file system that can fail on cue, and message boxes that record what they show.
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "shell/file_system.h"
+#include "shell/message_box_port.h"
+
+namespace orvanta::testing {
+
+class FakeFileSystem final : public FileSystem {
+ public:
+  std::map<std::string, std::string> files;
+  std::set<std::string> directories;
+  std::set<std::string> read_only;
+  std::set<std::string> unreadable;
+  // When set, a write stores this many bytes of its data and then fails, as on a full disk.
+  std::optional<size_t> disk_full_after;
+  bool refuse_directories = false;
+
+  ReadResult read_file(const std::string& path) override {
+    if (unreadable.count(path)) return {ReadStatus::Failed, {}, "access denied"};
+    const auto it = files.find(path);
+    if (it == files.end()) return {ReadStatus::NotFound, {}, "not found"};
+    return {ReadStatus::Ok, it->second, {}};
+  }
+
+  FsResult write_file(const std::string& path, std::string_view bytes) override {
+    if (read_only.count(path)) return FsResult::failure("access denied");
+    if (disk_full_after && bytes.size() > *disk_full_after) {
+      files[path] = std::string(bytes.substr(0, *disk_full_after));
+      return FsResult::failure("disk full");
+    }
+    files[path] = std::string(bytes);
+    return FsResult::success();
+  }
+
+  FsResult replace_file(const std::string& from, const std::string& to) override {
+    if (read_only.count(to)) return FsResult::failure("access denied");
+    const auto it = files.find(from);
+    if (it == files.end()) return FsResult::failure("not found");
+    files[to] = it->second;
+    files.erase(it);
+    return FsResult::success();
+  }
+
+  void remove_file(const std::string& path) override { files.erase(path); }
+
+  bool file_exists(const std::string& path) override { return files.count(path) != 0; }
+
+  FsResult create_directory(const std::string& path) override {
+    if (refuse_directories) return FsResult::failure("access denied");
+    directories.insert(path);
+    return FsResult::success();
+  }
+
+  std::string temporary_path_for(const std::string& path) override { return path + ".tmp"; }
+};
+
+class RecordingBoxes final : public MessageBoxPort {
+ public:
+  struct Box {
+    std::string caption;
+    std::string text;
+  };
+  std::vector<Box> shown;
+  bool answer_yes = true;
+
+  void show_message(std::string_view caption, std::string_view text) override {
+    shown.push_back({std::string(caption), std::string(text)});
+  }
+  bool ask_yes_no(std::string_view caption, std::string_view text) override {
+    shown.push_back({std::string(caption), std::string(text)});
+    return answer_yes;
+  }
+};
+
+}  // namespace orvanta::testing
