@@ -9,7 +9,8 @@ namespace orvanta {
 // nullopt when the bytes are not valid GBK.
 std::optional<std::string> ini_decode(std::string_view gbk);
 
-// Characters that GBK lacks become "?", as Windows writes them.
+// Characters that GBK lacks, and bytes that are not UTF-8, become "?" (Windows writes its
+// default character for them too).
 std::string ini_encode(std::string_view utf8);
 
 }  // namespace orvanta

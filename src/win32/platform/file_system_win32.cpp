@@ -4,26 +4,11 @@
 #include <string>
 
 #include "shell/file_system.h"
+#include "win32/handles.h"
+#include "win32/platform/wide.h"
 
 namespace orvanta {
 namespace {
-
-std::wstring to_wide(const std::string& utf8) {
-  if (utf8.empty()) return {};
-  const int size = static_cast<int>(utf8.size());
-  const int length = ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
-  std::wstring wide(static_cast<size_t>(length), L'\0');
-  ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), length);
-  return wide;
-}
-
-std::string to_utf8(const wchar_t* text, int length) {
-  if (length <= 0) return {};
-  const int size = ::WideCharToMultiByte(CP_UTF8, 0, text, length, nullptr, 0, nullptr, nullptr);
-  std::string utf8(static_cast<size_t>(size), '\0');
-  ::WideCharToMultiByte(CP_UTF8, 0, text, length, utf8.data(), size, nullptr, nullptr);
-  return utf8;
-}
 
 // The system's text for an error code, in the user's language.
 std::string system_message(DWORD code) {
@@ -36,7 +21,7 @@ std::string system_message(DWORD code) {
   while (end > 0 &&
          (buffer[end - 1] == L'\r' || buffer[end - 1] == L'\n' || buffer[end - 1] == L' '))
     --end;
-  std::string message = to_utf8(buffer, static_cast<int>(end));
+  std::string message = from_wide(std::wstring_view(buffer, end));
   ::LocalFree(buffer);
   return message;
 }
@@ -45,34 +30,23 @@ std::string last_error_message() {
   return system_message(::GetLastError());
 }
 
-class FileHandle {
- public:
-  explicit FileHandle(HANDLE handle) : handle_(handle) {}
-  ~FileHandle() {
-    if (valid()) ::CloseHandle(handle_);
-  }
-  FileHandle(const FileHandle&) = delete;
-  FileHandle& operator=(const FileHandle&) = delete;
+// CreateFileW reports failure as INVALID_HANDLE_VALUE, not null.
+bool opened(const win32::UniqueKernelHandle& file) {
+  return file.get() != INVALID_HANDLE_VALUE;
+}
 
-  HANDLE get() const { return handle_; }
-  bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-  bool close() {
-    const HANDLE handle = handle_;
-    handle_ = INVALID_HANDLE_VALUE;
-    return ::CloseHandle(handle) != FALSE;
-  }
-
- private:
-  HANDLE handle_;
-};
+// Closing can report a late write error, so the result is kept.
+bool close_checked(win32::UniqueKernelHandle& file) {
+  return ::CloseHandle(file.release()) != FALSE;
+}
 
 class Win32FileSystem final : public FileSystem {
  public:
   ReadResult read_file(const std::string& path) override {
-    FileHandle file(::CreateFileW(to_wide(path).c_str(), GENERIC_READ,
-                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid()) {
+    win32::UniqueKernelHandle file(::CreateFileW(
+        to_wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!opened(file)) {
       const DWORD error = ::GetLastError();
       const ReadStatus status = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND
                                     ? ReadStatus::NotFound
@@ -93,9 +67,9 @@ class Win32FileSystem final : public FileSystem {
   }
 
   FsResult write_file(const std::string& path, std::string_view bytes) override {
-    FileHandle file(::CreateFileW(to_wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid()) return FsResult::failure(last_error_message());
+    win32::UniqueKernelHandle file(::CreateFileW(to_wide(path).c_str(), GENERIC_WRITE, 0, nullptr,
+                                                 CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!opened(file)) return FsResult::failure(last_error_message());
     while (!bytes.empty()) {
       DWORD written = 0;
       const DWORD chunk = bytes.size() > 0x100000 ? 0x100000 : static_cast<DWORD>(bytes.size());
@@ -104,7 +78,7 @@ class Win32FileSystem final : public FileSystem {
       }
       bytes.remove_prefix(written);
     }
-    if (!::FlushFileBuffers(file.get()) || !file.close()) {
+    if (!::FlushFileBuffers(file.get()) || !close_checked(file)) {
       return FsResult::failure(last_error_message());
     }
     return FsResult::success();
