@@ -3,8 +3,8 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
-#include <random>
 
+#include "../tests/support/noise_picture.h"
 #include "shell/bgr_image.h"
 #include "shell/blend_table.h"
 
@@ -14,25 +14,14 @@ namespace {
 constexpr int kFaceWidth = 463;
 constexpr int kFaceHeight = 511;
 
-BgrImage noise_face(std::uint32_t seed) {
-  BgrImage face(kFaceWidth, kFaceHeight);
-  std::mt19937 random(seed);
-  for (int y = 0; y < kFaceHeight; ++y) {
-    for (int x = 0; x < kFaceWidth; ++x) {
-      face.set_pixel(x, y, random() & 0xff, random() & 0xff, random() & 0xff);
-    }
-  }
-  return face;
-}
-
 // Arguments: the key's rectangle on the face (left, top, width, height).
 void BM_FadeFrame(benchmark::State& state) {
   const int left = static_cast<int>(state.range(0));
   const int top = static_cast<int>(state.range(1));
   const int width = static_cast<int>(state.range(2));
   const int height = static_cast<int>(state.range(3));
-  const BgrImage normal = noise_face(1);
-  const BgrImage hover = noise_face(2);
+  const BgrImage normal = noise_picture(kFaceWidth, kFaceHeight, 1);
+  const BgrImage hover = noise_picture(kFaceWidth, kFaceHeight, 2);
   BgrImage work(width, height);
   int alpha = 0;
   for (auto _ : state) {
