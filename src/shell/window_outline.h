@@ -1,0 +1,17 @@
+#pragma once
+// The window's outline cut from the mask picture: white is outside, any other colour inside.
+#include <vector>
+
+#include "shell/bgr_image.h"
+#include "shell/screen_geometry.h"
+
+namespace orvanta {
+
+// One rectangle, one row high, for each run of non-white pixels, row by row from the top and
+// left to right; their union is the outline (the Win32 side combines them into a region).
+std::vector<Rect> mask_runs(ConstBgrView mask);
+
+// The visible part of the window in mini mode: the LCD with its bezel.
+inline constexpr Rect kMiniOutline{46, 35, 416, 123};
+
+}  // namespace orvanta
