@@ -14,9 +14,17 @@ size_t utf8_sequence_length(unsigned char lead) {
   return 1;
 }
 
+// Most lines are plain ASCII, which both encodings share; skipping the converter for them
+// keeps a whole-file read cheap.
+bool is_ascii(std::string_view text) {
+  return std::all_of(text.begin(), text.end(),
+                     [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
 }  // namespace
 
 std::optional<std::string> ini_decode(std::string_view gbk) {
+  if (is_ascii(gbk)) return std::string(gbk);
   try {
     return gbk_to_utf8(gbk);
   } catch (const EncodingError&) {
@@ -25,6 +33,7 @@ std::optional<std::string> ini_decode(std::string_view gbk) {
 }
 
 std::string ini_encode(std::string_view utf8) {
+  if (is_ascii(utf8)) return std::string(utf8);
   try {
     return utf8_to_gbk(utf8);
   } catch (const EncodingError&) {

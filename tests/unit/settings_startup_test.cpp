@@ -160,6 +160,15 @@ TEST_F(StartupTest, WithoutTheSettingsFolderRunsOnDefaultsAndReportsOnce) {
   EXPECT_EQ(boxes.shown.size(), 3u);
 }
 
+TEST_F(StartupTest, AnUnreadableFileGivesTheDefaultsAndIsLeftAlone) {
+  fs.files[kPath] = "[Setup]\r\nDevice_sound=0\r\n";
+  fs.unreadable.insert(kPath);
+  start();
+  EXPECT_EQ(applied_value(SettingId::DeviceSound), SettingValue(true));
+  EXPECT_EQ(boxes.shown.size(), 2u) << "one warning pair";
+  EXPECT_EQ(fs.files[kPath], "[Setup]\r\nDevice_sound=0\r\n");
+}
+
 TEST(SettingsLocation, UsesTheAllUsersFolderOrTheSystemFolder) {
   EXPECT_EQ(settings_dir(std::string("C:\\ProgramData"), "C:\\Windows\\system32"),
             "C:\\ProgramData\\Talvenor");
