@@ -1,0 +1,396 @@
+#include "formula/big_number.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "formula/big_natural.h"
+#include "formula/limb_algorithms.h"
+
+namespace orvanta {
+namespace {
+
+using namespace My_Calcs;
+
+struct BinaryCase {
+  const char* a;
+  const char* b;
+  const char* expected;
+};
+
+TEST(BigNumber, AddsDecimalTexts) {
+  const BinaryCase cases[] = {
+      {"99999999999999999999", "1", "100000000000000000000"},
+      {"0.1", "0.25", "0.35"},
+      {"1.50", "1.50", "3"},
+      {"", "", "0"},
+      {"007", "", "7"},
+      {".5", "0.5", "1"},
+      {"123456789123456789.000000001", "876543210876543210.999999999", "1000000000000000000"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(BigAdd(c.a, c.b), c.expected) << c.a << " + " << c.b;
+}
+
+TEST(BigNumber, SubtractsWithSignWhenSecondIsLarger) {
+  const BinaryCase cases[] = {
+      {"3", "5", "-2"},
+      {"5", "5", "0"},
+      {"0.5", "0.25", "0.25"},
+      {"0", "7", "-7"},
+      {"1.5", "1.75", "-0.25"},
+      {"", "", "0"},
+      {"1000000000", "1", "999999999"},
+      {"1", "1000000000000000000000.5", "-999999999999999999999.5"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(BigSub(c.a, c.b), c.expected) << c.a << " - " << c.b;
+}
+
+TEST(BigNumber, Multiplies) {
+  const BinaryCase cases[] = {
+      {"0.1", "0.1", "0.01"},
+      {"25", "4", "100"},
+      {"123456789", "987654321", "121932631112635269"},
+      {"1.25", "0.8", "1"},
+      {"", "", "0"},
+      {"0.000", "12", "0"},
+      {"999999999999999999", "999999999999999999", "999999999999999998000000000000000001"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(BigMul(c.a, c.b), c.expected) << c.a << " * " << c.b;
+}
+
+struct DivisionCase {
+  const char* a;
+  const char* b;
+  std::int64_t p;
+  const char* expected;
+};
+
+TEST(BigNumber, DividesToPQuotientDigitsFromTheFirstPartialRemainder) {
+  const DivisionCase cases[] = {
+      {"1", "3", 10, "0.3333333333"},
+      {"100", "3", 10, "33.33333333"},
+      {"12", "123", 10, "0.0975609756"},  // the first quotient digit is a 0 and counts
+      {"10", "4", 10, "2.5"},             // exact: stops early
+      {"10", "4", 1, "2"},                // cut off, not rounded
+      {"2", "3", 5, "0.66666"},
+      {"4", "2", 10, "2"},
+      {"1", "300", 3, "0.00333"},
+      {"123", "12", 1, "10"},  // digits beyond p are cut in the integer part too
+      {"1000", "0.001", 3, "1000000"},
+      {"0.001", "0.3", 4, "0.003333"},
+      {"22", "7", 20, "3.1428571428571428571"},
+      {"1", "1024", 20, "0.0009765625"},
+      {"1.5", "0.5", 10, "3"},
+      {"5", "0", 10, "0"},
+      {"0", "5", 10, "0"},
+      {"", "", 10, "0"},
+      {"7", "3", 0, "0"},
+      {"7", "3", -4, "0"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(BigDiv(c.a, c.b, c.p), c.expected) << c.a << " / " << c.b << " p=" << c.p;
+  }
+}
+
+TEST(BigNumber, DivisionResultIsCanonicalWhenTheFirstQuotientDigitIsZero) {
+  // Long division writes these as "09.756" and "" (a lone zero digit stripped as trailing).
+  EXPECT_EQ(BigDiv("1200", "123", 5), "9.756");
+  EXPECT_EQ(BigDiv("12", "123", 1), "0");
+}
+
+TEST(BigNumber, NonDigitsCountAsZero) {
+  EXPECT_EQ(BigNormalize("-5"), "5");
+  EXPECT_EQ(BigNormalize("1,000"), "10000");
+  EXPECT_EQ(BigNormalize("1.2.3"), "1.203");  // only the first point is the point
+  EXPECT_EQ(BigNormalize("1\xE4\xBA\x8C"
+                         "3"),
+            "103");  // 二 is one character, one 0
+  EXPECT_EQ(BigAdd("-5", "1"), "6");
+  EXPECT_EQ(BigDiv("1,000", "3", 4), "3333");
+  EXPECT_EQ(BigMul("x", "5"), "0");
+}
+
+TEST(BigNumber, NormalizesToCanonicalForm) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"007.500", "7.5"}, {"", "0"},   {".5", "0.5"},    {"abc", "0"},
+      {"000", "0"},       {"5.", "5"}, {"1200", "1200"}, {"0.000100", "0.0001"},
+  };
+  for (const auto& [text, expected] : cases) EXPECT_EQ(BigNormalize(text), expected) << text;
+}
+
+TEST(BigNumber, HelperOperations) {
+  EXPECT_EQ(BigMulDigit("0012", 3), "0036");
+  EXPECT_EQ(BigMulDigit("999", 9), "8991");
+  EXPECT_EQ(BigMulDigit("5", 0), "0");
+  EXPECT_EQ(BigFracDigits("1200"), -2);
+  EXPECT_EQ(BigFracDigits("0"), -1);
+  EXPECT_EQ(BigFracDigits("0.25"), 2);
+  EXPECT_EQ(BigFracDigits("3"), 0);
+  EXPECT_EQ(BigDigits("0.0975"), "975");
+  EXPECT_EQ(BigDigits("1200"), "12");
+  EXPECT_EQ(BigDigits("0"), "");
+  EXPECT_EQ(StrLeftOf("12.345", "."), "12");
+  EXPECT_EQ(StrRightOf("12.345", "."), "345");
+  EXPECT_EQ(StrLeftOf("12345", "."), "");
+  EXPECT_EQ(StrRightOf("12345", "."), "");
+  EXPECT_EQ(StrRightOf("a::b::c", "::"), "b::c");
+}
+
+// ---- independent reference: decimal schoolbook on digit texts ------------------------------
+
+std::string strip_leading(const std::string& s) {
+  const std::size_t first = s.find_first_not_of('0');
+  return first == std::string::npos ? "" : s.substr(first);
+}
+
+int ref_compare(const std::string& a, const std::string& b) {
+  const std::string x = strip_leading(a);
+  const std::string y = strip_leading(b);
+  if (x.size() != y.size()) return x.size() < y.size() ? -1 : 1;
+  return x.compare(y) < 0 ? -1 : (x == y ? 0 : 1);
+}
+
+std::string ref_add(const std::string& a, const std::string& b) {
+  std::string sum;
+  int carry = 0;
+  for (std::size_t i = 0; i < std::max(a.size(), b.size()) || carry; ++i) {
+    const int x = i < a.size() ? a[a.size() - 1 - i] - '0' : 0;
+    const int y = i < b.size() ? b[b.size() - 1 - i] - '0' : 0;
+    sum.push_back(static_cast<char>('0' + (x + y + carry) % 10));
+    carry = (x + y + carry) / 10;
+  }
+  std::reverse(sum.begin(), sum.end());
+  return strip_leading(sum);
+}
+
+// a - b for a >= b.
+std::string ref_sub(const std::string& a, const std::string& b) {
+  std::string difference;
+  int borrow = 0;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    int d = (a[a.size() - 1 - i] - '0') - borrow - (i < b.size() ? b[b.size() - 1 - i] - '0' : 0);
+    borrow = d < 0 ? 1 : 0;
+    difference.push_back(static_cast<char>('0' + d + 10 * borrow));
+  }
+  std::reverse(difference.begin(), difference.end());
+  return strip_leading(difference);
+}
+
+std::string ref_mul(const std::string& a, const std::string& b) {
+  std::vector<int> columns(a.size() + b.size(), 0);
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    for (std::size_t j = 0; j < b.size(); ++j) columns[i + j + 1] += (a[i] - '0') * (b[j] - '0');
+  }
+  for (std::size_t k = columns.size(); k-- > 1;) {
+    columns[k - 1] += columns[k] / 10;
+    columns[k] %= 10;
+  }
+  std::string product;
+  for (const int c : columns) product.push_back(static_cast<char>('0' + c));
+  return strip_leading(product);
+}
+
+// digits * 10^-frac written canonically.
+std::string ref_text(std::string digits, long frac) {
+  while (frac > 0 && !digits.empty() && digits.back() == '0') {
+    digits.pop_back();
+    --frac;
+  }
+  digits = strip_leading(digits);
+  if (digits.empty()) return "0";
+  if (frac <= 0) return digits + std::string(static_cast<std::size_t>(-frac), '0');
+  if (static_cast<std::size_t>(frac) >= digits.size()) {
+    return "0." + std::string(static_cast<std::size_t>(frac) - digits.size(), '0') + digits;
+  }
+  return digits.substr(0, digits.size() - static_cast<std::size_t>(frac)) + "." +
+         digits.substr(digits.size() - static_cast<std::size_t>(frac));
+}
+
+// Long division exactly as the panel describes it: partial remainders, one digit brought down
+// per quotient digit, trial subtraction, and the point's bookkeeping.
+std::string ref_div(const std::string& a, const std::string& b, int p) {
+  auto split = [](const std::string& text, std::string& digits, long& e) {
+    const std::size_t point = text.find('.');
+    digits = text;
+    e = 0;
+    if (point != std::string::npos) {
+      digits.erase(point, 1);
+      e = static_cast<long>(text.size() - point - 1);
+    }
+    digits = strip_leading(digits);
+    while (!digits.empty() && digits.back() == '0') {
+      digits.pop_back();
+      --e;
+    }
+  };
+  std::string A, B;
+  long ea = 0, eb = 0;
+  split(a, A, ea);
+  split(b, B, eb);
+  if (A.empty() || B.empty() || p <= 0) return "0";
+  long e = ea - eb;
+  const std::size_t shared = std::min(A.size(), B.size());
+  const std::size_t first = B.size() + (A.substr(0, shared) < B.substr(0, shared) ? 1 : 0);
+  std::string rest;
+  std::size_t pos = 0;
+  auto bring_down = [&] {
+    ++pos;
+    if (pos <= A.size()) {
+      rest.push_back(A[pos - 1]);
+    } else {
+      rest.push_back('0');
+      ++e;
+    }
+  };
+  for (std::size_t i = 0; i < first; ++i) bring_down();
+  std::string quotient;
+  while (quotient.size() < static_cast<std::size_t>(p)) {
+    int q = 0;
+    while (ref_compare(rest, B) >= 0) {
+      rest = ref_sub(strip_leading(rest), B);
+      ++q;
+    }
+    quotient.push_back(static_cast<char>('0' + q));
+    rest = strip_leading(rest);
+    if (rest.empty() && pos > A.size()) {
+      ++e;
+      break;
+    }
+    bring_down();
+  }
+  if (pos > A.size()) {
+    --e;
+  } else {
+    e += static_cast<long>(pos) - static_cast<long>(A.size()) - 1;
+  }
+  return ref_text(quotient, e);
+}
+
+std::string random_digits(std::mt19937& rng, std::size_t count) {
+  // Runs of 0s and 9s stress carries, borrows and the quotient estimates.
+  const int style = static_cast<int>(rng() % 4);
+  std::string s(count, '0');
+  for (char& c : s) {
+    const int r = static_cast<int>(rng() % 10);
+    c = static_cast<char>('0' + (style == 1 ? (r < 8 ? 9 : r) : style == 2 ? (r < 8 ? 0 : r) : r));
+  }
+  if (count > 0 && s[0] == '0' && rng() % 2) s[0] = '1';
+  return s;
+}
+
+// A random number text with optional point; also returns its digits and fraction length.
+std::string random_number(std::mt19937& rng, std::size_t count, std::string& digits, long& frac) {
+  digits = random_digits(rng, count);
+  frac = 0;
+  if (count == 0 || rng() % 2) return digits;
+  frac = static_cast<long>(rng() % (count + 1));
+  std::string text = digits;
+  text.insert(count - static_cast<std::size_t>(frac), ".");
+  return text;
+}
+
+// Digit counts on both sides of the limb size and of the algorithm thresholds.
+std::size_t random_size(std::mt19937& rng) {
+  const std::size_t sizes[] = {0, 1, 2, 8, 9, 10, 17, 19, 40, 300, 431, 433, 900};
+  return sizes[rng() % std::size(sizes)] + rng() % 3;
+}
+
+TEST(BigNumberReference, AddSubMulAgreeWithSchoolbook) {
+  std::mt19937 rng(20240601);
+  for (int round = 0; round < 300; ++round) {
+    std::string da, db;
+    long fa = 0, fb = 0;
+    const std::string a = random_number(rng, random_size(rng), da, fa);
+    const std::string b = random_number(rng, random_size(rng), db, fb);
+    const long f = std::max(fa, fb);
+    const std::string xa = da + std::string(static_cast<std::size_t>(f - fa), '0');
+    const std::string xb = db + std::string(static_cast<std::size_t>(f - fb), '0');
+    EXPECT_EQ(BigAdd(a, b), ref_text(ref_add(xa, xb), f)) << a << " + " << b;
+    const bool negative = ref_compare(xa, xb) < 0;
+    EXPECT_EQ(BigSub(a, b),
+              (negative ? "-" : "") + ref_text(negative ? ref_sub(xb, xa) : ref_sub(xa, xb), f))
+        << a << " - " << b;
+    EXPECT_EQ(BigMul(a, b), ref_text(ref_mul(da, db), fa + fb)) << a << " * " << b;
+  }
+}
+
+TEST(BigNumberReference, DivisionAgreesWithLiteralLongDivision) {
+  std::mt19937 rng(7);
+  for (int round = 0; round < 400; ++round) {
+    std::string da, db;
+    long fa = 0, fb = 0;
+    const bool large = round % 100 == 0;  // long division on both sides of the Newton threshold
+    const std::string a = random_number(rng, large ? 900 + rng() % 200 : rng() % 30, da, fa);
+    const std::string b = random_number(rng, large ? 870 + rng() % 100 : rng() % 20, db, fb);
+    const int p = large ? 880 + static_cast<int>(rng() % 100) : static_cast<int>(rng() % 25);
+    EXPECT_EQ(BigDiv(a, b, p), ref_div(a, b, p)) << a << " / " << b << " p=" << p;
+  }
+}
+
+TEST(BigNumberReference, ProductDividedByFactorGivesTheOtherFactor) {
+  std::mt19937 rng(99);
+  for (const std::size_t digits : {5u, 500u, 3000u, 20000u}) {
+    const std::string a = "7" + random_digits(rng, digits);
+    const std::string b = "3" + random_digits(rng, digits / 2 + 1);
+    const std::string product = BigMul(a, b);
+    EXPECT_EQ(BigDiv(product, b, static_cast<std::int64_t>(a.size()) + 2), BigNormalize(a));
+    EXPECT_EQ(BigSub(BigAdd(product, a), a), product);
+  }
+}
+
+// ---- limb algorithms against each other ----------------------------------------------------
+
+bignum::Limbs random_limbs(std::mt19937& rng, std::size_t count) {
+  bignum::Limbs limbs(count);
+  const int style = static_cast<int>(rng() % 3);
+  for (auto& limb : limbs) {
+    limb = style == 0 ? rng() % bignum::kBase : (style == 1 ? bignum::kBase - 1 : rng() % 2);
+  }
+  if (count > 0) limbs.back() = 1 + rng() % (bignum::kBase - 1);
+  return limbs;
+}
+
+TEST(BigNatural, ProductAlgorithmsAgree) {
+  std::mt19937 rng(3);
+  for (const auto& [na, nb] : {std::pair<std::size_t, std::size_t>{1, 1},
+                               {3, 70},
+                               {47, 49},
+                               {120, 130},
+                               {700, 9},
+                               {513, 1500}}) {
+    const bignum::Limbs a = random_limbs(rng, na);
+    const bignum::Limbs b = random_limbs(rng, nb);
+    const bignum::Limbs expected = bignum::multiply_schoolbook(a, b);
+    EXPECT_EQ(bignum::multiply_ntt(a, b), expected) << na << "x" << nb;
+    EXPECT_EQ(bignum::multiply_ntt(a, b, false), expected) << na << "x" << nb;
+    EXPECT_EQ(bignum::multiply_in_pieces(a, b, 64), expected) << na << "x" << nb;
+  }
+}
+
+TEST(BigNatural, DivisionAlgorithmsAgree) {
+  std::mt19937 rng(5);
+  for (const auto& [na, nb] : {std::pair<std::size_t, std::size_t>{1, 1},
+                               {5, 2},
+                               {40, 3},
+                               {200, 100},
+                               {300, 33},
+                               {300, 250},
+                               {1200, 400}}) {
+    for (int round = 0; round < 3; ++round) {
+      const bignum::Limbs a = random_limbs(rng, na);
+      const bignum::Limbs b = random_limbs(rng, nb);
+      const bignum::Limbs q = bignum::divide_schoolbook(a, b);
+      EXPECT_EQ(bignum::divide_newton(a, b), q) << na << "/" << nb;
+      // floor: q * b <= a < (q + 1) * b
+      const bignum::Limbs qb = bignum::multiply(q, b);
+      ASSERT_LE(bignum::compare(qb, a), 0);
+      EXPECT_LT(bignum::compare(bignum::subtract(a, qb), b), 0);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace orvanta
