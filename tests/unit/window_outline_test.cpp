@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "support/bmp_file.h"
+
 namespace orvanta {
 namespace {
 
@@ -39,6 +41,18 @@ TEST(MaskRuns, RowByRowRunsOfNonWhitePixels) {
 TEST(MaskRuns, AllWhiteMaskHasNoOutline) {
   MaskPainter m(2);
   EXPECT_TRUE(mask_runs(m.mask.view()).empty());
+}
+
+TEST(MaskRuns, RealMaskStartsWithTheTopOfTheBody) {
+  const auto mask = read_bmp(ORVANTA_SOURCE_DIR "/resources/face/Image1.bmp");
+  if (!mask) GTEST_SKIP() << "mask picture not generated";
+  ASSERT_EQ(mask->width(), 463);
+  ASSERT_EQ(mask->height(), 530);
+  const std::vector<Rect> runs = mask_runs(mask->view());
+  ASSERT_FALSE(runs.empty());
+  EXPECT_EQ(runs.front(), (Rect{214, 0, 262, 1}));
+  EXPECT_TRUE(runs.size() == 1 || runs[1].top == 1) << "row 0 has a single run";
+  EXPECT_LE(runs.back().bottom, 510);  // the body ends at row 509
 }
 
 }  // namespace
