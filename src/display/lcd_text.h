@@ -1,0 +1,24 @@
+#pragma once
+// The text rules of the LCD: decimal precision, thousands separators, glyphs, tooltip.
+#include <string>
+#include <string_view>
+
+namespace orvanta {
+
+// Rounds a decimal number text to the precision field's number of decimals ("-1" free; a text
+// that is no number acts as 0, other negatives as 0, more than 15 as 15). Texts with "E",
+// texts that are no number and values whose scaled form leaves the 64-bit range stay as they
+// are.
+std::string apply_precision(std::string_view text, std::string_view precision_field);
+
+// The thousands form of a decimal number text ("0." for zero); other texts stay.
+std::string apply_thousands(std::string_view text);
+
+// The characters the LCD has a glyph for (a blank leaves its cell empty).
+bool has_glyph(char c);
+
+// The tooltip of the LCD: in decimal the value with thousands separators and up to 22
+// decimals (0 for a text that is no number), in other bases the text as it is.
+std::string lcd_tooltip(std::string_view text, bool decimal);
+
+}  // namespace orvanta

@@ -1,0 +1,69 @@
+#pragma once
+// The one calculator state record, shared by every key handler, the display, the voice, the
+// formula parts and the tools.
+#include <string>
+
+#include "engine/extended.h"
+#include "engine/number_base.h"
+
+namespace orvanta {
+
+struct CalcState {
+  // The number being typed, in the digits of entry_base; empty after an operator or equals
+  // consumed it (an empty text is not "0").
+  std::string entry_text = "0";
+  // First operand of the pending operation, or the last result, in the digits of calc_base.
+  std::string acc_text;
+  // What the LCD last showed, after precision rounding, before thousands separators.
+  std::string shown_text;
+  Extended cur_value = 0;
+  Extended mem_value = 0;
+  // 0 none, 1 add, 2 subtract, 3 multiply, 4 divide, 5 power, 6 root, 7 remainder, 8 OR,
+  // 9 AND, 10 XOR, 11 shift left, 12 shift right.
+  int pending_op = 0;
+  // Set by equals only: the next digit starts a new number and discards acc_text.
+  bool new_number = false;
+  bool has_point = false;
+  // The number on the LCD carries a minus sign.
+  bool is_negative = false;
+  bool voice_enabled = true;
+  NumberBase calc_base = NumberBase::Dec;
+  // Base of entry_text; differs from calc_base only in the middle of a base switch.
+  NumberBase entry_base = NumberBase::Dec;
+  bool angle_degrees = true;
+  // The chain of the formula bar; ends with an operator sign while an operation is pending.
+  std::string formula_head;
+  // The current operand as decimal text, shown after formula_head.
+  std::string formula_tail;
+  // What the formula bar shows at rest.
+  std::string welcome_text = "欢迎使用Orvanta 作者:Brenic";
+  // Equals is running; also marks the display of a final result for the output below.
+  bool equals_busy = false;
+  // The completion of a pending operation found an operand missing.
+  bool nothing_computed = false;
+  // The next display leaves the formula bar unchanged.
+  bool keep_formula_once = false;
+  // Results are typed into the window below the calculator.
+  bool auto_output = false;
+  std::string unit_source_text;
+  int unit_category = 0;
+};
+
+// Operation codes of pending_op.
+enum PendingOp : int {
+  kOpNone = 0,
+  kOpAdd = 1,
+  kOpSubtract = 2,
+  kOpMultiply = 3,
+  kOpDivide = 4,
+  kOpPower = 5,
+  kOpRoot = 6,
+  kOpRemainder = 7,
+  kOpOr = 8,
+  kOpAnd = 9,
+  kOpXor = 10,
+  kOpShiftLeft = 11,
+  kOpShiftRight = 12,
+};
+
+}  // namespace orvanta

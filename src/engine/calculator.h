@@ -1,0 +1,233 @@
+#pragma once
+// The calculator core: the state record, one handler per face key, `enter`, `qel_play` and
+// the voice. Knows nothing of windows; everything outside goes through CalculatorPorts.
+#include <exception>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "display/lcd_frame.h"
+#include "display/output_form.h"
+#include "engine/calc_state.h"
+#include "engine/mouse_button.h"
+#include "engine/ports/calculator_ports.h"
+#include "engine/trig_functions.h"
+#include "formula/formula_host.h"
+
+namespace orvanta {
+
+// Settings keys of the options the core reads.
+inline constexpr std::string_view kSettingScienceCalc = "Device_Science_calc";
+inline constexpr std::string_view kSettingPoint = "Device_point";
+inline constexpr std::string_view kSetting1000 = "Device_1000";
+inline constexpr std::string_view kSettingAngle = "Device_angle";
+inline constexpr std::string_view kSettingSound = "Device_sound";
+inline constexpr std::string_view kSettingInputAutoclip = "Device_input_autoclip";
+inline constexpr std::string_view kSettingAutoCopyTo = "Device_AutoCopyTo";
+
+inline constexpr std::string_view kErrorMark = "......";
+
+// The options of the settings panel and the pop-up menu that the core reads. Their controls
+// hold them in the window; the core keeps the same values through the change handlers.
+struct CalculatorOptions {
+  bool science_mode = false;         // "科学计算模式"
+  std::string precision = "-1";      // decimal places field, "-1" free
+  bool thousands = false;            // "显示千位分隔符"
+  bool result_to_clipboard = false;  // "计算结果存入剪贴板"
+  OutputForm output_form = OutputForm::Figures;
+  bool window_showing = false;
+};
+
+class Calculator {
+ public:
+  explicit Calculator(const CalculatorPorts& ports);
+  Calculator(const Calculator&) = delete;
+  Calculator& operator=(const Calculator&) = delete;
+
+  // Start-up: read the stored options (before the window shows), then the first show draws
+  // "0." and puts the welcome line in the formula bar.
+  void load_settings();
+  void first_show(std::string_view welcome_line);
+
+  CalcState& calc_state() { return state_; }
+  const CalcState& calc_state() const { return state_; }
+  const CalculatorOptions& options() const { return options_; }
+  const LcdFrame& frame() const { return frame_; }
+  // What the evaluator needs when the formula panel or the grab runs it.
+  FormulaHost& formula_host() { return host_; }
+
+  // Change handlers of the controls that carry the settings; each stores its value.
+  void science_mode_changed(bool on);
+  void precision_changed(std::string_view text);
+  void thousands_changed(bool on);
+  void angle_setting_changed(bool degrees);
+  void sound_setting_changed(bool on);
+  void result_to_clipboard_changed(bool on);
+  void auto_output_changed(bool on);
+  // The same by settings key with the stored text ("1", "0", "2", ...); false for a key the
+  // core does not own.
+  bool change_setting(std::string_view key, std::string_view value);
+  // The output form chosen in the LCD pop-up menu (not stored).
+  void set_output_form(OutputForm form) { options_.output_form = form; }
+
+  // Entry keys.
+  void k0(MouseButton b);
+  void k1(MouseButton b);
+  void k2(MouseButton b);
+  void k3(MouseButton b);
+  void k4(MouseButton b);
+  void k5(MouseButton b);
+  void k6(MouseButton b);
+  void k7(MouseButton b);
+  void k8(MouseButton b);
+  void k9(MouseButton b);
+  void ka(MouseButton b);
+  void kb(MouseButton b);
+  void kc(MouseButton b);
+  void kd(MouseButton b);
+  void ke(MouseButton b);
+  void kf(MouseButton b);
+  void kp(MouseButton b);
+  void kzf(MouseButton b);
+  void tg(MouseButton b);
+  void ce(MouseButton b);
+  void c(MouseButton b);
+
+  // Operators and equals.
+  void kadd(MouseButton b);
+  void ksub(MouseButton b);
+  void ksum(MouseButton b);
+  void kdiv(MouseButton b);
+  void kdy(MouseButton b);
+
+  // Scientific functions and the angle unit.
+  void Ksin(MouseButton b);
+  void kcos(MouseButton b);
+  void ktan(MouseButton b);
+  void kcot(MouseButton b);
+  void ksec(MouseButton b);
+  void kcsc(MouseButton b);
+  void ksinh(MouseButton b);
+  void kcosh(MouseButton b);
+  void ktanh(MouseButton b);
+  void kcoth(MouseButton b);
+  void ksech(MouseButton b);
+  void kcsch(MouseButton b);
+  void kpf(MouseButton b);
+  void kycf(MouseButton b);
+  void klog(MouseButton b);
+  void kds(MouseButton b);
+  void kjc(MouseButton b);
+  void kbfh(MouseButton b);
+  void kint(MouseButton b);
+  void pi(MouseButton b);
+  void jd_hd(MouseButton b);
+
+  // Memory register.
+  void mdiv(MouseButton b);
+  void msum(MouseButton b);
+  void msub(MouseButton b);
+  void madd(MouseButton b);
+  void mc(MouseButton b);
+  void mr(MouseButton b);
+  void ms(MouseButton b);
+
+  // Bit operations.
+  void kmod(MouseButton b);
+  void kand(MouseButton b);
+  void kor(MouseButton b);
+  void kxor(MouseButton b);
+  void knot(MouseButton b);
+  void k_shl(MouseButton b);
+  void k_shr(MouseButton b);
+
+  // Voice on/off.
+  void voice(MouseButton b);
+
+  // Base buttons and the four-position strip (y: click position inside the strip).
+  void Khex_on(MouseButton b);
+  void kden_on(MouseButton b);
+  void kocx_on(MouseButton b);
+  void kbin_on(MouseButton b);
+  void Image5(MouseButton b, int y);
+
+  // Completes the pending operation.
+  void enter();
+  // Puts a display text on the LCD (precision, thousands separators, formula bar, clipboard,
+  // output of a final result, tooltip, converter). Raises when a character has no glyph.
+  void qel_play(std::string_view text);
+  // Plays one voice clip; callers check voice_enabled.
+  void splay(std::string_view token);
+
+ private:
+  class Host : public FormulaHost {
+   public:
+    explicit Host(Calculator& calc) : calc_(calc) {}
+    void message_box(std::string_view caption, std::string_view text, BoxIcon icon) override;
+    void divide_by_zero_reset() override;
+    bool angle_degrees() const override { return calc_.state_.angle_degrees; }
+    void let_messages_run() override;
+
+   private:
+    Calculator& calc_;
+  };
+
+  // Runs a key's work; any fault inside it ends in the error display.
+  template <class Work>
+  void guarded(Work&& work);
+  // The one error display: "se", the error mark, the calculation emptied.
+  void error_step();
+  // splay when voice is on.
+  void say(std::string_view token);
+  // Pushes the frame to the renderer when it changed since the last push.
+  void flush_frame();
+  void wait(int milliseconds);
+  void show_welcome();
+  void hide_operator_lights();
+  void show_angle_lights();
+  void reset_calculation();
+  void divide_by_zero_reset();
+
+  // Entry.
+  void digit_key(MouseButton b, char digit);
+  void hex_digit_key(MouseButton b, char digit);
+  Extended entry_value() const;
+  void finish_new_number();
+
+  // Operators.
+  void arithmetic_key(MouseButton b, int op);
+  void operand_key(int op, bool rests_formula_bar);
+  std::optional<Extended> scientific_value();
+  void read_out_result();
+
+  // Functions.
+  void trig_key(MouseButton b, TrigKey key);
+  void show_result(Extended result);
+
+  // Memory and bases.
+  void memory_key(MouseButton b, int op);
+  void base_button(MouseButton b, NumberBase base);
+  void switch_base(NumberBase target);
+  void strip_rest();
+  void shift_key(MouseButton b, bool left);
+
+  CalculatorPorts ports_;
+  CalcState state_;
+  CalculatorOptions options_;
+  LcdFrame frame_;
+  LcdFrame pushed_frame_;
+  bool frame_pushed_ = false;
+  Host host_{*this};
+};
+
+template <class Work>
+void Calculator::guarded(Work&& work) {
+  try {
+    work();
+  } catch (const std::exception&) {
+    error_step();
+  }
+  flush_frame();
+}
+
+}  // namespace orvanta

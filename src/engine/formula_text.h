@@ -1,0 +1,12 @@
+#pragma once
+// Small tests on the chain text of the formula bar.
+#include <string_view>
+
+namespace orvanta {
+
+// The chain waits for an operand: it ends with one of the signs * + - /.
+inline bool ends_with_operator(std::string_view text) {
+  return !text.empty() && std::string_view("*+-/").find(text.back()) != std::string_view::npos;
+}
+
+}  // namespace orvanta

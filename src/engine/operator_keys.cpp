@@ -1,0 +1,212 @@
+// The operator keys, `enter` that completes a pending operation, and equals.
+#include <optional>
+#include <string>
+
+#include "engine/base_conversion.h"
+#include "engine/binary_ops.h"
+#include "engine/calculator.h"
+#include "engine/formula_text.h"
+#include "engine/number_text.h"
+#include "formula/evaluator.h"
+#include "formula/formula_panel.h"
+#include "formula/normalise.h"
+
+namespace orvanta {
+
+namespace {
+
+constexpr int kAfterEqualsMs = 430;
+constexpr int kPerCharacterMs = 300;
+
+struct ArithmeticKey {
+  char sign;
+  std::string_view token;
+  bool LcdIndicators::*light;
+};
+
+ArithmeticKey arithmetic_key_of(int op) {
+  switch (op) {
+    case kOpAdd:
+      return {'+', "+", &LcdIndicators::add_on};
+    case kOpSubtract:
+      return {'-', "_", &LcdIndicators::sub_on};
+    case kOpMultiply:
+      return {'*', "*", &LcdIndicators::sum_on};
+    default:
+      return {'/', "/", &LcdIndicators::div_on};
+  }
+}
+
+// The chain still holds an operation for the evaluator. Besides + * / and a "-" after the
+// first character, powers, groups and functions need passes too.
+bool needs_pass(std::string_view text) {
+  return text.find_first_of("+*/^()") != std::string_view::npos ||
+         text.find('-', 1) != std::string_view::npos;
+}
+
+std::string without_blanks(std::string text) {
+  std::erase(text, ' ');
+  return text;
+}
+
+}  // namespace
+
+void Calculator::enter() {
+  hide_operator_lights();
+  auto& st = state_;
+  if (st.acc_text.empty() || st.entry_text.empty()) {
+    st.nothing_computed = true;
+    return;
+  }
+  if (st.calc_base != NumberBase::Dec) {
+    st.entry_text = to_decimal(st.entry_text, st.calc_base);
+    st.acc_text = to_decimal(st.acc_text, st.calc_base);
+  }
+  if (!st.acc_text.empty() && st.acc_text.back() == '.') st.acc_text.pop_back();
+
+  Extended result = 0;
+  if (options_.science_mode && st.pending_op <= kOpDivide) {
+    const std::optional<Extended> value = scientific_value();
+    if (!value) return;
+    result = *value;
+  } else {
+    result = binary_result(st.pending_op, parse_number(st.acc_text), parse_number(st.entry_text),
+                           st.acc_text.starts_with('-'));
+  }
+  result = checked(round15(result));
+
+  st.is_negative = result < 0;
+  st.acc_text = from_decimal(fix_text(result), st.calc_base);
+  st.entry_text.clear();
+  st.cur_value = result;
+  qel_play(st.acc_text);
+  st.has_point = false;
+}
+
+// Scientific mode evaluates the whole chain of the formula bar, so precedence holds.
+// nullopt: the chain is unfinished or its brackets were refused; nothing is computed.
+std::optional<Extended> Calculator::scientific_value() {
+  std::string text = without_blanks(ports_.formula_bar.text());
+  if (text.empty()) text = "0";
+  if (ends_with_operator(text)) return std::nullopt;
+  std::optional<std::string> normalised = gs_normalise(text, host_);
+  if (!normalised) return std::nullopt;
+  text = std::move(*normalised);
+
+  // Bounded like the formula panel: a text that never becomes a number must not hang equals.
+  for (int pass = 0; needs_pass(text); ++pass) {
+    std::string next = pass < kMaxFormulaPasses ? gs_step(text, false, host_) : text;
+    if (next == kInvalidExpression || next == text) {
+      host_.message_box("错误！", kPassLimitMessage, BoxIcon::Error);
+      return 0;
+    }
+    text = std::move(next);
+  }
+  Extended value = 0;
+  return try_parse_number(text, value) ? value : 0;
+}
+
+void Calculator::arithmetic_key(MouseButton b, int op) {
+  if (b != MouseButton::Left) return;
+  guarded([&] {
+    auto& st = state_;
+    const ArithmeticKey key = arithmetic_key_of(op);
+    enter();
+    st.pending_op = op;
+    if (st.formula_head.empty()) st.formula_tail = fix_text(st.cur_value);
+    st.formula_head += st.formula_tail;
+    // Two operator keys in a row: the second sign replaces the first.
+    if (ends_with_operator(st.formula_head)) st.formula_head.pop_back();
+    st.formula_head += key.sign;
+    ports_.formula_bar.set_text(op == kOpDivide ? st.formula_head : st.formula_head + " ");
+    st.formula_tail.clear();
+    say(key.token);
+    st.new_number = false;
+    frame_.lights.*key.light = true;
+    st.has_point = false;
+    st.is_negative = false;
+    if (!st.entry_text.empty()) st.acc_text = st.entry_text;
+    st.entry_text.clear();
+  });
+}
+
+// The two-operand keys without a sign in the chain (power, root, remainder, logic, shifts).
+void Calculator::operand_key(int op, bool rests_formula_bar) {
+  guarded([&] {
+    auto& st = state_;
+    enter();
+    st.pending_op = op;
+    if (rests_formula_bar) {
+      st.formula_head.clear();
+      show_welcome();
+    }
+    st.new_number = false;
+    st.has_point = false;
+    st.is_negative = false;
+    if (!st.entry_text.empty()) st.acc_text = st.entry_text;
+    st.entry_text.clear();
+  });
+}
+
+void Calculator::kadd(MouseButton b) {
+  arithmetic_key(b, kOpAdd);
+}
+void Calculator::ksub(MouseButton b) {
+  arithmetic_key(b, kOpSubtract);
+}
+void Calculator::ksum(MouseButton b) {
+  arithmetic_key(b, kOpMultiply);
+}
+void Calculator::kdiv(MouseButton b) {
+  arithmetic_key(b, kOpDivide);
+}
+
+void Calculator::kdy(MouseButton b) {
+  // A second equals during the read-out would start the voice twice over.
+  if (b != MouseButton::Left || state_.equals_busy) return;
+  guarded([&] {
+    auto& st = state_;
+    st.equals_busy = true;
+    struct ClearBusy {
+      bool& busy;
+      ~ClearBusy() { busy = false; }
+    } clear_busy{st.equals_busy};
+
+    enter();
+    if (st.nothing_computed) {
+      if (!st.entry_text.empty()) {
+        qel_play(st.entry_text);
+      } else if (!st.acc_text.empty()) {
+        qel_play(st.acc_text);
+      }
+      st.nothing_computed = false;
+    }
+    st.pending_op = kOpNone;
+    st.new_number = true;
+    if (ports_.formula_bar.text() == kDivideByZeroText) return;
+    if (st.voice_enabled) {
+      splay("=");
+      wait(kAfterEqualsMs);
+    }
+    if (!st.formula_head.empty()) {
+      std::string chain = ports_.formula_bar.text();
+      if (chain.ends_with(' ')) chain.pop_back();
+      if (ends_with_operator(chain)) chain.pop_back();
+      st.formula_head = chain;
+      st.formula_tail.clear();
+      ports_.formula_bar.set_text(st.formula_head);
+    }
+    if (st.voice_enabled && st.calc_base != NumberBase::Hex) read_out_result();
+  });
+}
+
+void Calculator::read_out_result() {
+  // Keys pressed during a wait may redraw the LCD; the result read is the one shown now.
+  const std::string result = state_.shown_text;
+  for (const char ch : result) {
+    splay(std::string(1, ch));
+    wait(kPerCharacterMs);
+  }
+}
+
+}  // namespace orvanta

@@ -1,0 +1,30 @@
+#pragma once
+// Everything the calculator core talks to outside itself. The window, orvanta-sim and the
+// tests each provide one set.
+#include "display/lcd_renderer.h"
+#include "display/voice_player.h"
+#include "engine/ports/clipboard.h"
+#include "engine/ports/converter_refresh.h"
+#include "engine/ports/face_panels.h"
+#include "engine/ports/formula_bar.h"
+#include "engine/ports/message_box.h"
+#include "engine/ports/message_pump.h"
+#include "engine/ports/result_output.h"
+#include "engine/ports/settings_store.h"
+
+namespace orvanta {
+
+struct CalculatorPorts {
+  LcdRenderer& lcd;
+  FormulaBar& formula_bar;
+  VoicePlayer& voice;
+  MessageBoxes& message_box;
+  SettingsStore& settings;
+  Clipboard& clipboard;
+  ResultOutput& output;
+  ConverterRefresh& converter;
+  MessagePump& pump;
+  FacePanels& face;
+};
+
+}  // namespace orvanta

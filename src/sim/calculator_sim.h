@@ -1,0 +1,18 @@
+#pragma once
+// The calculator that the sim's commands drive, created on first use with default settings
+// (voice on, degrees, normal mode, decimal) and shown.
+#include "engine/calculator.h"
+#include "sim/recording_ports.h"
+#include "sim/sim.h"
+
+namespace orvanta::sim {
+
+struct CalculatorSim : SimContext::Extension {
+  explicit CalculatorSim(std::ostream& out);
+  RecordingPorts ports;
+  Calculator calculator;
+};
+
+CalculatorSim& calculator_sim(SimContext& context);
+
+}  // namespace orvanta::sim

@@ -1,0 +1,128 @@
+#pragma once
+// Recording stand-ins for every port of the calculator core: orvanta-sim prints from them and
+// the unit tests read them. Header-only so the tests can use them without the sim program.
+#include <functional>
+#include <map>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "display/voice_tokens.h"
+#include "engine/ports/calculator_ports.h"
+
+namespace orvanta::sim {
+
+struct RecordingLcd : LcdRenderer {
+  void show(const LcdFrame& f) override {
+    frame = f;
+    ++shows;
+  }
+  LcdFrame frame;
+  int shows = 0;
+};
+
+struct RecordingFormulaBar : FormulaBar {
+  void set_text(std::string_view t) override { bar = t; }
+  std::string text() const override { return bar; }
+  void set_read_only(bool r) override { read_only = r; }
+  std::string bar;
+  bool read_only = true;
+};
+
+// Keeps the tokens that have a clip, as a listener hears them.
+struct RecordingVoice : VoicePlayer {
+  void play(std::string_view token) override {
+    if (!voice_clip_resource(token).empty()) said.emplace_back(token);
+  }
+  std::vector<std::string> said;
+};
+
+// Prints "box <caption>: <text>" when raised (line breaks written as \n and \r) and answers
+// with the first button.
+struct RecordingMessageBox : MessageBoxes {
+  BoxAnswer show(std::string_view caption, std::string_view text, BoxIcon,
+                 BoxButtons buttons) override {
+    std::string line = "box " + std::string(caption) + ": ";
+    for (const char ch : text) {
+      if (ch == '\n') {
+        line += "\\n";
+      } else if (ch == '\r') {
+        line += "\\r";
+      } else {
+        line += ch;
+      }
+    }
+    boxes.push_back(line);
+    if (out) *out << line << "\n";
+    return buttons == BoxButtons::YesNo ? BoxAnswer::Yes : BoxAnswer::Ok;
+  }
+  std::ostream* out = nullptr;
+  std::vector<std::string> boxes;
+};
+
+struct MemorySettings : SettingsStore {
+  std::string read_string(std::string_view key, std::string_view fallback) override {
+    const auto it = values.find(std::string(key));
+    return it == values.end() ? std::string(fallback) : it->second;
+  }
+  void write_string(std::string_view key, std::string_view value) override {
+    values[std::string(key)] = value;
+  }
+  std::map<std::string, std::string> values;
+};
+
+struct RecordingClipboard : Clipboard {
+  void set_text(std::string_view t) override { text = t; }
+  std::string text;
+};
+
+struct RecordingOutput : ResultOutput {
+  void send(std::string_view display_text, std::string_view value_text, OutputForm) override {
+    sent.push_back(std::string(display_text) + "|" + std::string(value_text));
+  }
+  std::vector<std::string> sent;
+};
+
+struct RecordingConverter : ConverterRefresh {
+  void refresh(int, std::string_view source) override { last_source = source; }
+  std::string last_source;
+};
+
+// Waits take no time; `during_wait` stands for the key presses the user makes meanwhile.
+struct RecordingPump : MessagePump {
+  void wait(int milliseconds) override {
+    waits.push_back(milliseconds);
+    if (during_wait) during_wait(milliseconds);
+  }
+  std::vector<int> waits;
+  std::function<void(int)> during_wait;
+};
+
+struct RecordingFace : FacePanels {
+  void show_base_strip(NumberBase base) override { strip = base; }
+  void show_constants_table() override { constants_shown = true; }
+  void hide_constants_table() override { constants_shown = false; }
+  NumberBase strip = NumberBase::Dec;
+  bool constants_shown = false;
+};
+
+// One full set of recording ports.
+struct RecordingPorts {
+  RecordingLcd lcd;
+  RecordingFormulaBar formula_bar;
+  RecordingVoice voice;
+  RecordingMessageBox message_box;
+  MemorySettings settings;
+  RecordingClipboard clipboard;
+  RecordingOutput output;
+  RecordingConverter converter;
+  RecordingPump pump;
+  RecordingFace face;
+
+  CalculatorPorts ports() {
+    return {lcd,       formula_bar, voice,     message_box, settings,
+            clipboard, output,      converter, pump,        face};
+  }
+};
+
+}  // namespace orvanta::sim
