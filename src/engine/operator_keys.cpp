@@ -113,6 +113,9 @@ void Calculator::arithmetic_key(MouseButton b, int op) {
     const ArithmeticKey key = arithmetic_key_of(op);
     enter();
     st.pending_op = op;
+    // Right after equals the chain goes on from the result, not from the finished formula,
+    // which scientific mode would otherwise evaluate again (1+2= then *3= must give 9).
+    if (st.new_number) st.formula_head.clear();
     if (st.formula_head.empty()) st.formula_tail = fix_text(st.cur_value);
     st.formula_head += st.formula_tail;
     // Two operator keys in a row: the second sign replaces the first.
