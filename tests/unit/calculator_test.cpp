@@ -1,0 +1,363 @@
+// The calculator core driven through its key handlers, with recording ports.
+#include "engine/calculator.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "engine/calc_error.h"
+#include "engine/key_table.h"
+#include "sim/recording_ports.h"
+
+namespace orvanta {
+namespace {
+
+using Strings = std::vector<std::string>;
+
+class CalculatorTest : public ::testing::Test {
+ protected:
+  CalculatorTest() { start(); }
+
+  void start() {
+    calc_ = std::make_unique<Calculator>(ports_.ports());
+    calc_->load_settings();
+    calc_->first_show("欢迎");
+  }
+
+  Calculator& calc() { return *calc_; }
+  CalcState& state() { return calc_->calc_state(); }
+  const LcdFrame& lcd() const { return ports_.lcd.frame; }
+
+  void press(std::string_view name, MouseButton button = MouseButton::Left) {
+    const KeyHandler handler = find_key_handler(name);
+    ASSERT_NE(handler, nullptr) << name;
+    (calc().*handler)(button);
+  }
+
+  // One key per character, as orvanta-sim's `keys`.
+  void keys(std::string_view text) {
+    for (const char ch : text) {
+      switch (ch) {
+        case '+':
+          press("kadd");
+          break;
+        case '-':
+          press("ksub");
+          break;
+        case '*':
+          press("ksum");
+          break;
+        case '/':
+          press("kdiv");
+          break;
+        case '=':
+          press("kdy");
+          break;
+        case '.':
+          press("kp");
+          break;
+        default:
+          press("k" + std::string(1, static_cast<char>(std::tolower(ch))));
+      }
+    }
+  }
+
+  sim::RecordingPorts ports_;
+  std::unique_ptr<Calculator> calc_;
+};
+
+TEST_F(CalculatorTest, StartsWithZeroPointAndTheWelcomeLine) {
+  EXPECT_EQ(lcd().text, "0.");
+  EXPECT_EQ(lcd().cell(1), '0');
+  EXPECT_EQ(lcd().cell(0), '.');
+  EXPECT_EQ(lcd().cell(2), ' ');
+  EXPECT_TRUE(lcd().lights.sound_on && lcd().lights.pt_mode && lcd().lights.angle_jd);
+  EXPECT_EQ(ports_.formula_bar.bar, "欢迎 ");
+  EXPECT_EQ(state().entry_text, "0");
+  EXPECT_FALSE(state().has_point);
+  // A first start stores that automatic output is off.
+  EXPECT_EQ(ports_.settings.values["Device_AutoCopyTo"], "0");
+}
+
+TEST_F(CalculatorTest, NegativeNumberFillsTheCellsFromTheRight) {
+  keys("12.5");
+  press("kzf");
+  EXPECT_EQ(lcd().text, "-12.5");
+  EXPECT_EQ(
+      std::string({lcd().cell(4), lcd().cell(3), lcd().cell(2), lcd().cell(1), lcd().cell(0)}),
+      "-12.5");
+  EXPECT_TRUE(state().is_negative);
+  EXPECT_TRUE(state().has_point);
+  EXPECT_EQ(state().cur_value, -12.5L);
+}
+
+TEST_F(CalculatorTest, OverlongResultLightsErrorAndKeepsTheFullValueInTheTooltip) {
+  keys("12345678*100000000=");
+  EXPECT_EQ(lcd().text, "12345678000000");
+  EXPECT_TRUE(lcd().lights.error_on);
+  EXPECT_EQ(lcd().tooltip, "1,234,567,800,000,000");
+  press("Khex_on");
+  keys("FF");
+  EXPECT_FALSE(lcd().lights.error_on);
+}
+
+TEST_F(CalculatorTest, HexadecimalTooltipIsTheTextItself) {
+  press("Khex_on");
+  keys("FF");
+  EXPECT_EQ(lcd().text, "FF");
+  EXPECT_EQ(lcd().tooltip, "FF");
+  EXPECT_EQ(state().cur_value, 255);
+}
+
+TEST_F(CalculatorTest, OctalAndBinaryEntriesHoldTheirTrueValue) {
+  press("kocx_on");
+  keys("17");
+  EXPECT_EQ(state().cur_value, 15);
+  press("c");
+  press("kbin_on");
+  keys("101");
+  EXPECT_EQ(state().cur_value, 5);
+}
+
+TEST_F(CalculatorTest, EqualsReadsTheResultOutWithItsPauses) {
+  keys("12.5");
+  ports_.voice.said.clear();
+  keys("=");
+  EXPECT_EQ(ports_.voice.said, (Strings{"=", "1", "2", ".", "5"}));
+  EXPECT_EQ(ports_.pump.waits, (std::vector<int>{430, 300, 300, 300, 300}));
+  EXPECT_FALSE(state().equals_busy);
+}
+
+TEST_F(CalculatorTest, EqualsDuringTheReadOutIsIgnoredButOtherKeysWork) {
+  keys("12+3");
+  ports_.voice.said.clear();
+  int wait_count = 0;
+  ports_.pump.during_wait = [&](int) {
+    press("kdy");  // ignored: the read-out must not start twice over
+    if (++wait_count == 2) press("k7");
+  };
+  keys("=");
+  ports_.pump.during_wait = nullptr;
+  // One "=" and one read-out of the result; the 7 pressed meanwhile was spoken and taken.
+  EXPECT_EQ(ports_.voice.said, (Strings{"=", "1", "7", "5"}));
+  EXPECT_EQ(lcd().text, "7");
+  EXPECT_EQ(state().entry_text, "7");
+  EXPECT_TRUE(state().acc_text.empty());
+  EXPECT_FALSE(state().new_number);
+  EXPECT_FALSE(state().equals_busy);
+  // Equals works again once the read-out is over.
+  keys("=");
+  EXPECT_EQ(ports_.voice.said.back(), "7");
+}
+
+TEST_F(CalculatorTest, HexadecimalEqualsSaysEqualsWithoutReadOut) {
+  press("Khex_on");
+  keys("A+6");
+  ports_.voice.said.clear();
+  ports_.pump.waits.clear();
+  keys("=");
+  EXPECT_EQ(lcd().text, "10");
+  EXPECT_EQ(ports_.voice.said, Strings{"="});
+  EXPECT_EQ(ports_.pump.waits, std::vector<int>{430});
+}
+
+TEST_F(CalculatorTest, VoiceOffSpeaksAndWaitsForNothing) {
+  press("voice");
+  EXPECT_FALSE(lcd().lights.sound_on);
+  EXPECT_EQ(ports_.settings.values["Device_sound"], "0");
+  keys("1+2=");
+  press("c");
+  EXPECT_TRUE(ports_.voice.said.empty());
+  EXPECT_TRUE(ports_.pump.waits.empty());
+  press("voice", MouseButton::Right);
+  EXPECT_FALSE(state().voice_enabled);
+  press("voice");
+  EXPECT_TRUE(state().voice_enabled);
+  EXPECT_EQ(ports_.settings.values["Device_sound"], "1");
+}
+
+TEST_F(CalculatorTest, ErrorStepShowsTheMarkAndEmptiesTheCalculation) {
+  keys("8/0");
+  ports_.voice.said.clear();
+  ports_.pump.waits.clear();
+  keys("=");
+  EXPECT_EQ(lcd().text, "......");
+  EXPECT_EQ(ports_.voice.said, Strings{"se"});
+  // Pending messages run once; no "=" and no read-out follow an error.
+  EXPECT_EQ(ports_.pump.waits, std::vector<int>{0});
+  EXPECT_EQ(state().cur_value, 0);
+  EXPECT_TRUE(state().entry_text.empty());
+  EXPECT_TRUE(state().acc_text.empty());
+  EXPECT_TRUE(state().formula_head.empty());
+  EXPECT_TRUE(state().formula_tail.empty());
+  EXPECT_FALSE(state().equals_busy);
+  // The next number starts afresh.
+  keys("3+4=");
+  EXPECT_EQ(lcd().text, "7");
+}
+
+TEST_F(CalculatorTest, AResultWithoutGlyphsEndsInTheErrorStep) {
+  EXPECT_THROW(calc().qel_play("1I"), CalcError);
+  keys("1754");
+  press("kjc");
+  keys("*1000=");
+  EXPECT_EQ(lcd().text, "......");
+}
+
+TEST_F(CalculatorTest, OnlyTheFinalResultGoesToTheWindowBelow) {
+  calc().auto_output_changed(true);
+  EXPECT_EQ(ports_.settings.values["Device_AutoCopyTo"], "1");
+  keys("1+2+3=");
+  EXPECT_EQ(ports_.output.sent, Strings{"6|6"});
+  // A zero result shown as "0." is not sent.
+  press("mc");
+  press("mr");
+  EXPECT_EQ(ports_.output.sent.size(), 1u);
+}
+
+TEST_F(CalculatorTest, ResultsOnTheClipboardAsDisplayed) {
+  calc().result_to_clipboard_changed(true);
+  calc().thousands_changed(true);
+  keys("1234567");
+  EXPECT_EQ(ports_.clipboard.text, "1,234,567");
+  EXPECT_EQ(ports_.settings.values["Device_input_autoclip"], "1");
+  EXPECT_EQ(ports_.settings.values["Device_1000"], "1");
+}
+
+TEST_F(CalculatorTest, EveryDisplayRefreshesTheConverter) {
+  keys("5");
+  EXPECT_EQ(ports_.converter.last_source, "5");
+  EXPECT_EQ(state().unit_category, 10);
+  EXPECT_EQ(state().unit_source_text, "5");
+}
+
+TEST_F(CalculatorTest, ModeSwitchResetsStoresAndUnlocksTheBar) {
+  keys("5+3");
+  calc().science_mode_changed(true);
+  EXPECT_EQ(lcd().text, "0.");
+  EXPECT_TRUE(lcd().lights.kx_mode);
+  EXPECT_FALSE(lcd().lights.pt_mode);
+  EXPECT_FALSE(lcd().lights.add_on);
+  EXPECT_TRUE(state().acc_text.empty());
+  EXPECT_EQ(ports_.formula_bar.bar, "欢迎 ");
+  EXPECT_FALSE(ports_.formula_bar.read_only);
+  EXPECT_EQ(ports_.settings.values["Device_Science_calc"], "1");
+  EXPECT_TRUE(ports_.voice.said.back() != "c");
+}
+
+TEST_F(CalculatorTest, StoredSettingsApplyAtStartUp) {
+  ports_.settings.values = {{"Device_sound", "0"},          {"Device_angle", "0"},
+                            {"Device_Science_calc", "0x1"}, {"Device_point", "2"},
+                            {"Device_1000", "abc"},         {"Device_AutoCopyTo", "yes"}};
+  start();
+  EXPECT_FALSE(state().voice_enabled);
+  EXPECT_FALSE(state().angle_degrees);
+  EXPECT_TRUE(lcd().lights.angle_hd);
+  EXPECT_TRUE(lcd().lights.kx_mode);
+  EXPECT_FALSE(calc().options().thousands);
+  EXPECT_FALSE(state().auto_output);
+  EXPECT_EQ(ports_.settings.values["Device_AutoCopyTo"], "yes");
+  keys("3.14159");
+  EXPECT_EQ(lcd().text, "3.14");
+}
+
+TEST_F(CalculatorTest, AngleKeyStoresTheUnitInEveryBase) {
+  press("Khex_on");
+  press("jd_hd");
+  EXPECT_TRUE(state().angle_degrees);
+  EXPECT_EQ(ports_.settings.values["Device_angle"], "1");
+  EXPECT_FALSE(lcd().lights.angle_jd || lcd().lights.angle_hd);
+  press("kden_on");
+  EXPECT_TRUE(lcd().lights.angle_jd);
+  press("jd_hd");
+  EXPECT_EQ(ports_.settings.values["Device_angle"], "0");
+}
+
+TEST_F(CalculatorTest, StripClickPicksTheBaseByHeight) {
+  keys("255");
+  struct Click {
+    int y;
+    NumberBase base;
+    const char* shown;
+  };
+  for (const Click& click :
+       {Click{5, NumberBase::Hex, "FF"}, Click{20, NumberBase::Dec, "255"},
+        Click{40, NumberBase::Oct, "377"}, Click{59, NumberBase::Bin, "11111111"}}) {
+    calc().Image5(MouseButton::Left, click.y);
+    EXPECT_EQ(state().calc_base, click.base) << click.y;
+    EXPECT_EQ(ports_.face.strip, click.base) << click.y;
+    EXPECT_EQ(lcd().text, click.shown) << click.y;
+  }
+  // y = 0 picks no base and only puts the formula bar to rest.
+  ports_.formula_bar.bar = "x";
+  calc().Image5(MouseButton::Left, 0);
+  EXPECT_EQ(state().calc_base, NumberBase::Bin);
+  EXPECT_EQ(ports_.formula_bar.bar, "欢迎 ");
+}
+
+TEST_F(CalculatorTest, PiRightButtonOpensTheConstantsTableInEveryBase) {
+  press("kbin_on");
+  press("pi", MouseButton::Right);
+  EXPECT_TRUE(ports_.face.constants_shown);
+  press("pi");
+  EXPECT_FALSE(ports_.face.constants_shown);
+  EXPECT_EQ(lcd().text, "0.");
+}
+
+TEST_F(CalculatorTest, ScientificEqualsOnAnUnfinishedChainComputesNothing) {
+  calc().science_mode_changed(true);
+  keys("7+2");
+  ports_.formula_bar.bar = "7+2+";
+  keys("=");
+  EXPECT_EQ(lcd().text, "2");
+  EXPECT_EQ(ports_.formula_bar.bar, "7+2");
+}
+
+TEST_F(CalculatorTest, ScientificEqualsEvaluatesTheEditedBar) {
+  calc().science_mode_changed(true);
+  keys("1+1");
+  ports_.formula_bar.bar = "2^3+sin(30)";
+  keys("=");
+  EXPECT_EQ(lcd().text, "8.5");
+}
+
+TEST_F(CalculatorTest, ScientificEqualsGivesUpOnAFormulaThatNeverBecomesANumber) {
+  calc().science_mode_changed(true);
+  for (const char* formula : {"SIN(A)", "1.2.3+1"}) {
+    keys("1+1");
+    ports_.formula_bar.bar = formula;
+    ports_.message_box.boxes.clear();
+    keys("=");
+    EXPECT_EQ(ports_.message_box.boxes,
+              Strings{"box 错误！: 输入的表达式无效或含有无效字符！请仔细检查！"})
+        << formula;
+    EXPECT_EQ(lcd().text, "0") << formula;
+  }
+}
+
+TEST_F(CalculatorTest, ScientificDivisionByZeroResetsWithoutEqualsOrReadOut) {
+  calc().science_mode_changed(true);
+  keys("9/0");
+  ports_.voice.said.clear();
+  keys("=");
+  EXPECT_EQ(ports_.formula_bar.bar, kDivideByZeroText);
+  EXPECT_EQ(ports_.voice.said, Strings{"se"});
+  EXPECT_EQ(lcd().text, "0");
+}
+
+TEST_F(CalculatorTest, KeyTableFindsEveryHandler) {
+  EXPECT_EQ(find_key_handler("kdy"), &Calculator::kdy);
+  EXPECT_EQ(find_key_handler("Khex_on"), &Calculator::Khex_on);
+  EXPECT_EQ(find_key_handler("nope"), nullptr);
+  for (const KeyEntry& key : key_table()) {
+    EXPECT_EQ(find_key_handler(key.name), key.handler) << key.name;
+    // Middle presses never change the calculation.
+    (calc().*key.handler)(MouseButton::Middle);
+  }
+  EXPECT_EQ(lcd().text, "0.");
+  EXPECT_EQ(state().entry_text, "0");
+}
+
+}  // namespace
+}  // namespace orvanta

@@ -1,0 +1,57 @@
+#include "display/lcd_text.h"
+
+#include <gtest/gtest.h>
+
+namespace orvanta {
+namespace {
+
+struct PrecisionCase {
+  const char* text;
+  const char* field;
+  const char* expected;
+};
+
+class PrecisionTest : public ::testing::TestWithParam<PrecisionCase> {};
+
+TEST_P(PrecisionTest, RoundsToTheFieldsDecimals) {
+  const PrecisionCase& c = GetParam();
+  EXPECT_EQ(apply_precision(c.text, c.field), c.expected) << c.text << " at " << c.field;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Fields, PrecisionTest,
+    ::testing::Values(PrecisionCase{"3.14159", "2", "3.14"}, PrecisionCase{"2.5", "0", "2"},
+                      PrecisionCase{"3.5", "0", "4"}, PrecisionCase{"0.125", "2", "0.12"},
+                      PrecisionCase{"2.5", "-1", "2.5"},
+                      // Not a number, negative or beyond 15: 0, 0 and 15 decimals.
+                      PrecisionCase{"2.567", "abc", "3"}, PrecisionCase{"2.567", "-5", "3"},
+                      PrecisionCase{"0.1234567890123456", "40", "0.123456789012346"},
+                      // Texts with an exponent and texts that are no number stay.
+                      PrecisionCase{"1.5E20", "2", "1.5E20"},
+                      PrecisionCase{"......", "2", "......"},
+                      // The scaled value beyond the 64-bit range: left unrounded.
+                      PrecisionCase{"12345678.123456", "15", "12345678.123456"},
+                      PrecisionCase{"123", "2", "123"}, PrecisionCase{"-1.005", "1", "-1"}));
+
+TEST(LcdText, ThousandsSeparators) {
+  EXPECT_EQ(apply_thousands("1234567.5"), "1,234,567.5");
+  EXPECT_EQ(apply_thousands("12345678901"), "12,345,678,901");
+  EXPECT_EQ(apply_thousands("0"), "0.");
+  EXPECT_EQ(apply_thousands("......"), "......");
+  EXPECT_EQ(apply_thousands("1E20"), "1E20");
+}
+
+TEST(LcdText, GlyphsExistForNumbersTimesAndTheErrorMark) {
+  for (const char c : std::string_view("0123456789ABCDEF.-,: ")) EXPECT_TRUE(has_glyph(c)) << c;
+  for (const char c : std::string_view("Ia+xe")) EXPECT_FALSE(has_glyph(c)) << c;
+}
+
+TEST(LcdText, TooltipShowsTheFullValue) {
+  EXPECT_EQ(lcd_tooltip("1234567890123456", true), "1,234,567,890,123,456");
+  EXPECT_EQ(lcd_tooltip("1234567.891", true), "1,234,567.891");
+  EXPECT_EQ(lcd_tooltip("......", true), "0");
+  EXPECT_EQ(lcd_tooltip("FF", false), "FF");
+}
+
+}  // namespace
+}  // namespace orvanta
