@@ -5,7 +5,7 @@
 
 #include "engine/extended.h"
 #include "engine/number_text.h"
-#include "engine/ports/settings_store.h"
+#include "shell/profile_values.h"
 
 namespace orvanta {
 
@@ -19,9 +19,7 @@ bool has_exponent(std::string_view text) {
 }
 
 int decimals_of(std::string_view precision_field) {
-  int m = 0;
-  if (!parse_settings_int(precision_field, m)) return 0;
-  return std::clamp(m, 0, kMaxDecimals);
+  return std::clamp(parse_profile_int(precision_field).value_or(0), 0, kMaxDecimals);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "engine/extended.h"
 #include "engine/number_base.h"
+#include "shell/settings_table.h"
 
 namespace orvanta {
 
@@ -36,7 +37,7 @@ struct CalcState {
   // The current operand as decimal text, shown after formula_head.
   std::string formula_tail;
   // What the formula bar shows at rest.
-  std::string welcome_text = "欢迎使用Orvanta 作者:Brenic";
+  std::string welcome_text = std::string(kDefaultWelcomeText);
   // Equals is running; also marks the display of a final result for the output below.
   bool equals_busy = false;
   // The completion of a pending operation found an operand missing.

@@ -1,6 +1,7 @@
 #include "engine/calculator.h"
 
 #include "engine/number_text.h"
+#include "shell/profile_values.h"
 
 namespace orvanta {
 
@@ -48,6 +49,11 @@ void Calculator::show_welcome() {
 void Calculator::hide_operator_lights() {
   auto& lights = frame_.lights;
   lights.add_on = lights.sub_on = lights.sum_on = lights.div_on = false;
+}
+
+void Calculator::show_mode_lights() {
+  frame_.lights.kx_mode = options_.science_mode;
+  frame_.lights.pt_mode = !options_.science_mode;
 }
 
 void Calculator::show_angle_lights() {
@@ -98,24 +104,41 @@ void Calculator::Host::let_messages_run() {
 
 // ---- start-up and settings ---------------------------------------------------
 
-void Calculator::load_settings() {
-  auto& settings = ports_.settings;
-  const std::string auto_copy = settings.read_string(kSettingAutoCopyTo, "");
-  if (auto_copy.empty()) settings.write_string(kSettingAutoCopyTo, "0");
-  state_.auto_output = auto_copy == "1";
-  options_.thousands = settings.read_bool(kSetting1000, false);
-  options_.result_to_clipboard = settings.read_bool(kSettingInputAutoclip, false);
-  options_.science_mode = settings.read_bool(kSettingScienceCalc, false);
-  frame_.lights.kx_mode = options_.science_mode;
-  frame_.lights.pt_mode = !options_.science_mode;
-  ports_.formula_bar.set_read_only(!options_.science_mode);
-  state_.voice_enabled = settings.read_bool(kSettingSound, true);
-  frame_.lights.sound_on = state_.voice_enabled;
-  state_.angle_degrees = settings.read_bool(kSettingAngle, true);
-  show_angle_lights();
-  options_.precision = settings.read_string(kSettingPoint, "");
-  if (options_.precision.empty()) options_.precision = "-1";
+bool Calculator::apply_startup_setting(const StartupValue& setting) {
+  const bool* flag = std::get_if<bool>(&setting.value);
+  const std::string* text = std::get_if<std::string>(&setting.value);
+  const bool on = flag != nullptr && *flag;
+  switch (setting.id) {
+    case SettingId::DeviceAutoCopyTo:
+      state_.auto_output = on;
+      break;
+    case SettingId::Device1000:
+      options_.thousands = on;
+      break;
+    case SettingId::DeviceInputAutoclip:
+      options_.result_to_clipboard = on;
+      break;
+    case SettingId::DeviceScienceCalc:
+      options_.science_mode = on;
+      show_mode_lights();
+      ports_.formula_bar.set_read_only(!on);
+      break;
+    case SettingId::DeviceSound:
+      state_.voice_enabled = on;
+      frame_.lights.sound_on = on;
+      break;
+    case SettingId::DeviceAngle:
+      state_.angle_degrees = on;
+      show_angle_lights();
+      break;
+    case SettingId::DevicePoint:
+      options_.precision = text != nullptr && !text->empty() ? *text : "-1";
+      break;
+    default:
+      return false;
+  }
   flush_frame();
+  return true;
 }
 
 void Calculator::first_show(std::string_view welcome_line) {
@@ -129,64 +152,63 @@ void Calculator::first_show(std::string_view welcome_line) {
 
 void Calculator::science_mode_changed(bool on) {
   options_.science_mode = on;
-  frame_.lights.kx_mode = on;
-  frame_.lights.pt_mode = !on;
+  show_mode_lights();
   if (options_.window_showing) guarded([&] { reset_calculation(); });
-  ports_.settings.write_bool(kSettingScienceCalc, on);
+  ports_.settings.write_bool(SettingId::DeviceScienceCalc, on);
   ports_.formula_bar.set_read_only(!on);
   flush_frame();
 }
 
 void Calculator::precision_changed(std::string_view text) {
   options_.precision = text;
-  ports_.settings.write_string(kSettingPoint, text);
+  ports_.settings.write_text(SettingId::DevicePoint, text);
 }
 
 void Calculator::thousands_changed(bool on) {
   options_.thousands = on;
-  ports_.settings.write_bool(kSetting1000, on);
+  ports_.settings.write_bool(SettingId::Device1000, on);
 }
 
 void Calculator::angle_setting_changed(bool degrees) {
   state_.angle_degrees = degrees;
   show_angle_lights();
-  ports_.settings.write_bool(kSettingAngle, degrees);
+  ports_.settings.write_bool(SettingId::DeviceAngle, degrees);
   flush_frame();
 }
 
 void Calculator::sound_setting_changed(bool on) {
   state_.voice_enabled = on;
   frame_.lights.sound_on = on;
-  ports_.settings.write_bool(kSettingSound, on);
+  ports_.settings.write_bool(SettingId::DeviceSound, on);
   flush_frame();
 }
 
 void Calculator::result_to_clipboard_changed(bool on) {
   options_.result_to_clipboard = on;
-  ports_.settings.write_bool(kSettingInputAutoclip, on);
+  ports_.settings.write_bool(SettingId::DeviceInputAutoclip, on);
 }
 
 void Calculator::auto_output_changed(bool on) {
   state_.auto_output = on;
-  ports_.settings.write_string(kSettingAutoCopyTo, on ? "1" : "0");
+  ports_.settings.write_text(SettingId::DeviceAutoCopyTo, on ? "1" : "0");
 }
 
 bool Calculator::change_setting(std::string_view key, std::string_view value) {
-  int number = 0;
-  const bool flag = parse_settings_int(value, number) && number != 0;
-  if (key == kSettingScienceCalc) {
+  const bool flag = parse_profile_int(value).value_or(0) != 0;
+  const auto is = [key](SettingId id) { return setting_spec(id).key == key; };
+  if (is(SettingId::DeviceScienceCalc)) {
     science_mode_changed(flag);
-  } else if (key == kSettingPoint) {
+  } else if (is(SettingId::DevicePoint)) {
     precision_changed(value);
-  } else if (key == kSetting1000) {
+  } else if (is(SettingId::Device1000)) {
     thousands_changed(flag);
-  } else if (key == kSettingAngle) {
+  } else if (is(SettingId::DeviceAngle)) {
     angle_setting_changed(flag);
-  } else if (key == kSettingSound) {
+  } else if (is(SettingId::DeviceSound)) {
     sound_setting_changed(flag);
-  } else if (key == kSettingInputAutoclip) {
+  } else if (is(SettingId::DeviceInputAutoclip)) {
     result_to_clipboard_changed(flag);
-  } else if (key == kSettingAutoCopyTo) {
+  } else if (is(SettingId::DeviceAutoCopyTo)) {
     auto_output_changed(value == "1");
   } else {
     return false;
@@ -202,7 +224,7 @@ void Calculator::voice(MouseButton b) {
     const bool on = !frame_.lights.sound_on;
     frame_.lights.sound_on = on;
     state_.voice_enabled = on;
-    ports_.settings.write_bool(kSettingSound, on);
+    ports_.settings.write_bool(SettingId::DeviceSound, on);
   });
 }
 

@@ -13,17 +13,9 @@
 #include "engine/ports/calculator_ports.h"
 #include "engine/trig_functions.h"
 #include "formula/formula_host.h"
+#include "shell/settings_startup.h"
 
 namespace orvanta {
-
-// Settings keys of the options the core reads.
-inline constexpr std::string_view kSettingScienceCalc = "Device_Science_calc";
-inline constexpr std::string_view kSettingPoint = "Device_point";
-inline constexpr std::string_view kSetting1000 = "Device_1000";
-inline constexpr std::string_view kSettingAngle = "Device_angle";
-inline constexpr std::string_view kSettingSound = "Device_sound";
-inline constexpr std::string_view kSettingInputAutoclip = "Device_input_autoclip";
-inline constexpr std::string_view kSettingAutoCopyTo = "Device_AutoCopyTo";
 
 inline constexpr std::string_view kErrorMark = "......";
 
@@ -44,9 +36,10 @@ class Calculator {
   Calculator(const Calculator&) = delete;
   Calculator& operator=(const Calculator&) = delete;
 
-  // Start-up: read the stored options (before the window shows), then the first show draws
-  // "0." and puts the welcome line in the formula bar.
-  void load_settings();
+  // Start-up: the settings reader hands over each stored value (false for a setting the core
+  // does not own; nothing is written back); the first show then draws "0." and puts the
+  // welcome line in the formula bar.
+  bool apply_startup_setting(const StartupValue& setting);
   void first_show(std::string_view welcome_line);
 
   CalcState& calc_state() { return state_; }
@@ -184,6 +177,7 @@ class Calculator {
   void wait(int milliseconds);
   void show_welcome();
   void hide_operator_lights();
+  void show_mode_lights();
   void show_angle_lights();
   void reset_calculation();
   void divide_by_zero_reset();

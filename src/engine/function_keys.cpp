@@ -184,7 +184,7 @@ void Calculator::jd_hd(MouseButton b) {
       state_.is_negative = false;
       finish_new_number();
     }
-    ports_.settings.write_bool(kSettingAngle, state_.angle_degrees);
+    ports_.settings.write_bool(SettingId::DeviceAngle, state_.angle_degrees);
   });
 }
 

@@ -8,8 +8,6 @@ namespace orvanta::sim {
 
 namespace {
 
-constexpr std::string_view kWelcomeLine = "欢迎使用Orvanta 作者:Brenic";
-
 std::string_view next_word(std::string_view& rest) {
   const auto start = rest.find_first_not_of(' ');
   if (start == std::string_view::npos) {
@@ -147,8 +145,7 @@ void print(SimContext& context, std::string_view) {
 
 CalculatorSim::CalculatorSim(std::ostream& out) : calculator(ports.ports()) {
   ports.message_box.out = &out;
-  calculator.load_settings();
-  calculator.first_show(kWelcomeLine);
+  start_calculator(calculator, ports.settings);
 }
 
 CalculatorSim& calculator_sim(SimContext& context) {

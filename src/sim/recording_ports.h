@@ -2,8 +2,9 @@
 // Recording stand-ins for every port of the calculator core: orvanta-sim prints from them and
 // the unit tests read them. Header-only so the tests can use them without the sim program.
 #include <functional>
-#include <map>
+#include <optional>
 #include <ostream>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -60,15 +61,19 @@ struct RecordingMessageBox : MessageBoxes {
   std::vector<std::string> boxes;
 };
 
+// The settings file kept in memory.
 struct MemorySettings : SettingsStore {
-  std::string read_string(std::string_view key, std::string_view fallback) override {
-    const auto it = values.find(std::string(key));
-    return it == values.end() ? std::string(fallback) : it->second;
+  std::optional<IniDocument> read_document() override { return document; }
+  bool write_values(std::string_view section, std::span<const SettingEntry> entries) override {
+    for (const SettingEntry& entry : entries) document.set(section, entry.key, entry.value);
+    return true;
   }
-  void write_string(std::string_view key, std::string_view value) override {
-    values[std::string(key)] = value;
+  void report_failure() override {}
+  // The stored text of a key of section Setup, empty when absent.
+  std::string value(std::string_view key) const {
+    return document.get(kSetupSection, key).value_or("");
   }
-  std::map<std::string, std::string> values;
+  IniDocument document;
 };
 
 struct RecordingClipboard : Clipboard {

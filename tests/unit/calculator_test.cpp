@@ -8,12 +8,14 @@
 
 #include "engine/calc_error.h"
 #include "engine/key_table.h"
-#include "sim/recording_ports.h"
+#include "sim/calculator_sim.h"
 
 namespace orvanta {
 namespace {
 
 using Strings = std::vector<std::string>;
+
+const std::string kWelcome = std::string(kDefaultWelcomeText) + " ";
 
 class CalculatorTest : public ::testing::Test {
  protected:
@@ -21,8 +23,7 @@ class CalculatorTest : public ::testing::Test {
 
   void start() {
     calc_ = std::make_unique<Calculator>(ports_.ports());
-    calc_->load_settings();
-    calc_->first_show("欢迎");
+    sim::start_calculator(*calc_, ports_.settings);
   }
 
   Calculator& calc() { return *calc_; }
@@ -73,11 +74,11 @@ TEST_F(CalculatorTest, StartsWithZeroPointAndTheWelcomeLine) {
   EXPECT_EQ(lcd().cell(0), '.');
   EXPECT_EQ(lcd().cell(2), ' ');
   EXPECT_TRUE(lcd().lights.sound_on && lcd().lights.pt_mode && lcd().lights.angle_jd);
-  EXPECT_EQ(ports_.formula_bar.bar, "欢迎 ");
+  EXPECT_EQ(ports_.formula_bar.bar, kWelcome);
   EXPECT_EQ(state().entry_text, "0");
   EXPECT_FALSE(state().has_point);
   // A first start stores that automatic output is off.
-  EXPECT_EQ(ports_.settings.values["Device_AutoCopyTo"], "0");
+  EXPECT_EQ(ports_.settings.value("Device_AutoCopyTo"), "0");
 }
 
 TEST_F(CalculatorTest, NegativeNumberFillsTheCellsFromTheRight) {
@@ -165,7 +166,7 @@ TEST_F(CalculatorTest, HexadecimalEqualsSaysEqualsWithoutReadOut) {
 TEST_F(CalculatorTest, VoiceOffSpeaksAndWaitsForNothing) {
   press("voice");
   EXPECT_FALSE(lcd().lights.sound_on);
-  EXPECT_EQ(ports_.settings.values["Device_sound"], "0");
+  EXPECT_EQ(ports_.settings.value("Device_sound"), "0");
   keys("1+2=");
   press("c");
   EXPECT_TRUE(ports_.voice.said.empty());
@@ -174,7 +175,7 @@ TEST_F(CalculatorTest, VoiceOffSpeaksAndWaitsForNothing) {
   EXPECT_FALSE(state().voice_enabled);
   press("voice");
   EXPECT_TRUE(state().voice_enabled);
-  EXPECT_EQ(ports_.settings.values["Device_sound"], "1");
+  EXPECT_EQ(ports_.settings.value("Device_sound"), "1");
 }
 
 TEST_F(CalculatorTest, ErrorStepShowsTheMarkAndEmptiesTheCalculation) {
@@ -207,7 +208,7 @@ TEST_F(CalculatorTest, AResultWithoutGlyphsEndsInTheErrorStep) {
 
 TEST_F(CalculatorTest, OnlyTheFinalResultGoesToTheWindowBelow) {
   calc().auto_output_changed(true);
-  EXPECT_EQ(ports_.settings.values["Device_AutoCopyTo"], "1");
+  EXPECT_EQ(ports_.settings.value("Device_AutoCopyTo"), "1");
   keys("1+2+3=");
   EXPECT_EQ(ports_.output.sent, Strings{"6|6"});
   // A zero result shown as "0." is not sent.
@@ -221,8 +222,8 @@ TEST_F(CalculatorTest, ResultsOnTheClipboardAsDisplayed) {
   calc().thousands_changed(true);
   keys("1234567");
   EXPECT_EQ(ports_.clipboard.text, "1,234,567");
-  EXPECT_EQ(ports_.settings.values["Device_input_autoclip"], "1");
-  EXPECT_EQ(ports_.settings.values["Device_1000"], "1");
+  EXPECT_EQ(ports_.settings.value("Device_input_autoclip"), "1");
+  EXPECT_EQ(ports_.settings.value("Device_1000"), "1");
 }
 
 TEST_F(CalculatorTest, EveryDisplayRefreshesTheConverter) {
@@ -240,16 +241,21 @@ TEST_F(CalculatorTest, ModeSwitchResetsStoresAndUnlocksTheBar) {
   EXPECT_FALSE(lcd().lights.pt_mode);
   EXPECT_FALSE(lcd().lights.add_on);
   EXPECT_TRUE(state().acc_text.empty());
-  EXPECT_EQ(ports_.formula_bar.bar, "欢迎 ");
+  EXPECT_EQ(ports_.formula_bar.bar, kWelcome);
   EXPECT_FALSE(ports_.formula_bar.read_only);
-  EXPECT_EQ(ports_.settings.values["Device_Science_calc"], "1");
+  EXPECT_EQ(ports_.settings.value("Device_Science_calc"), "1");
   EXPECT_TRUE(ports_.voice.said.back() != "c");
 }
 
 TEST_F(CalculatorTest, StoredSettingsApplyAtStartUp) {
-  ports_.settings.values = {{"Device_sound", "0"},          {"Device_angle", "0"},
-                            {"Device_Science_calc", "0x1"}, {"Device_point", "2"},
-                            {"Device_1000", "abc"},         {"Device_AutoCopyTo", "yes"}};
+  for (const auto& [key, value] : {std::pair{"Device_sound", "0"},
+                                   {"Device_angle", "0"},
+                                   {"Device_Science_calc", "0x1"},
+                                   {"Device_point", "2"},
+                                   {"Device_1000", "abc"},
+                                   {"Device_AutoCopyTo", "yes"}}) {
+    ports_.settings.document.set(kSetupSection, key, value);
+  }
   start();
   EXPECT_FALSE(state().voice_enabled);
   EXPECT_FALSE(state().angle_degrees);
@@ -257,7 +263,7 @@ TEST_F(CalculatorTest, StoredSettingsApplyAtStartUp) {
   EXPECT_TRUE(lcd().lights.kx_mode);
   EXPECT_FALSE(calc().options().thousands);
   EXPECT_FALSE(state().auto_output);
-  EXPECT_EQ(ports_.settings.values["Device_AutoCopyTo"], "yes");
+  EXPECT_EQ(ports_.settings.value("Device_AutoCopyTo"), "yes");
   keys("3.14159");
   EXPECT_EQ(lcd().text, "3.14");
 }
@@ -266,12 +272,12 @@ TEST_F(CalculatorTest, AngleKeyStoresTheUnitInEveryBase) {
   press("Khex_on");
   press("jd_hd");
   EXPECT_TRUE(state().angle_degrees);
-  EXPECT_EQ(ports_.settings.values["Device_angle"], "1");
+  EXPECT_EQ(ports_.settings.value("Device_angle"), "1");
   EXPECT_FALSE(lcd().lights.angle_jd || lcd().lights.angle_hd);
   press("kden_on");
   EXPECT_TRUE(lcd().lights.angle_jd);
   press("jd_hd");
-  EXPECT_EQ(ports_.settings.values["Device_angle"], "0");
+  EXPECT_EQ(ports_.settings.value("Device_angle"), "0");
 }
 
 TEST_F(CalculatorTest, StripClickPicksTheBaseByHeight) {
@@ -293,7 +299,7 @@ TEST_F(CalculatorTest, StripClickPicksTheBaseByHeight) {
   ports_.formula_bar.bar = "x";
   calc().Image5(MouseButton::Left, 0);
   EXPECT_EQ(state().calc_base, NumberBase::Bin);
-  EXPECT_EQ(ports_.formula_bar.bar, "欢迎 ");
+  EXPECT_EQ(ports_.formula_bar.bar, kWelcome);
 }
 
 TEST_F(CalculatorTest, PiRightButtonOpensTheConstantsTableInEveryBase) {
