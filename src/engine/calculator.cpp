@@ -216,6 +216,30 @@ bool Calculator::change_setting(std::string_view key, std::string_view value) {
   return true;
 }
 
+// ---- typing into the formula bar ----------------------------------------------
+
+bool Calculator::formula_bar_key() {
+  if (!options_.science_mode) {
+    flush_frame();
+    ports_.message_box.show("提示", "普通计算模式不能编辑输入栏!", BoxIcon::Information,
+                            BoxButtons::Ok);
+    return false;
+  }
+  // The welcome line disappears as the user starts typing.
+  if (state_.formula_head.empty()) ports_.formula_bar.set_text("");
+  bar_edit_pending_ = true;
+  if (state_.acc_text.empty()) state_.acc_text = "0";
+  if (state_.entry_text.empty()) state_.entry_text = "0";
+  return true;
+}
+
+// Only the user's own edits are recorded, not the program's.
+void Calculator::formula_bar_changed(std::string_view text) {
+  if (!bar_edit_pending_) return;
+  bar_edit_pending_ = false;
+  state_.formula_head = text;
+}
+
 // ---- voice key ---------------------------------------------------------------
 
 void Calculator::voice(MouseButton b) {

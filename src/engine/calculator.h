@@ -144,6 +144,11 @@ class Calculator {
   void kbin_on(MouseButton b);
   void Image5(MouseButton b, int y);
 
+  // The formula bar typed into by the user: a key other than Enter (false when the bar is
+  // read-only, after telling the user), then the change of its text that the key made.
+  bool formula_bar_key();
+  void formula_bar_changed(std::string_view text);
+
   // Completes the pending operation.
   void enter();
   // Puts a display text on the LCD (precision, thousands separators, formula bar, clipboard,
@@ -211,6 +216,8 @@ class Calculator {
   LcdFrame frame_;
   LcdFrame pushed_frame_;
   bool frame_pushed_ = false;
+  // A key was typed into the formula bar; its change goes to formula_head.
+  bool bar_edit_pending_ = false;
   Host host_{*this};
 };
 

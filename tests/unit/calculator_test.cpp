@@ -352,6 +352,25 @@ TEST_F(CalculatorTest, ScientificDivisionByZeroResetsWithoutEqualsOrReadOut) {
   EXPECT_EQ(lcd().text, "0");
 }
 
+TEST_F(CalculatorTest, TypingIntoTheBarNeedsScientificMode) {
+  EXPECT_FALSE(calc().formula_bar_key());
+  EXPECT_EQ(ports_.message_box.boxes, Strings{"box 提示: 普通计算模式不能编辑输入栏!"});
+  calc().science_mode_changed(true);
+  state().entry_text.clear();
+  EXPECT_TRUE(calc().formula_bar_key());
+  EXPECT_EQ(ports_.formula_bar.bar, "");
+  EXPECT_EQ(state().acc_text, "0");
+  EXPECT_EQ(state().entry_text, "0");
+  calc().formula_bar_changed("2*(3+4)");
+  EXPECT_EQ(state().formula_head, "2*(3+4)");
+  // Changes the program makes are not recorded.
+  calc().formula_bar_changed("x");
+  EXPECT_EQ(state().formula_head, "2*(3+4)");
+  ports_.formula_bar.bar = "2*(3+4)";
+  keys("=");
+  EXPECT_EQ(lcd().text, "14");
+}
+
 TEST_F(CalculatorTest, KeyTableFindsEveryHandler) {
   EXPECT_EQ(find_key_handler("kdy"), &Calculator::kdy);
   EXPECT_EQ(find_key_handler("Khex_on"), &Calculator::Khex_on);
