@@ -1,0 +1,87 @@
+#!/usr/bin/python3
+"""Makes every picture and voice clip of the program, its resource script and the face layout header.
+
+Run from anywhere: `make assets`. The output is the same bytes on every run.
+"""
+import json
+import os
+import shutil
+import subprocess
+import sys
+
+import numpy as np
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, HERE)
+
+import face  # noqa: E402
+import formats  # noqa: E402
+import icons  # noqa: E402
+import lcd  # noqa: E402
+import layout_header  # noqa: E402
+import resource_script  # noqa: E402
+import voice  # noqa: E402
+
+ROOT = os.path.dirname(HERE)
+RES = os.path.join(ROOT, 'resources')
+
+
+def write(rel, data):
+    path = os.path.join(ROOT, rel)
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    if isinstance(data, str):
+        data = data.encode('utf-8')
+    with open(path, 'wb') as f:
+        f.write(data)
+
+
+def check_mask(faces, inside, layout):
+    """The outline and the faces must agree pixel for pixel."""
+    bg = np.array(face.BACKGROUND, np.uint8)
+    for name, px in faces.items():
+        is_bg = np.all(px == bg, axis=2)
+        assert np.all(is_bg[~inside]), f'{name}: a pixel outside the outline is painted'
+        assert not np.any(is_bg[inside]), f'{name}: a pixel inside the outline is unpainted'
+    x0, x1 = layout['mask']['top_run']
+    assert list(np.nonzero(inside[0])[0]) == list(range(x0, x1 + 1))
+
+
+def write_header(layout):
+    rel = 'src/shell/face_layout.h'
+    write(rel, layout_header.header(layout))
+    formatter = shutil.which('clang-format')
+    if formatter:
+        subprocess.run([formatter, '-i', os.path.join(ROOT, rel)], check=True, cwd=ROOT)
+
+
+def main():
+    with open(os.path.join(HERE, 'layout.json'), encoding='utf-8') as f:
+        layout = json.load(f)
+    write_header(layout)
+
+    faces, inside = face.build(layout)
+    check_mask(faces, inside, layout)
+    mask_h = layout['mask']['height']
+    white = np.ones((mask_h, layout['mask']['width']), bool)
+    white[:inside.shape[0]] = ~inside
+    write('resources/face/Image1.bmp', formats.bmp1(white))
+    for name, px in faces.items():
+        write(f'resources/face/{name}.bmp', formats.bmp24(px))
+
+    for name, px in lcd.glyphs(layout).items():
+        write(f'resources/lcd/{name}.bmp', formats.bmp24(px))
+    for name, px in lcd.indicators(layout['lcd']['colour']).items():
+        write(f'resources/lcd/{name}.bmp', formats.bmp24(px))
+    for name, px in icons.menu_images().items():
+        write(f'resources/menu/{name}.bmp', formats.bmp24(px))
+    write('resources/orvanta.ico', formats.ico([icons.app_icon(s) for s in (16, 32, 48, 256)]))
+
+    for name, samples in voice.clips(layout).items():
+        write(f'resources/voice/{name}.wav', formats.wav_u8(samples, voice.RATE))
+
+    write('resources/orvanta.manifest', resource_script.manifest())
+    write('resources/orvanta.rc', resource_script.script(layout))
+
+
+if __name__ == '__main__':
+    main()
