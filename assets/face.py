@@ -105,6 +105,7 @@ def paint_body(layer, layout, outline):
     layer.px += texture(layout, 11, False)[..., None] * 1.4
     # Rounded edge of the shell.
     layer.px += emboss(outline, 5 * s, 55)[..., None]
+    layer.px += emboss(outline, 1.0 * s, 45)[..., None]
     rim = 1.0 - to_float(blur(outline, 1.2 * s))
     layer.px *= (1.0 - np.clip(rim * 1.6, 0, 0.75))[..., None]
 
@@ -255,15 +256,18 @@ def paint_marks(layer, layout):
     paint_text(layer, 70, 146, 'Orvanta', 19, 'bold', (236, 238, 242), tracking=0.3, width=120)
     paint_text(layer, 70, 167, '语音计算器', 11, 'cond', (246, 176, 84), tracking=2.2, width=120)
     paint_text(layer, 70, 184, '14-DIGIT · SCIENTIFIC', 6.5, 'cond', (150, 156, 168), tracking=0.6, width=120)
-    # Speaker slots in the crest.
+    # The speaker grille in the crest: two staggered rows of small holes.
     x0, x1 = layout['mask']['top_run']
     cx = (x0 + x1 + 1) / 2
-    for i in range(5):
-        y = 3.5 + i * 2.2
-        box = layer.region(cx - 14, y - 1, cx + 14, y + 1.5)
-        w = 20 - abs(i - 2) * 3
-        m = rounded_rect(SCALE, box, (cx - w / 2, y - 0.5, cx + w / 2, y + 0.6), 0.5)
-        layer.paint(box, to_float(m) * 0.8, (12, 13, 15))
+    box = layer.region(cx - 24, 0, cx + 24, 14)
+    holes = paint.mask_image(box, SCALE, lambda d, local: [
+        d.ellipse([*local(cx + dx * 4.0 - 0.95 + (2.0 if row else 0.0), 4.2 + row * 3.4 - 0.95),
+                   *local(cx + dx * 4.0 + 0.95 + (2.0 if row else 0.0), 4.2 + row * 3.4 + 0.95)], fill=255)
+        for row in (0, 1) for dx in range(-4 + row, 4 + (0 if row else 1)) if abs(dx + row * 0.5) <= 4])
+    hl = to_float(holes)
+    layer.paint(box, hl, (10, 11, 13))
+    lip = np.roll(hl, SCALE // 2, axis=0) - hl
+    layer.paint(box, np.clip(lip, 0, 1) * 0.35, (150, 156, 166))
 
 
 def paint_strip(layer, layout, base):

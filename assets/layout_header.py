@@ -104,7 +104,7 @@ def header(layout):
         'inline constexpr std::string_view kNormalFaceResource = "Image2";',
         'inline constexpr std::string_view kHoverFaceResource = "Image3";',
         'inline constexpr std::string_view kPressedFaceResource = "Image4";',
-        'inline constexpr int kIconResourceId = 1;',
+        'inline constexpr std::string_view kIconResource = "MAINICON";',
         '// Menu images: automatic output on, off, and the mark of the chosen output form.',
         'inline constexpr std::array<std::string_view, 3> kMenuImages = {"MENU_ON", "MENU_OFF", "MENU_MARK"};',
         'inline constexpr Rgb kMenuImageBackground = {%d, %d, %d};' % MENU_BACKGROUND,

@@ -285,8 +285,8 @@ TEST_F(ProgramResources, EveryClipIsMono8BitPcmOfItsLength) {
 }
 
 TEST_F(ProgramResources, IconHasTheShellSizes) {
-  const std::vector<std::uint8_t> group =
-      bytes(MAKEINTRESOURCEW(orvanta::face::kIconResourceId), MAKEINTRESOURCEW(14));
+  const std::wstring name = widen(orvanta::face::kIconResource);
+  const std::vector<std::uint8_t> group = bytes(name.c_str(), MAKEINTRESOURCEW(14));
   ASSERT_GE(group.size(), 6u);
   std::uint16_t count;
   std::memcpy(&count, group.data() + 4, 2);
