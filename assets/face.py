@@ -206,6 +206,10 @@ def paint_key(layer, key, look):
     if legend == '@power':
         m = power_symbol(s, box, mx, my, 6.2)
         layer.paint(box, to_float(m), (250, 96, 84) if look != 'pressed' else (220, 84, 74))
+    elif legend == '.':
+        m = paint.mask_image(box, s, lambda d, local: d.ellipse(
+            [*local(mx - 2.3, my + 1.7), *local(mx + 2.3, my + 6.3)], fill=255))
+        layer.paint(box, to_float(m), ink)
     elif legend == '@minimise':
         m = rounded_rect(s, box, (mx - 6, my + 2.5, mx + 6, my + 4.5), 1)
         layer.paint(box, to_float(m), ink)

@@ -9,7 +9,6 @@ FONTS = {
     'sans': f'{FONT_DIR}/dejavu/DejaVuSans.ttf',
     'bold': f'{FONT_DIR}/dejavu/DejaVuSans-Bold.ttf',
     'cond': f'{FONT_DIR}/dejavu/DejaVuSansCondensed-Bold.ttf',
-    'light': f'{FONT_DIR}/dejavu/DejaVuSans-ExtraLight.ttf',
     'cjk': f'{FONT_DIR}/wqy/wqy-zenhei.ttc',
 }
 _font_cache = {}

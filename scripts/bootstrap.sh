@@ -9,7 +9,7 @@ packages=(
   g++-mingw-w64-i686-posix binutils-mingw-w64-i686
   wine wine32:i386
   xvfb x11-utils xdotool imagemagick
-  fonts-wqy-zenhei locales
+  fonts-wqy-zenhei fonts-dejavu-core fonts-dejavu-extra locales
   python3 python3-pil python3-numpy espeak-ng sox
 )
 
