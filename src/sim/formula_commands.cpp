@@ -1,42 +1,18 @@
+#include <charconv>
+#include <cstdint>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "display/number_wording.h"
+#include "formula/big_number.h"
 #include "formula/evaluator.h"
 #include "formula/formula_panel.h"
+#include "sim/calculator_sim.h"
 #include "sim/sim.h"
 
 namespace orvanta::sim {
 namespace {
-
-std::string escape_line_breaks(std::string_view text) {
-  std::string out;
-  for (char c : text) {
-    if (c == '\n') {
-      out += "\\n";
-    } else if (c == '\r') {
-      out += "\\r";
-    } else {
-      out += c;
-    }
-  }
-  return out;
-}
-
-// Prints every message box as it is raised; the calculator itself is not touched here.
-class PrintingFormulaHost : public FormulaHost {
- public:
-  explicit PrintingFormulaHost(std::ostream& out) : out_(out) {}
-  void message_box(std::string_view caption, std::string_view text, BoxIcon) override {
-    out_ << "box " << caption << ": " << escape_line_breaks(text) << "\n";
-  }
-  void divide_by_zero_reset() override {}
-  bool angle_degrees() const override { return true; }
-  void let_messages_run() override {}
-
- private:
-  std::ostream& out_;
-};
 
 // The formula panel keeps its result field between evaluations: a refused formula leaves it.
 struct PanelState : SimContext::Extension {
@@ -51,18 +27,66 @@ PanelState& panel_state(SimContext& c) {
 }
 
 void step(SimContext& c, std::string_view formula) {
-  PrintingFormulaHost host(c.out);
-  const std::string result = gs_step(formula, false, host);
+  const std::string result = gs_step(formula, false, calculator_sim(c).calculator.formula_host());
   c.out << result << "\n";
 }
 
+// As "计 算" on the panel: the evaluator runs against the calculator (its degree flag, its
+// division-by-zero reset, its message boxes), and a finished number goes onto the LCD.
 void eval(SimContext& c, std::string_view formula) {
-  PrintingFormulaHost host(c.out);
+  Calculator& calculator = calculator_sim(c).calculator;
   PanelState& state = panel_state(c);
   state.panel.set_working_formula(std::string(formula));
-  const FormulaRun run = state.panel.calculate(false, host);
+  const FormulaRun run = state.panel.calculate(false, calculator.formula_host());
   if (run.evaluated) state.out_text = run.out_text;
   c.out << "out=" << state.out_text << "\n";
+  if (run.number_text) {
+    calculator.calc_state().cur_value = run.number;
+    calculator.calc_state().entry_text = *run.number_text;
+    calculator.qel_play(*run.number_text);
+  }
+}
+
+std::vector<std::string_view> split_words(std::string_view args) {
+  std::vector<std::string_view> words;
+  while (!args.empty()) {
+    const size_t start = args.find_first_not_of(' ');
+    if (start == std::string_view::npos) break;
+    args.remove_prefix(start);
+    const size_t end = args.find(' ');
+    words.push_back(args.substr(0, end));
+    args = end == std::string_view::npos ? std::string_view{} : args.substr(end);
+  }
+  return words;
+}
+
+void big(SimContext& c, std::string_view args) {
+  const std::vector<std::string_view> words = split_words(args);
+  if (words.size() < 3 || words.size() > 4) {
+    throw SimError("big: expected add|sub|mul|div <a> <b> [<p>]");
+  }
+  const std::string_view op = words[0];
+  const std::string_view a = words[1];
+  const std::string_view b = words[2];
+  std::int64_t precision = 10;
+  if (words.size() == 4) {
+    const std::string_view p = words[3];
+    const auto [end, error] = std::from_chars(p.data(), p.data() + p.size(), precision);
+    if (error != std::errc{} || end != p.data() + p.size() || op != "div") {
+      throw SimError("big: bad precision '" + std::string(p) + "'");
+    }
+  }
+  if (op == "add") {
+    c.out << My_Calcs::BigAdd(a, b) << "\n";
+  } else if (op == "sub") {
+    c.out << My_Calcs::BigSub(a, b) << "\n";
+  } else if (op == "mul") {
+    c.out << My_Calcs::BigMul(a, b) << "\n";
+  } else if (op == "div") {
+    c.out << My_Calcs::BigDiv(a, b, precision) << "\n";
+  } else {
+    throw SimError("big: expected add, sub, mul or div, got '" + std::string(op) + "'");
+  }
 }
 
 void words(SimContext& c, std::string_view args) {
@@ -87,6 +111,7 @@ void register_formula_commands(CommandTable& table) {
   table["step"] = step;
   table["eval"] = eval;
   table["words"] = words;
+  table["big"] = big;
 }
 
 }  // namespace orvanta::sim
