@@ -1,4 +1,5 @@
-"""Voice clips: Mandarin words (spoken from their pinyin) from espeak-ng fitted to their lengths with sox, and the alarm chime."""
+"""Voice clips: Mandarin words (spoken from their pinyin) by espeak-ng, fitted to their lengths
+with sox, and the alarm chime."""
 import os
 import subprocess
 import tempfile
@@ -6,7 +7,8 @@ import tempfile
 import numpy as np
 
 RATE = 22050
-VOICE = ['-v', 'cmn-latn-pinyin', '-s', '165', '-p', '48', '-a', '160']
+VOICE = ['-v', 'cmn-latn-pinyin', '-p', '48', '-a', '160']
+BASE_WPM = 165
 
 
 def _sox_floats(source, effects):
@@ -20,18 +22,26 @@ def _seconds(path):
     return float(out)
 
 
+def _utter(text, wpm, tmp):
+    """espeak-ng's word with the silence before and after it cut; returns the file and its length."""
+    raw = os.path.join(tmp, 'raw.wav')
+    trimmed = os.path.join(tmp, f'trimmed{wpm}.wav')
+    subprocess.run(['espeak-ng'] + VOICE + ['-s', str(wpm), '-w', raw, text], check=True)
+    subprocess.run(['sox', raw, '-e', 'floating-point', '-b', '32', trimmed,
+                    'silence', '1', '0.004', '1.5%', 'reverse', 'silence', '1', '0.004', '1.5%',
+                    'reverse'], check=True)
+    return trimmed, _seconds(trimmed)
+
+
 def speak(text, seconds):
     """The word as float samples of exactly `seconds`, starting with the voice itself."""
+    tail = 0.012
     with tempfile.TemporaryDirectory() as tmp:
-        raw = os.path.join(tmp, 'raw.wav')
-        trimmed = os.path.join(tmp, 'trimmed.wav')
-        subprocess.run(['espeak-ng'] + VOICE + ['-w', raw, text], check=True)
-        # Cut the silence espeak leaves before and after the word.
-        subprocess.run(['sox', raw, '-e', 'floating-point', '-b', '32', trimmed,
-                        'silence', '1', '0.004', '1.5%', 'reverse', 'silence', '1', '0.004', '1.5%',
-                        'reverse'], check=True)
-        natural = _seconds(trimmed)
-        tail = 0.012
+        # Let espeak itself speak at about the right pace (it shortens sounds more naturally
+        # than a time stretch), then stretch only the small remainder.
+        _, first = _utter(text, BASE_WPM, tmp)
+        wpm = int(round(min(400, max(120, BASE_WPM * first / (seconds - tail)))))
+        trimmed, natural = _utter(text, wpm, tmp)
         factor = natural / (seconds - tail)
         chain = ['highpass', '110', 'lowpass', '7200']
         if abs(factor - 1) > 0.01:
@@ -45,10 +55,11 @@ def speak(text, seconds):
 def fit(x, seconds):
     """Exactly round(seconds * RATE) samples: cut or padded at the end, with short fades."""
     n = int(round(seconds * RATE))
-    # Start where the voice does: the first 3 ms window with real energy (clicks do not count).
-    win = int(0.003 * RATE)
+    # Start where the voice does: the first 5 ms window with a tenth of the word's loudness,
+    # so that the faint blip espeak puts before a stop's closure does not count.
+    win = int(0.005 * RATE)
     energy = np.sqrt(np.convolve(x * x, np.ones(win) / win, mode='valid'))
-    loud = np.nonzero(energy > 0.025)[0]
+    loud = np.nonzero(energy > 0.10 * energy.max())[0]
     if len(loud):
         x = x[loud[0]:]
     out = np.zeros(n)
