@@ -371,5 +371,9 @@ def build(layout):
                 px[ly:ly + h, lx:lx + w] = looks[base]
         else:
             px[y:y + h, x:x + w] = looks['DEC']
+        # The program draws the LCD and the formula bar over these places in exactly these colours.
+        for place in (layout['lcd'], layout['formula_bar']):
+            x, y, w, h = place['rect']
+            px[y:y + h, x:x + w] = place['colour']
         faces[name] = finish(px, inside)
     return faces, inside
