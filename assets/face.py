@@ -164,7 +164,6 @@ def paint_key(layer, key, look):
     ink = np.array(g['ink'], np.float32)
     if look == 'hover':
         base = base + (255 - base) * 0.16
-        ink = ink + (255 - ink) * 0.25
     elif look == 'pressed':
         base = base * 0.80
         ink = ink * 0.88
@@ -178,6 +177,10 @@ def paint_key(layer, key, look):
         off, rad, dark = 1.4, 1.5, 0.62
     sh = to_float(blur(rounded_rect(s, box, (cx0 + 0.2, cy0 + off, cx1 + 0.2, cy1 + off), r), rad * s))
     layer.paint(box, sh * dark, (10, 11, 13))
+    if look == 'hover':
+        # A soft halo tells the key under the mouse even where the cap is already light.
+        halo = to_float(blur(rounded_rect(s, box, (cx0 - 0.6, cy0 - 0.6, cx1 + 0.6, cy1 + 0.6), r + 0.6), 0.9 * s))
+        layer.paint(box, np.clip(halo * 1.4, 0, 1) * 0.55, (150, 205, 255))
     # The skirt: the cap's sides, seen below its top face.
     body = (cx0, cy0 + travel, cx1, cy1 + travel * 0.4)
     ma = rounded_rect(s, box, body, r)
