@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build make g++ git pkg-config clang-format
   googletest libbenchmark-dev
+  libgmp-dev bc  # yardsticks of the big-number benchmark only; the program links neither
   g++-mingw-w64-i686-posix binutils-mingw-w64-i686
   wine wine32:i386
   xvfb x11-utils xdotool imagemagick

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <stdexcept>
 
 #include "formula/big_natural.h"
 
@@ -185,6 +186,10 @@ std::string BigDiv(std::string_view a, std::string_view b, std::int64_t p) {
   const std::int64_t s = base + p;
   std::string numerator;
   if (s >= 0) {
+    // A precision no memory can hold fails like any other oversized text.
+    if (static_cast<std::uint64_t>(s) > numerator.max_size() - A.size()) {
+      throw std::length_error("BigDiv: precision too large");
+    }
     numerator.reserve(A.size() + static_cast<std::size_t>(s));
     numerator = A;
     numerator.append(static_cast<std::size_t>(s), '0');

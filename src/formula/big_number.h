@@ -5,7 +5,8 @@
 // including a sign, a group separator or a second point, counts as the digit 0 in its place (a
 // character of several UTF-8 bytes counts once). Results are canonical: no leading zeros except
 // the "0" before a point, no trailing fraction zeros, no trailing point, "0" for zero. No
-// operation throws for odd input; only running out of memory can stop one.
+// operation throws for odd input; only running out of memory can stop one (std::bad_alloc, or
+// std::length_error for a division precision beyond any memory).
 //
 // Internally the numbers are base-10^9 limb arrays with a transform-based product and a Newton
 // division, so a million digits take well under a second.

@@ -8,9 +8,9 @@
 namespace orvanta::bignum {
 
 // Below this many limbs in the shorter operand the quadratic product is faster.
-inline constexpr std::size_t kSchoolbookMultiplyLimit = 48;
+inline constexpr std::size_t kSchoolbookMultiplyLimit = 128;
 // Quotient and divisor both at least this long: Newton reciprocal instead of long division.
-inline constexpr std::size_t kNewtonDivideLimit = 96;
+inline constexpr std::size_t kNewtonDivideLimit = 128;
 // Longest product the number-theoretic transform can form in one piece.
 inline constexpr std::size_t kMaxConvolutionLimbs = std::size_t{1} << 24;
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <random>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "formula/big_natural.h"
@@ -146,11 +147,17 @@ std::string strip_leading(const std::string& s) {
   return first == std::string::npos ? "" : s.substr(first);
 }
 
-int ref_compare(const std::string& a, const std::string& b) {
-  const std::string x = strip_leading(a);
-  const std::string y = strip_leading(b);
+std::string_view significant(std::string_view s) {
+  const std::size_t first = s.find_first_not_of('0');
+  return first == std::string_view::npos ? std::string_view() : s.substr(first);
+}
+
+int ref_compare(std::string_view a, std::string_view b) {
+  const std::string_view x = significant(a);
+  const std::string_view y = significant(b);
   if (x.size() != y.size()) return x.size() < y.size() ? -1 : 1;
-  return x.compare(y) < 0 ? -1 : (x == y ? 0 : 1);
+  const int order = x.compare(y);
+  return order < 0 ? -1 : (order > 0 ? 1 : 0);
 }
 
 std::string ref_add(const std::string& a, const std::string& b) {
@@ -166,17 +173,20 @@ std::string ref_add(const std::string& a, const std::string& b) {
   return strip_leading(sum);
 }
 
-// a - b for a >= b.
-std::string ref_sub(const std::string& a, const std::string& b) {
-  std::string difference;
+// a -= b for a >= b, in place.
+void ref_subtract_from(std::string& a, std::string_view b) {
   int borrow = 0;
   for (std::size_t i = 0; i < a.size(); ++i) {
-    int d = (a[a.size() - 1 - i] - '0') - borrow - (i < b.size() ? b[b.size() - 1 - i] - '0' : 0);
+    char& digit = a[a.size() - 1 - i];
+    int d = (digit - '0') - borrow - (i < b.size() ? b[b.size() - 1 - i] - '0' : 0);
     borrow = d < 0 ? 1 : 0;
-    difference.push_back(static_cast<char>('0' + d + 10 * borrow));
+    digit = static_cast<char>('0' + d + 10 * borrow);
   }
-  std::reverse(difference.begin(), difference.end());
-  return strip_leading(difference);
+}
+
+std::string ref_sub(std::string a, std::string_view b) {
+  ref_subtract_from(a, b);
+  return strip_leading(a);
 }
 
 std::string ref_mul(const std::string& a, const std::string& b) {
@@ -250,7 +260,7 @@ std::string ref_div(const std::string& a, const std::string& b, int p) {
   while (quotient.size() < static_cast<std::size_t>(p)) {
     int q = 0;
     while (ref_compare(rest, B) >= 0) {
-      rest = ref_sub(strip_leading(rest), B);
+      ref_subtract_from(rest, B);
       ++q;
     }
     quotient.push_back(static_cast<char>('0' + q));
@@ -292,15 +302,17 @@ std::string random_number(std::mt19937& rng, std::size_t count, std::string& dig
   return text;
 }
 
-// Digit counts on both sides of the limb size and of the algorithm thresholds.
+// Digit counts on both sides of a limb and of the product's algorithm threshold.
 std::size_t random_size(std::mt19937& rng) {
-  const std::size_t sizes[] = {0, 1, 2, 8, 9, 10, 17, 19, 40, 300, 431, 433, 900};
+  constexpr std::size_t kThreshold = bignum::kSchoolbookMultiplyLimit * bignum::kBaseDigits;
+  const std::size_t sizes[] = {0, 1, 2, 8, 9, 10, 17, 19, 40, 300};
+  if (rng() % 4 == 0) return kThreshold - 20 + rng() % 60;
   return sizes[rng() % std::size(sizes)] + rng() % 3;
 }
 
 TEST(BigNumberReference, AddSubMulAgreeWithSchoolbook) {
   std::mt19937 rng(20240601);
-  for (int round = 0; round < 300; ++round) {
+  for (int round = 0; round < 200; ++round) {
     std::string da, db;
     long fa = 0, fb = 0;
     const std::string a = random_number(rng, random_size(rng), da, fa);
@@ -322,10 +334,13 @@ TEST(BigNumberReference, DivisionAgreesWithLiteralLongDivision) {
   for (int round = 0; round < 400; ++round) {
     std::string da, db;
     long fa = 0, fb = 0;
-    const bool large = round % 100 == 0;  // long division on both sides of the Newton threshold
-    const std::string a = random_number(rng, large ? 900 + rng() % 200 : rng() % 30, da, fa);
-    const std::string b = random_number(rng, large ? 870 + rng() % 100 : rng() % 20, db, fb);
-    const int p = large ? 880 + static_cast<int>(rng() % 100) : static_cast<int>(rng() % 25);
+    // Every 100th round is long enough for either side of the Newton threshold.
+    constexpr int kThreshold = static_cast<int>(bignum::kNewtonDivideLimit) * bignum::kBaseDigits;
+    const bool large = round % 100 == 0;
+    const int spread = large ? kThreshold - 40 + static_cast<int>(rng() % 80) : 0;
+    const std::string a = random_number(rng, large ? spread + rng() % 100 : rng() % 30, da, fa);
+    const std::string b = random_number(rng, large ? spread : rng() % 20, db, fb);
+    const int p = large ? spread + static_cast<int>(rng() % 50) : static_cast<int>(rng() % 25);
     EXPECT_EQ(BigDiv(a, b, p), ref_div(a, b, p)) << a << " / " << b << " p=" << p;
   }
 }

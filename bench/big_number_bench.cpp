@@ -1,0 +1,52 @@
+// Big-number panel operations on n-digit operands, decimal text in and out as the panel uses
+// them. Division asks for p = n quotient digits. GMP and bc run the same sizes beside these
+// (gmp_reference_bench, compare_bc.sh); docs/performance.md has the figures.
+#include <benchmark/benchmark.h>
+
+#include "big_number_inputs.h"
+#include "formula/big_number.h"
+
+namespace orvanta {
+namespace {
+
+template <class Operation>
+void run(benchmark::State& state, Operation operation) {
+  const auto digits = static_cast<std::size_t>(state.range(0));
+  const std::string a = bench::random_decimal(digits, 1);
+  const std::string b = bench::random_decimal(digits, 2);
+  for (auto _ : state) benchmark::DoNotOptimize(operation(a, b, digits));
+  state.SetComplexityN(state.range(0));
+}
+
+void BM_BigAdd(benchmark::State& state) {
+  run(state, [](const std::string& a, const std::string& b, std::size_t) {
+    return My_Calcs::BigAdd(a, b);
+  });
+}
+BENCHMARK(BM_BigAdd)->Apply(bench::big_number_sizes);
+
+void BM_BigSub(benchmark::State& state) {
+  run(state, [](const std::string& a, const std::string& b, std::size_t) {
+    return My_Calcs::BigSub(a, b);
+  });
+}
+BENCHMARK(BM_BigSub)->Apply(bench::big_number_sizes);
+
+void BM_BigMul(benchmark::State& state) {
+  run(state, [](const std::string& a, const std::string& b, std::size_t) {
+    return My_Calcs::BigMul(a, b);
+  });
+}
+BENCHMARK(BM_BigMul)->Apply(bench::big_number_sizes);
+
+void BM_BigDiv(benchmark::State& state) {
+  run(state, [](const std::string& a, const std::string& b, std::size_t digits) {
+    return My_Calcs::BigDiv(a, b, static_cast<std::int64_t>(digits));
+  });
+}
+BENCHMARK(BM_BigDiv)->Apply(bench::big_number_sizes);
+
+}  // namespace
+}  // namespace orvanta
+
+BENCHMARK_MAIN();
