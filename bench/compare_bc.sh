@@ -79,11 +79,21 @@ def benchmark_seconds(name, prefix):
 ours = benchmark_seconds("big_number_bench.json", "BM_Big")
 gmp = benchmark_seconds("gmp_reference_bench.json", "BM_Gmp")
 
-def ms(seconds):
-    return "not run" if seconds is None else f"{seconds * 1e3:.3g} ms"
+# Below this bc's figure is lost in the jitter of its start-up.
+bc_floor = 1e-4
+
+def shown(seconds):
+    if seconds is None:
+        return "not run"
+    if seconds >= 1:
+        return f"{seconds:.3g} s"
+    return f"{seconds * 1e3:.3g} ms"
 
 def ratio(other, mine):
-    return "" if other is None or mine is None or mine == 0 else f"{other / mine:.2g}x"
+    if other is None or mine is None or mine == 0:
+        return ""
+    r = other / mine
+    return f"{r:.0f}x" if r >= 10 else f"{r:.2g}x"
 
 lines = ["| operation | digits | ours | GMP | bc | GMP / ours | bc / ours |",
          "|---|---:|---:|---:|---:|---:|---:|"]
@@ -91,7 +101,9 @@ for op in symbols:
     for n in sizes:
         mine, g = ours.get((op, str(n))), gmp.get((op, str(n)))
         b = bc.get(op, {}).get(str(n))
-        lines.append(f"| {op} | 10^{len(str(n)) - 1} | {ms(mine)} | {ms(g)} | {ms(b)} | "
+        b_text = "< 0.1 ms" if b is not None and b < bc_floor else shown(b)
+        b = None if b is not None and b < bc_floor else b
+        lines.append(f"| {op} | 10^{len(str(n)) - 1} | {shown(mine)} | {shown(g)} | {b_text} | "
                      f"{ratio(g, mine)} | {ratio(b, mine)} |")
 table = "\n".join(lines) + "\n"
 with open(os.path.join(out, "big_number_comparison.md"), "w") as f:
