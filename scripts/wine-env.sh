@@ -15,4 +15,14 @@ orvanta_wine_prefix() {
     wineserver -w
     touch "$WINEPREFIX/.orvanta-ready"
   fi
+  if [ ! -f "$WINEPREFIX/.orvanta-fonts" ]; then
+    # "宋体" (SimSun) is not installed here and would fall back to WenQuanYi Zen Hei, whose
+    # 12-pixel bitmaps lack ASCII glyphs such as "-"; its sharp face draws small sizes cleanly.
+    for name in SimSun 宋体; do
+      wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
+        /v "$name" /d "WenQuanYi Zen Hei Sharp" /f >/dev/null 2>&1 || true
+    done
+    wineserver -w
+    touch "$WINEPREFIX/.orvanta-fonts"
+  fi
 }

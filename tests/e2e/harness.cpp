@@ -212,14 +212,14 @@ void App::key(WORD virtual_key) {
   Sleep(30);
 }
 
-Capture App::capture() const {
+Capture capture_client(HWND window) {
   Capture c;
   RECT client{};
-  GetClientRect(main_, &client);
+  GetClientRect(window, &client);
   c.width = client.right;
   c.height = client.bottom;
   c.pixels.assign(static_cast<size_t>(c.width) * c.height, 0);
-  const HDC window_dc = GetDC(main_);
+  const HDC window_dc = GetDC(window);
   const HDC memory = CreateCompatibleDC(window_dc);
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -237,8 +237,12 @@ Capture App::capture() const {
   SelectObject(memory, old);
   DeleteObject(dib);
   DeleteDC(memory);
-  ReleaseDC(main_, window_dc);
+  ReleaseDC(window, window_dc);
   return c;
+}
+
+Capture App::capture() const {
+  return capture_client(main_);
 }
 
 HWND App::find_window(const std::wstring& caption) const {
@@ -267,12 +271,17 @@ std::vector<std::wstring> App::child_texts(HWND window) {
   return texts;
 }
 
-bool App::press_dialog_button(HWND dialog, const std::wstring& label) {
+HWND App::find_child(HWND window, const std::wstring& label) {
   ButtonSearch s{&label, nullptr};
-  EnumChildWindows(dialog, find_button, reinterpret_cast<LPARAM>(&s));
-  if (s.found == nullptr) return false;
-  PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(s.found), BN_CLICKED),
-               reinterpret_cast<LPARAM>(s.found));
+  EnumChildWindows(window, find_button, reinterpret_cast<LPARAM>(&s));
+  return s.found;
+}
+
+bool App::press_dialog_button(HWND dialog, const std::wstring& label) {
+  const HWND button = find_child(dialog, label);
+  if (button == nullptr) return false;
+  PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
+               reinterpret_cast<LPARAM>(button));
   return true;
 }
 

@@ -31,6 +31,9 @@ struct Capture {
   bool save_bmp(const std::wstring& path) const;
 };
 
+// The client area of any window as it is on the screen.
+Capture capture_client(HWND window);
+
 enum class Button { Left, Right, Middle };
 
 // Folder of the running test program; orvanta.exe is built beside it.
@@ -71,6 +74,9 @@ class App {
   // The texts of a window's children (a message box's text is one of them).
   static std::vector<std::wstring> child_texts(HWND window);
   static std::wstring text_of(HWND window);
+  // The child window (any depth) whose text is `label`; an access key suffix such as "(&N)" is
+  // ignored. nullptr when there is none.
+  static HWND find_child(HWND window, const std::wstring& label);
   // Clicks the button of a dialog whose text is `label` ("是", "否", "确定").
   static bool press_dialog_button(HWND dialog, const std::wstring& label);
 

@@ -1,0 +1,38 @@
+#pragma once
+// TForm1: the help window, a top-level window with the help document in a read-only edit.
+#include <windows.h>
+
+#include "base_window.h"
+#include "handles.h"
+
+namespace orvanta::win32 {
+
+class HelpWindow : public BaseWindow<HelpWindow> {
+ public:
+  static constexpr int kWidth = 696;
+  static constexpr int kHeight = 568;
+  static constexpr int kFontHeight = 16;
+
+  HelpWindow() = default;
+  HelpWindow(const HelpWindow&) = delete;
+  HelpWindow& operator=(const HelpWindow&) = delete;
+  ~HelpWindow() {
+    if (hwnd_ != nullptr) DestroyWindow(hwnd_);
+  }
+
+  // Creates the window, hidden, with the help text of `text_module` (orvanta.exe itself:
+  // GetModuleHandleW(nullptr)). Closing it only hides it; it lives as long as the application.
+  bool create(HMODULE text_module, HWND owner = nullptr);
+  // Stay-on-top, maximised and shown.
+  void show_help();
+  HWND edit() const { return edit_; }
+
+ private:
+  friend class BaseWindow<HelpWindow>;
+  LRESULT handle_message(UINT msg, WPARAM wp, LPARAM lp);
+
+  HWND edit_ = nullptr;
+  UniqueFont font_;
+};
+
+}  // namespace orvanta::win32
