@@ -35,8 +35,8 @@ UniqueFont make_song_font(int pixel_height);
 HWND create_child(HWND parent, const wchar_t* window_class, const wchar_t* text, DWORD style,
                   RECT bounds, int id, HFONT font);
 
-// A tooltip that shows `text` while the mouse rests on `tool`; the tooltip belongs to `owner`
-// and is destroyed with it.
+// A tooltip that shows `text` while the mouse rests on `tool`, a child of `owner`. The owner
+// destroys it when it is destroyed itself (a tooltip is a pop-up, not a child).
 HWND add_tooltip(HWND owner, HWND tool, const wchar_t* text);
 
 // The control's text in UTF-8; empty when it does not convert (a lone surrogate pasted in).

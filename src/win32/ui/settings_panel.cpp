@@ -392,6 +392,10 @@ LRESULT SettingsPanel::handle_message(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_RBUTTONDOWN:
       hide();
       return 0;
+    case WM_DESTROY:
+      if (tooltip_ != nullptr) DestroyWindow(tooltip_);
+      tooltip_ = nullptr;
+      break;
   }
   return default_proc(msg, wp, lp);
 }
