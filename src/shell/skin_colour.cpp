@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "engine/extended.h"
+#include "shell/int16_lanes.h"
 
 namespace orvanta {
 
@@ -23,25 +24,9 @@ int round_step(int k, int d) {
   return static_cast<int>(std::nearbyint(static_cast<Extended>(k) * quotient));
 }
 
-inline int mask(bool condition) {
-  return -static_cast<int>(condition);
-}
-
-// a where the mask is set, else b. With std::max and std::min the compiler may branch.
-inline int pick(int m, int a, int b) {
-  return (a & m) | (b & ~m);
-}
-
 // Added to a bound to put it out of reach (channel values stay within −512..767), so that a
 // bound the channel would set on itself costs no branch.
 constexpr int kNoBound = 4096;
-
-// 0..255 by shifts: negative results are common in noisy pictures and would mispredict.
-inline std::uint8_t to_byte(int v) {
-  v &= ~(v >> 31);       // below 0: 0
-  v |= (255 - v) >> 31;  // above 255: all ones, whose low byte is 255
-  return static_cast<std::uint8_t>(v);
-}
 
 }  // namespace
 
@@ -79,7 +64,7 @@ ColourShift::ColourShift(int shift) : shift_(clamp_skin_shift(shift)) {
 
 void ColourShift::fill_table(int index, int k, int sign) {
   for (int d = -kMaxDifference; d <= kMaxDifference; ++d) {
-    tables_[index][d + kMaxDifference] = sign * round_step(k, d);
+    tables_[index][d + kMaxDifference] = static_cast<std::int16_t>(sign * round_step(k, d));
   }
 }
 
@@ -87,61 +72,81 @@ void ColourShift::fill_table(int index, int k, int sign) {
 // moves a channel at most the whole way to hi, never past it, and a step that only lowers (or
 // only raises) a channel cannot break a bound above (or below) it. What is left reads hi and lo
 // by value, and which channel is hi or lo by the tie rules: hi the largest, ties to the earlier
-// of B, G, R; lo the smaller of the other two, ties to the later. Masks instead of branches,
-// which noisy pictures would mispredict.
+// of B, G, R; lo the smaller of the other two, ties to the later. Masks instead of branches, so
+// eight pixels go through together.
+template <ColourShift::Range kRange, typename Lanes>
+inline void ColourShift::shift_lanes(Lanes& b, Lanes& g, Lanes& r) const {
+  using lanes::both;
+  using lanes::greater;
+  using lanes::greater_equal;
+  using lanes::lookup;
+  const std::int16_t* t0 = tables_[0].data() + kMaxDifference;
+  const std::int16_t* t1 = tables_[1].data() + kMaxDifference;
+  const std::int16_t* t2 = tables_[2].data() + kMaxDifference;
+  const Lanes hi = max(b, max(g, r));
+  const Lanes lo = min(b, min(g, r));
+  const Lanes no_bound = lanes::splat<Lanes>(kNoBound);
+  if constexpr (kRange == Range::kUpTo60) {
+    r = min(r + lookup(t0, hi - r), hi);
+  } else if constexpr (kRange == Range::kUpTo120) {
+    r = r + lookup(t0, hi - r);
+    g = g + lookup(t1, hi - g);
+  } else if constexpr (kRange == Range::kUpTo180) {
+    const Lanes red_lo = both(greater_equal(g, r), greater_equal(b, r));
+    r = max(r + lookup(t0, hi - r), lo - (red_lo & no_bound));  // t0 subtracts
+    g = g + lookup(t1, hi - g);
+    b = b + lookup(t2, hi - b);
+  } else if constexpr (kRange == Range::kDownTo60) {
+    const Lanes red_lo = both(greater_equal(g, r), greater_equal(b, r));
+    r = max(r + lookup(t0, hi - lo), lo - (red_lo & no_bound));
+  } else if constexpr (kRange == Range::kDownTo120) {
+    const Lanes red_hi = both(greater(r, g), greater(r, b));
+    const Lanes red_lo = both(greater_equal(g, r), greater_equal(b, r));
+    const Lanes blue_lo = both(greater(g, b), greater(r, b));
+    r = r + lookup(t0, hi - lo);
+    const Lanes hi_now = hi + ((r - hi) & red_hi);
+    const Lanes lo_now = lo + ((r - lo) & red_lo);
+    b = max(b + lookup(t1, hi_now - lo_now), lo_now - (blue_lo & no_bound));
+  } else {
+    const Lanes green_hi = both(greater(g, b), greater_equal(g, r));
+    const Lanes green_lo = both(greater_equal(b, g), greater(r, g));
+    const Lanes blue_hi = both(greater_equal(b, g), greater_equal(b, r));
+    g = max(g + lookup(t0, hi - lo), lo - (green_lo & no_bound));
+    const Lanes hi_now = hi + ((g - hi) & green_hi);
+    const Lanes lo_now = lo + ((g - lo) & green_lo);
+    b = min(b + lookup(t1, hi_now - lo_now), hi_now + (blue_hi & no_bound));
+  }
+}
+
 template <ColourShift::Range kRange>
 void ColourShift::apply_range(ConstBgrView original, BgrView picture) const {
-  const std::int32_t* t0 = tables_[0].data() + kMaxDifference;
-  const std::int32_t* t1 = tables_[1].data() + kMaxDifference;
-  const std::int32_t* t2 = tables_[2].data() + kMaxDifference;
-  const int bytes = picture.width * 3;
   for (int y = 0; y < picture.height; ++y) {
     const std::uint8_t* in = original.row(y);
     std::uint8_t* out = picture.row(y);
-    for (int i = 0; i < bytes; i += 3) {
-      const int b = in[i];
-      const int g = in[i + 1];
-      const int r = in[i + 2];
-      const int hi_bg = pick(mask(g > b), g, b);
-      const int lo_bg = pick(mask(g < b), g, b);
-      const int hi = pick(mask(r > hi_bg), r, hi_bg);
-      const int lo = pick(mask(r < lo_bg), r, lo_bg);
-      int nb = b;
-      int ng = g;
-      int nr = r;
-      if constexpr (kRange == Range::kUpTo60) {
-        nr = std::min(r + t0[hi - r], hi);
-      } else if constexpr (kRange == Range::kUpTo120) {
-        nr = r + t0[hi - r];
-        ng = g + t1[hi - g];
-      } else if constexpr (kRange == Range::kUpTo180) {
-        const int red_lo = mask((r <= g) & (r <= b));
-        nr = std::max(r + t0[hi - r], lo - (red_lo & kNoBound));  // t0 subtracts
-        ng = g + t1[hi - g];
-        nb = b + t2[hi - b];
-      } else if constexpr (kRange == Range::kDownTo60) {
-        const int red_lo = mask((r <= g) & (r <= b));
-        nr = std::max(r + t0[hi - lo], lo - (red_lo & kNoBound));
-      } else if constexpr (kRange == Range::kDownTo120) {
-        const int red_hi = mask((r > g) & (r > b));
-        const int red_lo = mask((r <= g) & (r <= b));
-        const int blue_lo = mask((b < g) & (b < r));
-        nr = r + t0[hi - lo];
-        const int hi_now = hi + ((nr - hi) & red_hi);
-        const int lo_now = lo + ((nr - lo) & red_lo);
-        nb = std::max(b + t1[hi_now - lo_now], lo_now - (blue_lo & kNoBound));
-      } else {
-        const int green_hi = mask((g > b) & (g >= r));
-        const int green_lo = mask((g <= b) & (g < r));
-        const int blue_hi = mask((b >= g) & (b >= r));
-        ng = std::max(g + t0[hi - lo], lo - (green_lo & kNoBound));
-        const int hi_now = hi + ((ng - hi) & green_hi);
-        const int lo_now = lo + ((ng - lo) & green_lo);
-        nb = std::min(b + t1[hi_now - lo_now], hi_now + (blue_hi & kNoBound));
+    int x = 0;
+#if defined(__SSE2__)
+    for (; x + 8 <= picture.width; x += 8) {
+      lanes::Eight b = lanes::channel(in + x * 3, 0);
+      lanes::Eight g = lanes::channel(in + x * 3, 1);
+      lanes::Eight r = lanes::channel(in + x * 3, 2);
+      shift_lanes<kRange>(b, g, r);
+      alignas(16) std::uint8_t bytes[3][16];  // saturated to 0..255
+      _mm_store_si128(reinterpret_cast<__m128i*>(bytes[0]), _mm_packus_epi16(b.v, b.v));
+      _mm_store_si128(reinterpret_cast<__m128i*>(bytes[1]), _mm_packus_epi16(g.v, g.v));
+      _mm_store_si128(reinterpret_cast<__m128i*>(bytes[2]), _mm_packus_epi16(r.v, r.v));
+      for (int i = 0; i < 8; ++i) {
+        for (int c = 0; c < 3; ++c) out[(x + i) * 3 + c] = bytes[c][i];
       }
-      out[i] = to_byte(nb);
-      out[i + 1] = to_byte(ng);
-      out[i + 2] = to_byte(nr);
+    }
+#endif
+    for (; x < picture.width; ++x) {
+      lanes::One b{in[x * 3]};
+      lanes::One g{in[x * 3 + 1]};
+      lanes::One r{in[x * 3 + 2]};
+      shift_lanes<kRange>(b, g, r);
+      out[x * 3] = static_cast<std::uint8_t>(std::clamp(b.v, 0, 255));
+      out[x * 3 + 1] = static_cast<std::uint8_t>(std::clamp(g.v, 0, 255));
+      out[x * 3 + 2] = static_cast<std::uint8_t>(std::clamp(r.v, 0, 255));
     }
   }
 }
@@ -173,7 +178,9 @@ void ColourShift::apply(ConstBgrView original, BgrView picture) const {
 }
 
 Rgb ColourShift::operator()(Rgb pixel) const {
-  const std::uint8_t in[3] = {to_byte(pixel.b), to_byte(pixel.g), to_byte(pixel.r)};
+  const std::uint8_t in[3] = {static_cast<std::uint8_t>(pixel.b),
+                              static_cast<std::uint8_t>(pixel.g),
+                              static_cast<std::uint8_t>(pixel.r)};
   std::uint8_t out[3] = {};
   apply({in, 1, 1, 3}, {out, 1, 1, 3});
   return {out[2], out[1], out[0]};

@@ -37,11 +37,14 @@ class ColourShift {
   // Differences reach 510: hi − lo after an earlier step pushed the lo channel below zero.
   static constexpr int kMaxDifference = 512;
   // ±Round(k × d / 60) of one step, indexed by d + kMaxDifference.
-  using Table = std::array<std::int32_t, 2 * kMaxDifference + 1>;
+  using Table = std::array<std::int16_t, 2 * kMaxDifference + 1>;
 
   void fill_table(int index, int k, int sign);
   template <Range kRange>
   void apply_range(ConstBgrView original, BgrView picture) const;
+  // Shifts one pixel or several side by side, channel values in and out.
+  template <Range kRange, typename Lanes>
+  void shift_lanes(Lanes& b, Lanes& g, Lanes& r) const;
 
   int shift_;
   Range range_;

@@ -79,6 +79,10 @@ TEST(ColourShift, PixelCases) {
       {{0, 0, 255}, 30, {128, 0, 255}},  // 127.5 to even; lo is R by the tie rule
       {{255, 0, 0}, -60, {0, 0, 0}},
       {{255, 0, 0}, -61, {4, 0, 0}},
+      // 10 × 3/60 and 10 × 9/60 are ties only on paper: the double quotient 3/60 lies above
+      // 0.05 and 9/60 below 0.15, so both round to 1 (ties to even would give 0 and 2).
+      {{0, 0, 3}, 10, {1, 0, 3}},
+      {{0, 0, 9}, 10, {1, 0, 9}},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(ColourShift(c.shift)(c.pixel), c.expected) << "shift " << c.shift;
@@ -109,12 +113,28 @@ TEST(ColourShift, MatchesTheStepByStepShiftForEveryValueOfH) {
     pixels.push_back({static_cast<int>(random() & 0xff), static_cast<int>(random() & 0xff),
                       static_cast<int>(random() & 0xff)});
   }
+  // Rows of 61 pixels: several runs of eight side by side and a remainder taken one by one.
+  constexpr int kWidth = 61;
+  const int height = static_cast<int>((pixels.size() + kWidth - 1) / kWidth);
+  BgrImage original(kWidth, height);
+  for (std::size_t i = 0; i < pixels.size(); ++i) {
+    const Rgb& p = pixels[i];
+    original.set_pixel(static_cast<int>(i % kWidth), static_cast<int>(i / kWidth), p.r, p.g, p.b);
+  }
+  BgrImage picture(kWidth, height);
   for (int h = kSkinShiftMin; h <= kSkinShiftMax; ++h) {
     const ColourShift shift(h);
-    for (const Rgb& p : pixels) {
+    shift.apply(original.view(), picture.view());
+    for (std::size_t i = 0; i < pixels.size(); ++i) {
+      const Rgb& p = pixels[i];
       const Rgb want = reference_shift(p, h);
-      const Rgb got = shift(p);
-      ASSERT_EQ(got, want) << "shift " << h << " pixel " << p.r << "," << p.g << "," << p.b;
+      const std::uint8_t* out =
+          picture.pixel(static_cast<int>(i % kWidth), static_cast<int>(i / kWidth));
+      ASSERT_EQ((Rgb{out[2], out[1], out[0]}), want)
+          << "shift " << h << " pixel " << p.r << "," << p.g << "," << p.b;
+      if (i % kWidth >= kWidth - 5) {
+        ASSERT_EQ(shift(p), want) << "one pixel, shift " << h;
+      }
     }
   }
 }
