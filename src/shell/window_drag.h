@@ -41,7 +41,8 @@ class WindowDrag {
   // Left button down on a face picture or the LCD, at `in_component`.
   void press(Point in_component);
   // Mouse move over the pressed component; nothing while no drag is active. `window` is the
-  // window's top-left before the move, `monitor` as for apply_edge_rules (used in mini mode).
+  // window's top-left before the move; `monitor` (used in mini mode only) the full rectangle of
+  // the monitor that mini_outline_on_screen(window) is on.
   std::optional<DragStep> move(DragSource source, Point window, Point mouse, Point cursor,
                                const Rect& monitor);
   void release() { drag_active_ = false; }

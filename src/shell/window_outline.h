@@ -14,4 +14,11 @@ std::vector<Rect> mask_runs(ConstBgrView mask);
 // The visible part of the window in mini mode: the LCD with its bezel.
 inline constexpr Rect kMiniOutline{46, 35, 416, 123};
 
+// Where the mini window shows on the screen with its top-left at `window`: the rectangle by which
+// to find the monitor it is on (the rest of the window is cut away).
+inline constexpr Rect mini_outline_on_screen(Point window) {
+  return {window.x + kMiniOutline.left, window.y + kMiniOutline.top, window.x + kMiniOutline.right,
+          window.y + kMiniOutline.bottom};
+}
+
 }  // namespace orvanta

@@ -43,6 +43,11 @@ TEST(MaskRuns, AllWhiteMaskHasNoOutline) {
   EXPECT_TRUE(mask_runs(m.mask.view()).empty());
 }
 
+TEST(MiniOutline, FollowsTheWindowOnTheScreen) {
+  EXPECT_EQ(mini_outline_on_screen({0, 0}), (Rect{46, 35, 416, 123}));
+  EXPECT_EQ(mini_outline_on_screen({1004, -38}), (Rect{1050, -3, 1420, 85}));
+}
+
 TEST(MaskRuns, RealMaskStartsWithTheTopOfTheBody) {
   const auto mask = read_bmp(ORVANTA_SOURCE_DIR "/resources/face/Image1.bmp");
   if (!mask) GTEST_SKIP() << "mask picture not generated";
