@@ -1,61 +1,755 @@
 #include "main_window.h"
 
-#include "handles.h"
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <algorithm>
+
+#include "engine/key_table.h"
+#include "platform/wide.h"
+#include "settings_folder.h"
+#include "shell/face_layout.h"
+#include "shell/settings_location.h"
 #include "win_check.h"
 
 namespace orvanta::win32 {
 namespace {
+
 constexpr wchar_t kClassName[] = L"Tcomputer_qel";
 constexpr wchar_t kCaption[] = L"Orvanta";
+constexpr UINT_PTR kKeyTimerBase = 1000;  // + key index: each key's 10 ms fade timer
+constexpr UINT_PTR kLcdToolId = 5000;
+constexpr RECT kLcdRect = {52, 42, 52 + 361, 42 + 59};
+constexpr RECT kStripRect = {95, 206, 95 + 14, 206 + 59};
+constexpr COLORREF kFormulaBarColour = RGB(247, 222, 192);
+constexpr COLORREF kFormulaTextColour = RGB(128, 0, 0);  // maroon
+
+// LCD pop-up menu and tray menu commands.
+enum MenuId : UINT {
+  kMenuAbout = 100,
+  kMenuHelp,
+  kMenuAutoOutput,
+  kMenuFormFigures,
+  kMenuFormCapitals,
+  kMenuFormRmbCapitals,
+  kMenuFormRmbFigures,
+  kMenuFormula,
+  kMenuIncomeTax,
+  kMenuBigNumbers,
+  kMenuSettings,
+  kMenuKeyboard,
+  kMenuSkin,
+  kMenuDefaultCalculator,
+  kMenuDesktopShortcut,
+  kMenuRestore,
+  kMenuMinimise,
+  kMenuClose,
+  kTrayShow = 200,
+  kTrayClose,
+};
+
+RECT to_rect(const face::Rect& r) {
+  return {r.left, r.top, r.left + r.width, r.top + r.height};
+}
+
+// Glyph resource of each LCD character.
+constexpr std::pair<char, const wchar_t*> kGlyphs[] = {
+    {'0', L"D0"},  {'1', L"D1"}, {'2', L"D2"}, {'3', L"D3"},  {'4', L"D4"},
+    {'5', L"D5"},  {'6', L"D6"}, {'7', L"D7"}, {'8', L"D8"},  {'9', L"D9"},
+    {'A', L"DA"},  {'B', L"DB"}, {'C', L"DC"}, {'D', L"DD"},  {'E', L"DE"},
+    {'F', L"DFF"}, {'.', L"DP"}, {'-', L"DF"}, {',', L"DQW"}, {':', L"DMH"},
+};
+
 }  // namespace
 
-bool Tcomputer_qel::create(HINSTANCE instance) {
+Tcomputer_qel::Tcomputer_qel(HINSTANCE instance)
+    : instance_(instance),
+      sound_(instance),
+      file_system_(make_native_file_system()),
+      settings_boxes_(*this),
+      ports_(*this, &hwnd_, pump_) {}
+
+Tcomputer_qel::~Tcomputer_qel() = default;
+
+bool Tcomputer_qel::create() {
+  icon_.reset(static_cast<HICON>(
+      LoadImageW(instance_, MAKEINTRESOURCEW(face::kIconResourceId), IMAGE_ICON, 32, 32, 0)));
+  small_icon_.reset(static_cast<HICON>(
+      LoadImageW(instance_, MAKEINTRESOURCEW(face::kIconResourceId), IMAGE_ICON, 16, 16, 0)));
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof wc;
   wc.style = CS_DBLCLKS;
   wc.lpfnWndProc = &BaseWindow::window_proc;
-  wc.hInstance = instance;
+  wc.hInstance = instance_;
   wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.hIcon = LoadIconW(instance, L"MAINICON");
+  wc.hIcon = icon_.get();
+  wc.hIconSm = small_icon_.get();
   wc.lpszClassName = kClassName;
   if (!check(RegisterClassExW(&wc) != 0, L"RegisterClassExW")) return false;
 
   // A tool window has no taskbar button; the calculator lives in the notification area.
   const HWND hwnd = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, kClassName, kCaption,
                                     WS_POPUP | WS_CLIPCHILDREN, kLeft, kTop, kClientWidth,
-                                    kClientHeight, nullptr, nullptr, instance, this);
+                                    kClientHeight, nullptr, nullptr, instance_, this);
   return check(hwnd != nullptr, L"CreateWindowExW");
 }
 
 void Tcomputer_qel::show() {
   ShowWindow(hwnd_, SW_SHOWNORMAL);
-  check(UpdateWindow(hwnd_) != FALSE, L"UpdateWindow");
+  UpdateWindow(hwnd_);
+  if (!shown_once_) form_show();
+}
+
+// ---- start-up ----------------------------------------------------------------------------
+
+void Tcomputer_qel::form_create() {
+  // 1. The face pictures and their unrecoloured copies.
+  normal_face_ = load_bitmap_resource(instance_, L"Image2");
+  hover_face_ = load_bitmap_resource(instance_, L"Image3");
+  pressed_face_ = load_bitmap_resource(instance_, L"Image4");
+  mask_ = load_bitmap_resource(instance_, L"Image1");
+  normal_original_ = normal_face_;
+  hover_original_ = hover_face_;
+  pressed_original_ = pressed_face_;
+
+  // 2. Tray icon.
+  tray_.add(hwnd_, small_icon_ ? small_icon_.get() : icon_.get());
+
+  // 3-4. The settings file and the calculator core.
+  open_settings();
+  calculator_ = std::make_unique<Calculator>(ports_.ports());
+
+  // Child controls: the formula bar and the invisible focus holder.
+  const face::Rect bar = face::kFormulaBar;
+  show_gs_ =
+      CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL | ES_READONLY,
+                      bar.left, bar.top, bar.width, bar.height, hwnd_, nullptr, instance_, nullptr);
+  LOGFONTW lf{};
+  lf.lfHeight = -12;
+  lf.lfWeight = FW_BOLD;
+  lf.lfCharSet = GB2312_CHARSET;
+  wcscpy(lf.lfFaceName, L"宋体");
+  formula_font_.reset(CreateFontIndirectW(&lf));
+  SendMessageW(show_gs_, WM_SETFONT, reinterpret_cast<WPARAM>(formula_font_.get()), FALSE);
+  formula_brush_.reset(CreateSolidBrush(kFormulaBarColour));
+  edit3_ = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, -200, -200, 20, 20, hwnd_,
+                           nullptr, instance_, nullptr);
+
+  // The keys, each cutting its looks from the three faces.
+  const FacePictures pictures{&normal_face_, &hover_face_, &pressed_face_};
+  for (const face::FaceKey& k : face::kFaceKeys) {
+    keys_.emplace_back(std::string(k.name), to_rect(k.rect));
+    keys_.back().set_pictures(pictures);
+    keys_.back().set_ani(true);
+    key_events_.push_back(static_cast<int>(k.event));
+  }
+  create_tooltips();
+  build_menus();
+
+  // 7. Stored settings: the window's own options, then the core's.
+  const bool can_store = settings_dir_ok_;
+  read_startup_settings(*settings_, {first_start_, can_store},
+                        [this](const StartupValue& v) { apply_startup_value(v); });
+
+  // 9. LCD glyphs and indicator pictures.
+  for (const auto& [ch, name] : kGlyphs) glyphs_[ch] = load_bitmap_resource(instance_, name);
+  for (const face::Indicator& ind : face::kIndicators) {
+    const std::string name(ind.name);
+    indicator_pictures_[name] = load_bitmap_resource(instance_, to_wide(name).c_str());
+  }
+
+  // Compose the face.
+  frame_ = Dib(kClientWidth, kClientHeight);
+  frame_.fill(kLcdColour);
+  frame_.copy_from(normal_face_.view(), 0, 0, normal_face_.width(), normal_face_.height());
+  // 11. The base selector at the decimal position.
+  show_base_strip(NumberBase::Dec);
+  // 12. The LCD surfaces.
+  screen_back_ = Dib(kLcdRect.right - kLcdRect.left, kLcdRect.bottom - kLcdRect.top);
+  screen_back_.fill(kLcdColour);
+  frame_.copy_from(screen_back_.view(), 0, 0, screen_back_.width(), screen_back_.height(),
+                   kLcdRect.left, kLcdRect.top);
+}
+
+void Tcomputer_qel::open_settings() {
+  const std::string dir = find_settings_dir(hwnd_);
+  settings_dir_ok_ = prepare_settings_dir(*file_system_, settings_boxes_, dir);
+  settings_ = std::make_unique<SettingsFile>(*file_system_, settings_boxes_, settings_file(dir));
+  settings_->set_warn_on_write_failure(true);
+  first_start_ = !settings_->exists();
+  ports_.settings = settings_.get();
+}
+
+void Tcomputer_qel::apply_startup_value(const StartupValue& v) {
+  if (calculator_->apply_startup_setting(v)) return;
+  const auto flag = [&] { return std::get<bool>(v.value); };
+  switch (v.id) {
+    case SettingId::DeviceWindowsTop:
+      windows_top_ = flag();
+      SetWindowPos(hwnd_, windows_top_ ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+      break;
+    case SettingId::DeviceEscExit:
+      esc_exit_ = flag();
+      break;
+    case SettingId::DeviceInputShow:
+      input_show_ = flag();
+      ShowWindow(show_gs_, input_show_ ? SW_SHOW : SW_HIDE);
+      break;
+    case SettingId::WelcomeText:
+      welcome_line_ = std::get<std::string>(v.value);
+      break;
+    default:
+      break;  // the core reads its own options; the other panels' values arrive with them
+  }
+}
+
+void Tcomputer_qel::form_show() {
+  shown_once_ = true;
+  calculator_->first_show(welcome_line_);
+  key_preview_ = true;
+  SetFocus(edit3_);
+}
+
+// ---- hide, restore, close --------------------------------------------------------------
+
+void Tcomputer_qel::hide_to_tray() {
+  ShowWindow(hwnd_, SW_HIDE);
+  window_hidden_ = true;
+}
+
+void Tcomputer_qel::restore_from_tray() {
+  window_hidden_ = false;
+  ShowWindow(hwnd_, SW_SHOW);
+  SetForegroundWindow(hwnd_);
+  if (windows_top_) {
+    SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+  }
+}
+
+void Tcomputer_qel::close_request() {
+  if (esc_exit_) {
+    if (message_box("提示", "确认关闭语音计算器吗？", BoxIcon::Question, BoxButtons::YesNo) !=
+        BoxAnswer::Yes) {
+      return;
+    }
+  }
+  DestroyWindow(hwnd_);
+}
+
+void Tcomputer_qel::form_destroy() {
+  if (!tray_.remove()) MessageBeep(MB_OK);
+  for (size_t i = 0; i < keys_.size(); ++i) KillTimer(hwnd_, kKeyTimerBase + i);
+  sound_.stop();
+}
+
+// ---- drawing -----------------------------------------------------------------------------
+
+void Tcomputer_qel::invalidate(const RECT& r) {
+  InvalidateRect(hwnd_, &r, FALSE);
 }
 
 void Tcomputer_qel::paint() {
   PAINTSTRUCT ps;
   const HDC dc = BeginPaint(hwnd_, &ps);
-  UniqueBrush lcd(CreateSolidBrush(kLcdColour));
-  RECT client;
-  GetClientRect(hwnd_, &client);
-  FillRect(dc, &client, lcd.get());
+  const RECT& r = ps.rcPaint;
+  BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, frame_.dc(), r.left, r.top,
+         SRCCOPY);
   EndPaint(hwnd_, &ps);
 }
 
+void Tcomputer_qel::draw_indicator(const std::string& name, bool visible) {
+  if (!visible) return;  // the LCD background underneath is already on the frame
+  const auto it = indicator_pictures_.find(name);
+  if (it == indicator_pictures_.end() || it->second.width() == 0) return;
+  for (const face::Indicator& ind : face::kIndicators) {
+    if (ind.name == name) {
+      frame_.copy_from(it->second.view(), 0, 0, ind.rect.width, ind.rect.height, ind.rect.left,
+                       ind.rect.top);
+    }
+  }
+}
+
+void Tcomputer_qel::draw_lcd(const LcdFrame& frame) {
+  if (!frame_.valid()) return;
+  // Compose off-screen, then one copy onto the frame: no half-drawn number is ever shown.
+  screen_back_.fill(kLcdColour);
+  for (size_t i = 0; i < LcdFrame::kCells; ++i) {
+    const auto it = glyphs_.find(frame.cell(i));
+    if (it == glyphs_.end()) continue;  // a blank leaves its cell empty
+    const int x = 334 - 25 * static_cast<int>(i);
+    screen_back_.copy_from(it->second.view(), 0, 0, 21, 48, x, 11);
+  }
+  frame_.copy_from(screen_back_.view(), 0, 0, screen_back_.width(), screen_back_.height(),
+                   kLcdRect.left, kLcdRect.top);
+  const LcdIndicators& l = frame.lights;
+  draw_indicator("sound_on", l.sound_on);
+  draw_indicator("mem_on", l.mem_on);
+  draw_indicator("error_on", l.error_on);
+  draw_indicator("PT_MODE", l.pt_mode);
+  draw_indicator("KX_MODE", l.kx_mode);
+  draw_indicator("angle_jd", l.angle_jd);
+  draw_indicator("angle_hd", l.angle_hd);
+  draw_indicator("input_hand", true);
+  draw_indicator("add_on", l.add_on);
+  draw_indicator("sub_on", l.sub_on);
+  draw_indicator("sum_on", l.sum_on);
+  draw_indicator("div_on", l.div_on);
+  lcd_tooltip_ = to_wide(frame.tooltip);
+  invalidate(kLcdRect);
+}
+
+void Tcomputer_qel::show_base_strip(NumberBase base) {
+  const int index = static_cast<int>(base == NumberBase::Hex   ? face::StripBase::kHex
+                                     : base == NumberBase::Dec ? face::StripBase::kDec
+                                     : base == NumberBase::Oct ? face::StripBase::kOct
+                                                               : face::StripBase::kBin);
+  frame_.copy_from(hover_face_.view(), face::kStripLookX[index], face::kStripLookY,
+                   face::kStrip.width, face::kStrip.height, face::kStrip.left, face::kStrip.top);
+  invalidate(kStripRect);
+}
+
+// ---- formula bar and message boxes ---------------------------------------------------------
+
+void Tcomputer_qel::set_formula_text(std::string_view text) {
+  SetWindowTextW(show_gs_, to_wide(text).c_str());
+}
+
+std::string Tcomputer_qel::formula_text() const {
+  const int n = GetWindowTextLengthW(show_gs_);
+  std::wstring text(static_cast<size_t>(n) + 1, L'\0');
+  text.resize(static_cast<size_t>(GetWindowTextW(show_gs_, text.data(), n + 1)));
+  return from_wide(text);
+}
+
+void Tcomputer_qel::set_formula_read_only(bool read_only) {
+  SendMessageW(show_gs_, EM_SETREADONLY, read_only ? TRUE : FALSE, 0);
+}
+
+BoxAnswer Tcomputer_qel::message_box(std::string_view caption, std::string_view text, BoxIcon icon,
+                                     BoxButtons buttons) {
+  UINT flags = 0;
+  switch (icon) {
+    case BoxIcon::Error:
+      flags |= MB_ICONERROR;
+      break;
+    case BoxIcon::Warning:
+      flags |= MB_ICONWARNING;
+      break;
+    case BoxIcon::Information:
+      flags |= MB_ICONINFORMATION;
+      break;
+    case BoxIcon::Question:
+      flags |= MB_ICONQUESTION;
+      break;
+  }
+  switch (buttons) {
+    case BoxButtons::Ok:
+      flags |= MB_OK;
+      break;
+    case BoxButtons::OkCancel:
+      flags |= MB_OKCANCEL;
+      break;
+    case BoxButtons::YesNo:
+      flags |= MB_YESNO;
+      break;
+  }
+  const int answer =
+      MessageBoxW(hwnd_, to_wide(text).c_str(), to_wide(caption).c_str(), flags | MB_TOPMOST);
+  switch (answer) {
+    case IDYES:
+      return BoxAnswer::Yes;
+    case IDNO:
+      return BoxAnswer::No;
+    case IDCANCEL:
+      return BoxAnswer::Cancel;
+    default:
+      return BoxAnswer::Ok;
+  }
+}
+
+// ---- keys and mouse ----------------------------------------------------------------------
+
+int Tcomputer_qel::key_at(POINT p) const {
+  for (size_t i = 0; i < keys_.size(); ++i) {
+    if (keys_[i].contains(p)) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+void Tcomputer_qel::apply_timer(int index, FadeTimer timer) {
+  invalidate_key(keys_[static_cast<size_t>(index)]);
+  if (timer == FadeTimer::kStart) {
+    SetTimer(hwnd_, kKeyTimerBase + static_cast<UINT_PTR>(index), KeyFade::kTimerIntervalMs,
+             nullptr);
+  } else if (timer == FadeTimer::kStop) {
+    KillTimer(hwnd_, kKeyTimerBase + static_cast<UINT_PTR>(index));
+  }
+}
+
+void Tcomputer_qel::on_mouse_move(POINT p) {
+  if (dragging_) {
+    POINT cursor;
+    GetCursorPos(&cursor);
+    SetWindowPos(hwnd_, nullptr, cursor.x - drag_origin_.x, cursor.y - drag_origin_.y, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return;
+  }
+  if (!tracking_leave_) {
+    TRACKMOUSEEVENT tme{sizeof tme, TME_LEAVE, hwnd_, 0};
+    tracking_leave_ = TrackMouseEvent(&tme) != FALSE;
+  }
+  const int index = key_at(p);
+  if (index == hovered_key_) return;
+  if (hovered_key_ >= 0) {
+    const int old = hovered_key_;
+    apply_timer(old, keys_[static_cast<size_t>(old)].mouse_leave(frame_));
+  }
+  hovered_key_ = index;
+  if (index >= 0) apply_timer(index, keys_[static_cast<size_t>(index)].mouse_enter(frame_));
+}
+
+void Tcomputer_qel::on_mouse_leave() {
+  tracking_leave_ = false;
+  if (hovered_key_ >= 0 && pressed_key_ < 0) {
+    const int old = hovered_key_;
+    hovered_key_ = -1;
+    apply_timer(old, keys_[static_cast<size_t>(old)].mouse_leave(frame_));
+  }
+}
+
+void Tcomputer_qel::start_drag(POINT client_point) {
+  dragging_ = true;
+  drag_origin_ = client_point;
+  SetCapture(hwnd_);
+}
+
+void Tcomputer_qel::run_key(int index, MouseButton button) {
+  const std::string& name = keys_[static_cast<size_t>(index)].name();
+  if (const KeyHandler handler = find_key_handler(name)) {
+    (calculator_.get()->*handler)(button);
+    return;
+  }
+  if (name == "kmin") {
+    if (button == MouseButton::Left) hide_to_tray();
+  } else if (name == "kpower") {
+    close_request();
+  }
+  // Ktime, klz and kdwhs open tools that arrive with their own features.
+}
+
+void Tcomputer_qel::on_button_down(POINT p, MouseButton button, bool double_click) {
+  const int index = key_at(p);
+  if (index >= 0) {
+    pressed_key_ = index;
+    pressed_button_ = button;
+    SetCapture(hwnd_);
+    TQELButton_computer& key = keys_[static_cast<size_t>(index)];
+    apply_timer(index, key.mouse_down(button == MouseButton::Left, frame_));
+    UpdateWindow(hwnd_);  // the pressed look shows before the handler's work
+    const auto event = static_cast<face::KeyEvent>(key_events_[static_cast<size_t>(index)]);
+    if (event == face::KeyEvent::kPress || event == face::KeyEvent::kPressAndRelease) {
+      run_key(index, button);
+    }
+    return;
+  }
+  // A press on the face or the LCD takes the focus away from any text field.
+  SetFocus(edit3_);
+  if (PtInRect(&kStripRect, p)) {
+    if (button == MouseButton::Left) calculator_->Image5(button, p.y - kStripRect.top);
+    return;
+  }
+  if (PtInRect(&kLcdRect, p)) {
+    if (double_click) return;  // mini mode arrives with the window outline work
+    if (button == MouseButton::Right) {
+      POINT screen = p;
+      ClientToScreen(hwnd_, &screen);
+      popup_lcd_menu(screen);
+      return;
+    }
+  }
+  if (button == MouseButton::Left) start_drag(p);
+}
+
+void Tcomputer_qel::on_button_up(POINT p, MouseButton button) {
+  if (dragging_ && button == MouseButton::Left) {
+    dragging_ = false;
+    ReleaseCapture();
+    return;
+  }
+  if (pressed_key_ < 0 || button != pressed_button_) return;
+  const int index = pressed_key_;
+  pressed_key_ = -1;
+  ReleaseCapture();
+  TQELButton_computer& key = keys_[static_cast<size_t>(index)];
+  apply_timer(index, key.mouse_up(button == MouseButton::Left, frame_));
+  const bool over = key.contains(p);
+  if (!over) {
+    // Released outside: the key fades back rather than keeping its hover look.
+    if (hovered_key_ == index) hovered_key_ = -1;
+    apply_timer(index, key.mouse_leave(frame_));
+  }
+  const auto event = static_cast<face::KeyEvent>(key_events_[static_cast<size_t>(index)]);
+  if (event == face::KeyEvent::kRelease || event == face::KeyEvent::kPressAndRelease ||
+      (event == face::KeyEvent::kClick && over && button == MouseButton::Left)) {
+    run_key(index, button);
+  }
+}
+
+// ---- tooltips, menus, tray ----------------------------------------------------------------
+
+void Tcomputer_qel::create_tooltips() {
+  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                             WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                             CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, instance_, nullptr);
+  if (tooltip_ == nullptr) return;
+  SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 400);  // lets "\r\n" break the hint
+  auto add_tool = [&](UINT_PTR id, const RECT& rect, const wchar_t* text) {
+    TTTOOLINFOW ti{};
+    ti.cbSize = sizeof ti;
+    ti.uFlags = TTF_SUBCLASS;
+    ti.hwnd = hwnd_;
+    ti.uId = id;
+    ti.rect = rect;
+    ti.hinst = instance_;
+    ti.lpszText = const_cast<wchar_t*>(text);
+    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+  };
+  for (size_t i = 0; i < face::kFaceKeys.size(); ++i) {
+    std::wstring hint = to_wide(face::kFaceKeys[i].hint);
+    for (size_t pos = 0; (pos = hint.find(L'\r', pos)) != std::wstring::npos; pos += 2) {
+      hint.insert(pos + 1, L"\n");
+    }
+    if (!hint.empty()) add_tool(i, keys_[i].bounds(), hint.c_str());
+  }
+  add_tool(kLcdToolId, kLcdRect, LPSTR_TEXTCALLBACKW);
+  add_tool(kLcdToolId + 1, kStripRect, to_wide(face::kStripHint).c_str());
+}
+
+void Tcomputer_qel::build_menus() {
+  lcd_menu_.reset(CreatePopupMenu());
+  const HMENU m = lcd_menu_.get();
+  AppendMenuW(m, MF_STRING, kMenuAbout, L"软件信息");
+  AppendMenuW(m, MF_STRING, kMenuHelp, L"帮助");
+  AppendMenuW(m, MF_STRING, kMenuAutoOutput, L"数据自动输入其它窗口");
+  AppendMenuW(m, MF_SEPARATOR, 0, nullptr);
+  AppendMenuW(m, MF_STRING, kMenuFormFigures, L"阿拉伯数字形式");
+  AppendMenuW(m, MF_STRING, kMenuFormCapitals, L"中文大写形式");
+  AppendMenuW(m, MF_STRING, kMenuFormRmbCapitals, L"人民币中文大写形式");
+  AppendMenuW(m, MF_STRING, kMenuFormRmbFigures, L"人民币阿拉伯数字形式");
+  AppendMenuW(m, MF_SEPARATOR, 0, nullptr);
+  AppendMenuW(m, MF_STRING | MF_GRAYED, kMenuFormula, L"* 表达式（公式）计算 *");
+  AppendMenuW(m, MF_STRING | MF_GRAYED, kMenuIncomeTax, L"* 个人所得税计算 *");
+  AppendMenuW(m, MF_STRING | MF_GRAYED, kMenuBigNumbers, L"* 超大数计算 *");
+  AppendMenuW(m, MF_SEPARATOR, 0, nullptr);
+  AppendMenuW(m, MF_STRING | MF_GRAYED, kMenuSettings, L"参数设置");
+  AppendMenuW(m, MF_STRING | MF_GRAYED, kMenuKeyboard, L"自定义键盘");
+  AppendMenuW(m, MF_STRING | MF_GRAYED, kMenuSkin, L"自定义皮肤颜色");
+  AppendMenuW(m, MF_STRING | MF_GRAYED, kMenuDefaultCalculator, L"设为系统默认计算器");
+  AppendMenuW(m, MF_STRING | MF_GRAYED, kMenuDesktopShortcut, L"添加到桌面快捷方式");
+  AppendMenuW(m, MF_SEPARATOR, 0, nullptr);
+  AppendMenuW(m, MF_STRING, kMenuMinimise, L"最小化");
+  AppendMenuW(m, MF_STRING, kMenuClose, L"关闭计算器");
+
+  for (size_t i = 0; i < face::kMenuImages.size(); ++i) {
+    menu_images_[i].reset(static_cast<HBITMAP>(
+        LoadImageW(instance_, to_wide(face::kMenuImages[i]).c_str(), IMAGE_BITMAP, 0, 0, 0)));
+  }
+  set_auto_output(calculator_->calc_state().auto_output);
+  set_output_form(OutputForm::Figures);
+
+  tray_menu_.reset(CreatePopupMenu());
+  AppendMenuW(tray_menu_.get(), MF_STRING, kTrayShow, L"显示计算器");
+  AppendMenuW(tray_menu_.get(), MF_STRING, kTrayClose, L"关闭计算器");
+}
+
+void Tcomputer_qel::set_auto_output(bool on) {
+  const HMENU m = lcd_menu_.get();
+  MENUITEMINFOW mi{};
+  mi.cbSize = sizeof mi;
+  mi.fMask = MIIM_STATE | MIIM_BITMAP;
+  mi.fState = on ? MFS_CHECKED : MFS_UNCHECKED;
+  mi.hbmpItem = menu_images_[on ? 0 : 1].get();
+  SetMenuItemInfoW(m, kMenuAutoOutput, FALSE, &mi);
+  for (UINT id = kMenuFormFigures; id <= kMenuFormRmbFigures; ++id) {
+    EnableMenuItem(m, id, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED));
+  }
+}
+
+void Tcomputer_qel::set_output_form(OutputForm form) {
+  const UINT chosen = kMenuFormFigures + static_cast<UINT>(form);
+  for (UINT id = kMenuFormFigures; id <= kMenuFormRmbFigures; ++id) {
+    MENUITEMINFOW mi{};
+    mi.cbSize = sizeof mi;
+    mi.fMask = MIIM_STATE | MIIM_BITMAP;
+    const bool on = id == chosen;
+    mi.fState = (on ? MFS_CHECKED : MFS_UNCHECKED) |
+                (calculator_->calc_state().auto_output ? MFS_ENABLED : MFS_GRAYED);
+    mi.hbmpItem = on ? menu_images_[2].get() : nullptr;
+    SetMenuItemInfoW(lcd_menu_.get(), id, FALSE, &mi);
+  }
+  calculator_->set_output_form(form);
+}
+
+void Tcomputer_qel::popup_lcd_menu(POINT screen_point) {
+  SetForegroundWindow(hwnd_);
+  TrackPopupMenu(lcd_menu_.get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON, screen_point.x, screen_point.y,
+                 0, hwnd_, nullptr);
+  PostMessageW(hwnd_, WM_NULL, 0, 0);
+}
+
+void Tcomputer_qel::on_menu_command(UINT id) {
+  switch (id) {
+    case kMenuAbout:
+      message_box("软件信息",
+                  "Orvanta\n\r\n\r版本：V3.11\n\r作者：Brenic\n\r主页：orvanta.example\n\r"
+                  "邮箱：support@orvanta.example",
+                  BoxIcon::Information, BoxButtons::Ok);
+      break;
+    case kMenuAutoOutput: {
+      const bool on = !calculator_->calc_state().auto_output;
+      calculator_->auto_output_changed(on);
+      set_auto_output(on);
+      break;
+    }
+    case kMenuFormFigures:
+    case kMenuFormCapitals:
+    case kMenuFormRmbCapitals:
+    case kMenuFormRmbFigures:
+      set_output_form(static_cast<OutputForm>(id - kMenuFormFigures));
+      break;
+    case kMenuMinimise:
+      hide_to_tray();
+      break;
+    case kMenuClose:
+    case kTrayClose:
+      close_request();
+      break;
+    case kTrayShow:
+      window_hidden_ = false;
+      ShowWindow(hwnd_, SW_SHOW);
+      BringWindowToTop(hwnd_);
+      break;
+    default:
+      break;
+  }
+}
+
+void Tcomputer_qel::on_tray(LPARAM lp) {
+  if (lp == WM_LBUTTONDOWN) {
+    restore_from_tray();
+  } else if (lp == WM_RBUTTONDOWN) {
+    SetForegroundWindow(hwnd_);
+    pump_.wait(0);
+    POINT cursor;
+    GetCursorPos(&cursor);
+    TrackPopupMenu(tray_menu_.get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, hwnd_,
+                   nullptr);
+    PostMessageW(hwnd_, WM_NULL, 0, 0);
+  }
+}
+
+bool Tcomputer_qel::pre_translate(MSG& msg) {
+  if (!key_preview_ || msg.message != WM_KEYDOWN) return false;
+  if (msg.hwnd != hwnd_ && GetParent(msg.hwnd) != hwnd_) return false;
+  // The default key table binds Esc to the power key.
+  if (msg.wParam == VK_ESCAPE) {
+    close_request();
+    return true;
+  }
+  return false;
+}
+
+// ---- messages ----------------------------------------------------------------------------
+
 LRESULT Tcomputer_qel::handle_message(UINT msg, WPARAM wp, LPARAM lp) {
+  const POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
   switch (msg) {
+    case WM_CREATE:
+      form_create();
+      return 0;
     case WM_ERASEBKGND:
-      return 1;  // painted whole in WM_PAINT: no flicker
+      return 1;  // the frame covers everything: no flicker
     case WM_PAINT:
       paint();
       return 0;
-    case WM_KEYDOWN:
-      if (wp == VK_ESCAPE) {
-        DestroyWindow(hwnd_);
+    case WM_MOUSEMOVE:
+      on_mouse_move(p);
+      return 0;
+    case WM_MOUSELEAVE:
+      on_mouse_leave();
+      return 0;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      on_button_down(p, MouseButton::Left, msg == WM_LBUTTONDBLCLK);
+      return 0;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+      on_button_down(p, MouseButton::Right, false);
+      return 0;
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK:
+      on_button_down(p, MouseButton::Middle, false);
+      return 0;
+    case WM_LBUTTONUP:
+      on_button_up(p, MouseButton::Left);
+      return 0;
+    case WM_RBUTTONUP:
+      on_button_up(p, MouseButton::Right);
+      return 0;
+    case WM_MBUTTONUP:
+      on_button_up(p, MouseButton::Middle);
+      return 0;
+    case WM_CAPTURECHANGED:
+      dragging_ = false;
+      return 0;
+    case WM_SETCURSOR:
+      if (LOWORD(lp) == HTCLIENT) {
+        POINT c;
+        GetCursorPos(&c);
+        ScreenToClient(hwnd_, &c);
+        SetCursor(LoadCursorW(nullptr, key_at(c) >= 0 ? IDC_HAND : IDC_ARROW));
+        return TRUE;
+      }
+      break;
+    case WM_TIMER:
+      if (wp >= kKeyTimerBase && wp < kKeyTimerBase + keys_.size()) {
+        const int index = static_cast<int>(wp - kKeyTimerBase);
+        apply_timer(index, keys_[static_cast<size_t>(index)].tick(frame_));
         return 0;
       }
       break;
+    case WM_NOTIFY: {
+      auto* hdr = reinterpret_cast<NMHDR*>(lp);
+      if (hdr->code == TTN_GETDISPINFOW && hdr->idFrom == kLcdToolId) {
+        reinterpret_cast<NMTTDISPINFOW*>(lp)->lpszText = lcd_tooltip_.data();
+        return 0;
+      }
+      break;
+    }
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+      if (reinterpret_cast<HWND>(lp) == show_gs_) {
+        const HDC dc = reinterpret_cast<HDC>(wp);
+        SetTextColor(dc, kFormulaTextColour);
+        SetBkColor(dc, kFormulaBarColour);
+        return reinterpret_cast<LRESULT>(formula_brush_.get());
+      }
+      break;
+    case WM_COMMAND:
+      if (HIWORD(wp) == 0 && lp == 0) {
+        on_menu_command(LOWORD(wp));
+        return 0;
+      }
+      break;
+    case TrayIcon::kCallbackMessage:
+      on_tray(lp);
+      return 0;
+    case WM_CLOSE:
+      close_request();
+      return 0;
     case WM_DESTROY:
+      form_destroy();
       PostQuitMessage(0);
       return 0;
   }

@@ -1,8 +1,26 @@
 #pragma once
-// Tcomputer_qel: the calculator's one borderless, top-most window.
+// Tcomputer_qel: the calculator's one borderless, top-most window. It owns the face pictures,
+// the image keys, the LCD surfaces, the formula bar, the tray icon and the calculator core, and
+// implements the core's ports.
 #include <windows.h>
 
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
 #include "base_window.h"
+#include "dib.h"
+#include "engine/calculator.h"
+#include "handles.h"
+#include "image_key.h"
+#include "message_loop.h"
+#include "shell/file_system.h"
+#include "shell/settings_file.h"
+#include "shell/settings_startup.h"
+#include "sound_player.h"
+#include "tray_icon.h"
+#include "window_ports.h"
 
 namespace orvanta::win32 {
 
@@ -14,14 +32,121 @@ class Tcomputer_qel : public BaseWindow<Tcomputer_qel> {
   static constexpr int kClientHeight = 512;
   static constexpr COLORREF kLcdColour = RGB(198, 234, 244);
 
-  // Registers the class and creates the window (hidden). Returns false on failure.
-  bool create(HINSTANCE instance);
+  explicit Tcomputer_qel(HINSTANCE instance);
+  ~Tcomputer_qel();
+
+  // Registers the class and creates the window (FormCreate). Returns false on failure.
+  bool create();
+  // Shows the window; the first show runs FormShow.
   void show();
+
+  // Key preview: the calculator's keyboard keys, before the focused control sees them.
+  bool pre_translate(MSG& msg);
+
+  // Ports call these.
+  void draw_lcd(const LcdFrame& frame);
+  void set_formula_text(std::string_view text);
+  std::string formula_text() const;
+  void set_formula_read_only(bool read_only);
+  void show_base_strip(NumberBase base);
+  BoxAnswer message_box(std::string_view caption, std::string_view text, BoxIcon icon,
+                        BoxButtons buttons);
+  void play_voice(std::string_view token) { sound_.play(token); }
+
+  Calculator& calculator() { return *calculator_; }
+  bool window_hidden() const { return window_hidden_; }
 
  private:
   friend class BaseWindow<Tcomputer_qel>;
   LRESULT handle_message(UINT msg, WPARAM wp, LPARAM lp);
+
+  // FormCreate / FormShow / close and hide.
+  void form_create();
+  void form_show();
+  void close_request();
+  void hide_to_tray();
+  void restore_from_tray();
+  void form_destroy();
+
+  // Drawing.
   void paint();
+  void invalidate(const RECT& r);
+  void invalidate_key(const TQELButton_computer& key) { invalidate(key.bounds()); }
+  void draw_indicator(const std::string& name, bool visible);
+
+  // Mouse on the face.
+  int key_at(POINT p) const;
+  void on_mouse_move(POINT p);
+  void on_mouse_leave();
+  void on_button_down(POINT p, MouseButton button, bool double_click);
+  void on_button_up(POINT p, MouseButton button);
+  void run_key(int index, MouseButton button);
+  void apply_timer(int index, FadeTimer timer);
+  void start_drag(POINT client_point);
+
+  // LCD pop-up menu and tray.
+  void build_menus();
+  void popup_lcd_menu(POINT screen_point);
+  void on_menu_command(UINT id);
+  void on_tray(LPARAM lp);
+  void set_auto_output(bool on);
+  void set_output_form(OutputForm form);
+
+  void create_tooltips();
+  void open_settings();
+  void apply_startup_value(const StartupValue& v);
+
+  HINSTANCE instance_;
+  // Face pictures as shown (recoloured) and their unrecoloured copies.
+  BgrImage normal_face_, hover_face_, pressed_face_;
+  BgrImage normal_original_, hover_original_, pressed_original_;
+  BgrImage mask_;
+  std::map<char, BgrImage> glyphs_;
+  std::map<std::string, BgrImage> indicator_pictures_;
+  Dib frame_;        // the whole client area, composed off-screen
+  Dib screen_back_;  // the LCD, composed before it goes onto the frame in one copy
+  std::vector<TQELButton_computer> keys_;
+  std::vector<int> key_events_;  // face::KeyEvent of each key
+
+  HWND show_gs_ = nullptr;
+  HWND edit3_ = nullptr;
+  HWND tooltip_ = nullptr;
+  UniqueFont formula_font_;
+  UniqueBrush formula_brush_;
+  UniqueIcon icon_;
+  UniqueIcon small_icon_;
+  UniqueMenu lcd_menu_;
+  UniqueMenu tray_menu_;
+  UniqueBitmap menu_images_[3];
+  TrayIcon tray_;
+  SoundPlayer sound_;
+  WindowMessagePump pump_;
+
+  std::unique_ptr<FileSystem> file_system_;
+  WindowSettingsBoxes settings_boxes_;
+  std::unique_ptr<SettingsFile> settings_;
+  WindowPorts ports_;
+  std::unique_ptr<Calculator> calculator_;
+  std::wstring lcd_tooltip_;
+
+  int hovered_key_ = -1;
+  int pressed_key_ = -1;
+  MouseButton pressed_button_ = MouseButton::Left;
+  bool tracking_leave_ = false;
+  bool dragging_ = false;
+  POINT drag_origin_{};
+
+  // Options of the settings panel the window itself acts on.
+  bool windows_top_ = true;
+  bool esc_exit_ = true;
+  bool input_show_ = true;
+  std::string welcome_line_;
+  bool first_start_ = false;
+  bool settings_dir_ok_ = true;
+
+  bool shown_once_ = false;
+  bool window_hidden_ = false;
+  bool key_preview_ = false;
 };
 
 }  // namespace orvanta::win32

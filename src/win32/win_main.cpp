@@ -1,15 +1,16 @@
+#include <commctrl.h>
 #include <windows.h>
 
 #include "main_window.h"
+#include "message_loop.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-  orvanta::win32::Tcomputer_qel window;
-  if (!window.create(instance)) return 1;
+  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&icc);
+
+  orvanta::win32::Tcomputer_qel window(instance);
+  if (!window.create()) return 1;
+  orvanta::win32::set_pre_translate([&window](MSG& msg) { return window.pre_translate(msg); });
   window.show();
-  MSG msg;
-  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-  return static_cast<int>(msg.wParam);
+  return orvanta::win32::run_message_loop();
 }

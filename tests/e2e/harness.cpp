@@ -86,6 +86,26 @@ std::wstring settings_folder() {
   return std::wstring(path) + L"\\Talvenor";
 }
 
+std::wstring settings_file() {
+  return settings_folder() + L"\\Talvenor.ini";
+}
+
+void write_settings(const std::string& bytes) {
+  CreateDirectoryW(settings_folder().c_str(), nullptr);
+  const std::wstring path = settings_file();
+  SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+  FILE* f = _wfopen(path.c_str(), L"wb");
+  ASSERT_NE(f, nullptr);
+  fwrite(bytes.data(), 1, bytes.size(), f);
+  fclose(f);
+}
+
+std::wstring read_setting(const wchar_t* section, const wchar_t* key) {
+  wchar_t value[512];
+  GetPrivateProfileStringW(section, key, L"<absent>", value, 512, settings_file().c_str());
+  return value;
+}
+
 void remove_settings() {
   const std::wstring folder = settings_folder();
   WIN32_FIND_DATAW data;
@@ -245,6 +265,11 @@ Capture App::capture() const {
   return capture_client(main_);
 }
 
+std::wstring App::text_at(int x, int y) const {
+  const HWND child = ChildWindowFromPointEx(main_, POINT{x, y}, CWP_SKIPINVISIBLE);
+  return child == nullptr || child == main_ ? std::wstring() : text_of(child);
+}
+
 HWND App::find_window(const std::wstring& caption) const {
   FindContext ctx{pid_, &caption, nullptr};
   EnumWindows(find_top_level, reinterpret_cast<LPARAM>(&ctx));
@@ -258,10 +283,16 @@ HWND App::wait_window(const std::wstring& caption, std::chrono::milliseconds tim
 }
 
 std::wstring App::text_of(HWND window) {
-  const int length = GetWindowTextLengthW(window);
+  // WM_GETTEXT rather than GetWindowText: the latter does not ask controls of other processes.
+  DWORD_PTR length = 0;
+  if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 2000, &length)) {
+    return {};
+  }
   std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  const int n = GetWindowTextW(window, text.data(), length + 1);
-  text.resize(static_cast<size_t>(n > 0 ? n : 0));
+  DWORD_PTR copied = 0;
+  SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                      SMTO_ABORTIFHUNG, 2000, &copied);
+  text.resize(static_cast<size_t>(copied));
   return text;
 }
 

@@ -40,8 +40,14 @@ enum class Button { Left, Right, Middle };
 std::wstring program_folder();
 // The settings folder of the calculator inside this Wine prefix (all users' application data).
 std::wstring settings_folder();
+// The settings file inside that folder.
+std::wstring settings_file();
 // Deletes the settings folder so that the next start is a first start.
 void remove_settings();
+// Writes the settings file with these bytes (creating the folder).
+void write_settings(const std::string& bytes);
+// One value of the settings file, read through Windows' own profile functions.
+std::wstring read_setting(const wchar_t* section, const wchar_t* key);
 
 class App {
  public:
@@ -66,6 +72,8 @@ class App {
   void key(WORD virtual_key);
 
   Capture capture() const;
+  // The text of the child control at a client point (the formula bar).
+  std::wstring text_at(int x, int y) const;
 
   // A visible top-level window of the program with this caption (a message box, ...).
   HWND find_window(const std::wstring& caption) const;

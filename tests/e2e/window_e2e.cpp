@@ -5,7 +5,7 @@
 namespace orvanta::e2e {
 namespace {
 
-TEST(MainWindow, AppearsBorderlessAtItsPlaceAndClosesOnEscape) {
+TEST(MainWindow, AppearsBorderlessOnTopAtItsPlace) {
   App app;
   ASSERT_TRUE(app.start());
   const RECT r = app.window_rect();
@@ -19,9 +19,6 @@ TEST(MainWindow, AppearsBorderlessAtItsPlaceAndClosesOnEscape) {
   const LONG ex = GetWindowLongW(app.window(), GWL_EXSTYLE);
   EXPECT_NE(ex & WS_EX_TOPMOST, 0) << "stays on top";
   EXPECT_NE(ex & WS_EX_TOOLWINDOW, 0) << "no taskbar button";
-
-  app.key(VK_ESCAPE);
-  EXPECT_TRUE(app.wait_exit()) << "Esc ends the program";
 }
 
 }  // namespace

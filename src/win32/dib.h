@@ -1,0 +1,45 @@
+#pragma once
+// A 24-bit top-down DIB section with its own memory DC: the off-screen surfaces of the window.
+#include <windows.h>
+
+#include "handles.h"
+#include "shell/bgr_image.h"
+
+namespace orvanta::win32 {
+
+class Dib {
+ public:
+  Dib() = default;
+  Dib(int width, int height);
+
+  bool valid() const { return static_cast<bool>(bitmap_); }
+  int width() const { return width_; }
+  int height() const { return height_; }
+  HDC dc() const { return dc_.get(); }
+  BgrView view() const { return {bits_, width_, height_, stride_}; }
+
+  void fill(COLORREF colour);
+  // Copies a rectangle of `source` (same coordinates) into this surface.
+  void copy_from(ConstBgrView source, int left, int top, int width, int height);
+  void copy_from(ConstBgrView source, int src_left, int src_top, int width, int height,
+                 int dst_left, int dst_top);
+
+ private:
+  int width_ = 0;
+  int height_ = 0;
+  std::ptrdiff_t stride_ = 0;
+  std::uint8_t* bits_ = nullptr;
+  UniqueBitmap bitmap_;
+  UniqueMemoryDc dc_;
+  HGDIOBJ old_ = nullptr;
+
+ public:
+  Dib(Dib&&) = default;
+  Dib& operator=(Dib&&) = default;
+  ~Dib();
+};
+
+// Loads a BITMAP resource of the program and converts it to 24 bits per pixel.
+BgrImage load_bitmap_resource(HINSTANCE instance, const wchar_t* name);
+
+}  // namespace orvanta::win32

