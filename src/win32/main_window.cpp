@@ -72,10 +72,8 @@ Tcomputer_qel::Tcomputer_qel(HINSTANCE instance)
 Tcomputer_qel::~Tcomputer_qel() = default;
 
 bool Tcomputer_qel::create() {
-  icon_.reset(static_cast<HICON>(
-      LoadImageW(instance_, MAKEINTRESOURCEW(face::kIconResourceId), IMAGE_ICON, 32, 32, 0)));
-  small_icon_.reset(static_cast<HICON>(
-      LoadImageW(instance_, MAKEINTRESOURCEW(face::kIconResourceId), IMAGE_ICON, 16, 16, 0)));
+  icon_.reset(static_cast<HICON>(LoadImageW(instance_, L"MAINICON", IMAGE_ICON, 32, 32, 0)));
+  small_icon_.reset(static_cast<HICON>(LoadImageW(instance_, L"MAINICON", IMAGE_ICON, 16, 16, 0)));
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof wc;
   wc.style = CS_DBLCLKS;

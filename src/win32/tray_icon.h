@@ -1,7 +1,8 @@
 #pragma once
 // The calculator's notification-area icon (identifier 1, tip "Orvanta").
-#include <shellapi.h>
 #include <windows.h>
+// after windows.h
+#include <shellapi.h>
 
 namespace orvanta::win32 {
 
