@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "engine/key_table.h"
+#include "menu_ids.h"
 #include "platform/wide.h"
 #include "settings_folder.h"
 #include "shell/face_layout.h"
@@ -19,34 +20,12 @@ constexpr wchar_t kClassName[] = L"Tcomputer_qel";
 constexpr wchar_t kCaption[] = L"Orvanta";
 constexpr UINT_PTR kKeyTimerBase = 1000;  // + key index: each key's 10 ms fade timer
 constexpr UINT_PTR kLcdToolId = 5000;
+constexpr UINT_PTR kTipTimer = 1;
+constexpr UINT kTipDelayMs = 10000;
 constexpr RECT kLcdRect = {52, 42, 52 + 361, 42 + 59};
 constexpr RECT kStripRect = {95, 206, 95 + 14, 206 + 59};
 constexpr COLORREF kFormulaBarColour = RGB(247, 222, 192);
 constexpr COLORREF kFormulaTextColour = RGB(128, 0, 0);  // maroon
-
-// LCD pop-up menu and tray menu commands.
-enum MenuId : UINT {
-  kMenuAbout = 100,
-  kMenuHelp,
-  kMenuAutoOutput,
-  kMenuFormFigures,
-  kMenuFormCapitals,
-  kMenuFormRmbCapitals,
-  kMenuFormRmbFigures,
-  kMenuFormula,
-  kMenuIncomeTax,
-  kMenuBigNumbers,
-  kMenuSettings,
-  kMenuKeyboard,
-  kMenuSkin,
-  kMenuDefaultCalculator,
-  kMenuDesktopShortcut,
-  kMenuRestore,
-  kMenuMinimise,
-  kMenuClose,
-  kTrayShow = 200,
-  kTrayClose,
-};
 
 RECT to_rect(const face::Rect& r) {
   return {r.left, r.top, r.left + r.width, r.top + r.height};
@@ -72,6 +51,7 @@ Tcomputer_qel::Tcomputer_qel(HINSTANCE instance)
 Tcomputer_qel::~Tcomputer_qel() = default;
 
 bool Tcomputer_qel::create() {
+  help_.create(instance_);
   icon_.reset(static_cast<HICON>(LoadImageW(instance_, L"MAINICON", IMAGE_ICON, 32, 32, 0)));
   small_icon_.reset(static_cast<HICON>(LoadImageW(instance_, L"MAINICON", IMAGE_ICON, 16, 16, 0)));
   WNDCLASSEXW wc{};
@@ -117,21 +97,14 @@ void Tcomputer_qel::form_create() {
   open_settings();
   calculator_ = std::make_unique<Calculator>(ports_.ports());
 
-  // Child controls: the formula bar and the invisible focus holder.
-  const face::Rect bar = face::kFormulaBar;
-  show_gs_ =
-      CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL | ES_READONLY,
-                      bar.left, bar.top, bar.width, bar.height, hwnd_, nullptr, instance_, nullptr);
-  LOGFONTW lf{};
-  lf.lfHeight = -12;
-  lf.lfWeight = FW_BOLD;
-  lf.lfCharSet = GB2312_CHARSET;
-  wcscpy(lf.lfFaceName, L"宋体");
-  formula_font_.reset(CreateFontIndirectW(&lf));
-  SendMessageW(show_gs_, WM_SETFONT, reinterpret_cast<WPARAM>(formula_font_.get()), FALSE);
-  formula_brush_.reset(CreateSolidBrush(kFormulaBarColour));
+  // Child controls: the formula bar, the invisible focus holder and the panels.
+  create_formula_bar();
   edit3_ = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, -200, -200, 20, 20, hwnd_,
                            nullptr, instance_, nullptr);
+  settings_panel_.create(hwnd_);
+  tip_panel_.create(hwnd_);
+  // 6. A first start shows the tip ten seconds later.
+  if (first_start_) SetTimer(hwnd_, kTipTimer, kTipDelayMs, nullptr);
 
   // The keys, each cutting its looks from the three faces.
   const FacePictures pictures{&normal_face_, &hover_face_, &pressed_face_};
@@ -148,6 +121,7 @@ void Tcomputer_qel::form_create() {
   const bool can_store = settings_dir_ok_;
   read_startup_settings(*settings_, {first_start_, can_store},
                         [this](const StartupValue& v) { apply_startup_value(v); });
+  settings_panel_.apply(panel_values_, false);
 
   // 9. LCD glyphs and indicator pictures.
   for (const auto& [ch, name] : kGlyphs) glyphs_[ch] = load_bitmap_resource(instance_, name);
@@ -179,27 +153,179 @@ void Tcomputer_qel::open_settings() {
 }
 
 void Tcomputer_qel::apply_startup_value(const StartupValue& v) {
+  const bool* flag = std::get_if<bool>(&v.value);
+  const int* number = std::get_if<int>(&v.value);
+  const std::string* text = std::get_if<std::string>(&v.value);
+  // The settings panel's controls take the stored values (set once the file is read).
+  SettingsValues& pv = panel_values_;
+  switch (v.id) {
+    case SettingId::Device1000:
+      pv.thousands = *flag;
+      break;
+    case SettingId::DeviceWindowsTop:
+      pv.stay_on_top = *flag;
+      break;
+    case SettingId::DeviceInputBds:
+      pv.output_formula = *flag;
+      break;
+    case SettingId::DeviceInputSpace:
+      pv.output_space = *flag;
+      break;
+    case SettingId::DeviceInputEnter:
+      pv.output_enter = *flag;
+      break;
+    case SettingId::DeviceInputClip:
+      pv.output_clipboard = *flag;
+      break;
+    case SettingId::DeviceInputAutoclip:
+      pv.result_to_clipboard = *flag;
+      break;
+    case SettingId::DeviceFindWindows:
+      pv.ignore_topmost = *flag;
+      break;
+    case SettingId::DeviceEscExit:
+      pv.close_prompt = *flag;
+      break;
+    case SettingId::DeviceInputShow:
+      pv.formula_bar_shown = *flag;
+      break;
+    case SettingId::DeviceScienceCalc:
+      pv.science_mode = *flag;
+      break;
+    case SettingId::DeviceCapture:
+      pv.capture = static_cast<CaptureMode>(*number);
+      break;
+    case SettingId::DeviceOutputType:
+      pv.output_type = static_cast<OutputType>(*number);
+      break;
+    case SettingId::DevicePoint:
+      pv.precision = *text;
+      break;
+    case SettingId::WelcomeText:
+      pv.welcome_text = *text;
+      break;
+    default:
+      break;
+  }
   if (calculator_->apply_startup_setting(v)) return;
-  const auto flag = [&] { return std::get<bool>(v.value); };
   switch (v.id) {
     case SettingId::DeviceWindowsTop:
-      windows_top_ = flag();
+      windows_top_ = *flag;
       SetWindowPos(hwnd_, windows_top_ ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
       break;
     case SettingId::DeviceEscExit:
-      esc_exit_ = flag();
+      esc_exit_ = *flag;
       break;
     case SettingId::DeviceInputShow:
-      input_show_ = flag();
+      input_show_ = *flag;
       ShowWindow(show_gs_, input_show_ ? SW_SHOW : SW_HIDE);
       break;
     case SettingId::WelcomeText:
-      welcome_line_ = std::get<std::string>(v.value);
+      welcome_line_ = *text;
       break;
     default:
-      break;  // the core reads its own options; the other panels' values arrive with them
+      break;  // stored for the output and capture features, which read the panel's values
   }
+}
+
+void Tcomputer_qel::set_stay_on_top(bool on) {
+  windows_top_ = on;
+  SetWindowPos(hwnd_, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  tray_.readd();
+}
+
+void Tcomputer_qel::setting_changed(PanelSetting id, const SettingsValues& now) {
+  switch (id) {
+    case PanelSetting::Precision:
+      calculator_->precision_changed(now.precision);
+      break;
+    case PanelSetting::Thousands:
+      calculator_->thousands_changed(now.thousands);
+      break;
+    case PanelSetting::StayOnTop:
+      set_stay_on_top(now.stay_on_top);
+      settings_->write_bool(SettingId::DeviceWindowsTop, now.stay_on_top);
+      break;
+    case PanelSetting::OutputFormula:
+      settings_->write_bool(SettingId::DeviceInputBds, now.output_formula);
+      break;
+    case PanelSetting::OutputSpace:
+      settings_->write_bool(SettingId::DeviceInputSpace, now.output_space);
+      break;
+    case PanelSetting::OutputEnter:
+      settings_->write_bool(SettingId::DeviceInputEnter, now.output_enter);
+      break;
+    case PanelSetting::OutputClipboard:
+      settings_->write_bool(SettingId::DeviceInputClip, now.output_clipboard);
+      break;
+    case PanelSetting::Capture:
+      settings_->write_int(SettingId::DeviceCapture, static_cast<int>(now.capture));
+      break;
+    case PanelSetting::OutputType:
+      settings_->write_int(SettingId::DeviceOutputType, static_cast<int>(now.output_type));
+      break;
+    case PanelSetting::ResultToClipboard:
+      calculator_->result_to_clipboard_changed(now.result_to_clipboard);
+      break;
+    case PanelSetting::ScienceMode:
+      calculator_->science_mode_changed(now.science_mode);
+      break;
+    case PanelSetting::ClosePrompt:
+      esc_exit_ = now.close_prompt;
+      settings_->write_bool(SettingId::DeviceEscExit, now.close_prompt);
+      break;
+    case PanelSetting::FormulaBarShown:
+      input_show_ = now.formula_bar_shown;
+      ShowWindow(show_gs_, input_show_ ? SW_SHOW : SW_HIDE);
+      settings_->write_bool(SettingId::DeviceInputShow, now.formula_bar_shown);
+      break;
+    case PanelSetting::IgnoreTopmost:
+      settings_->write_bool(SettingId::DeviceFindWindows, now.ignore_topmost);
+      break;
+    case PanelSetting::WelcomeText:
+      welcome_line_ = now.welcome_text;
+      calculator_->calc_state().welcome_text = now.welcome_text + " ";
+      settings_->write_text(SettingId::WelcomeText, now.welcome_text);
+      break;
+  }
+}
+
+void Tcomputer_qel::hide_settings_panel() {
+  settings_panel_.hide();
+  key_preview_ = true;
+}
+
+void Tcomputer_qel::create_formula_bar() {
+  const face::Rect bar = face::kFormulaBar;
+  show_gs_ =
+      CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL | ES_READONLY,
+                      bar.left, bar.top, bar.width, bar.height, hwnd_, nullptr, instance_, nullptr);
+  LOGFONTW lf{};
+  lf.lfHeight = -12;
+  lf.lfWeight = FW_BOLD;
+  lf.lfCharSet = GB2312_CHARSET;
+  wcscpy(lf.lfFaceName, L"宋体");
+  formula_font_.reset(CreateFontIndirectW(&lf));
+  SendMessageW(show_gs_, WM_SETFONT, reinterpret_cast<WPARAM>(formula_font_.get()), FALSE);
+  formula_brush_.reset(CreateSolidBrush(kFormulaBarColour));
+  // The bar's own key rules: Enter is swallowed, typing goes through the core's rules.
+  SetWindowLongPtrW(show_gs_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  edit_proc_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
+      show_gs_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Tcomputer_qel::formula_bar_proc)));
+}
+
+LRESULT CALLBACK Tcomputer_qel::formula_bar_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  auto* self = reinterpret_cast<Tcomputer_qel*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (msg == WM_KEYDOWN || msg == WM_CHAR) {
+    if (wp == VK_RETURN || (msg == WM_CHAR && wp == L'\r')) return 0;
+    if (msg == WM_KEYDOWN) {
+      if (!self->calculator_->formula_bar_key()) return 0;
+      self->formula_key_pending_ = true;
+    }
+  }
+  return CallWindowProcW(self->edit_proc_, hwnd, msg, wp, lp);
 }
 
 void Tcomputer_qel::form_show() {
@@ -238,6 +364,7 @@ void Tcomputer_qel::close_request() {
 void Tcomputer_qel::form_destroy() {
   if (!tray_.remove()) MessageBeep(MB_OK);
   for (size_t i = 0; i < keys_.size(); ++i) KillTimer(hwnd_, kKeyTimerBase + i);
+  KillTimer(hwnd_, kTipTimer);
   sound_.stop();
 }
 
@@ -451,7 +578,9 @@ void Tcomputer_qel::on_button_down(POINT p, MouseButton button, bool double_clic
     }
     return;
   }
-  // A press on the face or the LCD takes the focus away from any text field.
+  // A press on the face or the LCD closes the settings panel and takes the focus away from
+  // any text field.
+  hide_settings_panel();
   SetFocus(edit3_);
   if (PtInRect(&kStripRect, p)) {
     if (button == MouseButton::Left) calculator_->Image5(button, p.y - kStripRect.top);
@@ -540,7 +669,7 @@ void Tcomputer_qel::build_menus() {
   AppendMenuW(m, MF_STRING | MF_GRAYED, kMenuIncomeTax, L"* 个人所得税计算 *");
   AppendMenuW(m, MF_STRING | MF_GRAYED, kMenuBigNumbers, L"* 超大数计算 *");
   AppendMenuW(m, MF_SEPARATOR, 0, nullptr);
-  AppendMenuW(m, MF_STRING | MF_GRAYED, kMenuSettings, L"参数设置");
+  AppendMenuW(m, MF_STRING, kMenuSettings, L"参数设置");
   AppendMenuW(m, MF_STRING | MF_GRAYED, kMenuKeyboard, L"自定义键盘");
   AppendMenuW(m, MF_STRING | MF_GRAYED, kMenuSkin, L"自定义皮肤颜色");
   AppendMenuW(m, MF_STRING | MF_GRAYED, kMenuDefaultCalculator, L"设为系统默认计算器");
@@ -603,6 +732,12 @@ void Tcomputer_qel::on_menu_command(UINT id) {
                   "Orvanta\n\r\n\r版本：V3.11\n\r作者：Brenic\n\r主页：orvanta.example\n\r"
                   "邮箱：support@orvanta.example",
                   BoxIcon::Information, BoxButtons::Ok);
+      break;
+    case kMenuHelp:
+      help_.show_help();
+      break;
+    case kMenuSettings:
+      settings_panel_.show();
       break;
     case kMenuAutoOutput: {
       const bool on = !calculator_->calc_state().auto_output;
@@ -711,6 +846,11 @@ LRESULT Tcomputer_qel::handle_message(UINT msg, WPARAM wp, LPARAM lp) {
       }
       break;
     case WM_TIMER:
+      if (wp == kTipTimer) {
+        KillTimer(hwnd_, kTipTimer);
+        tip_panel_.show();
+        return 0;
+      }
       if (wp >= kKeyTimerBase && wp < kKeyTimerBase + keys_.size()) {
         const int index = static_cast<int>(wp - kKeyTimerBase);
         apply_timer(index, keys_[static_cast<size_t>(index)].tick(frame_));
@@ -735,6 +875,13 @@ LRESULT Tcomputer_qel::handle_message(UINT msg, WPARAM wp, LPARAM lp) {
       }
       break;
     case WM_COMMAND:
+      if (reinterpret_cast<HWND>(lp) == show_gs_ && HIWORD(wp) == EN_CHANGE) {
+        if (formula_key_pending_) {
+          formula_key_pending_ = false;
+          calculator_->formula_bar_changed(formula_text());
+        }
+        return 0;
+      }
       if (HIWORD(wp) == 0 && lp == 0) {
         on_menu_command(LOWORD(wp));
         return 0;

@@ -20,11 +20,16 @@
 #include "shell/settings_startup.h"
 #include "sound_player.h"
 #include "tray_icon.h"
+#include "ui/help_window.h"
+#include "ui/settings_panel.h"
+#include "ui/tip_panel.h"
 #include "window_ports.h"
 
 namespace orvanta::win32 {
 
-class Tcomputer_qel : public BaseWindow<Tcomputer_qel> {
+class Tcomputer_qel : public BaseWindow<Tcomputer_qel>,
+                      private SettingsPanelHost,
+                      private TipPanelHost {
  public:
   static constexpr int kLeft = 199;
   static constexpr int kTop = 112;
@@ -54,6 +59,8 @@ class Tcomputer_qel : public BaseWindow<Tcomputer_qel> {
   void play_voice(std::string_view token) { sound_.play(token); }
 
   Calculator& calculator() { return *calculator_; }
+  // "窗口总在最前面": top-most or not, then the outline is cut again.
+  void set_stay_on_top(bool on);
   bool window_hidden() const { return window_hidden_; }
 
  private:
@@ -93,6 +100,15 @@ class Tcomputer_qel : public BaseWindow<Tcomputer_qel> {
   void set_output_form(OutputForm form);
 
   void create_tooltips();
+  void create_formula_bar();
+  static LRESULT CALLBACK formula_bar_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  void hide_settings_panel();
+
+  // SettingsPanelHost and TipPanelHost.
+  void setting_changed(PanelSetting id, const SettingsValues& now) override;
+  void settings_panel_shown() override { key_preview_ = false; }
+  void settings_panel_hidden() override { key_preview_ = true; }
+  void tip_help_requested() override { help_.show_help(); }
   void open_settings();
   void apply_startup_value(const StartupValue& v);
 
@@ -109,6 +125,8 @@ class Tcomputer_qel : public BaseWindow<Tcomputer_qel> {
   std::vector<int> key_events_;  // face::KeyEvent of each key
 
   HWND show_gs_ = nullptr;
+  WNDPROC edit_proc_ = nullptr;
+  bool formula_key_pending_ = false;  // the next change of the bar's text is the user's
   HWND edit3_ = nullptr;
   HWND tooltip_ = nullptr;
   UniqueFont formula_font_;
@@ -135,6 +153,11 @@ class Tcomputer_qel : public BaseWindow<Tcomputer_qel> {
   bool tracking_leave_ = false;
   bool dragging_ = false;
   POINT drag_origin_{};
+
+  SettingsPanel settings_panel_{*this};
+  SettingsValues panel_values_;  // gathered from the settings file at start-up
+  TipPanel tip_panel_{*this};
+  HelpWindow help_;
 
   // Options of the settings panel the window itself acts on.
   bool windows_top_ = true;

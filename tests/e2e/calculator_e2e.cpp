@@ -3,6 +3,7 @@
 
 #include "face_reader.h"
 #include "harness.h"
+#include "win32/menu_ids.h"
 
 namespace orvanta::e2e {
 namespace {
@@ -187,6 +188,39 @@ TEST_F(CalculatorE2e, EscapeAsksAndYesCloses) {
   ASSERT_NE(ask, nullptr);
   ASSERT_TRUE(App::press_dialog_button(ask, L"是") || App::press_dialog_button(ask, L"Yes"));
   EXPECT_TRUE(app.wait_exit());
+}
+
+TEST_F(CalculatorE2e, SettingsPanelSwitchesScientificModeAndAPressOnTheFaceClosesIt) {
+  ASSERT_TRUE(app.start());
+  ASSERT_TRUE(lcd_shows("0."));
+  PostMessageW(app.window(), WM_COMMAND, win32::kMenuSettings, 0);
+  HWND science = nullptr;
+  ASSERT_TRUE(poll_until([&] {
+    science = App::find_child(app.window(), L"科学计算模式");
+    return science != nullptr && IsWindowVisible(science);
+  }));
+  PostMessageW(science, BM_CLICK, 0, 0);
+  EXPECT_TRUE(poll_until([&] { return reader.indicator_visible(app.capture(), "KX_MODE"); }));
+  EXPECT_EQ(read_setting(L"Setup", L"Device_Science_calc"), L"1");
+
+  // A press on the face (outside the panel and the keys) closes it.
+  app.click(30, 150);
+  EXPECT_TRUE(poll_until([&] { return !IsWindowVisible(science); }));
+  press_keys({"k1", "kadd", "k2", "ksum", "k3", "kdy"});
+  EXPECT_TRUE(lcd_shows("7")) << reader.lcd_text(app.capture());
+}
+
+TEST_F(CalculatorE2e, FirstStartShowsTheTipTenSecondsLater) {
+  ASSERT_TRUE(app.start());
+  const auto started = std::chrono::steady_clock::now();
+  const auto tip_visible = [&] {
+    const HWND button = App::find_child(app.window(), L"知道了");
+    return button != nullptr && IsWindowVisible(button) != FALSE;
+  };
+  ASSERT_TRUE(poll_until(tip_visible, 15s));
+  EXPECT_GE(std::chrono::steady_clock::now() - started, 9s);
+  PostMessageW(App::find_child(app.window(), L"知道了"), BM_CLICK, 0, 0);
+  EXPECT_TRUE(poll_until([&] { return !tip_visible(); }));
 }
 
 }  // namespace

@@ -23,11 +23,11 @@ namespace {
 using e2e::App;
 
 struct Recorder : SettingsPanelHost, TipPanelHost {
-  std::vector<std::pair<SettingId, SettingsValues>> changes;
+  std::vector<std::pair<PanelSetting, SettingsValues>> changes;
   int shown = 0;
   int hidden = 0;
   int help = 0;
-  void setting_changed(SettingId id, const SettingsValues& now) override {
+  void setting_changed(PanelSetting id, const SettingsValues& now) override {
     changes.emplace_back(id, now);
   }
   void settings_panel_shown() override { ++shown; }
@@ -182,21 +182,22 @@ TEST_F(SettingsPanelTest, ShowsAtItsPlaceWithEveryControlInOrder) {
 TEST_F(SettingsPanelTest, EachCheckBoxReportsItsNewStateAtOnce) {
   struct Case {
     const wchar_t* text;
-    SettingId id;
+    PanelSetting id;
     bool SettingsValues::*field;
   };
   const Case cases[] = {
-      {L"显示千位分隔符", SettingId::Thousands, &SettingsValues::thousands},
-      {L"窗口总在最前面", SettingId::StayOnTop, &SettingsValues::stay_on_top},
-      {L"连同公式一起输出", SettingId::OutputFormula, &SettingsValues::output_formula},
-      {L"输出时末尾加空格", SettingId::OutputSpace, &SettingsValues::output_space},
-      {L"输出后自动换行", SettingId::OutputEnter, &SettingsValues::output_enter},
-      {L"复制到系统剪贴板", SettingId::OutputClipboard, &SettingsValues::output_clipboard},
-      {L"计算结果存入剪贴板", SettingId::ResultToClipboard, &SettingsValues::result_to_clipboard},
-      {L"科学计算模式", SettingId::ScienceMode, &SettingsValues::science_mode},
-      {L"关闭提示", SettingId::ClosePrompt, &SettingsValues::close_prompt},
-      {L"显示输入公式条", SettingId::FormulaBarShown, &SettingsValues::formula_bar_shown},
-      {L"搜索下层窗口时忽略置顶窗口", SettingId::IgnoreTopmost, &SettingsValues::ignore_topmost},
+      {L"显示千位分隔符", PanelSetting::Thousands, &SettingsValues::thousands},
+      {L"窗口总在最前面", PanelSetting::StayOnTop, &SettingsValues::stay_on_top},
+      {L"连同公式一起输出", PanelSetting::OutputFormula, &SettingsValues::output_formula},
+      {L"输出时末尾加空格", PanelSetting::OutputSpace, &SettingsValues::output_space},
+      {L"输出后自动换行", PanelSetting::OutputEnter, &SettingsValues::output_enter},
+      {L"复制到系统剪贴板", PanelSetting::OutputClipboard, &SettingsValues::output_clipboard},
+      {L"计算结果存入剪贴板", PanelSetting::ResultToClipboard,
+       &SettingsValues::result_to_clipboard},
+      {L"科学计算模式", PanelSetting::ScienceMode, &SettingsValues::science_mode},
+      {L"关闭提示", PanelSetting::ClosePrompt, &SettingsValues::close_prompt},
+      {L"显示输入公式条", PanelSetting::FormulaBarShown, &SettingsValues::formula_bar_shown},
+      {L"搜索下层窗口时忽略置顶窗口", PanelSetting::IgnoreTopmost, &SettingsValues::ignore_topmost},
   };
   const SettingsValues design;
   for (const Case& c : cases) {
@@ -217,9 +218,9 @@ TEST_F(SettingsPanelTest, RadioButtonsReportOnlyANewChoice) {
   click(control(L"整体输出"));
   click(control(L"离散数据自动求和"));
   ASSERT_EQ(host_.changes.size(), 3u);
-  EXPECT_EQ(host_.changes[0].first, SettingId::Capture);
+  EXPECT_EQ(host_.changes[0].first, PanelSetting::Capture);
   EXPECT_EQ(host_.changes[0].second.capture, CaptureMode::Product);
-  EXPECT_EQ(host_.changes[1].first, SettingId::OutputType);
+  EXPECT_EQ(host_.changes[1].first, PanelSetting::OutputType);
   EXPECT_EQ(host_.changes[1].second.output_type, OutputType::Whole);
   EXPECT_EQ(host_.changes[2].second.capture, CaptureMode::Sum);
   EXPECT_EQ(SendMessageW(control(L"离散数据自动求积"), BM_GETCHECK, 0, 0), BST_UNCHECKED);
@@ -232,10 +233,10 @@ TEST_F(SettingsPanelTest, TypedTextsReportEveryChangeButAnEmptyWelcomeLine) {
   SetWindowTextW(welcome, L"你好 Orvanta");
   SetWindowTextW(welcome, L"");
   ASSERT_EQ(host_.changes.size(), 3u);
-  EXPECT_EQ(host_.changes[0].first, SettingId::Precision);
+  EXPECT_EQ(host_.changes[0].first, PanelSetting::Precision);
   EXPECT_EQ(host_.changes[0].second.precision, "3");
   EXPECT_EQ(host_.changes[1].second.precision, "");
-  EXPECT_EQ(host_.changes[2].first, SettingId::WelcomeText);
+  EXPECT_EQ(host_.changes[2].first, PanelSetting::WelcomeText);
   EXPECT_EQ(host_.changes[2].second.welcome_text, "你好 Orvanta");
 }
 
@@ -277,11 +278,11 @@ TEST_F(SettingsPanelTest, ApplyingStoredValuesReportsWhatDiffersFromTheDesignSta
   stored.welcome_text = "欢迎使用Orvanta 作者:Brenic";
   panel_.apply(stored);
 
-  std::vector<SettingId> ids;
+  std::vector<PanelSetting> ids;
   for (const auto& c : host_.changes) ids.push_back(c.first);
-  EXPECT_EQ(ids, (std::vector<SettingId>{SettingId::StayOnTop, SettingId::IgnoreTopmost,
-                                         SettingId::Capture, SettingId::Precision,
-                                         SettingId::Precision, SettingId::WelcomeText}));
+  EXPECT_EQ(ids, (std::vector<PanelSetting>{PanelSetting::StayOnTop, PanelSetting::IgnoreTopmost,
+                                            PanelSetting::Capture, PanelSetting::Precision,
+                                            PanelSetting::Precision, PanelSetting::WelcomeText}));
   EXPECT_EQ(host_.changes[3].second.precision, "");
   EXPECT_EQ(host_.changes[4].second.precision, "-1");
   SettingsValues expected = stored;

@@ -99,21 +99,21 @@ constexpr ControlSpec kControls[] = {
 // The check boxes in the order the settings are read at start-up.
 struct CheckBinding {
   int id;
-  SettingId setting;
+  PanelSetting setting;
   bool SettingsValues::*field;
 };
 constexpr CheckBinding kChecks[] = {
-    {kThousands, SettingId::Thousands, &SettingsValues::thousands},
-    {kStayOnTop, SettingId::StayOnTop, &SettingsValues::stay_on_top},
-    {kOutputFormula, SettingId::OutputFormula, &SettingsValues::output_formula},
-    {kOutputSpace, SettingId::OutputSpace, &SettingsValues::output_space},
-    {kOutputEnter, SettingId::OutputEnter, &SettingsValues::output_enter},
-    {kOutputClipboard, SettingId::OutputClipboard, &SettingsValues::output_clipboard},
-    {kResultToClipboard, SettingId::ResultToClipboard, &SettingsValues::result_to_clipboard},
-    {kIgnoreTopmost, SettingId::IgnoreTopmost, &SettingsValues::ignore_topmost},
-    {kClosePrompt, SettingId::ClosePrompt, &SettingsValues::close_prompt},
-    {kFormulaBarShown, SettingId::FormulaBarShown, &SettingsValues::formula_bar_shown},
-    {kScienceMode, SettingId::ScienceMode, &SettingsValues::science_mode},
+    {kThousands, PanelSetting::Thousands, &SettingsValues::thousands},
+    {kStayOnTop, PanelSetting::StayOnTop, &SettingsValues::stay_on_top},
+    {kOutputFormula, PanelSetting::OutputFormula, &SettingsValues::output_formula},
+    {kOutputSpace, PanelSetting::OutputSpace, &SettingsValues::output_space},
+    {kOutputEnter, PanelSetting::OutputEnter, &SettingsValues::output_enter},
+    {kOutputClipboard, PanelSetting::OutputClipboard, &SettingsValues::output_clipboard},
+    {kResultToClipboard, PanelSetting::ResultToClipboard, &SettingsValues::result_to_clipboard},
+    {kIgnoreTopmost, PanelSetting::IgnoreTopmost, &SettingsValues::ignore_topmost},
+    {kClosePrompt, PanelSetting::ClosePrompt, &SettingsValues::close_prompt},
+    {kFormulaBarShown, PanelSetting::FormulaBarShown, &SettingsValues::formula_bar_shown},
+    {kScienceMode, PanelSetting::ScienceMode, &SettingsValues::science_mode},
 };
 
 const CheckBinding* check_binding(int id) {
@@ -243,14 +243,14 @@ int SettingsPanel::spin_position() const {
   return static_cast<int>(SendMessageW(item(kPrecisionSpin), UDM_GETPOS32, 0, 0));
 }
 
-void SettingsPanel::report(SettingId id) {
+void SettingsPanel::report(PanelSetting id) {
   const SettingsValues now = values();
   last_ = now;
   host_.setting_changed(id, now);
 }
 
 void SettingsPanel::apply(const SettingsValues& v, bool report_changes) {
-  const auto changed = [&](SettingId id) {
+  const auto changed = [&](PanelSetting id) {
     if (report_changes) {
       report(id);
     } else {
@@ -264,19 +264,19 @@ void SettingsPanel::apply(const SettingsValues& v, bool report_changes) {
   }
   if (values().capture != v.capture) {
     CheckRadioButton(hwnd_, kCaptureSum, kCaptureQuotient, capture_id(v.capture));
-    changed(SettingId::Capture);
+    changed(PanelSetting::Capture);
   }
   if (values().output_type != v.output_type) {
     CheckRadioButton(hwnd_, kByCharacter, kWhole, output_type_id(v.output_type));
-    changed(SettingId::OutputType);
+    changed(PanelSetting::OutputType);
   }
   if (window_text_utf8(item(kPrecisionEdit)) != v.precision) {
     set_text(kPrecisionEdit, v.precision);
-    changed(SettingId::Precision);
+    changed(PanelSetting::Precision);
   }
   if (GetWindowTextLengthW(item(kPrecisionEdit)) == 0) {
     set_text(kPrecisionEdit, SettingsValues{}.precision);
-    changed(SettingId::Precision);
+    changed(PanelSetting::Precision);
   }
   // The spin starts from the applied places, not from its design position.
   if (const auto places = whole_number(window_text_utf8(item(kPrecisionEdit)))) {
@@ -286,7 +286,7 @@ void SettingsPanel::apply(const SettingsValues& v, bool report_changes) {
   }
   if (window_text_utf8(item(kWelcomeEdit)) != v.welcome_text) {
     set_text(kWelcomeEdit, v.welcome_text);
-    if (!v.welcome_text.empty()) changed(SettingId::WelcomeText);
+    if (!v.welcome_text.empty()) changed(PanelSetting::WelcomeText);
   }
 }
 
@@ -314,7 +314,7 @@ void SettingsPanel::on_spin(int position_before_step) {
   const std::string text = std::to_string(position_before_step);
   if (window_text_utf8(item(kPrecisionEdit)) == text) return;
   set_text(kPrecisionEdit, text);
-  report(SettingId::Precision);
+  report(PanelSetting::Precision);
 }
 
 void SettingsPanel::on_check(int id) {
@@ -327,11 +327,11 @@ void SettingsPanel::on_command(int id, int code) {
       if (code == BN_CLICKED) hide();
       return;
     case kPrecisionEdit:
-      if (code == EN_CHANGE && !applying_) report(SettingId::Precision);
+      if (code == EN_CHANGE && !applying_) report(PanelSetting::Precision);
       return;
     case kWelcomeEdit:
       if (code == EN_CHANGE && !applying_ && GetWindowTextLengthW(item(kWelcomeEdit)) > 0) {
-        report(SettingId::WelcomeText);
+        report(PanelSetting::WelcomeText);
       }
       return;
     case kCaptureSum:
@@ -340,13 +340,13 @@ void SettingsPanel::on_command(int id, int code) {
     case kCaptureQuotient:
       if (code != BN_CLICKED) return;
       CheckRadioButton(hwnd_, kCaptureSum, kCaptureQuotient, id);
-      if (values().capture != last_.capture) report(SettingId::Capture);
+      if (values().capture != last_.capture) report(PanelSetting::Capture);
       return;
     case kByCharacter:
     case kWhole:
       if (code != BN_CLICKED) return;
       CheckRadioButton(hwnd_, kByCharacter, kWhole, id);
-      if (values().output_type != last_.output_type) report(SettingId::OutputType);
+      if (values().output_type != last_.output_type) report(PanelSetting::OutputType);
       return;
     default:
       if (code == BN_CLICKED) on_check(id);

@@ -12,7 +12,7 @@
 namespace orvanta::win32 {
 
 // What each control of the panel edits (its settings key in brackets).
-enum class SettingId {
+enum class PanelSetting {
   Precision,          // decimal-places field [Device_point]
   Thousands,          // "显示千位分隔符" [Device_1000]
   StayOnTop,          // "窗口总在最前面" [Device_Windows_Top]
@@ -62,7 +62,7 @@ class SettingsPanelHost {
   // A control changed; `now` holds every control's state after the change. Precision reports
   // every change of the field's text (including an empty field); WelcomeText reports only
   // changes that leave the field non-empty.
-  virtual void setting_changed(SettingId id, const SettingsValues& now) = 0;
+  virtual void setting_changed(PanelSetting id, const SettingsValues& now) = 0;
   // The panel appeared or went away: the main window's key preview goes off or back on.
   virtual void settings_panel_shown() = 0;
   virtual void settings_panel_hidden() = 0;
@@ -115,7 +115,7 @@ class SettingsPanel : public BaseWindow<SettingsPanel> {
   void on_command(int id, int code);
   void on_spin(int position_before_step);
   void on_check(int id);
-  void report(SettingId id);
+  void report(PanelSetting id);
   void set_check(int id, bool on);
   bool checked(int id) const;
   void set_text(int id, const std::string& utf8);
