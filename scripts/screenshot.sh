@@ -9,11 +9,12 @@ wine "$root/build/win32/orvanta.exe" >/dev/null 2>&1 &
 app=$!
 id=""
 for _ in $(seq 1 200); do
-  id="$(xdotool search --name '^Orvanta$' 2>/dev/null | head -n 1 || true)"
+  id="$(xdotool search --onlyvisible --name '^Orvanta$' 2>/dev/null | head -n 1 || true)"
   [ -n "$id" ] && break
   sleep 0.1
 done
 if [ -z "$id" ]; then echo "screenshot: the window did not appear" >&2; kill "$app" 2>/dev/null; exit 1; fi
+xdotool mousemove 1270 1010 2>/dev/null || true  # no key hover or tooltip in the picture
 sleep "${ORVANTA_SHOT_DELAY:-1.5}"   # first paint and the welcome line
 # The root window's pixels inside the window's rectangle: what a user sees, shaped outline included.
 eval "$(xwininfo -id "$id" | awk '/Absolute upper-left X/{print "x="$4} /Absolute upper-left Y/{print "y="$4} /Width:/{print "w="$2} /Height:/{print "h="$2}')"
