@@ -563,6 +563,24 @@ void Tcomputer_qel::run_key(int index, MouseButton button) {
   // Ktime, klz and kdwhs open tools that arrive with their own features.
 }
 
+void Tcomputer_qel::show_click(const std::string& name) {
+  const auto it = std::find_if(keys_.begin(), keys_.end(),
+                               [&](const TQELButton_computer& k) { return k.name() == name; });
+  if (it == keys_.end()) return;
+  const int index = static_cast<int>(it - keys_.begin());
+  const auto event = static_cast<face::KeyEvent>(key_events_[static_cast<size_t>(index)]);
+  apply_timer(index, it->mouse_down(true, frame_));
+  UpdateWindow(hwnd_);
+  if (event == face::KeyEvent::kPress || event == face::KeyEvent::kPressAndRelease) {
+    run_key(index, MouseButton::Left);
+  }
+  Sleep(KeyFade::kClickPauseMs);
+  apply_timer(index, it->mouse_up(true, frame_));
+  if (hovered_key_ == index) hovered_key_ = -1;
+  apply_timer(index, it->mouse_leave(frame_));
+  if (event != face::KeyEvent::kPress) run_key(index, MouseButton::Left);
+}
+
 void Tcomputer_qel::on_button_down(POINT p, MouseButton button, bool double_click) {
   const int index = key_at(p);
   if (index >= 0) {
@@ -787,7 +805,7 @@ bool Tcomputer_qel::pre_translate(MSG& msg) {
   if (msg.hwnd != hwnd_ && GetParent(msg.hwnd) != hwnd_) return false;
   // The default key table binds Esc to the power key.
   if (msg.wParam == VK_ESCAPE) {
-    close_request();
+    show_click("kpower");
     return true;
   }
   return false;

@@ -88,6 +88,9 @@ class Tcomputer_qel : public BaseWindow<Tcomputer_qel>,
   void on_button_down(POINT p, MouseButton button, bool double_click);
   void on_button_up(POINT p, MouseButton button);
   void run_key(int index, MouseButton button);
+  // ShowClick: a whole left click played on a key chosen from the keyboard (press look, a
+  // 150 ms pause, hover look, then the fade back), running the key's handler as a click does.
+  void show_click(const std::string& name);
   void apply_timer(int index, FadeTimer timer);
   void start_drag(POINT client_point);
 
