@@ -397,6 +397,9 @@ void Tcomputer_qel::draw_indicator(const std::string& name, bool visible) {
 
 void Tcomputer_qel::draw_lcd(const LcdFrame& frame) {
   if (!frame_.valid()) return;
+  // A new display takes the focus back from the formula bar, so the keyboard keys work again;
+  // not while a panel with text fields is open, whose typing must stay there.
+  if (key_preview_ && IsWindowVisible(hwnd_) && GetFocus() != edit3_) SetFocus(edit3_);
   // Compose off-screen, then one copy onto the frame: no half-drawn number is ever shown.
   screen_back_.fill(kLcdColour);
   for (size_t i = 0; i < LcdFrame::kCells; ++i) {
