@@ -45,8 +45,37 @@ std::string apply_thousands(std::string_view text) {
 }
 
 bool has_glyph(char c) {
-  return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || c == '.' || c == '-' || c == ',' ||
-         c == ':' || c == ' ';
+  return c == ' ' || !glyph_resource(c).empty();
+}
+
+std::string_view glyph_resource(char c) {
+  static constexpr std::string_view kDigits[] = {"D0", "D1", "D2", "D3", "D4",
+                                                 "D5", "D6", "D7", "D8", "D9"};
+  if (c >= '0' && c <= '9') return kDigits[c - '0'];
+  switch (c) {
+    case 'A':
+      return "DA";
+    case 'B':
+      return "DB";
+    case 'C':
+      return "DC";
+    case 'D':
+      return "DD";
+    case 'E':
+      return "DE";
+    case 'F':
+      return "DFF";  // "DF" is the minus sign's
+    case '.':
+      return "DP";
+    case '-':
+      return "DF";
+    case ',':
+      return "DQW";
+    case ':':
+      return "DMH";
+    default:
+      return {};
+  }
 }
 
 std::string lcd_tooltip(std::string_view text, bool decimal) {

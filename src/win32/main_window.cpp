@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "display/lcd_text.h"
 #include "engine/key_table.h"
 #include "menu_ids.h"
 #include "platform/wide.h"
@@ -30,14 +31,6 @@ constexpr COLORREF kFormulaTextColour = RGB(128, 0, 0);  // maroon
 RECT to_rect(const face::Rect& r) {
   return {r.left, r.top, r.left + r.width, r.top + r.height};
 }
-
-// Glyph resource of each LCD character.
-constexpr std::pair<char, const wchar_t*> kGlyphs[] = {
-    {'0', L"D0"},  {'1', L"D1"}, {'2', L"D2"}, {'3', L"D3"},  {'4', L"D4"},
-    {'5', L"D5"},  {'6', L"D6"}, {'7', L"D7"}, {'8', L"D8"},  {'9', L"D9"},
-    {'A', L"DA"},  {'B', L"DB"}, {'C', L"DC"}, {'D', L"DD"},  {'E', L"DE"},
-    {'F', L"DFF"}, {'.', L"DP"}, {'-', L"DF"}, {',', L"DQW"}, {':', L"DMH"},
-};
 
 }  // namespace
 
@@ -124,7 +117,9 @@ void Tcomputer_qel::form_create() {
   settings_panel_.apply(panel_values_, false);
 
   // 9. LCD glyphs and indicator pictures.
-  for (const auto& [ch, name] : kGlyphs) glyphs_[ch] = load_bitmap_resource(instance_, name);
+  for (const char ch : kGlyphCharacters) {
+    glyphs_[ch] = load_bitmap_resource(instance_, to_wide(glyph_resource(ch)).c_str());
+  }
   for (const face::Indicator& ind : face::kIndicators) {
     const std::string name(ind.name);
     indicator_pictures_[name] = load_bitmap_resource(instance_, to_wide(name).c_str());

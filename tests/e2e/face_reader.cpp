@@ -2,18 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "display/lcd_text.h"
 #include "shell/face_layout.h"
 
 namespace orvanta::e2e {
 namespace {
 constexpr int kLcdLeft = 52;
 constexpr int kLcdTop = 42;
-constexpr std::pair<char, const wchar_t*> kGlyphs[] = {
-    {'0', L"D0"},  {'1', L"D1"}, {'2', L"D2"}, {'3', L"D3"},  {'4', L"D4"},
-    {'5', L"D5"},  {'6', L"D6"}, {'7', L"D7"}, {'8', L"D8"},  {'9', L"D9"},
-    {'A', L"DA"},  {'B', L"DB"}, {'C', L"DC"}, {'D', L"DD"},  {'E', L"DE"},
-    {'F', L"DFF"}, {'.', L"DP"}, {'-', L"DF"}, {',', L"DQW"}, {':', L"DMH"},
-};
 }  // namespace
 
 FaceReader::FaceReader() {
@@ -24,7 +19,10 @@ FaceReader::FaceReader() {
     ADD_FAILURE() << "cannot load orvanta.exe's resources";
     return;
   }
-  for (const auto& [ch, name] : kGlyphs) glyphs_[ch] = load(name);
+  for (const char ch : kGlyphCharacters) {
+    const std::string_view name = glyph_resource(ch);
+    glyphs_[ch] = load(std::wstring(name.begin(), name.end()).c_str());
+  }
   for (const face::Indicator& ind : face::kIndicators) {
     const std::string name(ind.name);
     indicators_[name] = load(std::wstring(name.begin(), name.end()).c_str());

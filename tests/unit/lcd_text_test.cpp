@@ -46,6 +46,17 @@ TEST(LcdText, GlyphsExistForNumbersTimesAndTheErrorMark) {
   for (const char c : std::string_view("Ia+xe")) EXPECT_FALSE(has_glyph(c)) << c;
 }
 
+TEST(LcdText, GlyphResourcesKeepTheMinusAndTheHexFApart) {
+  EXPECT_EQ(glyph_resource('-'), "DF");
+  EXPECT_EQ(glyph_resource('F'), "DFF");
+  EXPECT_EQ(glyph_resource('.'), "DP");
+  EXPECT_EQ(glyph_resource(','), "DQW");
+  EXPECT_EQ(glyph_resource(':'), "DMH");
+  EXPECT_EQ(glyph_resource('7'), "D7");
+  EXPECT_EQ(glyph_resource(' '), "");
+  for (const char c : kGlyphCharacters) EXPECT_FALSE(glyph_resource(c).empty()) << c;
+}
+
 TEST(LcdText, TooltipShowsTheFullValue) {
   EXPECT_EQ(lcd_tooltip("1234567890123456", true), "1,234,567,890,123,456");
   EXPECT_EQ(lcd_tooltip("1234567.891", true), "1,234,567.891");
