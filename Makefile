@@ -54,6 +54,8 @@ screenshot: win32
 bench: bootstrap
 	@cmake --preset bench >/dev/null
 	@cmake --build --preset bench
+	@cmake --preset win32 >/dev/null
+	@cmake --build --preset win32 --target startup_probe keypress_probe
 	@$(SCRIPTS)/bench.sh
 
 assets: bootstrap

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Runs every benchmark program of the bench preset; figures go to build/bench/results/.
+# Runs every benchmark program of the bench preset, then the Windows probes of the win32 preset
+# through Wine; figures go to build/bench/results/.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 out="$root/build/bench/results"
@@ -15,4 +16,15 @@ for extra in "$root"/bench/*.sh; do
   [ -x "$extra" ] || continue
   echo "== $(basename "$extra")"
   "$extra" "$out"
+done
+# Start-up and key-press probes: the real orvanta.exe and window under Wine, each on a private
+# Xvfb display. Their tables go to <probe>.md.
+for probe in startup_probe keypress_probe; do
+  exe="$root/build/win32/$probe.exe"
+  if [ ! -f "$exe" ]; then
+    echo "== $probe: not built (cmake --build --preset win32 --target $probe)"
+    continue
+  fi
+  echo "== $probe"
+  "$root/scripts/with-xvfb.sh" "$root/scripts/wine-run.sh" "$exe" | tee "$out/$probe.md"
 done

@@ -1,0 +1,197 @@
+// The cost of one key press from the handler to the pixels: the real calculator window, created
+// in this process, gets a left-button press and release at a key's centre (sent, so each runs
+// to its end before the call returns), then paints at once. Timed with the performance counter
+// over many presses of the digit keys and C, so that the LCD changes every time; after each
+// press the window's pixels are read back and must show what the core says the LCD shows.
+//
+//   keypress_probe [presses]     (1100 by default, after 110 untimed ones)
+#include <windows.h>
+// after windows.h
+#include <commctrl.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "engine/key_table.h"
+#include "face_reader.h"
+#include "harness.h"
+#include "main_window.h"
+#include "probe_clock.h"
+
+namespace orvanta::probe {
+namespace {
+
+// Ten digits and C: every press changes the LCD, and it never fills up.
+constexpr const char* kKeys[] = {"k1", "k2", "k3", "k4", "k5", "k6", "k7", "k8", "k9", "k0", "c"};
+constexpr int kKeyCount = sizeof kKeys / sizeof kKeys[0];
+
+// Runs what is waiting (fade timer ticks, repaints) outside the timed part.
+void run_pending_messages() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+}
+
+void let_messages_run(DWORD milliseconds) {
+  const DWORD end = GetTickCount() + milliseconds;
+  while (static_cast<int>(end - GetTickCount()) > 0) {
+    run_pending_messages();
+    Sleep(5);
+  }
+}
+
+// What the core has put on the LCD, as the face reader reads it (leading blanks dropped).
+std::string core_lcd_text(win32::Tcomputer_qel& window) {
+  const std::string& text = window.calculator().frame().text;
+  const size_t first = text.find_first_not_of(' ');
+  return first == std::string::npos ? std::string() : text.substr(first);
+}
+
+void print_row(const char* what, const std::vector<double>& ms) {
+  const Summary s = summarise(ms);
+  std::printf("| %s | %zu | %.3f | %.3f | %.3f | %.3f | %.3f | %.3f |\n", what, s.count, s.median,
+              s.p90, s.p99, s.min, s.max, s.mean);
+}
+
+// Two timed stretches of one press, and which key it was.
+struct Press {
+  double first = 0;
+  double second = 0;
+  bool clear = false;
+};
+
+class Probe {
+ public:
+  explicit Probe(win32::Tcomputer_qel& window) : window_(window), hwnd_(window.hwnd()) {}
+
+  // Presses the keys in turn, `count` timed presses after some untimed ones. `press` does the
+  // work of one press and returns its two stretches.
+  template <typename PressFn>
+  std::vector<Press> run(int count, PressFn press) {
+    std::vector<Press> timed;
+    const int warm_up = kKeyCount * 10;
+    for (int i = 0; i < warm_up + count; ++i) {
+      const char* name = kKeys[i % kKeyCount];
+      Press p = press(name);
+      p.clear = i % kKeyCount == kKeyCount - 1;
+      check_pixels(name);
+      run_pending_messages();
+      if (i >= warm_up) timed.push_back(p);
+    }
+    return timed;
+  }
+
+  // The whole mouse path: button down (pressed look painted, handler, LCD composed off-screen),
+  // button up (hover look) and the paint that puts both onto the window.
+  Press mouse_press(const char* name) {
+    const POINT c = e2e::FaceReader::key_centre(name);
+    const LPARAM at = MAKELPARAM(c.x, c.y);
+    const double t0 = now_ms();
+    SendMessageW(hwnd_, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    const double t1 = now_ms();
+    SendMessageW(hwnd_, WM_LBUTTONUP, 0, at);
+    UpdateWindow(hwnd_);
+    GdiFlush();
+    return {t1 - t0, now_ms() - t1};
+  }
+
+  // The core's handler alone (LCD composed off-screen), then the paint of the LCD.
+  Press handler_press(const char* name) {
+    const KeyHandler handler = find_key_handler(name);
+    Calculator& calculator = window_.calculator();
+    const double t0 = now_ms();
+    (calculator.*handler)(MouseButton::Left);
+    const double t1 = now_ms();
+    UpdateWindow(hwnd_);
+    GdiFlush();
+    return {t1 - t0, now_ms() - t1};
+  }
+
+  bool lcd_shows(const std::string& text) const {
+    return reader_.lcd_text(e2e::capture_client(hwnd_)) == text;
+  }
+  int wrong() const { return wrong_; }
+
+ private:
+  // The window's pixels must show what the core has put on the LCD.
+  void check_pixels(const char* name) {
+    const std::string shown = reader_.lcd_text(e2e::capture_client(hwnd_));
+    const std::string expected = core_lcd_text(window_);
+    if (shown != expected && ++wrong_ <= 5) {
+      std::fprintf(stderr, "after %s the LCD shows \"%s\", the core \"%s\"\n", name, shown.c_str(),
+                   expected.c_str());
+    }
+  }
+
+  win32::Tcomputer_qel& window_;
+  HWND hwnd_;
+  e2e::FaceReader reader_;
+  int wrong_ = 0;
+};
+
+void print_presses(const char* first, const char* second, const std::vector<Press>& presses) {
+  std::vector<double> a, b, whole, digits, clears;
+  for (const Press& p : presses) {
+    a.push_back(p.first);
+    b.push_back(p.second);
+    whole.push_back(p.first + p.second);
+    (p.clear ? clears : digits).push_back(p.first + p.second);
+  }
+  print_row(first, a);
+  print_row(second, b);
+  print_row("whole press, all keys", whole);
+  print_row("whole press, digit keys", digits);
+  print_row("whole press, C", clears);
+}
+
+int run(int presses) {
+  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&icc);
+  // A warm start with the voice off: a spoken read-out would wait for its clips.
+  e2e::write_settings("[Setup]\r\nDevice_sound=0\r\n");
+  SetCursorPos(0, 0);  // keep the pointer off the face, so no hover fades run meanwhile
+
+  win32::Tcomputer_qel window(GetModuleHandleW(nullptr));
+  if (!window.create()) return 1;
+  window.show();
+  let_messages_run(500);
+  Probe probe(window);
+  if (!probe.lcd_shows("0.")) {
+    std::fprintf(stderr, "the LCD does not show 0. after the first show\n");
+    return 1;
+  }
+  const auto by_mouse = probe.run(presses, [&](const char* k) { return probe.mouse_press(k); });
+  const auto by_handler = probe.run(presses, [&](const char* k) { return probe.handler_press(k); });
+  DestroyWindow(window.hwnd());
+  run_pending_messages();
+  e2e::remove_settings();
+
+  std::printf("| stretch | presses | median ms | p90 ms | p99 ms | min ms | max ms | mean ms |\n");
+  std::printf("|---|---:|---:|---:|---:|---:|---:|---:|\n");
+  std::printf("| **mouse on the key** | | | | | | | |\n");
+  print_presses("button down: pressed look painted, handler, LCD composed",
+                "button up and paint: hover look, LCD onto the window", by_mouse);
+  std::printf("| **handler called directly** | | | | | | | |\n");
+  print_presses("handler: new LCD composed off-screen", "paint: LCD onto the window", by_handler);
+  if (probe.wrong() > 0) {
+    std::fprintf(stderr, "%d presses left the window's LCD unlike the core's\n", probe.wrong());
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace
+}  // namespace orvanta::probe
+
+int main(int argc, char** argv) {
+  const int presses = argc > 1 ? std::atoi(argv[1]) : 1100;
+  if (presses < 1) {
+    std::fprintf(stderr, "usage: keypress_probe [presses]\n");
+    return 2;
+  }
+  return orvanta::probe::run(presses);
+}
