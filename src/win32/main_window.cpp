@@ -12,6 +12,7 @@
 #include "settings_folder.h"
 #include "shell/face_layout.h"
 #include "shell/settings_location.h"
+#include "ui/mini_menu.h"
 #include "win_check.h"
 
 namespace orvanta::win32 {
@@ -95,6 +96,7 @@ void Tcomputer_qel::form_create() {
   edit3_ = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, -200, -200, 20, 20, hwnd_,
                            nullptr, instance_, nullptr);
   settings_panel_.create(hwnd_);
+  skin_panel_.create(hwnd_);
   tip_panel_.create(hwnd_);
   // 6. A first start shows the tip ten seconds later.
   if (first_start_) SetTimer(hwnd_, kTipTimer, kTipDelayMs, nullptr);
@@ -124,6 +126,9 @@ void Tcomputer_qel::form_create() {
     const std::string name(ind.name);
     indicator_pictures_[name] = load_bitmap_resource(instance_, to_wide(name).c_str());
   }
+
+  // 10. The outline.
+  shape();
 
   // Compose the face.
   frame_ = Dib(kClientWidth, kClientHeight);
@@ -219,6 +224,12 @@ void Tcomputer_qel::apply_startup_value(const StartupValue& v) {
     case SettingId::WelcomeText:
       welcome_line_ = *text;
       break;
+    case SettingId::ColorSkin:
+      // The slider takes the stored shift; a shift other than 0 recolours the face before it is
+      // first shown. Start-up itself stores what needs storing.
+      skin_panel_.set_shift(*number);
+      if (*number != 0) recolour_face(*number);
+      break;
     default:
       break;  // stored for the output and capture features, which read the panel's values
   }
@@ -228,7 +239,7 @@ void Tcomputer_qel::set_stay_on_top(bool on) {
   windows_top_ = on;
   SetWindowPos(hwnd_, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  tray_.readd();
+  shape();
 }
 
 void Tcomputer_qel::setting_changed(PanelSetting id, const SettingsValues& now) {
@@ -511,13 +522,7 @@ void Tcomputer_qel::apply_timer(int index, FadeTimer timer) {
 }
 
 void Tcomputer_qel::on_mouse_move(POINT p) {
-  if (dragging_) {
-    POINT cursor;
-    GetCursorPos(&cursor);
-    SetWindowPos(hwnd_, nullptr, cursor.x - drag_origin_.x, cursor.y - drag_origin_.y, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    return;
-  }
+  if (mover_.move(hwnd_, p)) return;
   if (!tracking_leave_) {
     TRACKMOUSEEVENT tme{sizeof tme, TME_LEAVE, hwnd_, 0};
     tracking_leave_ = TrackMouseEvent(&tme) != FALSE;
@@ -542,8 +547,10 @@ void Tcomputer_qel::on_mouse_leave() {
 }
 
 void Tcomputer_qel::start_drag(POINT client_point) {
-  dragging_ = true;
-  drag_origin_ = client_point;
+  // The LCD and the face pictures drag alike but dock with their own constants.
+  const bool on_lcd = PtInRect(&kLcdRect, client_point) != FALSE;
+  mover_.press(client_point, on_lcd ? DragSource::kLcd : DragSource::kFace,
+               on_lcd ? POINT{kLcdRect.left, kLcdRect.top} : POINT{0, 0});
   SetCapture(hwnd_);
 }
 
@@ -603,7 +610,10 @@ void Tcomputer_qel::on_button_down(POINT p, MouseButton button, bool double_clic
     return;
   }
   if (PtInRect(&kLcdRect, p)) {
-    if (double_click) return;  // mini mode arrives with the window outline work
+    if (double_click && button == MouseButton::Left) {
+      toggle_mini_mode();
+      return;
+    }
     if (button == MouseButton::Right) {
       POINT screen = p;
       ClientToScreen(hwnd_, &screen);
@@ -615,8 +625,7 @@ void Tcomputer_qel::on_button_down(POINT p, MouseButton button, bool double_clic
 }
 
 void Tcomputer_qel::on_button_up(POINT p, MouseButton button) {
-  if (dragging_ && button == MouseButton::Left) {
-    dragging_ = false;
+  if (button == MouseButton::Left && mover_.release()) {
     ReleaseCapture();
     return;
   }
@@ -687,7 +696,7 @@ void Tcomputer_qel::build_menus() {
   AppendMenuW(m, MF_SEPARATOR, 0, nullptr);
   AppendMenuW(m, MF_STRING, kMenuSettings, L"参数设置");
   AppendMenuW(m, MF_STRING | MF_GRAYED, kMenuKeyboard, L"自定义键盘");
-  AppendMenuW(m, MF_STRING | MF_GRAYED, kMenuSkin, L"自定义皮肤颜色");
+  AppendMenuW(m, MF_STRING, kMenuSkin, L"自定义皮肤颜色");
   AppendMenuW(m, MF_STRING | MF_GRAYED, kMenuDefaultCalculator, L"设为系统默认计算器");
   AppendMenuW(m, MF_STRING | MF_GRAYED, kMenuDesktopShortcut, L"添加到桌面快捷方式");
   AppendMenuW(m, MF_SEPARATOR, 0, nullptr);
@@ -700,6 +709,8 @@ void Tcomputer_qel::build_menus() {
   }
   set_auto_output(calculator_->calc_state().auto_output);
   set_output_form(OutputForm::Figures);
+
+  mini_menu_ = create_mini_menu();
 
   tray_menu_.reset(CreatePopupMenu());
   AppendMenuW(tray_menu_.get(), MF_STRING, kTrayShow, L"显示计算器");
@@ -736,8 +747,9 @@ void Tcomputer_qel::set_output_form(OutputForm form) {
 
 void Tcomputer_qel::popup_lcd_menu(POINT screen_point) {
   SetForegroundWindow(hwnd_);
-  TrackPopupMenu(lcd_menu_.get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON, screen_point.x, screen_point.y,
-                 0, hwnd_, nullptr);
+  const HMENU menu = mover_.mini_mode() ? mini_menu_.get() : lcd_menu_.get();
+  TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_RIGHTBUTTON, screen_point.x, screen_point.y, 0, hwnd_,
+                 nullptr);
   PostMessageW(hwnd_, WM_NULL, 0, 0);
 }
 
@@ -754,6 +766,12 @@ void Tcomputer_qel::on_menu_command(UINT id) {
       break;
     case kMenuSettings:
       settings_panel_.show();
+      break;
+    case kMenuSkin:
+      skin_panel_.show();
+      break;
+    case kMenuRestore:
+      if (mover_.mini_mode()) leave_mini_mode();
       break;
     case kMenuAutoOutput: {
       const bool on = !calculator_->calc_state().auto_output;
@@ -850,7 +868,7 @@ LRESULT Tcomputer_qel::handle_message(UINT msg, WPARAM wp, LPARAM lp) {
       on_button_up(p, MouseButton::Middle);
       return 0;
     case WM_CAPTURECHANGED:
-      dragging_ = false;
+      mover_.release();
       return 0;
     case WM_SETCURSOR:
       if (LOWORD(lp) == HTCLIENT) {

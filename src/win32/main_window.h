@@ -22,13 +22,16 @@
 #include "tray_icon.h"
 #include "ui/help_window.h"
 #include "ui/settings_panel.h"
+#include "ui/skin_panel.h"
 #include "ui/tip_panel.h"
+#include "window_mover.h"
 #include "window_ports.h"
 
 namespace orvanta::win32 {
 
 class Tcomputer_qel : public BaseWindow<Tcomputer_qel>,
                       private SettingsPanelHost,
+                      private SkinPanelHost,
                       private TipPanelHost {
  public:
   static constexpr int kLeft = 199;
@@ -61,6 +64,9 @@ class Tcomputer_qel : public BaseWindow<Tcomputer_qel>,
   Calculator& calculator() { return *calculator_; }
   // "窗口总在最前面": top-most or not, then the outline is cut again.
   void set_stay_on_top(bool on);
+  // Cuts the window's outline from the mask (the LCD rectangle in mini mode) and registers the
+  // tray icon again.
+  void shape();
   bool window_hidden() const { return window_hidden_; }
 
  private:
@@ -93,6 +99,14 @@ class Tcomputer_qel : public BaseWindow<Tcomputer_qel>,
   void show_click(const std::string& name);
   void apply_timer(int index, FadeTimer timer);
   void start_drag(POINT client_point);
+
+  // Skin colour and mini mode (main_window_outline.cpp).
+  void skin_shift_changed(int shift) override;
+  void recolour_face(int shift);
+  void recompose_frame();
+  void toggle_mini_mode();
+  void enter_mini_mode();
+  void leave_mini_mode();
 
   // LCD pop-up menu and tray.
   void build_menus();
@@ -137,6 +151,7 @@ class Tcomputer_qel : public BaseWindow<Tcomputer_qel>,
   UniqueIcon icon_;
   UniqueIcon small_icon_;
   UniqueMenu lcd_menu_;
+  UniqueMenu mini_menu_;  // the LCD menu's mini form: "恢复", "最小化", "关闭计算器"
   UniqueMenu tray_menu_;
   UniqueBitmap menu_images_[3];
   TrayIcon tray_;
@@ -154,12 +169,13 @@ class Tcomputer_qel : public BaseWindow<Tcomputer_qel>,
   int pressed_key_ = -1;
   MouseButton pressed_button_ = MouseButton::Left;
   bool tracking_leave_ = false;
-  bool dragging_ = false;
-  POINT drag_origin_{};
+  WindowMover mover_;
 
   SettingsPanel settings_panel_{*this};
   SettingsValues panel_values_;  // gathered from the settings file at start-up
   TipPanel tip_panel_{*this};
+  SkinPanel skin_panel_{*this};
+  int skin_shift_ = 0;  // the shift the face pictures are drawn with
   HelpWindow help_;
 
   // Options of the settings panel the window itself acts on.

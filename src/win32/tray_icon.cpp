@@ -31,6 +31,9 @@ bool TrayIcon::add(HWND owner, HICON icon) {
 bool TrayIcon::readd() {
   if (owner_ == nullptr) return false;
   NOTIFYICONDATAW nid = data();
+  // An icon still registered is renewed in place: deleting and adding it again costs the shell
+  // a round trip (seconds under Wine) and would let the icon jump to another slot.
+  if (added_ && Shell_NotifyIconW(NIM_MODIFY, &nid) != FALSE) return true;
   Shell_NotifyIconW(NIM_DELETE, &nid);
   added_ = check(Shell_NotifyIconW(NIM_ADD, &nid) != FALSE, L"Shell_NotifyIconW(NIM_ADD)");
   return added_;

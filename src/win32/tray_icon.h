@@ -17,7 +17,8 @@ class TrayIcon {
   ~TrayIcon() { remove(); }
 
   bool add(HWND owner, HICON icon);
-  // Registers the icon again (after the window's outline or stay-on-top changed).
+  // Registers the icon again (after the window's outline or stay-on-top changed); an icon still
+  // registered is renewed in place.
   bool readd();
   bool remove();
   bool added() const { return added_; }

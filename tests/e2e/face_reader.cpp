@@ -33,6 +33,12 @@ FaceReader::~FaceReader() {
   if (module_ != nullptr) FreeLibrary(module_);
 }
 
+std::uint32_t FaceReader::resource_pixel(const wchar_t* name, int x, int y) const {
+  const Picture p = load(name);
+  if (x < 0 || y < 0 || x >= p.width || y >= p.height) return 0xFFFFFFFF;
+  return p.pixels[static_cast<size_t>(y) * p.width + x];
+}
+
 FaceReader::Picture FaceReader::load(const wchar_t* name) const {
   Picture p;
   const HBITMAP bitmap =

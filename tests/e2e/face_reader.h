@@ -21,6 +21,9 @@ class FaceReader {
   bool indicator_visible(const Capture& c, const std::string& name) const;
   // Centre of a face key, by handler name.
   static POINT key_centre(const std::string& name);
+  // One pixel (0x00RRGGBB) of a picture resource of orvanta.exe, such as the unrecoloured face
+  // "Image2"; 0xFFFFFFFF when there is no such picture or pixel.
+  std::uint32_t resource_pixel(const wchar_t* name, int x, int y) const;
 
  private:
   struct Picture {

@@ -1,0 +1,79 @@
+#include "window_mover.h"
+
+#include "shell/window_outline.h"
+#include "win_check.h"
+
+namespace orvanta::win32 {
+namespace {
+
+Point top_left(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  return {r.left, r.top};
+}
+
+void move_window_to(HWND window, Point at) {
+  check(SetWindowPos(window, nullptr, at.x, at.y, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE) != FALSE,
+        L"SetWindowPos (drag)");
+}
+
+}  // namespace
+
+Rect monitor_of_mini_window(Point window) {
+  const Rect shown = mini_outline_on_screen(window);
+  const RECT r{shown.left, shown.top, shown.right, shown.bottom};
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  if (check(GetMonitorInfoW(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &info) != FALSE,
+            L"GetMonitorInfoW")) {
+    const RECT& m = info.rcMonitor;
+    return {m.left, m.top, m.right, m.bottom};
+  }
+  return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+}
+
+void WindowMover::press(POINT client, DragSource source, POINT component_origin) {
+  source_ = source;
+  component_origin_ = component_origin;
+  drag_.press({client.x - component_origin.x, client.y - component_origin.y});
+}
+
+bool WindowMover::move(HWND window, POINT client) {
+  if (!drag_.drag_active()) return false;
+  const Point from = top_left(window);
+  const Point mouse{client.x - component_origin_.x, client.y - component_origin_.y};
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  // The edges matter in mini mode only; outside it no monitor is looked up.
+  const Rect monitor = drag_.mini_mode() ? monitor_of_mini_window(from) : Rect{};
+  const std::optional<DragStep> step =
+      drag_.move(source_, from, mouse, {cursor.x, cursor.y}, monitor);
+  if (!step) return false;
+  if (step->window != from) move_window_to(window, step->window);
+  if (converter_ != nullptr && step->converter_offset != Point{}) {
+    const Point c = top_left(converter_);
+    move_window_to(converter_, {c.x + step->converter_offset.x, c.y + step->converter_offset.y});
+  }
+  return true;
+}
+
+bool WindowMover::release() {
+  const bool was = drag_.drag_active();
+  drag_.release();
+  return was;
+}
+
+void WindowMover::leave_mini(HWND window) {
+  drag_.leave_mini();
+  if (converter_ == nullptr) return;
+  const Point w = top_left(window);
+  move_window_to(converter_, {w.x + WindowDrag::kConverterAfterMini.x,
+                              w.y + WindowDrag::kConverterAfterMini.y});
+}
+
+void WindowMover::close_converter() {
+  if (converter_ != nullptr) ShowWindow(converter_, SW_HIDE);
+}
+
+}  // namespace orvanta::win32

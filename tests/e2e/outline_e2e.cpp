@@ -1,0 +1,275 @@
+// The window's outline, its dragging with mini mode and docking, and the face colour, driven
+// with real mouse input and read back from the window's region, position and pixels.
+#include <windows.h>
+// windows.h first
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "face_reader.h"
+#include "harness.h"
+#include "shell/skin_colour.h"
+#include "win32/menu_ids.h"
+#include "win32/ui/mini_menu.h"
+#include "win32/ui/skin_panel.h"
+
+namespace orvanta::e2e {
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr POINT kOnLcd{200, 70};   // the LCD between its lights and its digits
+constexpr POINT kOnFace{30, 135};  // bare face left of the brand name: no key, no strip
+
+// The window's region in window coordinates (a fresh copy), or nullptr when it has none.
+HRGN window_region(HWND window) {
+  const HRGN region = CreateRectRgn(0, 0, 0, 0);
+  if (GetWindowRgn(window, region) == ERROR) {
+    DeleteObject(region);
+    return nullptr;
+  }
+  return region;
+}
+
+bool region_is_rect(HWND window, const RECT& expected) {
+  const HRGN region = window_region(window);
+  if (region == nullptr) return false;
+  RECT box{};
+  const int type = GetRgnBox(region, &box);
+  DeleteObject(region);
+  return type == SIMPLEREGION && EqualRect(&box, &expected);
+}
+
+// The body outline's top row is the run 214..261 of the mask, nothing else.
+bool region_is_body_outline(HWND window) {
+  const HRGN region = window_region(window);
+  if (region == nullptr) return false;
+  const bool top_run = PtInRegion(region, 214, 0) && PtInRegion(region, 261, 0) &&
+                       !PtInRegion(region, 213, 0) && !PtInRegion(region, 262, 0);
+  const bool corners_cut = !PtInRegion(region, 0, 0) && !PtInRegion(region, 463, 511);
+  const bool inside = PtInRegion(region, 230, 300) != FALSE;
+  DeleteObject(region);
+  return top_run && corners_cut && inside;
+}
+
+// The pop-up menu the program has open, nullptr while none is. (Its items cannot be read
+// from another process under Wine; the mini form's items are read in-process below.)
+HWND open_menu(DWORD process) {
+  for (HWND w = FindWindowExW(nullptr, nullptr, L"#32768", nullptr); w != nullptr;
+       w = FindWindowExW(nullptr, w, L"#32768", nullptr)) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(w, &owner);
+    if (owner == process && IsWindowVisible(w)) return w;
+  }
+  return nullptr;
+}
+
+class OutlineE2e : public ::testing::Test {
+ protected:
+  void SetUp() override { remove_settings(); }
+  void TearDown() override { remove_settings(); }
+
+  // The mouse to a screen point, whatever the window's position is meanwhile.
+  void move_to_screen(int x, int y) {
+    POINT p{x, y};
+    ScreenToClient(app.window(), &p);
+    app.move_mouse(p.x, p.y);
+  }
+  POINT top_left() const {
+    const RECT r = app.window_rect();
+    return {r.left, r.top};
+  }
+  bool window_at(int left, int top) const {
+    return poll_until(
+        [&] {
+          const POINT p = top_left();
+          return p.x == left && p.y == top;
+        },
+        3s);
+  }
+
+  App app;
+};
+
+TEST_F(OutlineE2e, TheFaceAndTheLcdDragTheWindowByTheMousesOffset) {
+  ASSERT_TRUE(app.start());
+  EXPECT_TRUE(poll_until([&] { return region_is_body_outline(app.window()); }))
+      << "the outline is cut from the mask at start-up";
+  for (const POINT grip : {kOnFace, kOnLcd}) {
+    const POINT from = top_left();
+    app.press(grip.x, grip.y);
+    const POINT cursor{from.x + grip.x, from.y + grip.y};
+    move_to_screen(cursor.x + 20, cursor.y + 10);
+    move_to_screen(cursor.x + 45, cursor.y - 30);
+    app.release(grip.x, grip.y);
+    EXPECT_TRUE(window_at(from.x + 45, from.y - 30))
+        << "grip " << grip.x << "," << grip.y << ": at " << top_left().x << "," << top_left().y;
+  }
+}
+
+TEST_F(OutlineE2e, DoubleClickOnTheLcdShrinksToItDocksAtTheTopAndComesBack) {
+  ASSERT_TRUE(app.start());
+  ASSERT_TRUE(poll_until([&] { return region_is_body_outline(app.window()); }));
+  app.double_click(kOnLcd.x, kOnLcd.y);
+  ASSERT_TRUE(poll_until([&] {
+    return region_is_rect(app.window(), RECT{46, 35, 416, 123});
+  })) << "mini mode leaves exactly the LCD and its bezel";
+
+  // Dragged by the LCD until the top passes −10: docked at −38.
+  const POINT from = top_left();
+  app.press(kOnLcd.x, kOnLcd.y);
+  const POINT cursor{from.x + kOnLcd.x, from.y + kOnLcd.y};
+  move_to_screen(cursor.x, cursor.y - (from.y + 12));
+  EXPECT_TRUE(window_at(from.x, -38));
+  // Docked, the window ignores the vertical pull until the mouse is more than 43 pixels below
+  // the press point in the LCD. The dock itself moved the window 26 pixels up under the mouse.
+  const int docked_cursor_y = cursor.y - (from.y + 12);
+  move_to_screen(cursor.x, docked_cursor_y + 40 - 26);  // 40 below the press point
+  EXPECT_TRUE(window_at(from.x, -38));
+  move_to_screen(cursor.x, docked_cursor_y + 47 - 26);  // 47 below: released to 30
+  EXPECT_TRUE(window_at(from.x, 30));
+  app.release(kOnLcd.x, kOnLcd.y);
+
+  app.double_click(kOnLcd.x, kOnLcd.y);
+  EXPECT_TRUE(poll_until([&] { return region_is_body_outline(app.window()); }))
+      << "a second double-click restores the body outline";
+  EXPECT_TRUE(IsWindowVisible(app.window()));
+
+  // Mini mode again: the LCD menu is its short form, whose first item "恢复" leaves it.
+  app.double_click(kOnLcd.x, kOnLcd.y);
+  ASSERT_TRUE(poll_until([&] { return region_is_rect(app.window(), RECT{46, 35, 416, 123}); }));
+  app.click(kOnLcd.x, kOnLcd.y, Button::Right);
+  HWND menu = nullptr;
+  ASSERT_TRUE(poll_until([&] { return (menu = open_menu(app.process_id())) != nullptr; }));
+  RECT box{};
+  GetWindowRect(menu, &box);
+  EXPECT_LT(box.bottom - box.top, 100) << "three items, not the full menu's twenty";
+  app.key(VK_DOWN);
+  app.key(VK_RETURN);
+  EXPECT_TRUE(poll_until([&] { return region_is_body_outline(app.window()); }))
+      << "\"恢复\" restores the body outline";
+}
+
+// The skin panel's slider, a child of the panel in the calculator's window.
+HWND skin_slider(HWND main) {
+  const HWND panel = FindWindowExW(main, nullptr, L"OrvantaSkinPanel", nullptr);
+  return panel == nullptr ? nullptr : FindWindowExW(panel, nullptr, TRACKBAR_CLASSW, nullptr);
+}
+
+TEST_F(OutlineE2e, TheSliderRecoloursTheFaceAndARestartKeepsTheColour) {
+  // A pixel of the orange "=" key below the panel, and what each shift makes of it.
+  constexpr POINT kSample{381, 392};
+  FaceReader reader;
+  const std::uint32_t original = reader.resource_pixel(L"Image2", kSample.x, kSample.y);
+  const Rgb source{static_cast<int>(original >> 16 & 0xFF), static_cast<int>(original >> 8 & 0xFF),
+                   static_cast<int>(original & 0xFF)};
+  ASSERT_FALSE(source.r == source.g && source.g == source.b) << "a grey pixel never changes";
+  const auto shown_as = [&](const App& shown, int shift) {
+    const Rgb p = ColourShift(shift)(source);
+    const auto expected = static_cast<std::uint32_t>(p.r << 16 | p.g << 8 | p.b);
+    return poll_until([&] { return shown.capture().at(kSample.x, kSample.y) == expected; }, 5s);
+  };
+
+  // A stored shift beyond the slider's end is taken as the end.
+  write_settings("[Setup]\r\nColorSkin=500\r\n");
+  ASSERT_TRUE(app.start());
+  EXPECT_TRUE(shown_as(app, 180)) << std::hex << app.capture().at(kSample.x, kSample.y);
+  EXPECT_EQ(read_setting(L"Setup", L"ColorSkin"), L"180");
+
+  // The menu item shows the panel; a click on the track left of the thumb pages it down (held
+  // a little longer, the track repeats the page).
+  PostMessageW(app.window(), WM_COMMAND, win32::kMenuSkin, 0);
+  HWND slider = nullptr;
+  ASSERT_TRUE(poll_until(
+      [&] { return (slider = skin_slider(app.window())) != nullptr && IsWindowVisible(slider); }));
+  RECT track{};
+  GetWindowRect(slider, &track);
+  MapWindowPoints(nullptr, app.window(), reinterpret_cast<POINT*>(&track), 2);
+  app.click(track.left + 100, (track.top + track.bottom) / 2);
+  int shift = 180;
+  ASSERT_TRUE(poll_until(
+      [&] {
+        shift = static_cast<int>(SendMessageW(slider, TBM_GETPOS, 0, 0));
+        return shift < 180 && read_setting(L"Setup", L"ColorSkin") == std::to_wstring(shift);
+      },
+      5s))
+      << "stored on every change: " << shift;
+  EXPECT_EQ((180 - shift) % 30, 0) << "moved by whole pages";
+  EXPECT_TRUE(shown_as(app, shift)) << std::hex << app.capture().at(kSample.x, kSample.y);
+
+  app.kill();
+  App again;
+  ASSERT_TRUE(again.start());
+  EXPECT_TRUE(shown_as(again, shift)) << "a restart keeps the colour";
+  EXPECT_EQ(SendMessageW(skin_slider(again.window()), TBM_GETPOS, 0, 0), shift);
+}
+
+struct ShiftRecorder : win32::SkinPanelHost {
+  std::vector<int> shifts;
+  void skin_shift_changed(int shift) override { shifts.push_back(shift); }
+};
+
+TEST(SkinPanel, ReportsEachNewShiftOnceAndItsButtonHidesIt) {
+  const HWND face = CreateWindowExW(0, L"STATIC", L"face", WS_POPUP | WS_VISIBLE, 40, 40, 464, 512,
+                                    nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  ShiftRecorder host;
+  {
+    win32::SkinPanel panel(host);
+    ASSERT_TRUE(panel.create(face));
+    EXPECT_FALSE(panel.visible());
+    panel.show();
+    ASSERT_TRUE(panel.visible());
+    const HWND hwnd = panel.hwnd();
+    RECT r{};
+    GetWindowRect(hwnd, &r);
+    MapWindowPoints(nullptr, face, reinterpret_cast<POINT*>(&r), 2);
+    const RECT place{19, 200, 19 + 425, 200 + 129};
+    EXPECT_TRUE(EqualRect(&r, &place));
+
+    const HWND slider = FindWindowExW(hwnd, nullptr, TRACKBAR_CLASSW, nullptr);
+    ASSERT_NE(slider, nullptr);
+    EXPECT_EQ(SendMessageW(slider, TBM_GETRANGEMIN, 0, 0), -180);
+    EXPECT_EQ(SendMessageW(slider, TBM_GETRANGEMAX, 0, 0), 180);
+    EXPECT_EQ(SendMessageW(slider, TBM_GETPOS, 0, 0), 0);
+    GetWindowRect(slider, &r);
+    EXPECT_EQ(r.right - r.left, 393);
+    for (const wchar_t* label : {L"自定义皮肤颜色", L"0", L"确 定"}) {
+      EXPECT_NE(e2e::App::find_child(hwnd, label), nullptr) << testing::PrintToString(label);
+    }
+
+    // The keys a user would press on the focused slider; End twice moves it once.
+    for (const WPARAM key : {VK_RIGHT, VK_END, VK_END, VK_HOME})
+      SendMessageW(slider, WM_KEYDOWN, key, 0);
+    EXPECT_EQ(host.shifts, (std::vector<int>{1, 180, -180}));
+
+    // Start-up sets the stored shift, clamped, and reports nothing.
+    panel.set_shift(500);
+    EXPECT_EQ(panel.shift(), 180);
+    EXPECT_EQ(host.shifts.size(), 3u);
+
+    SendMessageW(e2e::App::find_child(hwnd, L"确 定"), BM_CLICK, 0, 0);
+    EXPECT_FALSE(panel.visible());
+  }
+  DestroyWindow(face);
+}
+
+TEST(MiniMenu, OffersOnlyRestoreMinimiseAndClose) {
+  const win32::UniqueMenu menu = win32::create_mini_menu();
+  ASSERT_TRUE(menu);
+  std::vector<std::pair<UINT, std::wstring>> items;
+  for (int i = 0; i < GetMenuItemCount(menu.get()); ++i) {
+    wchar_t text[64] = {};
+    GetMenuStringW(menu.get(), static_cast<UINT>(i), text, 64, MF_BYPOSITION);
+    items.emplace_back(GetMenuItemID(menu.get(), i), text);
+  }
+  const std::vector<std::pair<UINT, std::wstring>> expected{{win32::kMenuRestore, L"恢复"},
+                                                            {win32::kMenuMinimise, L"最小化"},
+                                                            {win32::kMenuClose, L"关闭计算器"}};
+  EXPECT_EQ(items, expected);
+}
+
+}  // namespace
+}  // namespace orvanta::e2e
