@@ -18,7 +18,13 @@ xdotool mousemove 1270 1010 2>/dev/null || true  # no key hover or tooltip in th
 sleep "${ORVANTA_SHOT_DELAY:-1.5}"   # first paint and the welcome line
 # The root window's pixels inside the window's rectangle: what a user sees, shaped outline included.
 eval "$(xwininfo -id "$id" | awk '/Absolute upper-left X/{print "x="$4} /Absolute upper-left Y/{print "y="$4} /Width:/{print "w="$2} /Height:/{print "h="$2}')"
-import -window root -crop "${w}x${h}+${x}+${y}" +repage "$out"
+tmp="$(mktemp --suffix=.png)"
+import -window root -crop "${w}x${h}+${x}+${y}" +repage "$tmp"
+# Outside the window's outline the root window shows through: make it transparent, as the mask
+# says (white outside the body).
+convert "$tmp" \( "$root/resources/face/Image1.bmp" -fill black +opaque white -negate \
+  -background black -extent "${w}x${h}" \) -alpha off -compose CopyOpacity -composite "$out"
+rm -f "$tmp"
 echo "screenshot: $out (${w}x${h})"
 kill "$app" 2>/dev/null || true
 wineserver -k >/dev/null 2>&1 || true
