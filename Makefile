@@ -56,7 +56,7 @@ bench: bootstrap
 	@cmake --preset bench >/dev/null
 	@cmake --build --preset bench
 	@cmake --preset win32 >/dev/null
-	@cmake --build --preset win32 --target startup_probe keypress_probe
+	@cmake --build --preset win32 --target startup_probe keypress_probe skin_probe
 	@$(SCRIPTS)/bench.sh
 
 assets: bootstrap
