@@ -436,9 +436,9 @@ TEST_F(OrvantaResources, HelpWindowShowsTheTextMaximisedOnTop) {
   const LONG style = GetWindowLongW(help.edit(), GWL_STYLE);
   EXPECT_EQ(style & (ES_MULTILINE | ES_READONLY | WS_VSCROLL),
             ES_MULTILINE | ES_READONLY | WS_VSCROLL);
-  EXPECT_EQ(App::text_of(help.edit()), load_help_text(module_));
 
   help.show_help();
+  EXPECT_EQ(App::text_of(help.edit()), load_help_text(module_));
   EXPECT_TRUE(IsWindowVisible(help.hwnd()));
   EXPECT_TRUE(IsZoomed(help.hwnd()));
   EXPECT_NE(GetWindowLongW(help.hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST, 0);

@@ -30,12 +30,18 @@ bool HelpWindow::create(HMODULE text_module, HWND owner) {
   if (edit_ == nullptr) return false;
   // The document is longer than an edit control takes by default.
   SendMessageW(edit_, EM_SETLIMITTEXT, 0, 0);
-  const std::wstring text = load_help_text(text_module);
-  check(SetWindowTextW(edit_, text.c_str()) != FALSE, L"SetWindowTextW (help text)");
+  text_module_ = text_module;
   return true;
 }
 
 void HelpWindow::show_help() {
+  // The document goes into the window when it is first shown: laying it out at start-up
+  // would delay the calculator's first paint for a window most runs never open.
+  if (!text_loaded_ && edit_ != nullptr) {
+    const std::wstring text = load_help_text(text_module_);
+    text_loaded_ =
+        check(SetWindowTextW(edit_, text.c_str()) != FALSE, L"SetWindowTextW (help text)");
+  }
   check(SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE) != FALSE,
         L"SetWindowPos (help window)");
   ShowWindow(hwnd_, SW_SHOWMAXIMIZED);

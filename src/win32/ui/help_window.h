@@ -20,8 +20,9 @@ class HelpWindow : public BaseWindow<HelpWindow> {
     if (hwnd_ != nullptr) DestroyWindow(hwnd_);
   }
 
-  // Creates the window, hidden, with the help text of `text_module` (orvanta.exe itself:
-  // GetModuleHandleW(nullptr)). Closing it only hides it; it lives as long as the application.
+  // Creates the window, hidden; the help text of `text_module` is put in on the first show
+  // (orvanta.exe itself: GetModuleHandleW(nullptr)). Closing it only hides it; it lives as long as
+  // the application.
   bool create(HMODULE text_module, HWND owner = nullptr);
   // Stay-on-top, maximised and shown.
   void show_help();
@@ -32,6 +33,8 @@ class HelpWindow : public BaseWindow<HelpWindow> {
   LRESULT handle_message(UINT msg, WPARAM wp, LPARAM lp);
 
   HWND edit_ = nullptr;
+  HMODULE text_module_ = nullptr;
+  bool text_loaded_ = false;
   UniqueFont font_;
 };
 
