@@ -195,7 +195,7 @@ void Calculator::auto_output_changed(bool on) {
 
 bool Calculator::change_setting(std::string_view key, std::string_view value) {
   const bool flag = parse_profile_int(value).value_or(0) != 0;
-  const auto is = [key](SettingId id) { return setting_spec(id).key == key; };
+  const auto is = [key](SettingId id) { return setting_info(id).key == key; };
   if (is(SettingId::DeviceScienceCalc)) {
     science_mode_changed(flag);
   } else if (is(SettingId::DevicePoint)) {

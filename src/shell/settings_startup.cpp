@@ -7,24 +7,24 @@
 namespace orvanta {
 namespace {
 
-StartupValue plan_one(const SettingSpec& spec, const std::optional<std::string>& stored) {
+StartupValue plan_one(const SettingInfo& info, const std::optional<std::string>& stored) {
   const std::string raw = stored.value_or("");
-  const bool changed = spec.startup_write == StartupWrite::WhenChanged;
-  StartupValue result{spec.id, false, std::nullopt};
-  switch (spec.type) {
+  const bool changed = info.startup_write == StartupWrite::WhenChanged;
+  StartupValue result{info.id, false, std::nullopt};
+  switch (info.type) {
     case SettingType::OnWhenOne: {
       result.value = raw == "1";
       break;
     }
     case SettingType::Boolean: {
-      const bool value = profile_bool(stored, spec.default_value == "1");
+      const bool value = profile_bool(stored, info.default_value == "1");
       result.value = value;
-      if (changed && profile_text(value) != spec.design_state) result.store = profile_text(value);
+      if (changed && profile_text(value) != info.design_state) result.store = profile_text(value);
       break;
     }
     case SettingType::Integer: {
-      const int design = profile_int(std::string(spec.design_state), 0);
-      const int value = std::clamp(profile_int(stored, design), spec.min_value, spec.max_value);
+      const int design = profile_int(std::string(info.design_state), 0);
+      const int value = std::clamp(profile_int(stored, design), info.min_value, info.max_value);
       result.value = value;
       if (changed && value != design) result.store = profile_text(value);
       break;
@@ -32,21 +32,21 @@ StartupValue plan_one(const SettingSpec& spec, const std::optional<std::string>&
     case SettingType::Choice: {
       const std::optional<int> choice = parse_profile_int(raw);
       // Only the exact texts "1" .. max select a button; "01" or "5" leave the first one.
-      const bool valid = choice && profile_text(*choice) == raw && *choice >= spec.min_value &&
-                         *choice <= spec.max_value;
+      const bool valid = choice && profile_text(*choice) == raw && *choice >= info.min_value &&
+                         *choice <= info.max_value;
       result.value = valid ? *choice : 1;
-      if (changed && valid && raw != spec.design_state) result.store = raw;
+      if (changed && valid && raw != info.design_state) result.store = raw;
       break;
     }
     case SettingType::Text: {
-      const std::string value = raw.empty() ? std::string(spec.default_value) : raw;
+      const std::string value = raw.empty() ? std::string(info.default_value) : raw;
       result.value = value;
-      if (changed && raw != spec.design_state) result.store = value;
+      if (changed && raw != info.design_state) result.store = value;
       break;
     }
   }
-  if (spec.startup_write == StartupWrite::WhenEmpty && raw.empty()) {
-    result.store = std::string(spec.default_value);
+  if (info.startup_write == StartupWrite::WhenEmpty && raw.empty()) {
+    result.store = std::string(info.default_value);
   }
   return result;
 }
@@ -56,8 +56,8 @@ StartupValue plan_one(const SettingSpec& spec, const std::optional<std::string>&
 std::vector<StartupValue> plan_startup_settings(const IniDocument& document) {
   std::vector<StartupValue> plan;
   plan.reserve(kStartupSettings.size());
-  for (const SettingSpec& spec : kStartupSettings) {
-    plan.push_back(plan_one(spec, document.get(spec.section, spec.key)));
+  for (const SettingInfo& info : kStartupSettings) {
+    plan.push_back(plan_one(info, document.get(info.section, info.key)));
   }
   return plan;
 }

@@ -42,8 +42,8 @@ bool SettingsStore::write_int(std::string_view section, std::string_view key, in
 }
 
 bool SettingsStore::write_text(SettingId id, std::string_view value) {
-  const SettingSpec& spec = setting_spec(id);
-  return write_text(spec.section, spec.key, value);
+  const SettingInfo& info = setting_info(id);
+  return write_text(info.section, info.key, value);
 }
 
 bool SettingsStore::write_bool(SettingId id, bool value) {

@@ -14,7 +14,7 @@ static_assert(rows_follow_ids(), "kStartupSettings lists every SettingId once, i
 
 }  // namespace
 
-const SettingSpec& setting_spec(SettingId id) {
+const SettingInfo& setting_info(SettingId id) {
   return kStartupSettings[static_cast<size_t>(id)];
 }
 

@@ -53,7 +53,7 @@ enum class SettingId {
   WelcomeText,
 };
 
-struct SettingSpec {
+struct SettingInfo {
   SettingId id;
   std::string_view section;
   std::string_view key;
@@ -67,56 +67,56 @@ struct SettingSpec {
 
 // Sections Setup and Welcome, in the order start-up reads them.
 inline constexpr std::array kStartupSettings = {
-    SettingSpec{SettingId::DeviceAutoCopyTo, kSetupSection, "Device_AutoCopyTo",
+    SettingInfo{SettingId::DeviceAutoCopyTo, kSetupSection, "Device_AutoCopyTo",
                 SettingType::OnWhenOne, "0", StartupWrite::WhenEmpty, "0"},
-    SettingSpec{SettingId::Device1000, kSetupSection, "Device_1000", SettingType::Boolean, "0",
+    SettingInfo{SettingId::Device1000, kSetupSection, "Device_1000", SettingType::Boolean, "0",
                 StartupWrite::WhenChanged, "0"},
-    SettingSpec{SettingId::DeviceWindowsTop, kSetupSection, "Device_Windows_Top",
+    SettingInfo{SettingId::DeviceWindowsTop, kSetupSection, "Device_Windows_Top",
                 SettingType::Boolean, "1", StartupWrite::WhenChanged, "1"},
-    SettingSpec{SettingId::DeviceInputBds, kSetupSection, "Device_input_bds", SettingType::Boolean,
+    SettingInfo{SettingId::DeviceInputBds, kSetupSection, "Device_input_bds", SettingType::Boolean,
                 "0", StartupWrite::WhenChanged, "0"},
-    SettingSpec{SettingId::DeviceInputSpace, kSetupSection, "Device_input_space",
+    SettingInfo{SettingId::DeviceInputSpace, kSetupSection, "Device_input_space",
                 SettingType::Boolean, "0", StartupWrite::WhenChanged, "0"},
-    SettingSpec{SettingId::DeviceInputEnter, kSetupSection, "Device_input_enter",
+    SettingInfo{SettingId::DeviceInputEnter, kSetupSection, "Device_input_enter",
                 SettingType::Boolean, "0", StartupWrite::WhenChanged, "0"},
-    SettingSpec{SettingId::DeviceInputClip, kSetupSection, "Device_input_clip",
+    SettingInfo{SettingId::DeviceInputClip, kSetupSection, "Device_input_clip",
                 SettingType::Boolean, "0", StartupWrite::WhenChanged, "0"},
-    SettingSpec{SettingId::DeviceInputAutoclip, kSetupSection, "Device_input_autoclip",
+    SettingInfo{SettingId::DeviceInputAutoclip, kSetupSection, "Device_input_autoclip",
                 SettingType::Boolean, "0", StartupWrite::WhenChanged, "0"},
     // Defaults to on but its box starts unticked, so a first start stores it.
-    SettingSpec{SettingId::DeviceFindWindows, kSetupSection, "Device_find_windows",
+    SettingInfo{SettingId::DeviceFindWindows, kSetupSection, "Device_find_windows",
                 SettingType::Boolean, "1", StartupWrite::WhenChanged, "0"},
-    SettingSpec{SettingId::DeviceEscExit, kSetupSection, "Device_ESC_exit", SettingType::Boolean,
+    SettingInfo{SettingId::DeviceEscExit, kSetupSection, "Device_ESC_exit", SettingType::Boolean,
                 "1", StartupWrite::WhenChanged, "1"},
-    SettingSpec{SettingId::DeviceInputShow, kSetupSection, "Device_input_show",
+    SettingInfo{SettingId::DeviceInputShow, kSetupSection, "Device_input_show",
                 SettingType::Boolean, "1", StartupWrite::WhenChanged, "1"},
-    SettingSpec{SettingId::DeviceScienceCalc, kSetupSection, "Device_Science_calc",
+    SettingInfo{SettingId::DeviceScienceCalc, kSetupSection, "Device_Science_calc",
                 SettingType::Boolean, "0", StartupWrite::WhenChanged, "0"},
-    SettingSpec{SettingId::DeviceSound, kSetupSection, "Device_sound", SettingType::Boolean, "1",
+    SettingInfo{SettingId::DeviceSound, kSetupSection, "Device_sound", SettingType::Boolean, "1",
                 StartupWrite::None, ""},
-    SettingSpec{SettingId::DeviceAngle, kSetupSection, "Device_angle", SettingType::Boolean, "1",
+    SettingInfo{SettingId::DeviceAngle, kSetupSection, "Device_angle", SettingType::Boolean, "1",
                 StartupWrite::None, ""},
     // An empty field falls back to the default, so a first start stores it.
-    SettingSpec{SettingId::DeviceGs3500, kSetupSection, "Device_gs3500", SettingType::Text, "3500",
+    SettingInfo{SettingId::DeviceGs3500, kSetupSection, "Device_gs3500", SettingType::Text, "3500",
                 StartupWrite::WhenChanged, "3500"},
-    SettingSpec{SettingId::DeviceGs0, kSetupSection, "Device_gs_0", SettingType::Text, "",
+    SettingInfo{SettingId::DeviceGs0, kSetupSection, "Device_gs_0", SettingType::Text, "",
                 StartupWrite::WhenChanged, ""},
-    SettingSpec{SettingId::DeviceCapture, kSetupSection, "Device_capture", SettingType::Choice, "1",
+    SettingInfo{SettingId::DeviceCapture, kSetupSection, "Device_capture", SettingType::Choice, "1",
                 StartupWrite::WhenChanged, "1", 1, 4},
-    SettingSpec{SettingId::DeviceOutputType, kSetupSection, "Device_output_type",
+    SettingInfo{SettingId::DeviceOutputType, kSetupSection, "Device_output_type",
                 SettingType::Choice, "1", StartupWrite::WhenChanged, "1", 1, 2},
-    SettingSpec{SettingId::ColorSkin, kSetupSection, "ColorSkin", SettingType::Integer, "0",
+    SettingInfo{SettingId::ColorSkin, kSetupSection, "ColorSkin", SettingType::Integer, "0",
                 StartupWrite::WhenChanged, "0", -180, 180},
-    SettingSpec{SettingId::DevicePoint, kSetupSection, "Device_point", SettingType::Text, "-1",
+    SettingInfo{SettingId::DevicePoint, kSetupSection, "Device_point", SettingType::Text, "-1",
                 StartupWrite::WhenChanged, "-1"},
-    SettingSpec{SettingId::WelcomeText, kWelcomeSection, "Text", SettingType::Text,
+    SettingInfo{SettingId::WelcomeText, kWelcomeSection, "Text", SettingType::Text,
                 kDefaultWelcomeText, StartupWrite::WhenEmpty, ""},
 };
 
-const SettingSpec& setting_spec(SettingId id);
+const SettingInfo& setting_info(SettingId id);
 
 // A key of an alarm section or of a key binding, with its default.
-struct KeySpec {
+struct KeyInfo {
   std::string_view key;
   SettingType type;
   std::string_view default_value;
@@ -126,12 +126,12 @@ inline constexpr int kAlarmCount = 6;
 
 // Sections Time1 .. Time6, one per alarm, keys in the order an alarm page writes them.
 inline constexpr std::array kAlarmKeys = {
-    KeySpec{"on", SettingType::Boolean, "0"},
-    KeySpec{"Time", SettingType::Text, "00:00:00"},
-    KeySpec{"Tip", SettingType::Text, "您设定的时间已到，请注意！"},
-    KeySpec{"File", SettingType::Text, ""},
-    KeySpec{"show", SettingType::Boolean, "1"},
-    KeySpec{"Action", SettingType::Integer, "1"},
+    KeyInfo{"on", SettingType::Boolean, "0"},
+    KeyInfo{"Time", SettingType::Text, "00:00:00"},
+    KeyInfo{"Tip", SettingType::Text, "您设定的时间已到，请注意！"},
+    KeyInfo{"File", SettingType::Text, ""},
+    KeyInfo{"show", SettingType::Boolean, "1"},
+    KeyInfo{"Action", SettingType::Integer, "1"},
 };
 
 // "Time1" .. "Time6" for alarms 1 to 6.
@@ -142,10 +142,10 @@ inline constexpr int kKeyCodeCount = 256;
 // Section KeyBord: per key code n the group Key<n>, Key<n>Ctrl, Key<n>Shift, Key<n>Alt; the
 // table gives the suffixes.
 inline constexpr std::array kKeyBindingKeys = {
-    KeySpec{"", SettingType::Text, ""},
-    KeySpec{"Ctrl", SettingType::Boolean, "0"},
-    KeySpec{"Shift", SettingType::Boolean, "0"},
-    KeySpec{"Alt", SettingType::Boolean, "0"},
+    KeyInfo{"", SettingType::Text, ""},
+    KeyInfo{"Ctrl", SettingType::Boolean, "0"},
+    KeyInfo{"Shift", SettingType::Boolean, "0"},
+    KeyInfo{"Alt", SettingType::Boolean, "0"},
 };
 
 // "Key27", "Key27Ctrl", ...: the code in decimal, no leading zeros.

@@ -68,20 +68,20 @@ TEST_F(StartupTest, AppliesEverySettingInReadingOrderWithItsDefault) {
   start();
   ASSERT_EQ(applied.size(), kStartupSettings.size());
   for (size_t i = 0; i < applied.size(); ++i) {
-    const SettingSpec& spec = kStartupSettings[i];
-    EXPECT_EQ(applied[i].id, spec.id);
+    const SettingInfo& info = kStartupSettings[i];
+    EXPECT_EQ(applied[i].id, info.id);
     const SettingValue& value = applied[i].value;
-    switch (spec.type) {
+    switch (info.type) {
       case SettingType::Boolean:
       case SettingType::OnWhenOne:
-        EXPECT_EQ(std::get<bool>(value), spec.default_value == "1") << spec.key;
+        EXPECT_EQ(std::get<bool>(value), info.default_value == "1") << info.key;
         break;
       case SettingType::Integer:
       case SettingType::Choice:
-        EXPECT_EQ(std::to_string(std::get<int>(value)), spec.default_value) << spec.key;
+        EXPECT_EQ(std::to_string(std::get<int>(value)), info.default_value) << info.key;
         break;
       case SettingType::Text:
-        EXPECT_EQ(std::get<std::string>(value), spec.default_value) << spec.key;
+        EXPECT_EQ(std::get<std::string>(value), info.default_value) << info.key;
         break;
     }
   }
