@@ -196,6 +196,8 @@ class Calculator {
   // Operators.
   void arithmetic_key(MouseButton b, int op);
   void operand_key(int op, bool rests_formula_bar);
+  // After an operator: the number typed so far becomes the first operand and entry starts anew.
+  void take_entry_as_operand();
   std::optional<Extended> scientific_value();
   void read_out_result();
 

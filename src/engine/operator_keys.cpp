@@ -124,12 +124,8 @@ void Calculator::arithmetic_key(MouseButton b, int op) {
     ports_.formula_bar.set_text(op == kOpDivide ? st.formula_head : st.formula_head + " ");
     st.formula_tail.clear();
     say(key.token);
-    st.new_number = false;
     frame_.lights.*key.light = true;
-    st.has_point = false;
-    st.is_negative = false;
-    if (!st.entry_text.empty()) st.acc_text = st.entry_text;
-    st.entry_text.clear();
+    take_entry_as_operand();
   });
 }
 
@@ -143,12 +139,17 @@ void Calculator::operand_key(int op, bool rests_formula_bar) {
       st.formula_head.clear();
       show_welcome();
     }
-    st.new_number = false;
-    st.has_point = false;
-    st.is_negative = false;
-    if (!st.entry_text.empty()) st.acc_text = st.entry_text;
-    st.entry_text.clear();
+    take_entry_as_operand();
   });
+}
+
+void Calculator::take_entry_as_operand() {
+  auto& st = state_;
+  st.new_number = false;
+  st.has_point = false;
+  st.is_negative = false;
+  if (!st.entry_text.empty()) st.acc_text = st.entry_text;
+  st.entry_text.clear();
 }
 
 void Calculator::kadd(MouseButton b) {

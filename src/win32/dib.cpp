@@ -7,14 +7,19 @@
 
 namespace orvanta::win32 {
 
-Dib::Dib(int width, int height) : width_(width), height_(height) {
-  stride_ = (width * 3 + 3) & ~3;
+BITMAPINFO top_down_bitmap_info(int width, int height, WORD bits_per_pixel) {
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
   info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;  // top-down, as BgrView expects
+  info.bmiHeader.biHeight = -height;  // top-down: row 0 first, as BgrView expects
   info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
+  info.bmiHeader.biBitCount = bits_per_pixel;
+  return info;
+}
+
+Dib::Dib(int width, int height) : width_(width), height_(height) {
+  stride_ = (width * 3 + 3) & ~3;
+  const BITMAPINFO info = top_down_bitmap_info(width, height, 24);
   void* bits = nullptr;
   bitmap_.reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!check(static_cast<bool>(bitmap_), L"CreateDIBSection")) return;
@@ -67,12 +72,7 @@ BgrImage load_bitmap_resource(HINSTANCE instance, const wchar_t* name) {
   BITMAP bm{};
   GetObjectW(bitmap.get(), sizeof bm, &bm);
   BgrImage image(bm.bmWidth, bm.bmHeight);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = bm.bmWidth;
-  info.bmiHeader.biHeight = -bm.bmHeight;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
+  BITMAPINFO info = top_down_bitmap_info(bm.bmWidth, bm.bmHeight, 24);
   const HDC screen = GetDC(nullptr);
   const int rows = GetDIBits(screen, bitmap.get(), 0, static_cast<UINT>(bm.bmHeight),
                              image.view().data, &info, DIB_RGB_COLORS);

@@ -39,6 +39,9 @@ class Dib {
   ~Dib();
 };
 
+// The header of a top-down DIB of this size and depth, without a colour table.
+BITMAPINFO top_down_bitmap_info(int width, int height, WORD bits_per_pixel);
+
 // Loads a BITMAP resource of the program and converts it to 24 bits per pixel.
 BgrImage load_bitmap_resource(HINSTANCE instance, const wchar_t* name);
 

@@ -12,6 +12,7 @@
 #include "settings_folder.h"
 #include "shell/face_layout.h"
 #include "shell/settings_location.h"
+#include "ui/controls.h"
 #include "ui/mini_menu.h"
 #include "win_check.h"
 
@@ -308,12 +309,7 @@ void Tcomputer_qel::create_formula_bar() {
   show_gs_ =
       CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL | ES_READONLY,
                       bar.left, bar.top, bar.width, bar.height, hwnd_, nullptr, instance_, nullptr);
-  LOGFONTW lf{};
-  lf.lfHeight = -12;
-  lf.lfWeight = FW_BOLD;
-  lf.lfCharSet = GB2312_CHARSET;
-  wcscpy(lf.lfFaceName, L"宋体");
-  formula_font_.reset(CreateFontIndirectW(&lf));
+  formula_font_ = make_song_font(12, FW_BOLD);
   SendMessageW(show_gs_, WM_SETFONT, reinterpret_cast<WPARAM>(formula_font_.get()), FALSE);
   formula_brush_.reset(CreateSolidBrush(kFormulaBarColour));
   // The bar's own key rules: Enter is swallowed, typing goes through the core's rules.

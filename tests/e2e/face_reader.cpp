@@ -49,12 +49,7 @@ FaceReader::Picture FaceReader::load(const wchar_t* name) const {
   p.width = bm.bmWidth;
   p.height = bm.bmHeight;
   p.pixels.resize(static_cast<size_t>(p.width) * p.height);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = p.width;
-  info.bmiHeader.biHeight = -p.height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
+  BITMAPINFO info = top_down_bitmap_info(p.width, p.height);
   const HDC screen = GetDC(nullptr);
   GetDIBits(screen, bitmap, 0, static_cast<UINT>(p.height), p.pixels.data(), &info, DIB_RGB_COLORS);
   ReleaseDC(nullptr, screen);

@@ -232,6 +232,16 @@ void App::key(WORD virtual_key) {
   Sleep(30);
 }
 
+BITMAPINFO top_down_bitmap_info(int width, int height) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  return info;
+}
+
 Capture capture_client(HWND window) {
   Capture c;
   RECT client{};
@@ -241,12 +251,7 @@ Capture capture_client(HWND window) {
   c.pixels.assign(static_cast<size_t>(c.width) * c.height, 0);
   const HDC window_dc = GetDC(window);
   const HDC memory = CreateCompatibleDC(window_dc);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = c.width;
-  info.bmiHeader.biHeight = -c.height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
+  const BITMAPINFO info = top_down_bitmap_info(c.width, c.height);
   void* bits = nullptr;
   const HBITMAP dib = CreateDIBSection(window_dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   const HGDIOBJ old = SelectObject(memory, dib);

@@ -34,6 +34,9 @@ struct Capture {
 // The client area of any window as it is on the screen.
 Capture capture_client(HWND window);
 
+// The header of a top-down 32-bit DIB of this size: pixels as Capture holds them.
+BITMAPINFO top_down_bitmap_info(int width, int height);
+
 enum class Button { Left, Right, Middle };
 
 // Folder of the running test program; orvanta.exe is built beside it.

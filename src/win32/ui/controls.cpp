@@ -7,11 +7,11 @@
 
 namespace orvanta::win32 {
 
-UniqueFont make_song_font(int pixel_height) {
+UniqueFont make_song_font(int pixel_height, int weight) {
   return UniqueFont(
-      check_handle(CreateFontW(-pixel_height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                               GB2312_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                               DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"宋体"),
+      check_handle(CreateFontW(-pixel_height, 0, 0, 0, weight, FALSE, FALSE, FALSE, GB2312_CHARSET,
+                               OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                               DEFAULT_PITCH | FF_DONTCARE, L"宋体"),
                    L"CreateFontW"));
 }
 

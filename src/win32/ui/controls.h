@@ -29,7 +29,7 @@ class PanelLook {
 };
 
 // "宋体" at the given pixel height (character height, as the face's fonts are given).
-UniqueFont make_song_font(int pixel_height);
+UniqueFont make_song_font(int pixel_height, int weight = FW_NORMAL);
 
 // Creates a child control with the font set; nullptr (and a debug trace) on failure.
 HWND create_child(HWND parent, const wchar_t* window_class, const wchar_t* text, DWORD style,
