@@ -47,7 +47,7 @@ def check_mask(faces, inside, layout):
 
 
 def write_header(layout):
-    rel = 'src/shell/face_layout.h'
+    rel = 'src/face/face_layout.h'
     write(rel, layout_header.header(layout))
     formatter = shutil.which('clang-format')
     if formatter:

@@ -5,8 +5,8 @@
 #include <cstdint>
 
 #include "../tests/support/noise_picture.h"
-#include "shell/bgr_image.h"
-#include "shell/blend_table.h"
+#include "face/bgr_image.h"
+#include "face/blend_table.h"
 
 namespace orvanta {
 namespace {

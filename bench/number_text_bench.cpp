@@ -2,7 +2,7 @@
 // redraw and the evaluator writes back every reduction, so one text must take microseconds.
 #include <benchmark/benchmark.h>
 
-#include "engine/number_text.h"
+#include "numeric/number_text.h"
 
 namespace orvanta {
 namespace {

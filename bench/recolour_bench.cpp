@@ -10,8 +10,8 @@
 
 #include "../tests/support/bmp_file.h"
 #include "../tests/support/noise_picture.h"
-#include "shell/bgr_image.h"
-#include "shell/skin_colour.h"
+#include "face/bgr_image.h"
+#include "face/skin_colour.h"
 
 namespace orvanta {
 namespace {

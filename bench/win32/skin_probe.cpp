@@ -19,7 +19,7 @@
 #include "main_window.h"
 #include "menu_ids.h"
 #include "probe_clock.h"
-#include "shell/skin_colour.h"
+#include "face/skin_colour.h"
 
 namespace orvanta::probe {
 namespace {

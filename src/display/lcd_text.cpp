@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "engine/extended.h"
-#include "engine/number_text.h"
-#include "shell/profile_values.h"
+#include "numeric/extended.h"
+#include "numeric/number_text.h"
+#include "numeric/profile_values.h"
 
 namespace orvanta {
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "engine/number_text.h"
+#include "numeric/number_text.h"
 
 namespace orvanta {
 namespace {

@@ -1,10 +1,10 @@
 // Base switching and the bit keys: remainder, AND, OR, XOR, NOT and the two shifts.
 #include <cstdint>
 
-#include "engine/base_conversion.h"
+#include "numeric/base_conversion.h"
 #include "engine/calculator.h"
-#include "engine/integer_ops.h"
-#include "engine/number_text.h"
+#include "numeric/integer_ops.h"
+#include "numeric/number_text.h"
 
 namespace orvanta {
 

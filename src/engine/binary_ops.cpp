@@ -3,9 +3,9 @@
 #include <cmath>
 #include <cstdint>
 
-#include "engine/calc_error.h"
+#include "numeric/calc_error.h"
 #include "engine/calc_state.h"
-#include "engine/integer_ops.h"
+#include "numeric/integer_ops.h"
 #include "formula/formula_math.h"
 
 namespace orvanta {

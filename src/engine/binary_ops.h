@@ -2,7 +2,7 @@
 // The arithmetic that completes a pending operation (codes of pending_op).
 #include <string_view>
 
-#include "engine/extended.h"
+#include "numeric/extended.h"
 
 namespace orvanta {
 

@@ -3,9 +3,9 @@
 // formula parts and the tools.
 #include <string>
 
-#include "engine/extended.h"
-#include "engine/number_base.h"
-#include "shell/settings_table.h"
+#include "numeric/extended.h"
+#include "numeric/number_base.h"
+#include "settings/settings_table.h"
 
 namespace orvanta {
 

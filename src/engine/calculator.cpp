@@ -1,7 +1,7 @@
 #include "engine/calculator.h"
 
-#include "engine/number_text.h"
-#include "shell/profile_values.h"
+#include "numeric/number_text.h"
+#include "numeric/profile_values.h"
 
 namespace orvanta {
 

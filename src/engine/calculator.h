@@ -13,7 +13,7 @@
 #include "engine/ports/calculator_ports.h"
 #include "engine/trig_functions.h"
 #include "formula/formula_host.h"
-#include "shell/settings_startup.h"
+#include "settings/settings_startup.h"
 
 namespace orvanta {
 

@@ -1,9 +1,9 @@
 // Number entry: digits, hexadecimal digits, point, sign, backspace, CE and C.
 #include <cmath>
 
-#include "engine/base_conversion.h"
+#include "numeric/base_conversion.h"
 #include "engine/calculator.h"
-#include "engine/number_text.h"
+#include "numeric/number_text.h"
 
 namespace orvanta {
 

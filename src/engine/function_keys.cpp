@@ -2,12 +2,12 @@
 // the LCD at once (decimal only), plus the y-power, integer, pi and angle-unit keys.
 #include <cmath>
 
-#include "engine/base_conversion.h"
+#include "numeric/base_conversion.h"
 #include "engine/binary_ops.h"
-#include "engine/calc_error.h"
+#include "numeric/calc_error.h"
 #include "engine/calculator.h"
-#include "engine/integer_ops.h"
-#include "engine/number_text.h"
+#include "numeric/integer_ops.h"
+#include "numeric/number_text.h"
 
 namespace orvanta {
 

@@ -1,7 +1,7 @@
 // The memory register: M÷ M× M− M+ MC MR MS (decimal only, left button, no voice).
 #include "engine/binary_ops.h"
 #include "engine/calculator.h"
-#include "engine/number_text.h"
+#include "numeric/number_text.h"
 
 namespace orvanta {
 

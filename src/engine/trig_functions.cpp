@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "engine/binary_ops.h"
-#include "engine/calc_error.h"
+#include "numeric/calc_error.h"
 
 namespace orvanta {
 

@@ -2,7 +2,7 @@
 // The six trigonometric and six hyperbolic keys with their inverses (right button).
 #include <optional>
 
-#include "engine/extended.h"
+#include "numeric/extended.h"
 
 namespace orvanta {
 

@@ -5,7 +5,7 @@
 #include <limits>
 #include <optional>
 
-#include "engine/number_text.h"
+#include "numeric/number_text.h"
 #include "formula/formula_math.h"
 
 namespace orvanta {

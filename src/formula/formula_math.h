@@ -2,7 +2,7 @@
 // The arithmetic behind the evaluator's reductions: the function table and the power rule.
 #include <string_view>
 
-#include "engine/extended.h"
+#include "numeric/extended.h"
 
 namespace orvanta {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "engine/number_text.h"
+#include "numeric/number_text.h"
 #include "formula/evaluator.h"
 #include "formula/normalise.h"
 

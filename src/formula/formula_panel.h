@@ -6,7 +6,7 @@
 #include <string_view>
 #include <utility>
 
-#include "engine/extended.h"
+#include "numeric/extended.h"
 #include "formula/formula_host.h"
 
 namespace orvanta {

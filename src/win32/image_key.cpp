@@ -1,7 +1,7 @@
 #include "image_key.h"
 
 #include "dib.h"
-#include "shell/blend_table.h"
+#include "face/blend_table.h"
 
 namespace orvanta::win32 {
 

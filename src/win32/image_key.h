@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "shell/bgr_image.h"
-#include "shell/key_fade.h"
+#include "face/bgr_image.h"
+#include "face/key_fade.h"
 
 namespace orvanta::win32 {
 

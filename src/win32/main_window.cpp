@@ -10,10 +10,10 @@
 #include "menu_ids.h"
 #include "platform/wide.h"
 #include "settings_folder.h"
-#include "shell/face_layout.h"
-#include "shell/settings_location.h"
-#include "ui/controls.h"
-#include "ui/mini_menu.h"
+#include "face/face_layout.h"
+#include "settings/settings_location.h"
+#include "win32/ui/controls.h"
+#include "win32/ui/mini_menu.h"
 #include "win_check.h"
 
 namespace orvanta::win32 {

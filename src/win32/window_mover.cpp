@@ -1,6 +1,6 @@
 #include "window_mover.h"
 
-#include "shell/window_outline.h"
+#include "face/window_outline.h"
 #include "win_check.h"
 
 namespace orvanta::win32 {

@@ -4,7 +4,7 @@
 // monitor it is on.
 #include <windows.h>
 
-#include "shell/window_drag.h"
+#include "face/window_drag.h"
 
 namespace orvanta::win32 {
 

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "engine/ports/calculator_ports.h"
-#include "shell/message_box_port.h"
-#include "shell/settings_store.h"
+#include "platform/message_box_port.h"
+#include "settings/settings_store.h"
 
 namespace orvanta::win32 {
 

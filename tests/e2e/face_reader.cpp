@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "display/lcd_text.h"
-#include "shell/face_layout.h"
+#include "face/face_layout.h"
 
 namespace orvanta::e2e {
 namespace {

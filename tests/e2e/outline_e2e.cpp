@@ -11,7 +11,7 @@
 
 #include "face_reader.h"
 #include "harness.h"
-#include "shell/skin_colour.h"
+#include "face/skin_colour.h"
 #include "win32/menu_ids.h"
 #include "win32/ui/mini_menu.h"
 #include "win32/ui/skin_panel.h"

@@ -11,11 +11,11 @@
 #include <vector>
 
 #include "harness.h"
-#include "shell/text_encoding.h"
-#include "ui/help_text.h"
-#include "ui/help_window.h"
-#include "ui/settings_panel.h"
-#include "ui/tip_panel.h"
+#include "platform/text_encoding.h"
+#include "win32/ui/help_text.h"
+#include "win32/ui/help_window.h"
+#include "win32/ui/settings_panel.h"
+#include "win32/ui/tip_panel.h"
 
 namespace orvanta::win32 {
 namespace {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/face_layout.h"
+#include "face/face_layout.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/bgr_image.h"
+#include "face/bgr_image.h"
 
 namespace orvanta {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <random>
 
-#include "shell/bgr_image.h"
+#include "face/bgr_image.h"
 
 namespace orvanta {
 

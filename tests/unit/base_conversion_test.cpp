@@ -1,8 +1,8 @@
-#include "engine/base_conversion.h"
+#include "numeric/base_conversion.h"
 
 #include <gtest/gtest.h>
 
-#include "engine/calc_error.h"
+#include "numeric/calc_error.h"
 
 namespace orvanta {
 namespace {

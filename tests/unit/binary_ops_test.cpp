@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/calc_error.h"
+#include "numeric/calc_error.h"
 #include "engine/calc_state.h"
-#include "engine/number_text.h"
+#include "numeric/number_text.h"
 
 namespace orvanta {
 namespace {

@@ -1,4 +1,4 @@
-#include "shell/blend_table.h"
+#include "face/blend_table.h"
 
 #include <gtest/gtest.h>
 

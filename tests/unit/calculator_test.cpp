@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/calc_error.h"
+#include "numeric/calc_error.h"
 #include "engine/key_table.h"
 #include "sim/calculator_sim.h"
 

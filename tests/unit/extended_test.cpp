@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "engine/extended.h"
+#include "numeric/extended.h"
 
 namespace orvanta {
 namespace {

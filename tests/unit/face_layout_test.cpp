@@ -1,4 +1,4 @@
-#include "shell/face_layout.h"
+#include "face/face_layout.h"
 
 #include <gtest/gtest.h>
 

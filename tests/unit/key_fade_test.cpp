@@ -1,4 +1,4 @@
-#include "shell/key_fade.h"
+#include "face/key_fade.h"
 
 #include <gtest/gtest.h>
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "shell/file_system.h"
-#include "shell/message_box_port.h"
+#include "platform/file_system.h"
+#include "platform/message_box_port.h"
 
 namespace orvanta::testing {
 

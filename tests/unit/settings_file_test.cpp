@@ -4,7 +4,7 @@
 #include <string>
 
 #include "settings_fakes.h"
-#include "shell/settings_file.h"
+#include "settings/settings_file.h"
 
 namespace orvanta {
 namespace {

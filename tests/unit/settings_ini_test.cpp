@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "shell/ini_document.h"
+#include "settings/ini_document.h"
 
 namespace orvanta {
 namespace {

@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "settings_fakes.h"
-#include "shell/settings_file.h"
-#include "shell/settings_location.h"
-#include "shell/settings_startup.h"
+#include "settings/settings_file.h"
+#include "settings/settings_location.h"
+#include "settings/settings_startup.h"
 
 namespace orvanta {
 namespace {

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "shell/profile_values.h"
+#include "numeric/profile_values.h"
 
 namespace orvanta {
 namespace {

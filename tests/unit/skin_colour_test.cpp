@@ -1,4 +1,4 @@
-#include "shell/skin_colour.h"
+#include "face/skin_colour.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <random>
 #include <stdexcept>
 
-#include "engine/extended.h"
+#include "numeric/extended.h"
 #include "support/noise_picture.h"
 
 namespace orvanta {

@@ -1,4 +1,4 @@
-#include "shell/text_encoding.h"
+#include "platform/text_encoding.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/calc_error.h"
-#include "engine/number_text.h"
+#include "numeric/calc_error.h"
+#include "numeric/number_text.h"
 
 namespace orvanta {
 namespace {

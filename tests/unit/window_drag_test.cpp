@@ -1,4 +1,4 @@
-#include "shell/window_drag.h"
+#include "face/window_drag.h"
 
 #include <gtest/gtest.h>
 

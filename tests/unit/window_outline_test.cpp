@@ -1,4 +1,4 @@
-#include "shell/window_outline.h"
+#include "face/window_outline.h"
 
 #include <gtest/gtest.h>
 

@@ -10,7 +10,7 @@
 #include "engine/ports/message_box.h"
 #include "engine/ports/message_pump.h"
 #include "engine/ports/result_output.h"
-#include "shell/settings_store.h"
+#include "settings/settings_store.h"
 
 namespace orvanta {
 

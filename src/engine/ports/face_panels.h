@@ -1,7 +1,7 @@
 #pragma once
 // Port: the parts of the face beside the LCD that the keys switch: the base strip picture
 // and the constants table.
-#include "engine/number_base.h"
+#include "numeric/number_base.h"
 
 namespace orvanta {
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "handles.h"
+#include "platform/handles_win32.h"
 
 namespace orvanta::win32 {
 

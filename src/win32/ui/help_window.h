@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "base_window.h"
-#include "handles.h"
+#include "platform/handles_win32.h"
 
 namespace orvanta::win32 {
 

@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "shell/skin_colour.h"
+#include "face/skin_colour.h"
 #include "win_check.h"
 
 namespace orvanta::win32 {

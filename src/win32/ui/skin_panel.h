@@ -5,7 +5,7 @@
 
 #include "base_window.h"
 #include "controls.h"
-#include "handles.h"
+#include "platform/handles_win32.h"
 
 namespace orvanta::win32 {
 

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# The source folders include each other in one direction only: a folder may include its own
+# headers and those of the folders listed before it. Portable folders never include windows.h
+# (files ending in _win32 are the Windows side of a portable interface).
+set -euo pipefail
+cd "$(dirname "$0")/../src"
+layers=(numeric platform settings face display formula engine tools sim win32)
+rank() { local i; for i in "${!layers[@]}"; do [ "${layers[$i]}" = "$1" ] && echo "$i" && return; done; echo -1; }
+status=0
+while IFS= read -r file; do
+  from=${file%%/*}
+  from_rank=$(rank "$from")
+  if [ "$from_rank" -lt 0 ]; then echo "check-layers: $file is in a folder with no place in the order"; status=1; continue; fi
+  while IFS= read -r to; do
+    to_rank=$(rank "$to")
+    if [ "$to_rank" -lt 0 ] || [ "$to_rank" -gt "$from_rank" ]; then
+      echo "check-layers: $file includes $to/, which is above $from/"; status=1
+    fi
+  done < <(sed -n 's|^#include "\([a-z0-9_]*\)/.*|\1|p' "$file" | sort -u)
+  if [ "$from" != win32 ] && [[ "$file" != *_win32.* ]] && grep -q '^#include <windows.h>' "$file"; then
+    echo "check-layers: $file is portable but includes windows.h"; status=1
+  fi
+done < <(find . -name '*.h' -o -name '*.cpp' | sed 's|^\./||' | sort)
+[ "$status" -eq 0 ] && echo "check-layers: clean"
+exit "$status"

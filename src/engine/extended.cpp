@@ -1,1 +1,0 @@
-#include "engine/extended.h"

@@ -1,0 +1,73 @@
+// The one routine that puts a text on the LCD and keeps the formula bar, the clipboard, the
+// output below and the unit converter in step with it.
+#include <string>
+
+#include "display/lcd_text.h"
+#include "numeric/base_conversion.h"
+#include "numeric/calc_error.h"
+#include "engine/calculator.h"
+#include "engine/formula_text.h"
+
+namespace orvanta {
+
+namespace {
+
+constexpr int kConverterCategories = 11;
+
+}  // namespace
+
+void Calculator::qel_play(std::string_view text_in) {
+  // A copy: callers may pass a view of a state field that this routine rewrites.
+  const std::string text(text_in);
+  state_.nothing_computed = false;
+  const bool decimal = state_.calc_base == NumberBase::Dec;
+  std::string s = text;
+  if (decimal) s = apply_precision(s, options_.precision);
+  state_.shown_text = s;
+  state_.unit_source_text = s;
+
+  // A finished chain is dropped from the formula bar; one waiting for its operand stays.
+  if (!state_.equals_busy) {
+    if (state_.formula_head.empty()) state_.formula_head = " ";
+    if (!ends_with_operator(state_.formula_head)) state_.formula_head.clear();
+  }
+  if (!state_.entry_text.empty()) {
+    state_.formula_tail = to_decimal(state_.entry_text, state_.entry_base);
+  }
+  if ((ports_.formula_bar.text() != kDivideByZeroText || !state_.formula_tail.empty()) &&
+      !state_.keep_formula_once) {
+    ports_.formula_bar.set_text(state_.formula_head + state_.formula_tail);
+  }
+  state_.keep_formula_once = false;
+
+  if (options_.thousands && decimal) s = apply_thousands(s);
+  frame_.lights.error_on = false;
+  hide_operator_lights();
+  state_.is_negative = false;
+  if (options_.result_to_clipboard) ports_.clipboard.set_text(s);
+  if (state_.auto_output && state_.equals_busy && !text.empty() && text != "0.") {
+    ports_.output.send(s, text, options_.output_form);
+  }
+
+  std::size_t n = s.size();
+  if (n > LcdFrame::kCells) {
+    frame_.lights.error_on = true;
+    n = LcdFrame::kCells;
+  }
+  const std::string drawn = s.substr(0, n);
+  for (const char ch : drawn) {
+    if (!has_glyph(ch)) throw CalcError("no glyph for a character of the display text");
+    if (ch == '.' && state_.entry_text != "0") state_.has_point = true;
+    if (ch == '-') state_.is_negative = true;
+  }
+  frame_.text = drawn;
+  frame_.tooltip = lcd_tooltip(text, decimal);
+  flush_frame();
+
+  for (int category = 0; category < kConverterCategories; ++category) {
+    state_.unit_category = category;
+    ports_.converter.refresh(category, state_.unit_source_text);
+  }
+}
+
+}  // namespace orvanta

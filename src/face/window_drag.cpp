@@ -1,0 +1,86 @@
+#include "face/window_drag.h"
+
+namespace orvanta {
+
+namespace {
+
+// Where each source docks and how far the mouse must pull to release it. The LCD sits further
+// inside the window than the bezel, so it docks further out and needs a longer pull.
+struct EdgeConstants {
+  int top_dock;      // T
+  int top_release;   // D
+  int bottom_dock;   // B
+  int left_dock;     // L
+  int left_release;  // E
+};
+
+constexpr EdgeConstants kFaceEdges{-25, 25, 116, -20, 25};
+constexpr EdgeConstants kLcdEdges{-38, 43, 122, -50, 55};
+
+}  // namespace
+
+Point apply_edge_rules(DragSource source, const EdgeInput& in, DockState& dock) {
+  const EdgeConstants& c = source == DragSource::kFace ? kFaceEdges : kLcdEdges;
+  const Rect& m = in.monitor;
+  Point w = in.window;
+
+  if (w.y <= m.top - 10 && !dock.vertical) {
+    w.y = m.top + c.top_dock;
+    dock.vertical = true;
+  } else if (dock.vertical && in.mouse.y - in.origin.y > c.top_release &&
+             in.cursor.y < m.bottom - 92) {
+    w.y = m.top + 30;
+    dock.vertical = false;
+  }
+
+  if (w.y >= m.bottom - 135 && !dock.vertical) {
+    w.y = m.bottom - c.bottom_dock;
+    dock.vertical = true;
+  } else if (dock.vertical && in.origin.y - in.mouse.y > 25 && in.cursor.y > m.top + 92) {
+    w.y = m.bottom - 140;
+    dock.vertical = false;
+  }
+
+  if (w.x <= m.left && !dock.horizontal) {
+    w.x = m.left + c.left_dock;
+    dock.horizontal = true;
+  } else if (dock.horizontal && in.mouse.x - in.origin.x > c.left_release &&
+             in.cursor.x < m.right - 388) {
+    w.x = m.left + 30;
+    dock.horizontal = false;
+  }
+
+  if (w.x >= m.right - 430 && !dock.horizontal) {
+    w.x = m.right - 408;
+    dock.horizontal = true;
+  } else if (dock.horizontal && in.origin.x - in.mouse.x > 25 && in.cursor.x > m.left + 388) {
+    w.x = m.right - 440;
+    dock.horizontal = false;
+  }
+  return w;
+}
+
+void WindowDrag::press(Point in_component) {
+  drag_active_ = true;
+  drag_origin_ = in_component;
+}
+
+std::optional<DragStep> WindowDrag::move(DragSource source, Point window, Point mouse, Point cursor,
+                                         const Rect& monitor) {
+  if (!drag_active_) return std::nullopt;
+  Point offset;
+  if (!dock_.vertical) offset.y = mouse.y - drag_origin_.y;
+  if (!dock_.horizontal) offset.x = mouse.x - drag_origin_.x;
+  Point moved{window.x + offset.x, window.y + offset.y};
+  if (mini_mode_) {
+    moved = apply_edge_rules(source, {moved, mouse, drag_origin_, cursor, monitor}, dock_);
+  }
+  return DragStep{moved, offset};
+}
+
+void WindowDrag::leave_mini() {
+  mini_mode_ = false;
+  dock_ = {};
+}
+
+}  // namespace orvanta

@@ -1,0 +1,120 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <cstring>
+
+#include "platform/file_system.h"
+
+namespace orvanta {
+namespace {
+
+std::string system_message() {
+  return std::strerror(errno);
+}
+
+// Closes the descriptor on every path out.
+class FileDescriptor {
+ public:
+  explicit FileDescriptor(int fd) : fd_(fd) {}
+  ~FileDescriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  FileDescriptor(const FileDescriptor&) = delete;
+  FileDescriptor& operator=(const FileDescriptor&) = delete;
+
+  int get() const { return fd_; }
+  bool valid() const { return fd_ >= 0; }
+  // Returns false when closing reports a late write error.
+  bool close() {
+    const int fd = fd_;
+    fd_ = -1;
+    return ::close(fd) == 0;
+  }
+
+ private:
+  int fd_;
+};
+
+class PosixFileSystem final : public FileSystem {
+ public:
+  ReadResult read_file(const std::string& path) override {
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!fd.valid()) {
+      if (errno == ENOENT) return {ReadStatus::NotFound, {}, system_message()};
+      return {ReadStatus::Failed, {}, system_message()};
+    }
+    ReadResult result;
+    char buffer[8192];
+    for (;;) {
+      const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
+      if (n == 0) break;
+      if (n < 0) {
+        if (errno == EINTR) continue;
+        return {ReadStatus::Failed, {}, system_message()};
+      }
+      result.bytes.append(buffer, static_cast<size_t>(n));
+    }
+    return result;
+  }
+
+  FsResult write_file(const std::string& path, std::string_view bytes) override {
+    FileDescriptor fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+    if (!fd.valid()) return FsResult::failure(system_message());
+    while (!bytes.empty()) {
+      const ssize_t n = ::write(fd.get(), bytes.data(), bytes.size());
+      if (n < 0) {
+        if (errno == EINTR) continue;
+        return FsResult::failure(system_message());
+      }
+      bytes.remove_prefix(static_cast<size_t>(n));
+    }
+    if (::fsync(fd.get()) != 0 || !fd.close()) return FsResult::failure(system_message());
+    return FsResult::success();
+  }
+
+  FsResult replace_file(const std::string& from, const std::string& to) override {
+    // rename() ignores the target's own permissions; Windows refuses to replace a read-only
+    // file, and both builds treat such a settings file as not writable. The mode bits stand
+    // for the read-only attribute so that this holds for root too.
+    struct stat info;
+    if (::stat(to.c_str(), &info) == 0 && (info.st_mode & 0222) == 0) {
+      return FsResult::failure(std::strerror(EACCES));
+    }
+    if (::rename(from.c_str(), to.c_str()) != 0) return FsResult::failure(system_message());
+    return FsResult::success();
+  }
+
+  void remove_file(const std::string& path) override { ::unlink(path.c_str()); }
+
+  bool file_exists(const std::string& path) override {
+    struct stat info;
+    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+  }
+
+  FsResult create_directory(const std::string& path) override {
+    if (::mkdir(path.c_str(), 0755) == 0) return FsResult::success();
+    const int error = errno;
+    struct stat info;
+    if (error == EEXIST && ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
+      return FsResult::success();
+    }
+    errno = error;
+    return FsResult::failure(system_message());
+  }
+
+  std::string temporary_path_for(const std::string& path) override {
+    static std::atomic<unsigned> counter{0};
+    return path + ".~" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".tmp";
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<FileSystem> make_native_file_system() {
+  return std::make_unique<PosixFileSystem>();
+}
+
+}  // namespace orvanta

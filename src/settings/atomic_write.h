@@ -1,0 +1,14 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+#include "platform/file_system.h"
+
+namespace orvanta {
+
+// Replaces the file at `path` with `bytes` so that a crash or a full disk leaves either the old
+// file or the new one, never a truncated one: the bytes go to a temporary file in the same
+// folder, which then takes the old file's place.
+FsResult replace_file_atomically(FileSystem& fs, const std::string& path, std::string_view bytes);
+
+}  // namespace orvanta
