@@ -14,12 +14,12 @@
 #include <random>
 #include <vector>
 
+#include "face/skin_colour.h"
 #include "face_reader.h"
 #include "harness.h"
 #include "main_window.h"
 #include "menu_ids.h"
 #include "probe_clock.h"
-#include "face/skin_colour.h"
 
 namespace orvanta::probe {
 namespace {

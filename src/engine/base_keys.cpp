@@ -1,8 +1,8 @@
 // Base switching and the bit keys: remainder, AND, OR, XOR, NOT and the two shifts.
 #include <cstdint>
 
-#include "numeric/base_conversion.h"
 #include "engine/calculator.h"
+#include "numeric/base_conversion.h"
 #include "numeric/integer_ops.h"
 #include "numeric/number_text.h"
 

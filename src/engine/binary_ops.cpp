@@ -3,10 +3,10 @@
 #include <cmath>
 #include <cstdint>
 
-#include "numeric/calc_error.h"
 #include "engine/calc_state.h"
-#include "numeric/integer_ops.h"
 #include "formula/formula_math.h"
+#include "numeric/calc_error.h"
+#include "numeric/integer_ops.h"
 
 namespace orvanta {
 

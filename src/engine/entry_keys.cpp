@@ -1,8 +1,8 @@
 // Number entry: digits, hexadecimal digits, point, sign, backspace, CE and C.
 #include <cmath>
 
-#include "numeric/base_conversion.h"
 #include "engine/calculator.h"
+#include "numeric/base_conversion.h"
 #include "numeric/number_text.h"
 
 namespace orvanta {

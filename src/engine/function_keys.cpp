@@ -2,10 +2,10 @@
 // the LCD at once (decimal only), plus the y-power, integer, pi and angle-unit keys.
 #include <cmath>
 
-#include "numeric/base_conversion.h"
 #include "engine/binary_ops.h"
-#include "numeric/calc_error.h"
 #include "engine/calculator.h"
+#include "numeric/base_conversion.h"
+#include "numeric/calc_error.h"
 #include "numeric/integer_ops.h"
 #include "numeric/number_text.h"
 

@@ -2,14 +2,14 @@
 #include <optional>
 #include <string>
 
-#include "numeric/base_conversion.h"
 #include "engine/binary_ops.h"
 #include "engine/calculator.h"
 #include "engine/formula_text.h"
-#include "numeric/number_text.h"
 #include "formula/evaluator.h"
 #include "formula/formula_panel.h"
 #include "formula/normalise.h"
+#include "numeric/base_conversion.h"
+#include "numeric/number_text.h"
 
 namespace orvanta {
 

@@ -3,10 +3,10 @@
 #include <string>
 
 #include "display/lcd_text.h"
-#include "numeric/base_conversion.h"
-#include "numeric/calc_error.h"
 #include "engine/calculator.h"
 #include "engine/formula_text.h"
+#include "numeric/base_conversion.h"
+#include "numeric/calc_error.h"
 
 namespace orvanta {
 

@@ -5,8 +5,8 @@
 #include <cstring>
 #include <stdexcept>
 
-#include "numeric/extended.h"
 #include "face/int16_lanes.h"
+#include "numeric/extended.h"
 
 namespace orvanta {
 

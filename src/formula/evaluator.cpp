@@ -5,8 +5,8 @@
 #include <limits>
 #include <optional>
 
-#include "numeric/number_text.h"
 #include "formula/formula_math.h"
+#include "numeric/number_text.h"
 
 namespace orvanta {
 namespace {

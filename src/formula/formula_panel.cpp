@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "numeric/number_text.h"
 #include "formula/evaluator.h"
 #include "formula/normalise.h"
+#include "numeric/number_text.h"
 
 namespace orvanta {
 

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <utility>
 
-#include "numeric/extended.h"
 #include "formula/formula_host.h"
+#include "numeric/extended.h"
 
 namespace orvanta {
 

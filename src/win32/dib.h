@@ -2,8 +2,8 @@
 // A 24-bit top-down DIB section with its own memory DC: the off-screen surfaces of the window.
 #include <windows.h>
 
-#include "platform/handles_win32.h"
 #include "face/bgr_image.h"
+#include "platform/handles_win32.h"
 
 namespace orvanta::win32 {
 

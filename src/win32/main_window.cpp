@@ -7,11 +7,11 @@
 
 #include "display/lcd_text.h"
 #include "engine/key_table.h"
+#include "face/face_layout.h"
 #include "menu_ids.h"
 #include "platform/wide.h"
-#include "settings_folder.h"
-#include "face/face_layout.h"
 #include "settings/settings_location.h"
+#include "settings_folder.h"
 #include "win32/ui/controls.h"
 #include "win32/ui/mini_menu.h"
 #include "win_check.h"

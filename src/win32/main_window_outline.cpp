@@ -1,9 +1,9 @@
 // Tcomputer_qel's outline, face colour and mini mode: the window cut to the calculator's body
 // (or to its LCD), the face pictures recoloured from their unrecoloured copies.
-#include "main_window.h"
 #include "face/face_layout.h"
 #include "face/skin_colour.h"
 #include "face/window_outline.h"
+#include "main_window.h"
 #include "window_shape.h"
 
 namespace orvanta::win32 {

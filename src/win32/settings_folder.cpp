@@ -4,8 +4,8 @@
 
 #include <optional>
 
-#include "settings/settings_location.h"
 #include "platform/wide.h"
+#include "settings/settings_location.h"
 #include "win32/win_check.h"
 
 namespace orvanta::win32 {

@@ -5,8 +5,8 @@
 
 #include <vector>
 
-#include "platform/handles_win32.h"
 #include "face/screen_geometry.h"
+#include "platform/handles_win32.h"
 
 namespace orvanta::win32 {
 

@@ -9,9 +9,9 @@
 #include <utility>
 #include <vector>
 
+#include "face/skin_colour.h"
 #include "face_reader.h"
 #include "harness.h"
-#include "face/skin_colour.h"
 #include "win32/menu_ids.h"
 #include "win32/ui/mini_menu.h"
 #include "win32/ui/skin_panel.h"

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "numeric/calc_error.h"
 #include "engine/calc_state.h"
+#include "numeric/calc_error.h"
 #include "numeric/number_text.h"
 
 namespace orvanta {

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "numeric/calc_error.h"
 #include "engine/key_table.h"
+#include "numeric/calc_error.h"
 #include "sim/calculator_sim.h"
 
 namespace orvanta {

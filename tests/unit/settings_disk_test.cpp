@@ -6,8 +6,8 @@
 #include <iterator>
 #include <string>
 
-#include "settings_fakes.h"
 #include "settings/settings_file.h"
+#include "settings_fakes.h"
 
 namespace orvanta {
 namespace {

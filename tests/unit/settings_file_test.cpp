@@ -3,8 +3,8 @@
 #include <array>
 #include <string>
 
-#include "settings_fakes.h"
 #include "settings/settings_file.h"
+#include "settings_fakes.h"
 
 namespace orvanta {
 namespace {

@@ -3,10 +3,10 @@
 #include <string>
 #include <vector>
 
-#include "settings_fakes.h"
 #include "settings/settings_file.h"
 #include "settings/settings_location.h"
 #include "settings/settings_startup.h"
+#include "settings_fakes.h"
 
 namespace orvanta {
 namespace {
