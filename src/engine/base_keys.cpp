@@ -35,9 +35,14 @@ void Calculator::switch_base(NumberBase target) {
   auto& st = state_;
   const NumberBase old_base = st.calc_base;
   // Convert before anything changes, so a number that cannot be converted leaves the base.
-  const std::string converted = old_base == target
-                                    ? std::string()
-                                    : from_decimal(to_decimal(st.shown_text, old_base), target);
+  const auto convert = [&](const std::string& text) {
+    return old_base == target ? text : from_decimal(to_decimal(text, old_base), target);
+  };
+  const std::string converted = convert(st.shown_text);
+  // With nothing pending the operand is the last result; it follows into the new base so the
+  // next operation never reads digits of the old one.
+  const std::string converted_acc =
+      st.pending_op == kOpNone && !st.acc_text.empty() ? convert(st.acc_text) : "";
   ports_.face.show_base_strip(target);
   st.calc_base = target;
   show_angle_lights();
@@ -47,11 +52,16 @@ void Calculator::switch_base(NumberBase target) {
     // cur_value follows the number now shown, in every base.
     st.cur_value = parse_number(to_decimal(st.shown_text, target));
   }
-  st.entry_text = st.shown_text == "0." ? std::string() : st.shown_text;
+  // The error mark left by a fault is no number to take over.
+  const std::string shown =
+      is_number_of_base(st.shown_text, st.calc_base) ? st.shown_text : std::string();
+  st.entry_text = shown == "0." ? std::string() : shown;
   // The converted number becomes the first operand of a pending operation.
   if (st.pending_op != kOpNone) {
-    st.acc_text = st.shown_text;
+    st.acc_text = shown;
     st.entry_text.clear();
+  } else {
+    st.acc_text = converted_acc;
   }
   strip_rest();
 }
@@ -116,17 +126,19 @@ void Calculator::knot(MouseButton b) {
     auto& st = state_;
     st.formula_head.clear();
     show_welcome();
+    std::string result;
     if (st.calc_base == NumberBase::Dec) {
       const std::int32_t n = low32(round_to_int64(parse_number(st.shown_text)));
-      st.entry_text = fix_text(static_cast<Extended>(~n));
+      result = fix_text(static_cast<Extended>(~n));
     } else {
       const std::string decimal = to_decimal(st.shown_text, st.calc_base);
       // Zero has no binary digits to flip ("0."): its complement is all 14 bits set.
       const std::string bits =
           parse_number(decimal) == 0 ? std::string(kNotBits, '0') : dec_to_bin(decimal);
-      st.entry_text = from_decimal(bin_to_dec(complement_bits(bits)), st.calc_base);
+      result = from_decimal(bin_to_dec(complement_bits(bits)), st.calc_base);
     }
-    qel_play(st.entry_text);
+    st.entry_text = as_entry_text(result, st.calc_base);
+    qel_play(result);
     st.pending_op = kOpNone;
   });
 }
@@ -153,9 +165,10 @@ void Calculator::shift_key(MouseButton b, bool left) {
     const Extended n = left ? static_cast<Extended>(static_cast<std::int64_t>(bits << 1))
                             : static_cast<Extended>(bits >> 1);
     st.cur_value = n;
-    st.entry_text = from_decimal(fix_text(n), st.calc_base);
+    const std::string result = from_decimal(fix_text(n), st.calc_base);
+    st.entry_text = as_entry_text(result, st.calc_base);
     st.acc_text = st.entry_text;
-    qel_play(st.entry_text);
+    qel_play(result);
     st.pending_op = kOpNone;
   });
 }

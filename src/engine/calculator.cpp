@@ -1,5 +1,6 @@
 #include "engine/calculator.h"
 
+#include "numeric/base_conversion.h"
 #include "numeric/number_text.h"
 #include "numeric/profile_values.h"
 
@@ -11,15 +12,24 @@ Calculator::Calculator(const CalculatorPorts& ports) : ports_(ports) {
   show_angle_lights();
 }
 
+// Runs inside a handler's catch, so it must not fail itself: an entry that is no number of its
+// base is emptied before the display reads it again.
 void Calculator::error_step() {
   say("se");
-  qel_play(kErrorMark);
+  if (!is_number_of_base(state_.entry_text, state_.entry_base)) state_.entry_text.clear();
+  try {
+    qel_play(kErrorMark);
+  } catch (const std::exception&) {
+    frame_.text = kErrorMark;
+  }
   wait(0);
   state_.cur_value = 0;
   state_.entry_text.clear();
   state_.acc_text.clear();
   state_.formula_head.clear();
   state_.formula_tail.clear();
+  // The mark's points are no decimal point of a number: the next number takes its own.
+  state_.has_point = false;
 }
 
 void Calculator::splay(std::string_view token) {
@@ -238,6 +248,25 @@ void Calculator::formula_bar_changed(std::string_view text) {
   if (!bar_edit_pending_) return;
   bar_edit_pending_ = false;
   state_.formula_head = text;
+}
+
+// Outside decimal the number is written in the base as a result of `enter` is (fraction cut,
+// sign lost), so the entry stays a text of the base.
+void Calculator::take_formula_result(const FormulaRun& run) {
+  if (!run.number_text) return;
+  guarded([&] {
+    auto& st = state_;
+    if (st.calc_base == NumberBase::Dec) {
+      st.cur_value = run.number;
+      st.entry_text = *run.number_text;
+      qel_play(*run.number_text);
+      return;
+    }
+    const std::string shown = from_decimal(*run.number_text, st.calc_base);
+    st.entry_text = as_entry_text(shown, st.calc_base);
+    st.cur_value = parse_number(to_decimal(st.entry_text, st.calc_base));
+    qel_play(shown);
+  });
 }
 
 // ---- voice key ---------------------------------------------------------------

@@ -13,6 +13,7 @@
 #include "engine/ports/calculator_ports.h"
 #include "engine/trig_functions.h"
 #include "formula/formula_host.h"
+#include "formula/formula_panel.h"
 #include "settings/settings_startup.h"
 
 namespace orvanta {
@@ -148,6 +149,9 @@ class Calculator {
   // read-only, after telling the user), then the change of its text that the key made.
   bool formula_bar_key();
   void formula_bar_changed(std::string_view text);
+
+  // The formula panel's finished number goes onto the LCD as the entry.
+  void take_formula_result(const FormulaRun& run);
 
   // Completes the pending operation.
   void enter();

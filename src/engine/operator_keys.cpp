@@ -58,11 +58,11 @@ void Calculator::enter() {
     st.nothing_computed = true;
     return;
   }
-  if (st.calc_base != NumberBase::Dec) {
-    st.entry_text = to_decimal(st.entry_text, st.calc_base);
-    st.acc_text = to_decimal(st.acc_text, st.calc_base);
-  }
-  if (!st.acc_text.empty() && st.acc_text.back() == '.') st.acc_text.pop_back();
+  // The operands as decimal texts. The fields keep their own base until the result replaces
+  // them: an unfinished scientific chain computes nothing and must leave them as they were.
+  const std::string entry = to_decimal(st.entry_text, st.calc_base);
+  std::string acc = to_decimal(st.acc_text, st.calc_base);
+  if (!acc.empty() && acc.back() == '.') acc.pop_back();
 
   Extended result = 0;
   if (options_.science_mode && st.pending_op <= kOpDivide) {
@@ -70,8 +70,8 @@ void Calculator::enter() {
     if (!value) return;
     result = *value;
   } else {
-    result = binary_result(st.pending_op, parse_number(st.acc_text), parse_number(st.entry_text),
-                           st.acc_text.starts_with('-'));
+    result =
+        binary_result(st.pending_op, parse_number(acc), parse_number(entry), acc.starts_with('-'));
   }
   result = checked(round15(result));
 

@@ -36,8 +36,12 @@ FormulaRun FormulaPanel::calculate(bool single_step, FormulaHost& host) {
   if (run.passes >= kMaxFormulaPasses && !bare && working_ != kInvalidExpression) {
     host.message_box("错误！", kPassLimitMessage, BoxIcon::Error);
   }
+  // Only a plain number reaches the LCD: "+12" (single-stepping "+(12)") passes the bare test
+  // but is no number the display can draw.
+  const std::string_view digits = std::string_view(working_).substr(working_.starts_with('-'));
   Extended value = 0;
-  if (bare && try_parse_number(working_, value)) {
+  if (bare && digits.find_first_not_of("0123456789.") == std::string_view::npos &&
+      try_parse_number(working_, value)) {
     run.number_text = working_;
     run.number = value;
   }

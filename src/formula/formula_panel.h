@@ -27,8 +27,8 @@ struct FormulaRun {
   // The new text of out_gs (also the new working formula).
   std::string out_text;
   int passes = 0;
-  // Set when out_text is a bare number that reads as a number: the caller stores
-  // `number_text` in entry_text, `number` in cur_value and shows it on the LCD.
+  // Set when out_text is a plain number (digits and a point after an optional "-"); the
+  // calculator takes it as its entry (Calculator::take_formula_result).
   std::optional<std::string> number_text;
   Extended number = 0;
 };

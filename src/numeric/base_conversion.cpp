@@ -52,6 +52,20 @@ std::string small_base_to_dec(std::string_view text, std::uint32_t radix) {
   return std::to_string(static_cast<std::int32_t>(sum));
 }
 
+std::size_t radix_of(NumberBase base) {
+  switch (base) {
+    case NumberBase::Hex:
+      return 16;
+    case NumberBase::Oct:
+      return 8;
+    case NumberBase::Bin:
+      return 2;
+    case NumberBase::Dec:
+      break;
+  }
+  return 10;
+}
+
 }  // namespace
 
 std::string hex_to_dec(std::string_view text) {
@@ -111,6 +125,19 @@ std::string from_decimal(std::string_view text, NumberBase base) {
     case NumberBase::Dec:
       break;
   }
+  return std::string(text);
+}
+
+bool is_number_of_base(std::string_view text, NumberBase base) {
+  Extended value = 0;
+  if (base == NumberBase::Dec) return try_parse_number(text, value);
+  if (is_zero_text(text)) return true;
+  const std::string_view digits = std::string_view("0123456789ABCDEF").substr(0, radix_of(base));
+  return !text.empty() && text.find_first_not_of(digits) == std::string_view::npos;
+}
+
+std::string as_entry_text(std::string_view text, NumberBase base) {
+  if (base != NumberBase::Dec && text == "0.") return "0";
   return std::string(text);
 }
 

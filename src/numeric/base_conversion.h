@@ -23,5 +23,11 @@ std::string bin_to_dec(std::string_view text);
 // A number text of `base` as decimal text (decimal stays as it is), and back.
 std::string to_decimal(std::string_view text, NumberBase base);
 std::string from_decimal(std::string_view text, NumberBase base);
+// True for a number written in `base`: a decimal number text, or digits of the base (zero as
+// "0" or "0."). The error mark and other display texts are not.
+bool is_number_of_base(std::string_view text, NumberBase base);
+// A number text of `base` as entry_text holds it. The digit keys lengthen the entry, so outside
+// decimal zero is "0" there, never the "0." the conversions give.
+std::string as_entry_text(std::string_view text, NumberBase base);
 
 }  // namespace orvanta

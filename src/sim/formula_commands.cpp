@@ -40,11 +40,7 @@ void eval(SimContext& c, std::string_view formula) {
   const FormulaRun run = state.panel.calculate(false, calculator.formula_host());
   if (run.evaluated) state.out_text = run.out_text;
   c.out << "out=" << state.out_text << "\n";
-  if (run.number_text) {
-    calculator.calc_state().cur_value = run.number;
-    calculator.calc_state().entry_text = *run.number_text;
-    calculator.qel_play(*run.number_text);
-  }
+  calculator.take_formula_result(run);
 }
 
 std::vector<std::string_view> split_words(std::string_view args) {

@@ -8,6 +8,7 @@
 
 #include "engine/key_table.h"
 #include "numeric/calc_error.h"
+#include "numeric/number_text.h"
 #include "sim/calculator_sim.h"
 
 namespace orvanta {
@@ -369,6 +370,102 @@ TEST_F(CalculatorTest, TypingIntoTheBarNeedsScientificMode) {
   ports_.formula_bar.bar = "2*(3+4)";
   keys("=");
   EXPECT_EQ(lcd().text, "14");
+}
+
+// Keys that once left a decimal text in an octal or binary entry; the next digit then made the
+// error display itself fail.
+TEST_F(CalculatorTest, OtherBasesNeverKeepADecimalText) {
+  struct Case {
+    const char* base;
+    bool science;
+    const char* keys;
+  };
+  for (const Case& c : {Case{"kocx_on", true, "3*"}, Case{"kbin_on", true, "1*"},
+                        Case{"kocx_on", false, "3*"}, Case{"kbin_on", false, "1*"}}) {
+    calc().science_mode_changed(c.science);
+    press(c.base);
+    keys(c.keys);
+    press("ce");
+    keys("=");
+    EXPECT_EQ(state().entry_text.find('.'), std::string::npos) << c.base;
+    keys("1");
+    EXPECT_EQ(lcd().text, "1") << c.base << " " << c.keys;
+    press("kden_on");
+  }
+}
+
+TEST_F(CalculatorTest, TheErrorStepCannotFailOnAnInvalidEntry) {
+  press("kocx_on");
+  state().entry_text = "0.";  // what an earlier fault once left behind
+  keys("1");
+  EXPECT_EQ(lcd().text, "......");
+  EXPECT_TRUE(state().entry_text.empty());
+  keys("7");
+  EXPECT_EQ(lcd().text, "7");
+}
+
+TEST_F(CalculatorTest, AfterAnErrorTheNextNumberTakesItsPoint) {
+  keys("1755");
+  press("kjc");
+  EXPECT_EQ(lcd().text, "......");
+  keys("1.5");
+  EXPECT_EQ(lcd().text, "1.5");
+}
+
+TEST_F(CalculatorTest, ZeroFromTheBitKeysIsAnEntryTheDigitsCanExtend) {
+  press("kocx_on");
+  press("k_shr", MouseButton::Right);
+  EXPECT_EQ(lcd().text, "0.");
+  keys("5");
+  EXPECT_EQ(lcd().text, "5");
+  press("kbin_on");
+  press("c");
+  keys("11111111111111");
+  press("knot");
+  EXPECT_EQ(lcd().text, "0.");
+  keys("1");
+  EXPECT_EQ(lcd().text, "1");
+}
+
+TEST_F(CalculatorTest, ABaseSwitchCarriesTheLastResultAlong) {
+  press("Khex_on");
+  keys("A+15=");
+  press("kocx_on");
+  EXPECT_EQ(lcd().text, "37");
+  keys("+1=");
+  EXPECT_EQ(lcd().text, "40");
+  // The error mark is no number to carry: the next number starts afresh.
+  keys("7/0=");
+  press("kocx_on");
+  keys("6+1=");
+  EXPECT_EQ(lcd().text, "7");
+}
+
+TEST_F(CalculatorTest, AFormulaResultIsWrittenInTheBase) {
+  struct Case {
+    const char* base;
+    const char* number;
+    const char* lcd;
+    const char* entry;
+    Extended value;
+  };
+  for (const Case& c :
+       {Case{"kden_on", "-2.5", "-2.5", "-2.5", -2.5L}, Case{"kocx_on", "-2", "2", "2", 2},
+        Case{"kocx_on", "2.5", "2", "2", 2}, Case{"kbin_on", "5", "101", "101", 5},
+        Case{"Khex_on", "255", "FF", "FF", 255}, Case{"kocx_on", "0", "0.", "0", 0}}) {
+    press(c.base);
+    FormulaRun run;
+    run.evaluated = true;
+    run.out_text = c.number;
+    run.number_text = c.number;
+    run.number = parse_number(c.number);
+    calc().take_formula_result(run);
+    EXPECT_EQ(lcd().text, c.lcd) << c.base << " " << c.number;
+    EXPECT_EQ(state().entry_text, c.entry) << c.base << " " << c.number;
+    EXPECT_EQ(state().cur_value, c.value) << c.base << " " << c.number;
+    keys("1");
+    EXPECT_NE(lcd().text, "......") << c.base << " " << c.number;
+  }
 }
 
 TEST_F(CalculatorTest, KeyTableFindsEveryHandler) {

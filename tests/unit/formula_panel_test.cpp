@@ -105,6 +105,15 @@ TEST(PanelEvaluation, SingleStepDoesOnePassPerClick) {
   EXPECT_EQ(run.number, 14);
 }
 
+TEST(PanelEvaluation, OnlyAPlainNumberGoesOntoTheLcd) {
+  RecordingFormulaHost host;
+  FormulaPanel panel;
+  panel.set_working_formula("+(12)");
+  const FormulaRun run = panel.calculate(true, host);
+  EXPECT_EQ(run.out_text, "+12");
+  EXPECT_FALSE(run.number_text);
+}
+
 TEST(PanelEvaluation, InvalidFormulaStopsAtOnceWithTheEvaluatorsMessage) {
   RecordingFormulaHost host;
   const FormulaRun run = calculate("1.2.3+1", host);
