@@ -17,8 +17,8 @@
 #include "engine/key_table.h"
 #include "face_reader.h"
 #include "harness.h"
-#include "main_window.h"
 #include "probe_clock.h"
+#include "win32/app/main_window.h"
 
 namespace orvanta::probe {
 namespace {

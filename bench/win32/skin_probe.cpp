@@ -17,9 +17,9 @@
 #include "face/skin_colour.h"
 #include "face_reader.h"
 #include "harness.h"
-#include "main_window.h"
-#include "menu_ids.h"
 #include "probe_clock.h"
+#include "win32/app/main_window.h"
+#include "win32/chrome/menu_ids.h"
 
 namespace orvanta::probe {
 namespace {

@@ -3,7 +3,7 @@
 
 #include "face_reader.h"
 #include "harness.h"
-#include "win32/menu_ids.h"
+#include "win32/chrome/menu_ids.h"
 
 namespace orvanta::e2e {
 namespace {

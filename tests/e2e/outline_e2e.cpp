@@ -12,9 +12,9 @@
 #include "face/skin_colour.h"
 #include "face_reader.h"
 #include "harness.h"
-#include "win32/menu_ids.h"
-#include "win32/ui/mini_menu.h"
-#include "win32/ui/skin_panel.h"
+#include "win32/chrome/menu_ids.h"
+#include "win32/chrome/mini_menu.h"
+#include "win32/panels/skin_panel.h"
 
 namespace orvanta::e2e {
 namespace {

@@ -12,10 +12,10 @@
 
 #include "harness.h"
 #include "platform/text_encoding.h"
-#include "win32/ui/help_text.h"
-#include "win32/ui/help_window.h"
-#include "win32/ui/settings_panel.h"
-#include "win32/ui/tip_panel.h"
+#include "win32/panels/settings_panel.h"
+#include "win32/panels/tip_panel.h"
+#include "win32/windows/help_text.h"
+#include "win32/windows/help_window.h"
 
 namespace orvanta::win32 {
 namespace {

@@ -2,8 +2,8 @@
 // after windows.h
 #include <commctrl.h>
 
-#include "main_window.h"
-#include "message_loop.h"
+#include "win32/app/main_window.h"
+#include "win32/app/message_loop.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};

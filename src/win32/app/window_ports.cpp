@@ -1,7 +1,7 @@
-#include "window_ports.h"
+#include "win32/app/window_ports.h"
 
-#include "main_window.h"
 #include "platform/wide.h"
+#include "win32/app/main_window.h"
 
 namespace orvanta::win32 {
 

@@ -5,9 +5,9 @@
 
 #include <string>
 
-#include "base_window.h"
-#include "controls.h"
 #include "platform/handles_win32.h"
+#include "win32/system/base_window.h"
+#include "win32/system/controls.h"
 
 namespace orvanta::win32 {
 

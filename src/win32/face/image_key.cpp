@@ -1,7 +1,7 @@
-#include "image_key.h"
+#include "win32/face/image_key.h"
 
-#include "dib.h"
 #include "face/blend_table.h"
+#include "win32/face/dib.h"
 
 namespace orvanta::win32 {
 

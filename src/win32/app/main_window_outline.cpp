@@ -3,8 +3,8 @@
 #include "face/face_layout.h"
 #include "face/skin_colour.h"
 #include "face/window_outline.h"
-#include "main_window.h"
-#include "window_shape.h"
+#include "win32/app/main_window.h"
+#include "win32/face/window_shape.h"
 
 namespace orvanta::win32 {
 

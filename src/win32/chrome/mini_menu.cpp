@@ -1,7 +1,7 @@
-#include "mini_menu.h"
+#include "win32/chrome/mini_menu.h"
 
-#include "menu_ids.h"
-#include "win_check.h"
+#include "win32/chrome/menu_ids.h"
+#include "win32/system/win_check.h"
 
 namespace orvanta::win32 {
 

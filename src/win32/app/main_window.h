@@ -9,23 +9,23 @@
 #include <string>
 #include <vector>
 
-#include "base_window.h"
-#include "dib.h"
 #include "engine/calculator.h"
-#include "image_key.h"
-#include "message_loop.h"
 #include "platform/file_system.h"
 #include "platform/handles_win32.h"
 #include "settings/settings_file.h"
 #include "settings/settings_startup.h"
-#include "sound_player.h"
-#include "tray_icon.h"
-#include "win32/ui/help_window.h"
-#include "win32/ui/settings_panel.h"
-#include "win32/ui/skin_panel.h"
-#include "win32/ui/tip_panel.h"
-#include "window_mover.h"
-#include "window_ports.h"
+#include "win32/app/message_loop.h"
+#include "win32/app/window_ports.h"
+#include "win32/chrome/tray_icon.h"
+#include "win32/face/dib.h"
+#include "win32/face/image_key.h"
+#include "win32/face/window_mover.h"
+#include "win32/panels/settings_panel.h"
+#include "win32/panels/skin_panel.h"
+#include "win32/panels/tip_panel.h"
+#include "win32/system/base_window.h"
+#include "win32/system/sound_player.h"
+#include "win32/windows/help_window.h"
 
 namespace orvanta::win32 {
 

@@ -3,9 +3,9 @@
 // shown in place over the face by the pop-up menu and hidden by its own button.
 #include <windows.h>
 
-#include "base_window.h"
-#include "controls.h"
 #include "platform/handles_win32.h"
+#include "win32/system/base_window.h"
+#include "win32/system/controls.h"
 
 namespace orvanta::win32 {
 

@@ -1,4 +1,4 @@
-#include "message_loop.h"
+#include "win32/app/message_loop.h"
 
 namespace orvanta::win32 {
 namespace {

@@ -1,8 +1,8 @@
-#include "help_window.h"
+#include "win32/windows/help_window.h"
 
-#include "controls.h"
-#include "help_text.h"
-#include "win_check.h"
+#include "win32/system/controls.h"
+#include "win32/system/win_check.h"
+#include "win32/windows/help_text.h"
 
 namespace orvanta::win32 {
 namespace {

@@ -1,9 +1,9 @@
-#include "skin_panel.h"
+#include "win32/panels/skin_panel.h"
 
 #include <commctrl.h>
 
 #include "face/skin_colour.h"
-#include "win_check.h"
+#include "win32/system/win_check.h"
 
 namespace orvanta::win32 {
 namespace {

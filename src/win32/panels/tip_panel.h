@@ -2,9 +2,9 @@
 // Panel_Tip: the first-run tip shown in place over the face ten seconds after a first start.
 #include <windows.h>
 
-#include "base_window.h"
-#include "controls.h"
 #include "platform/handles_win32.h"
+#include "win32/system/base_window.h"
+#include "win32/system/controls.h"
 
 namespace orvanta::win32 {
 

@@ -1,4 +1,4 @@
-#include "sound_player.h"
+#include "win32/system/sound_player.h"
 
 #include <mmsystem.h>
 

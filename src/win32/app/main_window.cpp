@@ -1,4 +1,4 @@
-#include "main_window.h"
+#include "win32/app/main_window.h"
 
 #include <commctrl.h>
 #include <windowsx.h>
@@ -8,13 +8,13 @@
 #include "display/lcd_text.h"
 #include "engine/key_table.h"
 #include "face/face_layout.h"
-#include "menu_ids.h"
 #include "platform/wide.h"
 #include "settings/settings_location.h"
-#include "settings_folder.h"
-#include "win32/ui/controls.h"
-#include "win32/ui/mini_menu.h"
-#include "win_check.h"
+#include "win32/chrome/menu_ids.h"
+#include "win32/chrome/mini_menu.h"
+#include "win32/system/controls.h"
+#include "win32/system/settings_folder.h"
+#include "win32/system/win_check.h"
 
 namespace orvanta::win32 {
 namespace {

@@ -1,4 +1,4 @@
-#include "win32/settings_folder.h"
+#include "win32/system/settings_folder.h"
 
 #include <shlobj.h>
 
@@ -6,7 +6,7 @@
 
 #include "platform/wide.h"
 #include "settings/settings_location.h"
-#include "win32/win_check.h"
+#include "win32/system/win_check.h"
 
 namespace orvanta::win32 {
 

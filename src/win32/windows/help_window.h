@@ -2,8 +2,8 @@
 // TForm1: the help window, a top-level window with the help document in a read-only edit.
 #include <windows.h>
 
-#include "base_window.h"
 #include "platform/handles_win32.h"
+#include "win32/system/base_window.h"
 
 namespace orvanta::win32 {
 

@@ -1,10 +1,10 @@
-#include "tray_icon.h"
+#include "win32/chrome/tray_icon.h"
 
 #include <shellapi.h>
 
 #include <cwchar>
 
-#include "win_check.h"
+#include "win32/system/win_check.h"
 
 namespace orvanta::win32 {
 

@@ -1,9 +1,9 @@
-#include "dib.h"
+#include "win32/face/dib.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "win_check.h"
+#include "win32/system/win_check.h"
 
 namespace orvanta::win32 {
 

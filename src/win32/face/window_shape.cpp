@@ -1,8 +1,8 @@
-#include "window_shape.h"
+#include "win32/face/window_shape.h"
 
 #include <cstring>
 
-#include "win_check.h"
+#include "win32/system/win_check.h"
 
 namespace orvanta::win32 {
 

@@ -1,9 +1,9 @@
-#include "controls.h"
+#include "win32/system/controls.h"
 
 #include <commctrl.h>
 
 #include "platform/wide.h"
-#include "win_check.h"
+#include "win32/system/win_check.h"
 
 namespace orvanta::win32 {
 

@@ -1,4 +1,4 @@
-#include "win_check.h"
+#include "win32/system/win_check.h"
 
 #include <cwchar>
 

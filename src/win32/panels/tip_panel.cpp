@@ -1,7 +1,7 @@
-#include "tip_panel.h"
+#include "win32/panels/tip_panel.h"
 
-#include "controls.h"
-#include "win_check.h"
+#include "win32/system/controls.h"
+#include "win32/system/win_check.h"
 
 namespace orvanta::win32 {
 namespace {

@@ -1,13 +1,13 @@
-#include "settings_panel.h"
+#include "win32/panels/settings_panel.h"
 
 #include <commctrl.h>
 
 #include <charconv>
 #include <optional>
 
-#include "controls.h"
 #include "platform/wide.h"
-#include "win_check.h"
+#include "win32/system/controls.h"
+#include "win32/system/win_check.h"
 
 namespace orvanta::win32 {
 namespace {

@@ -1,7 +1,7 @@
-#include "window_mover.h"
+#include "win32/face/window_mover.h"
 
 #include "face/window_outline.h"
-#include "win_check.h"
+#include "win32/system/win_check.h"
 
 namespace orvanta::win32 {
 namespace {

@@ -1,7 +1,7 @@
-#include "help_text.h"
+#include "win32/windows/help_text.h"
 
 #include "platform/wide.h"
-#include "win_check.h"
+#include "win32/system/win_check.h"
 
 namespace orvanta::win32 {
 
