@@ -1,4 +1,4 @@
-"""Writes the C++ view of assets/layout.json that the Windows front end places the keys with."""
+"""Writes the C++ view of assets/layout.json: every fact of the face that the code and the tests use."""
 import json
 
 from icons import MENU_BACKGROUND
@@ -16,9 +16,15 @@ def rect(r):
     return '{%d, %d, %d, %d}' % tuple(r)
 
 
+def cpp_char(ch):
+    return "'\\''" if ch == "'" else "'%s'" % ch
+
+
 def header(layout):
     keys = layout['keys']
     strip = layout['strip']
+    cells = layout['lcd']['cells']
+    glyph = layout['glyph']
     lines = [
         '#pragma once',
         '// Places of everything on the calculator face, in client pixels.',
@@ -59,6 +65,16 @@ def header(layout):
         '  Rect rect;',
         '};',
         '',
+        'struct Glyph {',
+        '  char character;',
+        '  std::string_view resource;  // its bitmap',
+        '};',
+        '',
+        'struct VoiceClip {',
+        '  std::string_view token;     // what the voice player is asked to say',
+        '  std::string_view resource;  // its WAV clip',
+        '};',
+        '',
         'inline constexpr int kFaceWidth = %d;' % layout['face']['width'],
         'inline constexpr int kFaceHeight = %d;' % layout['face']['height'],
         'inline constexpr int kMaskWidth = %d;' % layout['mask']['width'],
@@ -68,6 +84,24 @@ def header(layout):
         'inline constexpr Rgb kLcdColour = {%d, %d, %d};' % tuple(layout['lcd']['colour']),
         'inline constexpr Rect kFormulaBar = %s;' % rect(layout['formula_bar']['rect']),
         'inline constexpr Rgb kFormulaBarColour = {%d, %d, %d};' % tuple(layout['formula_bar']['colour']),
+        'inline constexpr Rgb kFormulaTextColour = {%d, %d, %d};' % tuple(
+            layout['formula_bar']['text_colour']),
+        '',
+        '// The LCD\'s cells, counted from the right (cell 0 is the rightmost), each holding one glyph.',
+        'inline constexpr int kLcdCellCount = %d;' % cells['count'],
+        'inline constexpr int kGlyphWidth = %d;' % glyph['width'],
+        'inline constexpr int kGlyphHeight = %d;' % glyph['height'],
+        '// Cell `i` inside the LCD area.',
+        'constexpr Rect lcd_cell(int i) {',
+        '  return {%d - %d * i, %d, kGlyphWidth, kGlyphHeight};' % (
+            cells['rightmost_left'], cells['pitch'], cells['top']),
+        '}',
+        'inline constexpr std::array<Glyph, %d> kGlyphs = {{' % len(glyph['names']),
+    ]
+    for ch, name in glyph['names'].items():
+        lines.append('    {%s, %s},' % (cpp_char(ch), cpp_string(name)))
+    lines += [
+        '}};',
         '',
         '// The base switch `Image5` and where `Image3` holds its look for each base.',
         'inline constexpr Rect kStrip = %s;' % rect(strip['rect']),
@@ -108,6 +142,14 @@ def header(layout):
         '// Menu images: automatic output on, off, and the mark of the chosen output form.',
         'inline constexpr std::array<std::string_view, 3> kMenuImages = {"MENU_ON", "MENU_OFF", "MENU_MARK"};',
         'inline constexpr Rgb kMenuImageBackground = {%d, %d, %d};' % MENU_BACKGROUND,
+        '',
+        '// The voice clips by the token each one says.',
+        'inline constexpr std::array<VoiceClip, %d> kVoiceClips = {{' % len(layout['clips']),
+    ]
+    for clip in layout['clips']:
+        lines.append('    {%s, %s},' % (cpp_string(clip['token']), cpp_string(clip['name'])))
+    lines += [
+        '}};',
         '',
         '}  // namespace orvanta::face',
         '',

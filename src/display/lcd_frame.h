@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <string>
 
+#include "face/face_layout.h"
+
 namespace orvanta {
 
 // The small pictures over the LCD's top rows, each shown or hidden as a whole.
@@ -23,7 +25,7 @@ struct LcdIndicators {
 };
 
 struct LcdFrame {
-  static constexpr std::size_t kCells = 14;
+  static constexpr std::size_t kCells = face::kLcdCellCount;
 
   // The characters drawn, at most 14, filling the cells from the right: the last character
   // sits in cell 0 (the rightmost). A blank leaves its cell empty.

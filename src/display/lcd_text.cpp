@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "face/face_layout.h"
 #include "numeric/extended.h"
 #include "numeric/number_text.h"
 #include "numeric/profile_values.h"
@@ -49,33 +50,10 @@ bool has_glyph(char c) {
 }
 
 std::string_view glyph_resource(char c) {
-  static constexpr std::string_view kDigits[] = {"D0", "D1", "D2", "D3", "D4",
-                                                 "D5", "D6", "D7", "D8", "D9"};
-  if (c >= '0' && c <= '9') return kDigits[c - '0'];
-  switch (c) {
-    case 'A':
-      return "DA";
-    case 'B':
-      return "DB";
-    case 'C':
-      return "DC";
-    case 'D':
-      return "DD";
-    case 'E':
-      return "DE";
-    case 'F':
-      return "DFF";  // "DF" is the minus sign's
-    case '.':
-      return "DP";
-    case '-':
-      return "DF";
-    case ',':
-      return "DQW";
-    case ':':
-      return "DMH";
-    default:
-      return {};
+  for (const face::Glyph& glyph : face::kGlyphs) {
+    if (glyph.character == c) return glyph.resource;
   }
+  return {};
 }
 
 std::string lcd_tooltip(std::string_view text, bool decimal) {

@@ -16,9 +16,8 @@ std::string apply_thousands(std::string_view text);
 
 // The characters the LCD has a glyph for (a blank leaves its cell empty).
 bool has_glyph(char c);
-// Every character with a glyph picture, and the bitmap resource that holds it ("D0" ... "DFF");
-// empty for a character without one (the blank included).
-inline constexpr std::string_view kGlyphCharacters = "0123456789ABCDEF.-,:";
+// The bitmap resource of a character's glyph ("D0" ... "DFF", from face::kGlyphs); empty for a
+// character without one (the blank included).
 std::string_view glyph_resource(char c);
 
 // The tooltip of the LCD: in decimal the value with thousands separators and up to 22

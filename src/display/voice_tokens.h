@@ -1,5 +1,5 @@
 #pragma once
-// The voice tokens and the clip resource each one plays.
+// The voice tokens and the clip resource each one plays (face::kVoiceClips).
 #include <string_view>
 
 namespace orvanta {

@@ -42,7 +42,7 @@ void Calculator::switch_base(NumberBase target) {
   // With nothing pending the operand is the last result; it follows into the new base so the
   // next operation never reads digits of the old one.
   const std::string converted_acc =
-      st.pending_op == kOpNone && !st.acc_text.empty() ? convert(st.acc_text) : "";
+      st.pending_op == PendingOp::None && !st.acc_text.empty() ? convert(st.acc_text) : "";
   ports_.face.show_base_strip(target);
   st.calc_base = target;
   show_angle_lights();
@@ -57,7 +57,7 @@ void Calculator::switch_base(NumberBase target) {
       is_number_of_base(st.shown_text, st.calc_base) ? st.shown_text : std::string();
   st.entry_text = shown == "0." ? std::string() : shown;
   // The converted number becomes the first operand of a pending operation.
-  if (st.pending_op != kOpNone) {
+  if (st.pending_op != PendingOp::None) {
     st.acc_text = shown;
     st.entry_text.clear();
   } else {
@@ -108,16 +108,16 @@ void Calculator::Image5(MouseButton b, int y) {
 }
 
 void Calculator::kmod(MouseButton b) {
-  if (b == MouseButton::Left) operand_key(kOpRemainder, true);
+  if (b == MouseButton::Left) operand_key(PendingOp::Remainder, true);
 }
 void Calculator::kand(MouseButton b) {
-  if (b == MouseButton::Left) operand_key(kOpAnd, true);
+  if (b == MouseButton::Left) operand_key(PendingOp::And, true);
 }
 void Calculator::kor(MouseButton b) {
-  if (b == MouseButton::Left) operand_key(kOpOr, true);
+  if (b == MouseButton::Left) operand_key(PendingOp::Or, true);
 }
 void Calculator::kxor(MouseButton b) {
-  if (b == MouseButton::Left) operand_key(kOpXor, true);
+  if (b == MouseButton::Left) operand_key(PendingOp::Xor, true);
 }
 
 void Calculator::knot(MouseButton b) {
@@ -139,13 +139,13 @@ void Calculator::knot(MouseButton b) {
     }
     st.entry_text = as_entry_text(result, st.calc_base);
     qel_play(result);
-    st.pending_op = kOpNone;
+    st.pending_op = PendingOp::None;
   });
 }
 
 void Calculator::shift_key(MouseButton b, bool left) {
   if (b == MouseButton::Left) {
-    operand_key(left ? kOpShiftLeft : kOpShiftRight, false);
+    operand_key(left ? PendingOp::ShiftLeft : PendingOp::ShiftRight, false);
     return;
   }
   if (b != MouseButton::Right) return;
@@ -169,7 +169,7 @@ void Calculator::shift_key(MouseButton b, bool left) {
     st.entry_text = as_entry_text(result, st.calc_base);
     st.acc_text = st.entry_text;
     qel_play(result);
-    st.pending_op = kOpNone;
+    st.pending_op = PendingOp::None;
   });
 }
 

@@ -33,13 +33,13 @@ Extended shifted(Extended value, Extended count, bool left) {
   return static_cast<Extended>(bits >> n);
 }
 
-Extended bitwise(int op, Extended a, Extended b) {
+Extended bitwise(PendingOp op, Extended a, Extended b) {
   const std::int64_t x = truncate_to_int64(a);
   const std::int64_t y = truncate_to_int64(b);
   switch (op) {
-    case kOpOr:
+    case PendingOp::Or:
       return static_cast<Extended>(x | y);
-    case kOpAnd:
+    case PendingOp::And:
       return static_cast<Extended>(x & y);
     default:
       return static_cast<Extended>(x ^ y);
@@ -61,33 +61,33 @@ Extended power_rule(Extended base, Extended exponent) {
   }
 }
 
-Extended binary_result(int op, Extended a, Extended b, bool a_text_negative) {
+Extended binary_result(PendingOp op, Extended a, Extended b, bool a_text_negative) {
   switch (op) {
-    case kOpNone:
+    case PendingOp::None:
       return b;
-    case kOpAdd:
+    case PendingOp::Add:
       return checked(a + b);
-    case kOpSubtract:
+    case PendingOp::Subtract:
       return checked(a - b);
-    case kOpMultiply:
+    case PendingOp::Multiply:
       return checked(a * b);
-    case kOpDivide:
+    case PendingOp::Divide:
       return checked(divide(a, b));
-    case kOpPower:
+    case PendingOp::Power:
       return power_rule(a, b);
-    case kOpRoot: {
+    case PendingOp::Root: {
       const Extended root = power_rule(std::fabs(a), divide(1, b));
       return a < 0 ? -root : root;
     }
-    case kOpRemainder:
+    case PendingOp::Remainder:
       return checked(remainder_of(a, b, a_text_negative));
-    case kOpOr:
-    case kOpAnd:
-    case kOpXor:
+    case PendingOp::Or:
+    case PendingOp::And:
+    case PendingOp::Xor:
       return bitwise(op, a, b);
-    case kOpShiftLeft:
-    case kOpShiftRight:
-      return shifted(a, b, op == kOpShiftLeft);
+    case PendingOp::ShiftLeft:
+    case PendingOp::ShiftRight:
+      return shifted(a, b, op == PendingOp::ShiftLeft);
     default:
       throw CalcError("unknown operation");
   }

@@ -1,7 +1,8 @@
 #pragma once
-// The arithmetic that completes a pending operation (codes of pending_op).
+// The arithmetic that completes a pending operation.
 #include <string_view>
 
+#include "engine/calc_state.h"
 #include "numeric/extended.h"
 
 namespace orvanta {
@@ -10,10 +11,10 @@ namespace orvanta {
 // result (a negative base with a fractional exponent, an overflow).
 Extended power_rule(Extended base, Extended exponent);
 
-// A op B for op 1 ... 12. `a_text_negative`: the first operand's text starts with "-" (the
-// remainder takes that sign). Op 0 gives B (the number just typed). Raises CalcError on
+// A op B. `a_text_negative`: the first operand's text starts with "-" (the remainder takes that
+// sign). PendingOp::None gives B (the number just typed). Raises CalcError on
 // division by zero, overflow and every other fault.
-Extended binary_result(int op, Extended a, Extended b, bool a_text_negative);
+Extended binary_result(PendingOp op, Extended a, Extended b, bool a_text_negative);
 
 // Raises CalcError unless `value` is finite; returns it otherwise (negative zero made 0).
 Extended checked(Extended value);

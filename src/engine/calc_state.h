@@ -9,6 +9,24 @@
 
 namespace orvanta {
 
+// The binary operation waiting for its second operand, in the order of its stored codes (0 none,
+// 1 add, ..., 12 shift right).
+enum class PendingOp {
+  None,
+  Add,
+  Subtract,
+  Multiply,
+  Divide,
+  Power,
+  Root,
+  Remainder,
+  Or,
+  And,
+  Xor,
+  ShiftLeft,
+  ShiftRight,
+};
+
 struct CalcState {
   // The number being typed, in the digits of entry_base; empty after an operator or equals
   // consumed it (an empty text is not "0").
@@ -19,9 +37,7 @@ struct CalcState {
   std::string shown_text;
   Extended cur_value = 0;
   Extended mem_value = 0;
-  // 0 none, 1 add, 2 subtract, 3 multiply, 4 divide, 5 power, 6 root, 7 remainder, 8 OR,
-  // 9 AND, 10 XOR, 11 shift left, 12 shift right.
-  int pending_op = 0;
+  PendingOp pending_op = PendingOp::None;
   // Set by equals only: the next digit starts a new number and discards acc_text.
   bool new_number = false;
   bool has_point = false;
@@ -48,23 +64,6 @@ struct CalcState {
   bool auto_output = false;
   std::string unit_source_text;
   int unit_category = 0;
-};
-
-// Operation codes of pending_op.
-enum PendingOp : int {
-  kOpNone = 0,
-  kOpAdd = 1,
-  kOpSubtract = 2,
-  kOpMultiply = 3,
-  kOpDivide = 4,
-  kOpPower = 5,
-  kOpRoot = 6,
-  kOpRemainder = 7,
-  kOpOr = 8,
-  kOpAnd = 9,
-  kOpXor = 10,
-  kOpShiftLeft = 11,
-  kOpShiftRight = 12,
 };
 
 }  // namespace orvanta

@@ -198,8 +198,8 @@ class Calculator {
   void finish_new_number();
 
   // Operators.
-  void arithmetic_key(MouseButton b, int op);
-  void operand_key(int op, bool rests_formula_bar);
+  void arithmetic_key(MouseButton b, PendingOp op);
+  void operand_key(PendingOp op, bool rests_formula_bar);
   // After an operator: the number typed so far becomes the first operand and entry starts anew.
   void take_entry_as_operand();
   std::optional<Extended> scientific_value();
@@ -210,7 +210,7 @@ class Calculator {
   void show_result(Extended result);
 
   // Memory and bases.
-  void memory_key(MouseButton b, int op);
+  void memory_key(MouseButton b, PendingOp op);
   void base_button(MouseButton b, NumberBase base);
   void switch_base(NumberBase target);
   void strip_rest();

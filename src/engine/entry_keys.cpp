@@ -162,7 +162,8 @@ void Calculator::kzf(MouseButton b) {
       qel_play(entry);
     }
     // With no operand typed and no arithmetic pending the sign applies to the result.
-    const bool operation_pending = state_.pending_op >= kOpAdd && state_.pending_op <= kOpXor;
+    const bool operation_pending =
+        state_.pending_op >= PendingOp::Add && state_.pending_op <= PendingOp::Xor;
     auto& acc = state_.acc_text;
     if (operation_pending || !entry.empty() || is_zero_or_empty(acc) || acc == "0.") return;
     if (!state_.is_negative && acc[0] != '-') {

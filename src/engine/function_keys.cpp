@@ -95,7 +95,7 @@ void Calculator::kpf(MouseButton b) {
 
 void Calculator::kycf(MouseButton b) {
   if (state_.calc_base != NumberBase::Dec || b == MouseButton::Middle) return;
-  operand_key(b == MouseButton::Left ? kOpPower : kOpRoot, false);
+  operand_key(b == MouseButton::Left ? PendingOp::Power : PendingOp::Root, false);
 }
 
 void Calculator::klog(MouseButton b) {
@@ -149,7 +149,7 @@ void Calculator::kint(MouseButton b) {
     const std::string text = std::to_string(n);
     qel_play(text);
     state_.entry_text = text;
-    state_.pending_op = kOpNone;
+    state_.pending_op = PendingOp::None;
   });
 }
 

@@ -5,7 +5,7 @@
 
 namespace orvanta {
 
-void Calculator::memory_key(MouseButton b, int op) {
+void Calculator::memory_key(MouseButton b, PendingOp op) {
   if (b != MouseButton::Left || state_.calc_base != NumberBase::Dec) return;
   guarded([&] {
     auto& st = state_;
@@ -15,7 +15,8 @@ void Calculator::memory_key(MouseButton b, int op) {
     const Extended x = st.cur_value;
     // M÷ leaves the register alone unless both are non-zero. A result beyond the range or
     // undefined leaves it alone too and takes the error step.
-    if (op != kOpDivide || (m != 0 && x != 0)) st.mem_value = binary_result(op, m, x, false);
+    if (op != PendingOp::Divide || (m != 0 && x != 0))
+      st.mem_value = binary_result(op, m, x, false);
     // The number on the LCD becomes a finished operand.
     st.acc_text = shown;
     st.entry_text.clear();
@@ -23,16 +24,16 @@ void Calculator::memory_key(MouseButton b, int op) {
 }
 
 void Calculator::mdiv(MouseButton b) {
-  memory_key(b, kOpDivide);
+  memory_key(b, PendingOp::Divide);
 }
 void Calculator::msum(MouseButton b) {
-  memory_key(b, kOpMultiply);
+  memory_key(b, PendingOp::Multiply);
 }
 void Calculator::msub(MouseButton b) {
-  memory_key(b, kOpSubtract);
+  memory_key(b, PendingOp::Subtract);
 }
 void Calculator::madd(MouseButton b) {
-  memory_key(b, kOpAdd);
+  memory_key(b, PendingOp::Add);
 }
 
 void Calculator::mc(MouseButton b) {

@@ -24,13 +24,13 @@ struct ArithmeticKey {
   bool LcdIndicators::*light;
 };
 
-ArithmeticKey arithmetic_key_of(int op) {
+ArithmeticKey arithmetic_key_of(PendingOp op) {
   switch (op) {
-    case kOpAdd:
+    case PendingOp::Add:
       return {'+', "+", &LcdIndicators::add_on};
-    case kOpSubtract:
+    case PendingOp::Subtract:
       return {'-', "_", &LcdIndicators::sub_on};
-    case kOpMultiply:
+    case PendingOp::Multiply:
       return {'*', "*", &LcdIndicators::sum_on};
     default:
       return {'/', "/", &LcdIndicators::div_on};
@@ -65,7 +65,7 @@ void Calculator::enter() {
   if (!acc.empty() && acc.back() == '.') acc.pop_back();
 
   Extended result = 0;
-  if (options_.science_mode && st.pending_op <= kOpDivide) {
+  if (options_.science_mode && st.pending_op <= PendingOp::Divide) {
     const std::optional<Extended> value = scientific_value();
     if (!value) return;
     result = *value;
@@ -106,7 +106,7 @@ std::optional<Extended> Calculator::scientific_value() {
   return try_parse_number(text, value) ? value : 0;
 }
 
-void Calculator::arithmetic_key(MouseButton b, int op) {
+void Calculator::arithmetic_key(MouseButton b, PendingOp op) {
   if (b != MouseButton::Left) return;
   guarded([&] {
     auto& st = state_;
@@ -121,7 +121,7 @@ void Calculator::arithmetic_key(MouseButton b, int op) {
     // Two operator keys in a row: the second sign replaces the first.
     if (ends_with_operator(st.formula_head)) st.formula_head.pop_back();
     st.formula_head += key.sign;
-    ports_.formula_bar.set_text(op == kOpDivide ? st.formula_head : st.formula_head + " ");
+    ports_.formula_bar.set_text(op == PendingOp::Divide ? st.formula_head : st.formula_head + " ");
     st.formula_tail.clear();
     say(key.token);
     frame_.lights.*key.light = true;
@@ -130,7 +130,7 @@ void Calculator::arithmetic_key(MouseButton b, int op) {
 }
 
 // The two-operand keys without a sign in the chain (power, root, remainder, logic, shifts).
-void Calculator::operand_key(int op, bool rests_formula_bar) {
+void Calculator::operand_key(PendingOp op, bool rests_formula_bar) {
   guarded([&] {
     auto& st = state_;
     enter();
@@ -153,16 +153,16 @@ void Calculator::take_entry_as_operand() {
 }
 
 void Calculator::kadd(MouseButton b) {
-  arithmetic_key(b, kOpAdd);
+  arithmetic_key(b, PendingOp::Add);
 }
 void Calculator::ksub(MouseButton b) {
-  arithmetic_key(b, kOpSubtract);
+  arithmetic_key(b, PendingOp::Subtract);
 }
 void Calculator::ksum(MouseButton b) {
-  arithmetic_key(b, kOpMultiply);
+  arithmetic_key(b, PendingOp::Multiply);
 }
 void Calculator::kdiv(MouseButton b) {
-  arithmetic_key(b, kOpDivide);
+  arithmetic_key(b, PendingOp::Divide);
 }
 
 void Calculator::kdy(MouseButton b) {
@@ -185,7 +185,7 @@ void Calculator::kdy(MouseButton b) {
       }
       st.nothing_computed = false;
     }
-    st.pending_op = kOpNone;
+    st.pending_op = PendingOp::None;
     st.new_number = true;
     if (ports_.formula_bar.text() == kDivideByZeroText) return;
     if (st.voice_enabled) {

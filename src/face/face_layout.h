@@ -37,6 +37,16 @@ struct Indicator {
   Rect rect;
 };
 
+struct Glyph {
+  char character;
+  std::string_view resource;  // its bitmap
+};
+
+struct VoiceClip {
+  std::string_view token;     // what the voice player is asked to say
+  std::string_view resource;  // its WAV clip
+};
+
 inline constexpr int kFaceWidth = 463;
 inline constexpr int kFaceHeight = 511;
 inline constexpr int kMaskWidth = 463;
@@ -46,6 +56,21 @@ inline constexpr Rect kLcdArea = {52, 42, 361, 59};
 inline constexpr Rgb kLcdColour = {198, 234, 244};
 inline constexpr Rect kFormulaBar = {46, 105, 370, 17};
 inline constexpr Rgb kFormulaBarColour = {247, 222, 192};
+inline constexpr Rgb kFormulaTextColour = {128, 0, 0};
+
+// The LCD's cells, counted from the right (cell 0 is the rightmost), each holding one glyph.
+inline constexpr int kLcdCellCount = 14;
+inline constexpr int kGlyphWidth = 21;
+inline constexpr int kGlyphHeight = 48;
+// Cell `i` inside the LCD area.
+constexpr Rect lcd_cell(int i) {
+  return {334 - 25 * i, 11, kGlyphWidth, kGlyphHeight};
+}
+inline constexpr std::array<Glyph, 20> kGlyphs = {{
+    {'0', "D0"}, {'1', "D1"},  {'2', "D2"}, {'3', "D3"}, {'4', "D4"},  {'5', "D5"},  {'6', "D6"},
+    {'7', "D7"}, {'8', "D8"},  {'9', "D9"}, {'A', "DA"}, {'B', "DB"},  {'C', "DC"},  {'D', "DD"},
+    {'E', "DE"}, {'F', "DFF"}, {'.', "DP"}, {'-', "DF"}, {',', "DQW"}, {':', "DMH"},
+}};
 
 // The base switch `Image5` and where `Image3` holds its look for each base.
 inline constexpr Rect kStrip = {95, 206, 14, 59};
@@ -163,5 +188,13 @@ inline constexpr std::string_view kIconResource = "MAINICON";
 // Menu images: automatic output on, off, and the mark of the chosen output form.
 inline constexpr std::array<std::string_view, 3> kMenuImages = {"MENU_ON", "MENU_OFF", "MENU_MARK"};
 inline constexpr Rgb kMenuImageBackground = {240, 240, 240};
+
+// The voice clips by the token each one says.
+inline constexpr std::array<VoiceClip, 21> kVoiceClips = {{
+    {"0", "S0"},   {"1", "S1"},   {"2", "S2"},   {"3", "S3"},   {"4", "S4"},  {"5", "S5"},
+    {"6", "S6"},   {"7", "S7"},   {"8", "S8"},   {"9", "S9"},   {".", "SP"},  {"-", "SF"},
+    {"+", "SADD"}, {"_", "SSUB"}, {"*", "SSUM"}, {"/", "SDIV"}, {"=", "SDY"}, {"c", "SC"},
+    {"ce", "SCE"}, {"se", "SE"},  {"nz", "SNZ"},
+}};
 
 }  // namespace orvanta::face

@@ -2,14 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "display/lcd_text.h"
 #include "face/face_layout.h"
 
 namespace orvanta::e2e {
-namespace {
-constexpr int kLcdLeft = 52;
-constexpr int kLcdTop = 42;
-}  // namespace
 
 FaceReader::FaceReader() {
   const std::wstring exe = program_folder() + L"\\orvanta.exe";
@@ -19,9 +14,9 @@ FaceReader::FaceReader() {
     ADD_FAILURE() << "cannot load orvanta.exe's resources";
     return;
   }
-  for (const char ch : kGlyphCharacters) {
-    const std::string_view name = glyph_resource(ch);
-    glyphs_[ch] = load(std::wstring(name.begin(), name.end()).c_str());
+  for (const face::Glyph& glyph : face::kGlyphs) {
+    const std::string_view name = glyph.resource;
+    glyphs_[glyph.character] = load(std::wstring(name.begin(), name.end()).c_str());
   }
   for (const face::Indicator& ind : face::kIndicators) {
     const std::string name(ind.name);
@@ -70,9 +65,10 @@ bool FaceReader::matches(const Capture& c, int left, int top, const Picture& p) 
 
 std::string FaceReader::lcd_text(const Capture& c) const {
   std::string text;
-  for (int cell = 13; cell >= 0; --cell) {
-    const int left = kLcdLeft + 334 - 25 * cell;
-    const int top = kLcdTop + 11;
+  for (int cell = face::kLcdCellCount - 1; cell >= 0; --cell) {
+    const face::Rect r = face::lcd_cell(cell);
+    const int left = face::kLcdArea.left + r.left;
+    const int top = face::kLcdArea.top + r.top;
     char found = '?';
     for (const auto& [ch, picture] : glyphs_) {
       if (matches(c, left, top, picture)) {
@@ -83,9 +79,10 @@ std::string FaceReader::lcd_text(const Capture& c) const {
     if (found == '?') {
       // An empty cell is all LCD background.
       bool empty = true;
-      const std::uint32_t background = 0xC6EAF4;
-      for (int y = 0; y < 48 && empty; ++y) {
-        for (int x = 0; x < 21 && empty; ++x) empty = c.at(left + x, top + y) == background;
+      const face::Rgb lcd = face::kLcdColour;
+      const std::uint32_t background = lcd.red << 16 | lcd.green << 8 | lcd.blue;
+      for (int y = 0; y < r.height && empty; ++y) {
+        for (int x = 0; x < r.width && empty; ++x) empty = c.at(left + x, top + y) == background;
       }
       if (empty) found = ' ';
     }

@@ -184,7 +184,7 @@ TEST(KeyWalk, NoFaultEscapesAndOtherBasesKeepTheirTexts) {
       if (!walk.escaped().empty()) done += " / escaped while waiting: " + walk.escaped();
       walk.log().push_back(done + " => [" + walk.state().entry_text + "|" + walk.state().acc_text +
                            "|" + std::to_string((int)walk.state().calc_base) + "|" +
-                           std::to_string(walk.state().pending_op) + "] " +
+                           std::to_string(static_cast<int>(walk.state().pending_op)) + "] " +
                            walk.state().shown_text);
       const CalcState& st = walk.state();
       const bool sound = done.find("escaped") == std::string::npos &&

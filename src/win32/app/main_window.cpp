@@ -5,9 +5,9 @@
 
 #include <algorithm>
 
-#include "display/lcd_text.h"
 #include "engine/key_table.h"
 #include "face/face_layout.h"
+#include "face/key_events.h"
 #include "platform/wide.h"
 #include "settings/settings_location.h"
 #include "win32/chrome/menu_ids.h"
@@ -25,14 +25,19 @@ constexpr UINT_PTR kKeyTimerBase = 1000;  // + key index: each key's 10 ms fade 
 constexpr UINT_PTR kLcdToolId = 5000;
 constexpr UINT_PTR kTipTimer = 1;
 constexpr UINT kTipDelayMs = 10000;
-constexpr RECT kLcdRect = {52, 42, 52 + 361, 42 + 59};
-constexpr RECT kStripRect = {95, 206, 95 + 14, 206 + 59};
-constexpr COLORREF kFormulaBarColour = RGB(247, 222, 192);
-constexpr COLORREF kFormulaTextColour = RGB(128, 0, 0);  // maroon
 
-RECT to_rect(const face::Rect& r) {
+constexpr RECT to_rect(const face::Rect& r) {
   return {r.left, r.top, r.left + r.width, r.top + r.height};
 }
+constexpr COLORREF to_colorref(const face::Rgb& c) {
+  return RGB(c.red, c.green, c.blue);
+}
+
+constexpr RECT kLcdRect = to_rect(face::kLcdArea);
+constexpr RECT kStripRect = to_rect(face::kStrip);
+constexpr COLORREF kLcdColour = to_colorref(face::kLcdColour);
+constexpr COLORREF kFormulaBarColour = to_colorref(face::kFormulaBarColour);
+constexpr COLORREF kFormulaTextColour = to_colorref(face::kFormulaTextColour);
 
 }  // namespace
 
@@ -108,7 +113,7 @@ void Tcomputer_qel::form_create() {
     keys_.emplace_back(std::string(k.name), to_rect(k.rect));
     keys_.back().set_pictures(pictures);
     keys_.back().set_ani(true);
-    key_events_.push_back(static_cast<int>(k.event));
+    key_events_.push_back(k.event);
   }
   create_tooltips();
   build_menus();
@@ -120,8 +125,8 @@ void Tcomputer_qel::form_create() {
   settings_panel_.apply(panel_values_, false);
 
   // 9. LCD glyphs and indicator pictures.
-  for (const char ch : kGlyphCharacters) {
-    glyphs_[ch] = load_bitmap_resource(instance_, to_wide(glyph_resource(ch)).c_str());
+  for (const face::Glyph& glyph : face::kGlyphs) {
+    glyphs_[glyph.character] = load_bitmap_resource(instance_, to_wide(glyph.resource).c_str());
   }
   for (const face::Indicator& ind : face::kIndicators) {
     const std::string name(ind.name);
@@ -407,8 +412,8 @@ void Tcomputer_qel::draw_lcd(const LcdFrame& frame) {
   for (size_t i = 0; i < LcdFrame::kCells; ++i) {
     const auto it = glyphs_.find(frame.cell(i));
     if (it == glyphs_.end()) continue;  // a blank leaves its cell empty
-    const int x = 334 - 25 * static_cast<int>(i);
-    screen_back_.copy_from(it->second.view(), 0, 0, 21, 48, x, 11);
+    const face::Rect cell = face::lcd_cell(static_cast<int>(i));
+    screen_back_.copy_from(it->second.view(), 0, 0, cell.width, cell.height, cell.left, cell.top);
   }
   frame_.copy_from(screen_back_.view(), 0, 0, screen_back_.width(), screen_back_.height(),
                    kLcdRect.left, kLcdRect.top);
@@ -569,17 +574,19 @@ void Tcomputer_qel::show_click(const std::string& name) {
                                [&](const TQELButton_computer& k) { return k.name() == name; });
   if (it == keys_.end()) return;
   const int index = static_cast<int>(it - keys_.begin());
-  const auto event = static_cast<face::KeyEvent>(key_events_[static_cast<size_t>(index)]);
+  const face::KeyEvent event = key_events_[static_cast<size_t>(index)];
   apply_timer(index, it->mouse_down(true, frame_));
   UpdateWindow(hwnd_);
-  if (event == face::KeyEvent::kPress || event == face::KeyEvent::kPressAndRelease) {
+  if (face::runs_handler(event, {face::KeyMouse::Phase::kDown, true})) {
     run_key(index, MouseButton::Left);
   }
   Sleep(KeyFade::kClickPauseMs);
   apply_timer(index, it->mouse_up(true, frame_));
   if (hovered_key_ == index) hovered_key_ = -1;
   apply_timer(index, it->mouse_leave(frame_));
-  if (event != face::KeyEvent::kPress) run_key(index, MouseButton::Left);
+  if (face::runs_handler(event, {face::KeyMouse::Phase::kUp, true})) {
+    run_key(index, MouseButton::Left);
+  }
 }
 
 void Tcomputer_qel::on_button_down(POINT p, MouseButton button, bool double_click) {
@@ -591,10 +598,8 @@ void Tcomputer_qel::on_button_down(POINT p, MouseButton button, bool double_clic
     TQELButton_computer& key = keys_[static_cast<size_t>(index)];
     apply_timer(index, key.mouse_down(button == MouseButton::Left, frame_));
     UpdateWindow(hwnd_);  // the pressed look shows before the handler's work
-    const auto event = static_cast<face::KeyEvent>(key_events_[static_cast<size_t>(index)]);
-    if (event == face::KeyEvent::kPress || event == face::KeyEvent::kPressAndRelease) {
-      run_key(index, button);
-    }
+    const face::KeyMouse down{face::KeyMouse::Phase::kDown, button == MouseButton::Left};
+    if (face::runs_handler(key_events_[static_cast<size_t>(index)], down)) run_key(index, button);
     return;
   }
   // A press on the face or the LCD closes the settings panel and takes the focus away from
@@ -637,11 +642,8 @@ void Tcomputer_qel::on_button_up(POINT p, MouseButton button) {
     if (hovered_key_ == index) hovered_key_ = -1;
     apply_timer(index, key.mouse_leave(frame_));
   }
-  const auto event = static_cast<face::KeyEvent>(key_events_[static_cast<size_t>(index)]);
-  if (event == face::KeyEvent::kRelease || event == face::KeyEvent::kPressAndRelease ||
-      (event == face::KeyEvent::kClick && over && button == MouseButton::Left)) {
-    run_key(index, button);
-  }
+  const face::KeyMouse up{face::KeyMouse::Phase::kUp, button == MouseButton::Left, over};
+  if (face::runs_handler(key_events_[static_cast<size_t>(index)], up)) run_key(index, button);
 }
 
 // ---- tooltips, menus, tray ----------------------------------------------------------------

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/calculator.h"
+#include "face/face_layout.h"
 #include "platform/file_system.h"
 #include "platform/handles_win32.h"
 #include "settings/settings_file.h"
@@ -38,7 +39,6 @@ class Tcomputer_qel : public BaseWindow<Tcomputer_qel>,
   static constexpr int kTop = 112;
   static constexpr int kClientWidth = 464;
   static constexpr int kClientHeight = 512;
-  static constexpr COLORREF kLcdColour = RGB(198, 234, 244);
 
   explicit Tcomputer_qel(HINSTANCE instance);
   ~Tcomputer_qel();
@@ -139,7 +139,7 @@ class Tcomputer_qel : public BaseWindow<Tcomputer_qel>,
   Dib frame_;        // the whole client area, composed off-screen
   Dib screen_back_;  // the LCD, composed before it goes onto the frame in one copy
   std::vector<TQELButton_computer> keys_;
-  std::vector<int> key_events_;  // face::KeyEvent of each key
+  std::vector<face::KeyEvent> key_events_;  // when each key runs its handler
 
   HWND show_gs_ = nullptr;
   WNDPROC edit_proc_ = nullptr;

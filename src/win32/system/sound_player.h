@@ -20,7 +20,4 @@ class SoundPlayer {
   HINSTANCE instance_;
 };
 
-// The resource name of a voice token's clip, or nullptr when the token has none.
-const wchar_t* clip_for_token(std::string_view token);
-
 }  // namespace orvanta::win32
