@@ -99,9 +99,10 @@ void Calculator::divide_by_zero_reset() {
   if (frame_.lights.sound_on) splay("se");
 }
 
-void Calculator::Host::message_box(std::string_view caption, std::string_view text, BoxIcon icon) {
+BoxAnswer Calculator::Boxes::show(std::string_view caption, std::string_view text, BoxIcon icon,
+                                  BoxButtons buttons) {
   calc_.flush_frame();
-  calc_.ports_.message_box.show(caption, text, icon, BoxButtons::Ok);
+  return calc_.ports_.message_boxes.show(caption, text, icon, buttons);
 }
 
 void Calculator::Host::divide_by_zero_reset() {
@@ -230,9 +231,7 @@ bool Calculator::change_setting(std::string_view key, std::string_view value) {
 
 bool Calculator::formula_bar_key() {
   if (!options_.science_mode) {
-    flush_frame();
-    ports_.message_box.show("提示", "普通计算模式不能编辑输入栏!", BoxIcon::Information,
-                            BoxButtons::Ok);
+    boxes_.show("提示", "普通计算模式不能编辑输入栏!", BoxIcon::Information, BoxButtons::Ok);
     return false;
   }
   // The welcome line disappears as the user starts typing.

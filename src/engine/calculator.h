@@ -162,10 +162,21 @@ class Calculator {
   void splay(std::string_view token);
 
  private:
+  // The window's boxes, shown only after the LCD has caught up with the work so far.
+  class Boxes : public MessageBoxes {
+   public:
+    explicit Boxes(Calculator& calc) : calc_(calc) {}
+    BoxAnswer show(std::string_view caption, std::string_view text, BoxIcon icon,
+                   BoxButtons buttons) override;
+
+   private:
+    Calculator& calc_;
+  };
+
   class Host : public FormulaHost {
    public:
     explicit Host(Calculator& calc) : calc_(calc) {}
-    void message_box(std::string_view caption, std::string_view text, BoxIcon icon) override;
+    MessageBoxes& message_boxes() override { return calc_.boxes_; }
     void divide_by_zero_reset() override;
     bool angle_degrees() const override { return calc_.state_.angle_degrees; }
     void let_messages_run() override;
@@ -224,6 +235,7 @@ class Calculator {
   bool frame_pushed_ = false;
   // A key was typed into the formula bar; its change goes to formula_head.
   bool bar_edit_pending_ = false;
+  Boxes boxes_{*this};
   Host host_{*this};
 };
 

@@ -97,7 +97,7 @@ std::optional<Extended> Calculator::scientific_value() {
   for (int pass = 0; needs_pass(text); ++pass) {
     std::string next = pass < kMaxFormulaPasses ? gs_step(text, false, host_) : text;
     if (next == kInvalidExpression || next == text) {
-      host_.message_box("错误！", kPassLimitMessage, BoxIcon::Error);
+      show_formula_error(host_, kPassLimitMessage);
       return 0;
     }
     text = std::move(next);

@@ -237,7 +237,7 @@ std::string gs_step(std::string_view text, bool show_messages, FormulaHost& host
       operator_stage(s, host);
     }
   } catch (const PassFailed&) {
-    if (show_messages) host.message_box("错误！", kInvalidExpressionMessage, BoxIcon::Error);
+    if (show_messages) show_formula_error(host, kInvalidExpressionMessage);
     return std::string(kInvalidExpression);
   }
   return s;

@@ -3,10 +3,9 @@
 // orvanta-sim or a test. The evaluator itself knows nothing of the calculator state.
 #include <string_view>
 
-namespace orvanta {
+#include "platform/message_boxes.h"
 
-// The icon of a message box.
-enum class BoxIcon { Error, Warning, Information, Question };
+namespace orvanta {
 
 // Shown in the formula bar by the division-by-zero reset.
 inline constexpr std::string_view kDivideByZeroText = "错误!除数不能为零.";
@@ -14,8 +13,8 @@ inline constexpr std::string_view kDivideByZeroText = "错误!除数不能为零
 struct FormulaHost {
   virtual ~FormulaHost() = default;
 
-  // A modal message box owned by the main window; returns once the user has closed it.
-  virtual void message_box(std::string_view caption, std::string_view text, BoxIcon icon) = 0;
+  // The main window's message boxes.
+  virtual MessageBoxes& message_boxes() = 0;
 
   // A division by an exact zero was met; the evaluator goes on with a quotient of 0. The host
   // resets the calculator much as the C key does (cur_value 0, entry_text and acc_text "0",
@@ -32,5 +31,10 @@ struct FormulaHost {
   // looks for a group's "(". Other handlers may run inside this call.
   virtual void let_messages_run() = 0;
 };
+
+// The evaluator's one kind of box: "错误！" with the error icon and an OK button.
+inline void show_formula_error(FormulaHost& host, std::string_view text) {
+  host.message_boxes().show("错误！", text, BoxIcon::Error, BoxButtons::Ok);
+}
 
 }  // namespace orvanta

@@ -34,7 +34,7 @@ FormulaRun FormulaPanel::calculate(bool single_step, FormulaHost& host) {
   // last allowed pass is a result.
   const bool bare = is_bare_number(working_);
   if (run.passes >= kMaxFormulaPasses && !bare && working_ != kInvalidExpression) {
-    host.message_box("错误！", kPassLimitMessage, BoxIcon::Error);
+    show_formula_error(host, kPassLimitMessage);
   }
   // Only a plain number reaches the LCD: "+12" (single-stepping "+(12)") passes the bare test
   // but is no number the display can draw.

@@ -55,7 +55,7 @@ std::optional<std::string> gs_normalise(std::string_view text, FormulaHost& host
   }
 
   if (std::count(s.begin(), s.end(), '(') != std::count(s.begin(), s.end(), ')')) {
-    host.message_box("错误！", kBracketMessage, BoxIcon::Error);
+    show_formula_error(host, kBracketMessage);
     return std::nullopt;
   }
   return s;

@@ -4,7 +4,7 @@
 
 namespace orvanta {
 
-SettingsFile::SettingsFile(FileSystem& fs, MessageBoxPort& boxes, std::string path)
+SettingsFile::SettingsFile(FileSystem& fs, MessageBoxes& boxes, std::string path)
     : fs_(fs), boxes_(boxes), path_(std::move(path)) {}
 
 std::optional<IniDocument> SettingsFile::read_document() {
@@ -34,7 +34,7 @@ bool SettingsFile::write_values(std::string_view section, std::span<const Settin
 
 void SettingsFile::report_failure() {
   if (!warn_on_write_failure_) return;
-  boxes_.show_message(kSettingsWarningCaption, kSettingsWarningText);
+  boxes_.show(kSettingsWarningCaption, kSettingsWarningText, BoxIcon::Warning, BoxButtons::Ok);
   if (!boxes_.ask_yes_no(kKeepWarningCaption, kKeepWarningText)) warn_on_write_failure_ = false;
 }
 

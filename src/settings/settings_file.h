@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "platform/file_system.h"
-#include "platform/message_box_port.h"
+#include "platform/message_boxes.h"
 #include "settings/settings_store.h"
 
 namespace orvanta {
@@ -19,7 +19,7 @@ inline constexpr std::string_view kKeepWarningText = "是否继续提示该警�
 
 class SettingsFile final : public SettingsStore {
  public:
-  SettingsFile(FileSystem& fs, MessageBoxPort& boxes, std::string path);
+  SettingsFile(FileSystem& fs, MessageBoxes& boxes, std::string path);
 
   const std::string& path() const { return path_; }
   bool exists() { return fs_.file_exists(path_); }
@@ -34,7 +34,7 @@ class SettingsFile final : public SettingsStore {
 
  private:
   FileSystem& fs_;
-  MessageBoxPort& boxes_;
+  MessageBoxes& boxes_;
   std::string path_;
   bool warn_on_write_failure_ = true;
 };

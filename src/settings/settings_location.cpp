@@ -13,10 +13,11 @@ std::string settings_file(std::string_view settings_dir) {
   return std::string(settings_dir) + "\\Talvenor.ini";
 }
 
-bool prepare_settings_dir(FileSystem& fs, MessageBoxPort& boxes, const std::string& settings_dir) {
+bool prepare_settings_dir(FileSystem& fs, MessageBoxes& boxes, const std::string& settings_dir) {
   const FsResult created = fs.create_directory(settings_dir);
   if (created.ok) return true;
-  boxes.show_message(kSettingsDirErrorCaption, created.error + "\n" + settings_dir);
+  boxes.show(kSettingsDirErrorCaption, created.error + "\n" + settings_dir, BoxIcon::Warning,
+             BoxButtons::Ok);
   return false;
 }
 

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "platform/file_system.h"
-#include "platform/message_box_port.h"
+#include "platform/message_boxes.h"
 
 namespace orvanta {
 
@@ -21,7 +21,7 @@ std::string settings_file(std::string_view settings_dir);
 // Creates `settings_dir` (one level) if needed. When it cannot be created the system's error
 // is shown once and false is returned: the calculator then runs on its defaults, and each later
 // write reports its own failure as usual.
-bool prepare_settings_dir(FileSystem& fs, MessageBoxPort& boxes, const std::string& settings_dir);
+bool prepare_settings_dir(FileSystem& fs, MessageBoxes& boxes, const std::string& settings_dir);
 
 inline constexpr std::string_view kSettingsDirErrorCaption = "错误！";
 

@@ -144,7 +144,7 @@ void print(SimContext& context, std::string_view) {
 }  // namespace
 
 CalculatorSim::CalculatorSim(std::ostream& out) : calculator(ports.ports()) {
-  ports.message_box.out = &out;
+  ports.message_boxes.out = &out;
   start_calculator(calculator, ports.settings);
 }
 

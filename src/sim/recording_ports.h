@@ -10,6 +10,7 @@
 
 #include "display/voice_tokens.h"
 #include "engine/ports/calculator_ports.h"
+#include "sim/recording_message_boxes.h"
 
 namespace orvanta::sim {
 
@@ -36,29 +37,6 @@ struct RecordingVoice : VoicePlayer {
     if (!voice_clip_resource(token).empty()) said.emplace_back(token);
   }
   std::vector<std::string> said;
-};
-
-// Prints "box <caption>: <text>" when raised (line breaks written as \n and \r) and answers
-// with the first button.
-struct RecordingMessageBox : MessageBoxes {
-  BoxAnswer show(std::string_view caption, std::string_view text, BoxIcon,
-                 BoxButtons buttons) override {
-    std::string line = "box " + std::string(caption) + ": ";
-    for (const char ch : text) {
-      if (ch == '\n') {
-        line += "\\n";
-      } else if (ch == '\r') {
-        line += "\\r";
-      } else {
-        line += ch;
-      }
-    }
-    boxes.push_back(line);
-    if (out) *out << line << "\n";
-    return buttons == BoxButtons::YesNo ? BoxAnswer::Yes : BoxAnswer::Ok;
-  }
-  std::ostream* out = nullptr;
-  std::vector<std::string> boxes;
 };
 
 // The settings file kept in memory.
@@ -116,7 +94,7 @@ struct RecordingPorts {
   RecordingLcd lcd;
   RecordingFormulaBar formula_bar;
   RecordingVoice voice;
-  RecordingMessageBox message_box;
+  RecordingMessageBoxes message_boxes;
   MemorySettings settings;
   RecordingClipboard clipboard;
   RecordingOutput output;
@@ -125,8 +103,8 @@ struct RecordingPorts {
   RecordingFace face;
 
   CalculatorPorts ports() {
-    return {lcd,       formula_bar, voice,     message_box, settings,
-            clipboard, output,      converter, pump,        face};
+    return {lcd,       formula_bar, voice,     message_boxes, settings,
+            clipboard, output,      converter, pump,          face};
   }
 };
 

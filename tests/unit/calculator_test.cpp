@@ -334,10 +334,10 @@ TEST_F(CalculatorTest, ScientificEqualsGivesUpOnAFormulaThatNeverBecomesANumber)
   for (const char* formula : {"SIN(A)", "1.2.3+1"}) {
     keys("1+1");
     ports_.formula_bar.bar = formula;
-    ports_.message_box.boxes.clear();
+    ports_.message_boxes.shown.clear();
     keys("=");
-    EXPECT_EQ(ports_.message_box.boxes,
-              Strings{"box 错误！: 输入的表达式无效或含有无效字符！请仔细检查！"})
+    EXPECT_EQ(ports_.message_boxes.texts(),
+              Strings{"错误！: 输入的表达式无效或含有无效字符！请仔细检查！"})
         << formula;
     EXPECT_EQ(lcd().text, "0") << formula;
   }
@@ -355,7 +355,7 @@ TEST_F(CalculatorTest, ScientificDivisionByZeroResetsWithoutEqualsOrReadOut) {
 
 TEST_F(CalculatorTest, TypingIntoTheBarNeedsScientificMode) {
   EXPECT_FALSE(calc().formula_bar_key());
-  EXPECT_EQ(ports_.message_box.boxes, Strings{"box 提示: 普通计算模式不能编辑输入栏!"});
+  EXPECT_EQ(ports_.message_boxes.texts(), Strings{"提示: 普通计算模式不能编辑输入栏!"});
   calc().science_mode_changed(true);
   state().entry_text.clear();
   EXPECT_TRUE(calc().formula_bar_key());

@@ -80,7 +80,7 @@ TEST(Evaluator, DivisionByZeroResetsTheCalculatorAndGoesOnWithZero) {
   RecordingFormulaHost host;
   EXPECT_EQ(passes("1/0+5", host), (std::vector<std::string>{"0+5", "5"}));
   EXPECT_EQ(host.resets, 1);
-  EXPECT_TRUE(host.boxes.empty());
+  EXPECT_TRUE(host.boxes.shown.empty());
 }
 
 struct FailureCase {
@@ -93,8 +93,8 @@ class EvaluatorFailures : public testing::TestWithParam<FailureCase> {};
 TEST_P(EvaluatorFailures, FailsThePassWithTheMessage) {
   RecordingFormulaHost host;
   EXPECT_EQ(gs_step(GetParam().text, true, host), kInvalid) << GetParam().why;
-  EXPECT_EQ(host.boxes, std::vector<std::string>{kFailureBox});
-  EXPECT_EQ(host.icons, std::vector<BoxIcon>{BoxIcon::Error});
+  EXPECT_EQ(host.boxes.texts(), std::vector<std::string>{kFailureBox});
+  EXPECT_EQ(host.boxes.shown[0].icon, BoxIcon::Error);
   EXPECT_EQ(host.resets, 0);
 }
 
@@ -119,13 +119,13 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Evaluator, FailureWithoutMessagesIsSilent) {
   RecordingFormulaHost host;
   EXPECT_EQ(gs_step("1.2.3+1", false, host), kInvalid);
-  EXPECT_TRUE(host.boxes.empty());
+  EXPECT_TRUE(host.boxes.shown.empty());
 }
 
 TEST(Evaluator, GroupsAreReducedWithMessagesOnWhateverTheCaller) {
   RecordingFormulaHost host;
   EXPECT_EQ(gs_step("2*(1.2.3+1)", false, host), "2*" + kInvalid);
-  EXPECT_EQ(host.boxes, std::vector<std::string>{kFailureBox});
+  EXPECT_EQ(host.boxes.texts(), std::vector<std::string>{kFailureBox});
   EXPECT_EQ(gs_step("2*" + kInvalid, false, host), kInvalid);
 }
 

@@ -25,7 +25,7 @@ class Normalise : public testing::TestWithParam<NormaliseCase> {};
 TEST_P(Normalise, TurnsWrittenFormulasIntoPlainOnes) {
   RecordingFormulaHost host;
   EXPECT_EQ(gs_normalise(GetParam().text, host), GetParam().normalised);
-  EXPECT_TRUE(host.boxes.empty());
+  EXPECT_TRUE(host.boxes.shown.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -43,8 +43,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Normalise, RefusesUnequalBracketCountsWithTheMessage) {
   RecordingFormulaHost host;
   EXPECT_EQ(gs_normalise("((1+2)", host), std::nullopt);
-  EXPECT_EQ(host.boxes, std::vector<std::string>{kBracketBox});
-  EXPECT_EQ(host.icons, std::vector<BoxIcon>{BoxIcon::Error});
+  EXPECT_EQ(host.boxes.texts(), std::vector<std::string>{kBracketBox});
+  EXPECT_EQ(host.boxes.shown[0].icon, BoxIcon::Error);
 }
 
 FormulaRun calculate(const std::string& formula, RecordingFormulaHost& host) {
@@ -66,7 +66,7 @@ TEST_P(PanelEvaluation, PutsTheNumberOnTheCalculator) {
   EXPECT_TRUE(run.evaluated);
   EXPECT_EQ(run.out_text, GetParam().out);
   EXPECT_EQ(run.number_text, GetParam().out);
-  EXPECT_TRUE(host.boxes.empty());
+  EXPECT_TRUE(host.boxes.shown.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Formulas, PanelEvaluation,
@@ -78,7 +78,7 @@ INSTANTIATE_TEST_SUITE_P(Formulas, PanelEvaluation,
 TEST(PanelEvaluation, EmptyFormulaDoesNothing) {
   RecordingFormulaHost host;
   EXPECT_FALSE(calculate("", host).evaluated);
-  EXPECT_TRUE(host.boxes.empty());
+  EXPECT_TRUE(host.boxes.shown.empty());
 }
 
 TEST(PanelEvaluation, UnbalancedBracketsLeaveTheResultFieldAlone) {
@@ -86,7 +86,7 @@ TEST(PanelEvaluation, UnbalancedBracketsLeaveTheResultFieldAlone) {
   const FormulaRun run = calculate("((1+2)", host);
   EXPECT_FALSE(run.evaluated);
   EXPECT_FALSE(run.number_text);
-  EXPECT_EQ(host.boxes, std::vector<std::string>{kBracketBox});
+  EXPECT_EQ(host.boxes.texts(), std::vector<std::string>{kBracketBox});
 }
 
 TEST(PanelEvaluation, SingleStepDoesOnePassPerClick) {
@@ -120,7 +120,7 @@ TEST(PanelEvaluation, InvalidFormulaStopsAtOnceWithTheEvaluatorsMessage) {
   EXPECT_EQ(run.out_text, kInvalidExpression);
   EXPECT_EQ(run.passes, 1);
   EXPECT_FALSE(run.number_text);
-  EXPECT_EQ(host.boxes,
+  EXPECT_EQ(host.boxes.texts(),
             std::vector<std::string>{"错误！: " + std::string(kInvalidExpressionMessage)});
 }
 
@@ -130,7 +130,7 @@ TEST(PanelEvaluation, FormulasThatNeverBecomeANumberStopAtThePassLimit) {
     const FormulaRun run = calculate(formula, host);
     EXPECT_EQ(run.passes, kMaxFormulaPasses) << formula;
     EXPECT_FALSE(run.number_text) << formula;
-    EXPECT_EQ(host.boxes, std::vector<std::string>{kLimitBox}) << formula;
+    EXPECT_EQ(host.boxes.texts(), std::vector<std::string>{kLimitBox}) << formula;
   }
 }
 
@@ -142,7 +142,7 @@ TEST(PanelEvaluation, ANumberReachedInTheLastAllowedPassIsAResult) {
   const FormulaRun run = calculate(formula, host);
   EXPECT_EQ(run.passes, kMaxFormulaPasses);
   EXPECT_EQ(run.number_text, "256");
-  EXPECT_TRUE(host.boxes.empty());
+  EXPECT_TRUE(host.boxes.shown.empty());
 }
 
 TEST(BareNumber, LooksAtEveryCharacterAfterTheFirst) {

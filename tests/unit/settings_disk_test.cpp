@@ -8,6 +8,7 @@
 
 #include "settings/settings_file.h"
 #include "settings_fakes.h"
+#include "sim/recording_message_boxes.h"
 
 namespace orvanta {
 namespace {
@@ -43,7 +44,7 @@ class SettingsOnDisk : public ::testing::Test {
   }
 
   std::unique_ptr<FileSystem> fs = make_native_file_system();
-  testing::RecordingBoxes boxes;
+  sim::RecordingMessageBoxes boxes;
   std::filesystem::path dir;
   std::filesystem::path path;
 };

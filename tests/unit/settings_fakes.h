@@ -1,5 +1,5 @@
 #pragma once
-// An in-memory file system that can fail on cue, and message boxes that record what they show.
+// An in-memory file system that can fail on cue.
 #include <map>
 #include <optional>
 #include <set>
@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "platform/file_system.h"
-#include "platform/message_box_port.h"
 
 namespace orvanta::testing {
 
@@ -58,24 +57,6 @@ class FakeFileSystem final : public FileSystem {
   }
 
   std::string temporary_path_for(const std::string& path) override { return path + ".tmp"; }
-};
-
-class RecordingBoxes final : public MessageBoxPort {
- public:
-  struct Box {
-    std::string caption;
-    std::string text;
-  };
-  std::vector<Box> shown;
-  bool answer_yes = true;
-
-  void show_message(std::string_view caption, std::string_view text) override {
-    shown.push_back({std::string(caption), std::string(text)});
-  }
-  bool ask_yes_no(std::string_view caption, std::string_view text) override {
-    shown.push_back({std::string(caption), std::string(text)});
-    return answer_yes;
-  }
 };
 
 }  // namespace orvanta::testing

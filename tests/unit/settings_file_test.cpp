@@ -5,19 +5,20 @@
 
 #include "settings/settings_file.h"
 #include "settings_fakes.h"
+#include "sim/recording_message_boxes.h"
 
 namespace orvanta {
 namespace {
 
+using sim::RecordingMessageBoxes;
 using testing::FakeFileSystem;
-using testing::RecordingBoxes;
 
 constexpr const char* kPath = "C:\\Data\\Talvenor\\Talvenor.ini";
 
 class SettingsFileTest : public ::testing::Test {
  protected:
   FakeFileSystem fs;
-  RecordingBoxes boxes;
+  RecordingMessageBoxes boxes;
   SettingsFile file{fs, boxes, kPath};
 
   size_t warnings() const {
@@ -88,6 +89,8 @@ TEST_F(SettingsFileTest, WarnsWithThePairUntilTheUserAnswersNo) {
   EXPECT_EQ(boxes.shown[0].text, "软件参数设置失败!\n\r错误产生原因可能是系统操作员权限不足!");
   EXPECT_EQ(boxes.shown[1].caption, "提示");
   EXPECT_EQ(boxes.shown[1].text, "是否继续提示该警告信息!");
+  EXPECT_EQ(boxes.shown[0].icon, BoxIcon::Warning);
+  EXPECT_EQ(boxes.shown[1].buttons, BoxButtons::YesNo);
   EXPECT_TRUE(file.warn_on_write_failure());
 
   boxes.answer_yes = false;

@@ -7,12 +7,13 @@
 #include "settings/settings_location.h"
 #include "settings/settings_startup.h"
 #include "settings_fakes.h"
+#include "sim/recording_message_boxes.h"
 
 namespace orvanta {
 namespace {
 
+using sim::RecordingMessageBoxes;
 using testing::FakeFileSystem;
-using testing::RecordingBoxes;
 
 constexpr const char* kDir = "C:\\Data\\Talvenor";
 constexpr const char* kPath = "C:\\Data\\Talvenor\\Talvenor.ini";
@@ -32,7 +33,7 @@ constexpr const char* kFirstStartFile =
 class StartupTest : public ::testing::Test {
  protected:
   FakeFileSystem fs;
-  RecordingBoxes boxes;
+  RecordingMessageBoxes boxes;
   SettingsFile file{fs, boxes, kPath};
   std::vector<StartupValue> applied;
 

@@ -7,9 +7,9 @@
 #include "engine/ports/converter_refresh.h"
 #include "engine/ports/face_panels.h"
 #include "engine/ports/formula_bar.h"
-#include "engine/ports/message_box.h"
 #include "engine/ports/message_pump.h"
 #include "engine/ports/result_output.h"
+#include "platform/message_boxes.h"
 #include "settings/settings_store.h"
 
 namespace orvanta {
@@ -18,7 +18,7 @@ struct CalculatorPorts {
   LcdRenderer& lcd;
   FormulaBar& formula_bar;
   VoicePlayer& voice;
-  MessageBoxes& message_box;
+  MessageBoxes& message_boxes;
   SettingsStore& settings;
   Clipboard& clipboard;
   ResultOutput& output;

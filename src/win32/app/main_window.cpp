@@ -45,7 +45,6 @@ Tcomputer_qel::Tcomputer_qel(HINSTANCE instance)
     : instance_(instance),
       sound_(instance),
       file_system_(make_native_file_system()),
-      settings_boxes_(*this),
       ports_(*this, &hwnd_, pump_) {}
 
 Tcomputer_qel::~Tcomputer_qel() = default;
@@ -151,8 +150,8 @@ void Tcomputer_qel::form_create() {
 
 void Tcomputer_qel::open_settings() {
   const std::string dir = find_settings_dir(hwnd_);
-  settings_dir_ok_ = prepare_settings_dir(*file_system_, settings_boxes_, dir);
-  settings_ = std::make_unique<SettingsFile>(*file_system_, settings_boxes_, settings_file(dir));
+  settings_dir_ok_ = prepare_settings_dir(*file_system_, ports_.boxes, dir);
+  settings_ = std::make_unique<SettingsFile>(*file_system_, ports_.boxes, settings_file(dir));
   settings_->set_warn_on_write_failure(true);
   first_start_ = !settings_->exists();
   ports_.settings = settings_.get();
@@ -360,10 +359,7 @@ void Tcomputer_qel::restore_from_tray() {
 
 void Tcomputer_qel::close_request() {
   if (esc_exit_) {
-    if (message_box("提示", "确认关闭语音计算器吗？", BoxIcon::Question, BoxButtons::YesNo) !=
-        BoxAnswer::Yes) {
-      return;
-    }
+    if (!ports_.boxes.ask_yes_no("提示", "确认关闭语音计算器吗？")) return;
   }
   DestroyWindow(hwnd_);
 }
@@ -444,7 +440,7 @@ void Tcomputer_qel::show_base_strip(NumberBase base) {
   invalidate(kStripRect);
 }
 
-// ---- formula bar and message boxes ---------------------------------------------------------
+// ---- formula bar ---------------------------------------------------------
 
 void Tcomputer_qel::set_formula_text(std::string_view text) {
   SetWindowTextW(show_gs_, to_wide(text).c_str());
@@ -459,48 +455,6 @@ std::string Tcomputer_qel::formula_text() const {
 
 void Tcomputer_qel::set_formula_read_only(bool read_only) {
   SendMessageW(show_gs_, EM_SETREADONLY, read_only ? TRUE : FALSE, 0);
-}
-
-BoxAnswer Tcomputer_qel::message_box(std::string_view caption, std::string_view text, BoxIcon icon,
-                                     BoxButtons buttons) {
-  UINT flags = 0;
-  switch (icon) {
-    case BoxIcon::Error:
-      flags |= MB_ICONERROR;
-      break;
-    case BoxIcon::Warning:
-      flags |= MB_ICONWARNING;
-      break;
-    case BoxIcon::Information:
-      flags |= MB_ICONINFORMATION;
-      break;
-    case BoxIcon::Question:
-      flags |= MB_ICONQUESTION;
-      break;
-  }
-  switch (buttons) {
-    case BoxButtons::Ok:
-      flags |= MB_OK;
-      break;
-    case BoxButtons::OkCancel:
-      flags |= MB_OKCANCEL;
-      break;
-    case BoxButtons::YesNo:
-      flags |= MB_YESNO;
-      break;
-  }
-  const int answer =
-      MessageBoxW(hwnd_, to_wide(text).c_str(), to_wide(caption).c_str(), flags | MB_TOPMOST);
-  switch (answer) {
-    case IDYES:
-      return BoxAnswer::Yes;
-    case IDNO:
-      return BoxAnswer::No;
-    case IDCANCEL:
-      return BoxAnswer::Cancel;
-    default:
-      return BoxAnswer::Ok;
-  }
 }
 
 // ---- keys and mouse ----------------------------------------------------------------------
@@ -754,10 +708,10 @@ void Tcomputer_qel::popup_lcd_menu(POINT screen_point) {
 void Tcomputer_qel::on_menu_command(UINT id) {
   switch (id) {
     case kMenuAbout:
-      message_box("软件信息",
-                  "Orvanta\n\r\n\r版本：V3.11\n\r作者：Brenic\n\r主页：orvanta.example\n\r"
-                  "邮箱：support@orvanta.example",
-                  BoxIcon::Information, BoxButtons::Ok);
+      ports_.boxes.show("软件信息",
+                        "Orvanta\n\r\n\r版本：V3.11\n\r作者：Brenic\n\r主页：orvanta.example\n\r"
+                        "邮箱：support@orvanta.example",
+                        BoxIcon::Information, BoxButtons::Ok);
       break;
     case kMenuHelp:
       help_.show_help();

@@ -57,8 +57,6 @@ class Tcomputer_qel : public BaseWindow<Tcomputer_qel>,
   std::string formula_text() const;
   void set_formula_read_only(bool read_only);
   void show_base_strip(NumberBase base);
-  BoxAnswer message_box(std::string_view caption, std::string_view text, BoxIcon icon,
-                        BoxButtons buttons);
   void play_voice(std::string_view token) { sound_.play(token); }
 
   Calculator& calculator() { return *calculator_; }
@@ -159,7 +157,6 @@ class Tcomputer_qel : public BaseWindow<Tcomputer_qel>,
   WindowMessagePump pump_;
 
   std::unique_ptr<FileSystem> file_system_;
-  WindowSettingsBoxes settings_boxes_;
   std::unique_ptr<SettingsFile> settings_;
   WindowPorts ports_;
   std::unique_ptr<Calculator> calculator_;

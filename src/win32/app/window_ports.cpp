@@ -23,11 +23,6 @@ void WindowVoice::play(std::string_view token) {
   w_.play_voice(token);
 }
 
-BoxAnswer WindowMessageBoxes::show(std::string_view caption, std::string_view text, BoxIcon icon,
-                                   BoxButtons buttons) {
-  return w_.message_box(caption, text, icon, buttons);
-}
-
 void WindowClipboard::set_text(std::string_view text) {
   const std::wstring wide = to_wide(text);
   if (!OpenClipboard(*owner_)) return;
@@ -43,14 +38,6 @@ void WindowClipboard::set_text(std::string_view text) {
     }
   }
   CloseClipboard();
-}
-
-void WindowSettingsBoxes::show_message(std::string_view caption, std::string_view text) {
-  w_.message_box(caption, text, BoxIcon::Warning, BoxButtons::Ok);
-}
-
-bool WindowSettingsBoxes::ask_yes_no(std::string_view caption, std::string_view text) {
-  return w_.message_box(caption, text, BoxIcon::Question, BoxButtons::YesNo) == BoxAnswer::Yes;
 }
 
 void WindowFacePanels::show_base_strip(NumberBase base) {

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "engine/ports/calculator_ports.h"
-#include "platform/message_box_port.h"
 #include "settings/settings_store.h"
+#include "win32/system/message_boxes.h"
 
 namespace orvanta::win32 {
 
@@ -38,16 +38,6 @@ class WindowVoice : public VoicePlayer {
  public:
   explicit WindowVoice(Tcomputer_qel& w) : w_(w) {}
   void play(std::string_view token) override;
-
- private:
-  Tcomputer_qel& w_;
-};
-
-class WindowMessageBoxes : public MessageBoxes {
- public:
-  explicit WindowMessageBoxes(Tcomputer_qel& w) : w_(w) {}
-  BoxAnswer show(std::string_view caption, std::string_view text, BoxIcon icon,
-                 BoxButtons buttons) override;
 
  private:
   Tcomputer_qel& w_;
@@ -83,21 +73,10 @@ class WindowFacePanels : public FacePanels {
   Tcomputer_qel& w_;
 };
 
-// The settings file's warnings, as message boxes of the main window.
-class WindowSettingsBoxes : public MessageBoxPort {
- public:
-  explicit WindowSettingsBoxes(Tcomputer_qel& w) : w_(w) {}
-  void show_message(std::string_view caption, std::string_view text) override;
-  bool ask_yes_no(std::string_view caption, std::string_view text) override;
-
- private:
-  Tcomputer_qel& w_;
-};
-
 // Holds one of each port for the main window.
 struct WindowPorts {
   WindowPorts(Tcomputer_qel& w, HWND* owner, MessagePump& pump)
-      : lcd(w), formula_bar(w), voice(w), boxes(w), clipboard(owner), face(w), pump(pump) {}
+      : lcd(w), formula_bar(w), voice(w), boxes(owner), clipboard(owner), face(w), pump(pump) {}
 
   CalculatorPorts ports() {
     return {lcd, formula_bar, voice, boxes, *settings, clipboard, output, converter, pump, face};
