@@ -210,6 +210,7 @@ class Calculator {
 
   // Operators.
   void arithmetic_key(MouseButton b, PendingOp op);
+  bool in_chain(PendingOp op) const;
   void operand_key(PendingOp op, bool rests_formula_bar);
   // After an operator: the number typed so far becomes the first operand and entry starts anew.
   void take_entry_as_operand();

@@ -95,7 +95,11 @@ void Calculator::kpf(MouseButton b) {
 
 void Calculator::kycf(MouseButton b) {
   if (state_.calc_base != NumberBase::Dec || b == MouseButton::Middle) return;
-  operand_key(b == MouseButton::Left ? PendingOp::Power : PendingOp::Root, false);
+  if (b == MouseButton::Left && in_chain(PendingOp::Power)) {
+    arithmetic_key(b, PendingOp::Power);
+  } else {
+    operand_key(b == MouseButton::Left ? PendingOp::Power : PendingOp::Root, false);
+  }
 }
 
 void Calculator::klog(MouseButton b) {

@@ -20,12 +20,14 @@ constexpr int kPerCharacterMs = 300;
 
 struct ArithmeticKey {
   char sign;
-  std::string_view token;
-  bool LcdIndicators::*light;
+  std::string_view token;      // empty: no clip
+  bool LcdIndicators::*light;  // nullptr: no light
 };
 
 ArithmeticKey arithmetic_key_of(PendingOp op) {
   switch (op) {
+    case PendingOp::Power:
+      return {'^', {}, nullptr};
     case PendingOp::Add:
       return {'+', "+", &LcdIndicators::add_on};
     case PendingOp::Subtract:
@@ -65,7 +67,7 @@ void Calculator::enter() {
   if (!acc.empty() && acc.back() == '.') acc.pop_back();
 
   Extended result = 0;
-  if (options_.science_mode && st.pending_op <= PendingOp::Divide) {
+  if (in_chain(st.pending_op)) {
     const std::optional<Extended> value = scientific_value();
     if (!value) return;
     result = *value;
@@ -123,8 +125,8 @@ void Calculator::arithmetic_key(MouseButton b, PendingOp op) {
     st.formula_head += key.sign;
     ports_.formula_bar.set_text(op == PendingOp::Divide ? st.formula_head : st.formula_head + " ");
     st.formula_tail.clear();
-    say(key.token);
-    frame_.lights.*key.light = true;
+    if (!key.token.empty()) say(key.token);
+    if (key.light != nullptr) frame_.lights.*key.light = true;
     take_entry_as_operand();
   });
 }
@@ -141,6 +143,12 @@ void Calculator::operand_key(PendingOp op, bool rests_formula_bar) {
     }
     take_entry_as_operand();
   });
+}
+
+// Scientific mode computes + - * / and the power from the chain of the formula bar, so the
+// evaluator's precedence holds for all of them; the other operations take the two operands.
+bool Calculator::in_chain(PendingOp op) const {
+  return options_.science_mode && (op <= PendingOp::Divide || op == PendingOp::Power);
 }
 
 void Calculator::take_entry_as_operand() {

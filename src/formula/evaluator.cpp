@@ -186,6 +186,9 @@ void operator_stage(std::string& s, FormulaHost& host) {
   while (left > 0 && is_number_char(s[left - 1])) --left;
   if (left > 0 && s[left - 1] == '-' && (left == 1 || opens_operand(s[left - 2]))) --left;
   const size_t right = run_end(s, op + 1 < s.size() && s[op + 1] == '-' ? op + 2 : op + 1);
+  // An operand that is still the base or the exponent of a power waits for the power stage of
+  // a later pass: 2^2+2^2 is 4+2^2, then 4+4, never 6^2.
+  if ((left > 0 && s[left - 1] == '^') || (right < s.size() && s[right] == '^')) return;
 
   const std::string_view view(s);
   const Extended a = to_number(view.substr(left, op - left));

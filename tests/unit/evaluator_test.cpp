@@ -53,7 +53,12 @@ INSTANTIATE_TEST_SUITE_P(
         PassCase{"(2)3", {kInvalid}}, PassCase{"2^-2", {"0.25"}}, PassCase{"2^-(1)", {kInvalid}},
         PassCase{"2^(1+1)", {"2^2", "4"}}, PassCase{"2^3^2", {"8^2", "64"}},
         PassCase{"-2^2", {"4"}}, PassCase{"3-2^2", {"-1"}}, PassCase{"3*-2^2", {"12"}},
-        PassCase{"2*3^2", {"18"}}, PassCase{"1.2.3+1", {kInvalid}}, PassCase{"8/4*2", {"2*2", "4"}},
+        PassCase{"2*3^2", {"18"}},
+        // An operation waits while an operand of it still belongs to a power; once the power
+        // is reduced, the operation follows in the same pass (as in 2*3^2).
+        PassCase{"2^2+2^2", {"4+2^2", "8"}}, PassCase{"2^3*2^2", {"8*2^2", "32"}},
+        PassCase{"2^3^2*5", {"8^2*5", "320"}}, PassCase{"1+2^2^2", {"1+4^2", "17"}},
+        PassCase{"1.2.3+1", {kInvalid}}, PassCase{"8/4*2", {"2*2", "4"}},
         PassCase{"8-4+2", {"4+2", "6"}}, PassCase{"2*-3", {"-6"}}, PassCase{"-2*3", {"-6"}},
         PassCase{"5--3", {"8"}}, PassCase{"1-2-3", {"-1-3", "-4"}},
         PassCase{"1/3", {"0.333333333333333"}}, PassCase{"2.50*1", {"2.5"}},
