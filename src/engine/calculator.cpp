@@ -257,8 +257,11 @@ void Calculator::take_formula_result(const FormulaRun& run) {
     auto& st = state_;
     if (st.calc_base == NumberBase::Dec) {
       st.cur_value = run.number;
-      st.entry_text = *run.number_text;
-      qel_play(*run.number_text);
+      // From 1E18 up the panel writes every digit; the LCD shows such a value as any result,
+      // in the exponent form, never its first 14 digits.
+      const std::string general = fix_text(run.number);
+      st.entry_text = general.find('E') == std::string::npos ? *run.number_text : general;
+      qel_play(st.entry_text);
       return;
     }
     const std::string shown = from_decimal(*run.number_text, st.calc_base);

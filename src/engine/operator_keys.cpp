@@ -1,4 +1,6 @@
 // The operator keys, `enter` that completes a pending operation, and equals.
+#include <cctype>
+#include <cmath>
 #include <optional>
 #include <string>
 
@@ -51,6 +53,42 @@ std::string without_blanks(std::string text) {
   return text;
 }
 
+bool is_number_char(char c) {
+  return (c >= '0' && c <= '9') || c == '.';
+}
+
+// Results from 1E18 up reach the chain in the calculator's exponent form ("1E20+1"); the
+// evaluator reads numbers in plain digits only, so each such number is rewritten as the value
+// it stands for. A run glued to a letter (part of a name) stays as it is.
+std::string plain_exponents(const std::string& text) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size();) {
+    const bool starts_number = is_number_char(text[i]) &&
+                               (i == 0 || !std::isalpha(static_cast<unsigned char>(text[i - 1])));
+    if (!starts_number) {
+      out += text[i++];
+      continue;
+    }
+    std::size_t end = i;
+    while (end < text.size() && is_number_char(text[end])) ++end;
+    std::size_t exponent_end = end;
+    if (end + 1 < text.size() && text[end] == 'E') {
+      std::size_t digits = text[end + 1] == '-' ? end + 2 : end + 1;
+      const std::size_t first_digit = digits;
+      while (digits < text.size() && text[digits] >= '0' && text[digits] <= '9') ++digits;
+      if (digits > first_digit) exponent_end = digits;
+    }
+    Extended value = 0;
+    if (exponent_end > end && try_parse_number(text.substr(i, exponent_end - i), value)) {
+      out += plain_text(value);
+    } else {
+      out.append(text, i, exponent_end - i);
+    }
+    i = exponent_end;
+  }
+  return out;
+}
+
 }  // namespace
 
 void Calculator::enter() {
@@ -93,19 +131,19 @@ std::optional<Extended> Calculator::scientific_value() {
   if (ends_with_operator(text)) return std::nullopt;
   std::optional<std::string> normalised = gs_normalise(text, host_);
   if (!normalised) return std::nullopt;
-  text = std::move(*normalised);
+  text = plain_exponents(*normalised);
 
   // Bounded like the formula panel: a text that never becomes a number must not hang equals.
   for (int pass = 0; needs_pass(text); ++pass) {
     std::string next = pass < kMaxFormulaPasses ? gs_step(text, false, host_) : text;
-    if (next == kInvalidExpression || next == text) {
-      show_formula_error(host_, kPassLimitMessage);
-      return 0;
-    }
+    if (next == kInvalidExpression || next == text) break;
     text = std::move(next);
   }
+  // What is left must be a number; a word such as the infinity "INF" is no result.
   Extended value = 0;
-  return try_parse_number(text, value) ? value : 0;
+  if (!needs_pass(text) && try_parse_number(text, value) && std::isfinite(value)) return value;
+  show_formula_error(host_, kPassLimitMessage);
+  return 0;
 }
 
 void Calculator::arithmetic_key(MouseButton b, PendingOp op) {

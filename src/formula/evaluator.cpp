@@ -41,7 +41,8 @@ std::string write_back(Extended value) {
   // as a word that no later pass reads as a number.
   if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
   if (value == 0) return "0";  // no "-0"
-  return fix_text(value);
+  // Plain digits also from 1E18 up: the next pass must read the same value, never "1E20".
+  return plain_text(value);
 }
 
 // A number may not touch a parenthesis or a function name without an operator: replacing

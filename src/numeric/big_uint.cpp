@@ -105,4 +105,26 @@ std::uint64_t BigUint::divide_small_quotient(const BigUint& divisor) {
   return quotient;
 }
 
+std::string BigUint::decimal_digits() const {
+  constexpr std::uint32_t kChunk = 1000000000;  // nine digits at a time
+  std::vector<std::uint32_t> rest = limbs_;
+  std::string digits;
+  while (!rest.empty()) {
+    std::uint64_t remainder = 0;
+    for (std::size_t i = rest.size(); i-- > 0;) {
+      const std::uint64_t current = (remainder << 32) | rest[i];
+      rest[i] = static_cast<std::uint32_t>(current / kChunk);
+      remainder = current % kChunk;
+    }
+    while (!rest.empty() && rest.back() == 0) rest.pop_back();
+    for (int k = 0; k < 9 && (remainder != 0 || !rest.empty()); ++k) {
+      digits.push_back(static_cast<char>('0' + remainder % 10));
+      remainder /= 10;
+    }
+  }
+  if (digits.empty()) return "0";
+  std::reverse(digits.begin(), digits.end());
+  return digits;
+}
+
 }  // namespace orvanta

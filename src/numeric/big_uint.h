@@ -1,8 +1,9 @@
 #pragma once
 // Minimal unsigned big integer for exact decimal <-> binary conversion of Extended values.
-// Only what the number texts need: scaling by powers of 2 and 10, comparison, and a
-// division whose quotient is known to fit in 64 bits.
+// Only what the number texts need: scaling by powers of 2 and 10, comparison, a division
+// whose quotient is known to fit in 64 bits, and the decimal digits.
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace orvanta {
@@ -24,6 +25,9 @@ class BigUint {
   // Returns floor(*this / divisor) and leaves the remainder in *this.
   // The quotient must be below 2^64.
   std::uint64_t divide_small_quotient(const BigUint& divisor);
+
+  // The decimal digits, most significant first ("0" for zero).
+  std::string decimal_digits() const;
 
   friend int compare(const BigUint& a, const BigUint& b);
 

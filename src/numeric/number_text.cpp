@@ -374,6 +374,46 @@ std::string fix_text(Extended value) {
   return masked_text(value, 15, 0, false);
 }
 
+std::string plain_text(Extended value) {
+  const RoundedDecimal rounded = round_decimal(value, kMaxSignificant, 15);
+  if (rounded.point <= kMaxFixedDecimalExponent) return fixed_from(rounded, 0, false);
+
+  // The exact value, significand x 2^e: for e < 0 (at most a few places here) as
+  // significand x 5^-e with -e decimals.
+  const ExtendedParts parts = split(value);
+  const std::int64_t binary_exponent = parts.exponent_field + kMinLsbExponent - 1;
+  BigUint exact(parts.significand);
+  std::int64_t decimals = 0;
+  if (binary_exponent >= 0) {
+    exact.shift_left(binary_exponent);
+  } else {
+    for (decimals = 0; decimals < -binary_exponent; ++decimals) exact.multiply_add(5, 0);
+  }
+  const std::string digits = exact.decimal_digits();
+  const auto integer_digits = static_cast<std::int64_t>(digits.size()) - decimals;
+
+  for (std::size_t n = 1;; ++n) {
+    RoundedDecimal candidate;
+    candidate.negative = parts.negative;
+    candidate.digits = digits.substr(0, n);
+    candidate.point = integer_digits;
+    if (n < digits.size() && digits[n] >= '5') {  // halves away from zero, as elsewhere
+      std::size_t i = n;
+      while (i > 0 && candidate.digits[i - 1] == '9') candidate.digits[--i] = '0';
+      if (i == 0) {
+        candidate.digits.insert(candidate.digits.begin(), '1');
+        ++candidate.point;
+      } else {
+        ++candidate.digits[i - 1];
+      }
+    }
+    candidate.digits.erase(candidate.digits.find_last_not_of('0') + 1);
+    std::string text = fixed_from(candidate, 0, false);
+    Extended back = 0;  // near the top of the range a rounded-up candidate does not read
+    if (n >= digits.size() || (try_parse_number(text, back) && back == value)) return text;
+  }
+}
+
 std::string general_text(Extended value) {
   const RoundedDecimal rounded = round_decimal(value, kGeneralSignificant, kAnyDecimals);
   if (rounded.digits.empty()) return "0";

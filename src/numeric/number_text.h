@@ -32,6 +32,10 @@ bool try_parse_number(std::string_view text, Extended& out);
 // FIX_MASK "##############0.###############": at most 15 decimals (rounded at the 15th),
 // at most 18 significant digits; from 1E18 up the general form.
 std::string fix_text(Extended value);
+// FIX_MASK below 10^18; from there on plain digits instead of the general form, the fewest
+// significant digits (at most 21, enough for every Extended) that read back as the same value.
+// For texts that are read again as numbers, such as the formula evaluator's.
+std::string plain_text(Extended value);
 // Shortest text with at most 15 significant digits; E form from 1E15 up and below 1E-4.
 std::string general_text(Extended value);
 // "#,##0.###############"

@@ -140,9 +140,16 @@ TEST(Evaluator, LetsMessagesRunWhileLookingForTheOpeningParenthesis) {
   EXPECT_EQ(host.message_runs, 4);
 }
 
-TEST(Evaluator, ValuesBeyondTheFixedFormNeverReadAsOneNumber) {
+// Large values are written in full so that the next pass reads the same value; an exponent
+// form typed by hand and the infinity stay unreadable words.
+TEST(Evaluator, LargeValuesAreWrittenBackInFullDigits) {
   RecordingFormulaHost host;
-  EXPECT_EQ(gs_step("1000000000*1000000000", false, host), "1E18");
+  EXPECT_EQ(gs_step("1000000000*1000000000", false, host), "1000000000000000000");
+  EXPECT_EQ(passes("10000000000*10000000000-1", host),
+            (std::vector<std::string>{"100000000000000000000-1", "100000000000000000000"}));
+  EXPECT_EQ(gs_step("2^70", false, host), "1180591620717411303400");
+  EXPECT_EQ(gs_step("2^70/4", false, host), "295147905179352825860");
+  EXPECT_EQ(gs_step("-10^19*3", false, host), "-30000000000000000000");
   EXPECT_EQ(gs_step("1E18", false, host), "1E18");
   EXPECT_EQ(gs_step("SECA(0)", false, host), "INF");
   EXPECT_EQ(gs_step("INF", false, host), "INF");

@@ -69,11 +69,12 @@ TEST_P(PanelEvaluation, PutsTheNumberOnTheCalculator) {
   EXPECT_TRUE(host.boxes.shown.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Formulas, PanelEvaluation,
-                         testing::Values(PanelCase{"（１＋２）×３", "9"}, PanelCase{"2(3+4)", "14"},
-                                         PanelCase{"(1+2)3", "9"},
-                                         PanelCase{"3〔长度〕*25〔宽度〕", "75"},
-                                         PanelCase{"1/0+5", "5"}, PanelCase{"-7", "-7"}));
+INSTANTIATE_TEST_SUITE_P(
+    Formulas, PanelEvaluation,
+    testing::Values(PanelCase{"（１＋２）×３", "9"}, PanelCase{"2(3+4)", "14"},
+                    PanelCase{"(1+2)3", "9"}, PanelCase{"3〔长度〕*25〔宽度〕", "75"},
+                    PanelCase{"1/0+5", "5"}, PanelCase{"-7", "-7"},
+                    PanelCase{"1000000000*1000000000+1", "1000000000000000001"}));
 
 TEST(PanelEvaluation, EmptyFormulaDoesNothing) {
   RecordingFormulaHost host;
@@ -125,7 +126,7 @@ TEST(PanelEvaluation, InvalidFormulaStopsAtOnceWithTheEvaluatorsMessage) {
 }
 
 TEST(PanelEvaluation, FormulasThatNeverBecomeANumberStopAtThePassLimit) {
-  for (const char* formula : {"2A", "1E5", "SECA(0)", "1000000000*1000000000+1"}) {
+  for (const char* formula : {"2A", "1E5", "SECA(0)"}) {
     RecordingFormulaHost host;
     const FormulaRun run = calculate(formula, host);
     EXPECT_EQ(run.passes, kMaxFormulaPasses) << formula;

@@ -121,6 +121,35 @@ INSTANTIATE_TEST_SUITE_P(
         FormatCase{999999999999999999.4L, "999999999999999999"}, FormatCase{1e18L, "1E18"},
         FormatCase{-1.5e20L, "-1.5E20"}, FormatCase{factorial(170), "7.257415615308E306"}));
 
+class PlainText : public ::testing::TestWithParam<FormatCase> {};
+TEST_P(PlainText, WritesDigitsThatReadBackAsTheSameValue) {
+  const std::string text = plain_text(GetParam().value);
+  EXPECT_EQ(text, GetParam().expected);
+  if (std::fabs(GetParam().value) >= 1e18L) {
+    EXPECT_EQ(parse_number(text), GetParam().value);
+  }
+}
+INSTANTIATE_TEST_SUITE_P(
+    Values, PlainText,
+    ::testing::Values(FormatCase{1.0L / 3, "0.333333333333333"}, FormatCase{-2.5L, "-2.5"},
+                      FormatCase{999999999999999999.4L, "999999999999999999"},
+                      FormatCase{1e18L, "1000000000000000000"},
+                      FormatCase{1e18L + 1, "1000000000000000001"},
+                      FormatCase{1e18L + 0.5L, "1000000000000000000.5"},
+                      FormatCase{-1.5e20L, "-150000000000000000000"},
+                      // 2^70: 22 digits exactly, 20 are enough to come back to it.
+                      FormatCase{1180591620717411303424.0L, "1180591620717411303400"}));
+
+TEST(PlainText, LargestValuesKeepEveryIntegerDigit) {
+  for (const Extended value : {factorial(170), std::numeric_limits<Extended>::max()}) {
+    const std::string text = plain_text(value);
+    EXPECT_EQ(text.find_first_not_of("0123456789"), std::string::npos);
+    EXPECT_EQ(parse_number(text), value);
+  }
+  EXPECT_EQ(plain_text(factorial(170)).size(), 307u);
+  EXPECT_THROW(plain_text(kInfinity), NumberFormatError);
+}
+
 class GeneralText : public ::testing::TestWithParam<FormatCase> {};
 TEST_P(GeneralText, WritesTheShortestFifteenDigitText) {
   EXPECT_EQ(general_text(GetParam().value), GetParam().expected);
