@@ -36,7 +36,14 @@ void Calculator::switch_base(NumberBase target) {
   const NumberBase old_base = st.calc_base;
   // Convert before anything changes, so a number that cannot be converted leaves the base.
   const auto convert = [&](const std::string& text) {
-    return old_base == target ? text : from_decimal(to_decimal(text, old_base), target);
+    if (old_base == target) return text;
+    const std::string decimal = to_decimal(text, old_base);
+    if (target != NumberBase::Dec) return from_decimal(decimal, target);
+    // Decimal shows a value from 1E18 up as it shows its results, in the exponent form.
+    Extended value = 0;
+    const bool large =
+        try_parse_number(decimal, value) && fix_text(value).find('E') != std::string::npos;
+    return large ? fix_text(value) : decimal;
   };
   const std::string converted = convert(st.shown_text);
   // With nothing pending the operand is the last result; it follows into the new base so the
@@ -165,7 +172,7 @@ void Calculator::shift_key(MouseButton b, bool left) {
     const Extended n = left ? static_cast<Extended>(static_cast<std::int64_t>(bits << 1))
                             : static_cast<Extended>(bits >> 1);
     st.cur_value = n;
-    const std::string result = from_decimal(fix_text(n), st.calc_base);
+    const std::string result = from_decimal(decimal_text_for(n, st.calc_base), st.calc_base);
     st.entry_text = as_entry_text(result, st.calc_base);
     st.acc_text = st.entry_text;
     qel_play(result);

@@ -113,10 +113,13 @@ void Calculator::enter() {
     result =
         binary_result(st.pending_op, parse_number(acc), parse_number(entry), acc.starts_with('-'));
   }
-  result = checked(round15(result));
+  // Decimal results keep 15 significant digits; the other bases hold integers of up to 64 bits,
+  // which the 80-bit value carries exactly.
+  result = checked(result);
+  if (st.calc_base == NumberBase::Dec) result = round15(result);
 
   st.is_negative = result < 0;
-  st.acc_text = from_decimal(fix_text(result), st.calc_base);
+  st.acc_text = from_decimal(decimal_text_for(result, st.calc_base), st.calc_base);
   st.entry_text.clear();
   st.cur_value = result;
   qel_play(st.acc_text);
@@ -156,7 +159,7 @@ void Calculator::arithmetic_key(MouseButton b, PendingOp op) {
     // Right after equals the chain goes on from the result, not from the finished formula,
     // which scientific mode would otherwise evaluate again (1+2= then *3= must give 9).
     if (st.new_number) st.formula_head.clear();
-    if (st.formula_head.empty()) st.formula_tail = fix_text(st.cur_value);
+    if (st.formula_head.empty()) st.formula_tail = decimal_text_for(st.cur_value, st.calc_base);
     st.formula_head += st.formula_tail;
     // Two operator keys in a row: the second sign replaces the first.
     if (ends_with_operator(st.formula_head)) st.formula_head.pop_back();

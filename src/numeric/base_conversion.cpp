@@ -1,5 +1,6 @@
 #include "numeric/base_conversion.h"
 
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 
@@ -26,10 +27,10 @@ std::string digits_of(std::uint64_t magnitude, unsigned radix) {
   return out;
 }
 
+// The low 64 bits of the magnitude, unsigned: a value between 2^63 and 2^64 keeps all its
+// digits instead of reading as a negative 64-bit number.
 std::uint64_t magnitude_of(std::string_view decimal_text) {
-  const std::int64_t n = truncate_to_int64(parse_number(decimal_text));
-  const auto bits = static_cast<std::uint64_t>(n);
-  return n < 0 ? ~bits + 1 : bits;
+  return static_cast<std::uint64_t>(truncate_to_int64(std::fabs(parse_number(decimal_text))));
 }
 
 // Octal and binary texts carry 32 bits: the low 32 bits of the magnitude, read as signed.
@@ -79,7 +80,7 @@ std::string hex_to_dec(std::string_view text) {
     sum += digit * weight;
     weight *= 16;
   }
-  return fix_text(sum);
+  return plain_text(sum);
 }
 
 std::string dec_to_hex(std::string_view text) {
@@ -134,6 +135,10 @@ bool is_number_of_base(std::string_view text, NumberBase base) {
   if (is_zero_text(text)) return true;
   const std::string_view digits = std::string_view("0123456789ABCDEF").substr(0, radix_of(base));
   return !text.empty() && text.find_first_not_of(digits) == std::string_view::npos;
+}
+
+std::string decimal_text_for(Extended value, NumberBase base) {
+  return base == NumberBase::Dec ? fix_text(value) : plain_text(value);
 }
 
 std::string as_entry_text(std::string_view text, NumberBase base) {

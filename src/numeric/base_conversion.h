@@ -3,11 +3,13 @@
 #include <string>
 #include <string_view>
 
+#include "numeric/extended.h"
 #include "numeric/number_base.h"
 
 namespace orvanta {
 
-// Sum of digit x 16^k (A-F are 10-15, other non-digits 0), written as plain number text.
+// Sum of digit x 16^k (A-F are 10-15, other non-digits 0), written as plain number text with
+// every digit also beyond 10^18, so the 64 bits of a hexadecimal number stay exact.
 std::string hex_to_dec(std::string_view text);
 // The value truncated to 64 bits, its magnitude in capital hexadecimal digits.
 std::string dec_to_hex(std::string_view text);
@@ -26,6 +28,9 @@ std::string from_decimal(std::string_view text, NumberBase base);
 // True for a number written in `base`: a decimal number text, or digits of the base (zero as
 // "0" or "0."). The error mark and other display texts are not.
 bool is_number_of_base(std::string_view text, NumberBase base);
+// The decimal text of a value on its way into `base`: FIX_MASK in decimal, every digit in the
+// other bases, whose integers are exact up to 64 bits.
+std::string decimal_text_for(Extended value, NumberBase base);
 // A number text of `base` as entry_text holds it. The digit keys lengthen the entry, so outside
 // decimal zero is "0" there, never the "0." the conversions give.
 std::string as_entry_text(std::string_view text, NumberBase base);

@@ -30,6 +30,9 @@ INSTANTIATE_TEST_SUITE_P(
         // Characters that are no hexadecimal digit count 0 in their place.
         ConversionCase{hex_to_dec, "hex_to_dec", "1G", "16"},
         ConversionCase{hex_to_dec, "hex_to_dec", "FFFFFFFFFFFFFF", "72057594037927935"},
+        // All 64 bits exactly, also beyond 10^18.
+        ConversionCase{hex_to_dec, "hex_to_dec", "FFFFFFFFFFFFFF00", "18446744073709551360"},
+        ConversionCase{hex_to_dec, "hex_to_dec", "1111111111111101", "1229782938247303425"},
         ConversionCase{dec_to_hex, "dec_to_hex", "255", "FF"},
         ConversionCase{dec_to_hex, "dec_to_hex", "5.75", "5"},
         ConversionCase{dec_to_hex, "dec_to_hex", "-5", "5"},
@@ -38,6 +41,9 @@ INSTANTIATE_TEST_SUITE_P(
         ConversionCase{dec_to_hex, "dec_to_hex", "4294967296", "100000000"},
         // Beyond 64 bits the low 64 bits stay.
         ConversionCase{dec_to_hex, "dec_to_hex", "18446744073709551618", "2"},
+        // Between 2^63 and 2^64 a value keeps its 16 digits; a negative one its magnitude.
+        ConversionCase{dec_to_hex, "dec_to_hex", "18446744073709551360", "FFFFFFFFFFFFFF00"},
+        ConversionCase{dec_to_hex, "dec_to_hex", "-9223372036854775808", "8000000000000000"},
         ConversionCase{dec_to_bin, "dec_to_bin", "255", "11111111"},
         ConversionCase{dec_to_bin, "dec_to_bin", "-5", "101"},
         ConversionCase{dec_to_bin, "dec_to_bin", "4294967296", ""},
