@@ -45,7 +45,10 @@ void Calculator::qel_play(std::string_view text_in) {
   hide_operator_lights();
   state_.is_negative = false;
   if (options_.result_to_clipboard) ports_.clipboard.set_text(s);
-  if (state_.auto_output && state_.equals_busy && !text.empty() && text != "0.") {
+  // Only a number goes to the window below: a text without digits to write (an infinity that
+  // fails to draw just after this) is never typed as a wrong amount.
+  if (state_.auto_output && state_.equals_busy && !text.empty() && text != "0." &&
+      is_number_of_base(text, state_.calc_base)) {
     ports_.output.send(s, text, options_.output_form);
   }
 

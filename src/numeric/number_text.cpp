@@ -345,6 +345,60 @@ constexpr std::int64_t kAnyDecimals = 100000;  // the general form limits digits
 // Masked forms hand values of 10^18 and more to the general form.
 constexpr std::int64_t kMaxFixedDecimalExponent = 18;
 
+// Every decimal digit of a finite value of at least 1 (the values beyond the 18-digit forms).
+// significand x 2^e; for e < 0 (a few places at most here) significand x 5^-e with -e decimals.
+RoundedDecimal exact_decimal(Extended value) {
+  const ExtendedParts parts = split(value);
+  if (parts.exponent_field == 0x7FFF) throw NumberFormatError("not a finite number");
+  const std::int64_t binary_exponent = parts.exponent_field + kMinLsbExponent - 1;
+  BigUint exact(parts.significand);
+  std::int64_t decimals = 0;
+  if (binary_exponent >= 0) {
+    exact.shift_left(binary_exponent);
+  } else {
+    for (; decimals < -binary_exponent; ++decimals) exact.multiply_add(5, 0);
+  }
+  RoundedDecimal out;
+  out.negative = parts.negative;
+  out.digits = exact.decimal_digits();
+  out.point = static_cast<std::int64_t>(out.digits.size()) - decimals;
+  out.digits.erase(out.digits.find_last_not_of('0') + 1);
+  return out;
+}
+
+// The first n digits of an exact decimal, rounded halves away from zero.
+RoundedDecimal round_digits(const RoundedDecimal& exact, std::size_t n) {
+  RoundedDecimal out = exact;
+  if (n >= exact.digits.size()) return out;
+  out.digits.resize(n);
+  if (exact.digits[n] >= '5') {
+    std::size_t i = n;
+    while (i > 0 && out.digits[i - 1] == '9') out.digits[--i] = '0';
+    if (i == 0) {
+      out.digits.insert(out.digits.begin(), '1');
+      ++out.point;
+    } else {
+      ++out.digits[i - 1];
+    }
+  }
+  out.digits.erase(out.digits.find_last_not_of('0') + 1);
+  return out;
+}
+
+// The fewest leading digits of the exact value that read back as the same value: the digits
+// of the number as it was written, without the noise of its binary form.
+RoundedDecimal shortest_decimal(Extended value) {
+  const RoundedDecimal exact = exact_decimal(value);
+  for (std::size_t n = 1;; ++n) {
+    const RoundedDecimal candidate = round_digits(exact, n);
+    Extended back = 0;  // near the top of the range a rounded-up candidate does not read
+    if (n >= exact.digits.size() ||
+        (try_parse_number(fixed_from(candidate, 0, false), back) && back == value)) {
+      return candidate;
+    }
+  }
+}
+
 std::string masked_text(Extended value, int decimals, std::size_t min_decimals, bool grouped) {
   const RoundedDecimal rounded = round_decimal(value, kMaxSignificant, decimals);
   if (rounded.point > kMaxFixedDecimalExponent) return general_text(value);
@@ -377,41 +431,7 @@ std::string fix_text(Extended value) {
 std::string plain_text(Extended value) {
   const RoundedDecimal rounded = round_decimal(value, kMaxSignificant, 15);
   if (rounded.point <= kMaxFixedDecimalExponent) return fixed_from(rounded, 0, false);
-
-  // The exact value, significand x 2^e: for e < 0 (at most a few places here) as
-  // significand x 5^-e with -e decimals.
-  const ExtendedParts parts = split(value);
-  const std::int64_t binary_exponent = parts.exponent_field + kMinLsbExponent - 1;
-  BigUint exact(parts.significand);
-  std::int64_t decimals = 0;
-  if (binary_exponent >= 0) {
-    exact.shift_left(binary_exponent);
-  } else {
-    for (decimals = 0; decimals < -binary_exponent; ++decimals) exact.multiply_add(5, 0);
-  }
-  const std::string digits = exact.decimal_digits();
-  const auto integer_digits = static_cast<std::int64_t>(digits.size()) - decimals;
-
-  for (std::size_t n = 1;; ++n) {
-    RoundedDecimal candidate;
-    candidate.negative = parts.negative;
-    candidate.digits = digits.substr(0, n);
-    candidate.point = integer_digits;
-    if (n < digits.size() && digits[n] >= '5') {  // halves away from zero, as elsewhere
-      std::size_t i = n;
-      while (i > 0 && candidate.digits[i - 1] == '9') candidate.digits[--i] = '0';
-      if (i == 0) {
-        candidate.digits.insert(candidate.digits.begin(), '1');
-        ++candidate.point;
-      } else {
-        ++candidate.digits[i - 1];
-      }
-    }
-    candidate.digits.erase(candidate.digits.find_last_not_of('0') + 1);
-    std::string text = fixed_from(candidate, 0, false);
-    Extended back = 0;  // near the top of the range a rounded-up candidate does not read
-    if (n >= digits.size() || (try_parse_number(text, back) && back == value)) return text;
-  }
+  return fixed_from(shortest_decimal(value), 0, false);
 }
 
 std::string general_text(Extended value) {
@@ -438,7 +458,11 @@ std::string tooltip_text(Extended value) {
 }
 
 std::string money_text(Extended value) {
-  return masked_text(value, 2, 2, false);
+  const RoundedDecimal rounded = round_decimal(value, kMaxSignificant, 2);
+  if (rounded.point <= kMaxFixedDecimalExponent) return fixed_from(rounded, 2, false);
+  // An amount is never written with an exponent: from 10^18 up every digit, to the fen.
+  const RoundedDecimal digits = shortest_decimal(value);
+  return fixed_from(round_digits(digits, static_cast<std::size_t>(digits.point + 2)), 2, false);
 }
 
 Extended round15(Extended value) {

@@ -218,6 +218,14 @@ TEST_F(CalculatorTest, OnlyTheFinalResultGoesToTheWindowBelow) {
   EXPECT_EQ(ports_.output.sent.size(), 1u);
 }
 
+TEST_F(CalculatorTest, ATextWithoutDigitsIsNeverSentToTheWindowBelow) {
+  calc().auto_output_changed(true);
+  state().equals_busy = true;
+  EXPECT_THROW(calc().qel_play("INF"), CalcError);
+  state().equals_busy = false;
+  EXPECT_TRUE(ports_.output.sent.empty());
+}
+
 TEST_F(CalculatorTest, ResultsOnTheClipboardAsDisplayed) {
   calc().result_to_clipboard_changed(true);
   calc().thousands_changed(true);

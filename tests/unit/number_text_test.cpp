@@ -197,14 +197,16 @@ class MoneyText : public ::testing::TestWithParam<FormatCase> {};
 TEST_P(MoneyText, WritesExactlyTwoDecimals) {
   EXPECT_EQ(money_text(GetParam().value), GetParam().expected);
 }
-INSTANTIATE_TEST_SUITE_P(Values, MoneyText,
-                         ::testing::Values(FormatCase{1435.75L, "1435.75"}, FormatCase{0, "0.00"},
-                                           FormatCase{10, "10.00"}, FormatCase{1.7L, "1.70"},
-                                           FormatCase{-2.5L, "-2.50"}, FormatCase{20.456L, "20.46"},
-                                           FormatCase{0.125L, "0.13"}, FormatCase{-0.125L, "-0.13"},
-                                           FormatCase{-0.001L, "0.00"},
-                                           FormatCase{100000000, "100000000.00"},
-                                           FormatCase{1e20L, "1E20"}));
+INSTANTIATE_TEST_SUITE_P(
+    Values, MoneyText,
+    ::testing::Values(FormatCase{1435.75L, "1435.75"}, FormatCase{0, "0.00"},
+                      FormatCase{10, "10.00"}, FormatCase{1.7L, "1.70"}, FormatCase{-2.5L, "-2.50"},
+                      FormatCase{20.456L, "20.46"}, FormatCase{0.125L, "0.13"},
+                      FormatCase{-0.125L, "-0.13"}, FormatCase{-0.001L, "0.00"},
+                      FormatCase{100000000, "100000000.00"},
+                      // Never an exponent: every digit, to the fen.
+                      FormatCase{1e20L, "100000000000000000000.00"},
+                      FormatCase{1.23456789012345e30L, "1234567890123450000000000000000.00"}));
 
 TEST(NumberText, NonFiniteValuesHaveNoText) {
   const Extended nan = std::numeric_limits<Extended>::quiet_NaN();
