@@ -33,6 +33,15 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(NormaliseCase{"（１＋２）×３", "(1+2)*3"},
                     NormaliseCase{"８÷４－１／２＋０·５", "8/4-1/2+0.5"},
                     NormaliseCase{"１　２ 3", "123"},
+                    // What an input method types in full-width mode.
+                    NormaliseCase{"３．５＋１", "3.5+1"}, NormaliseCase{"２＊３＾２", "2*3^2"},
+                    NormaliseCase{"sqrt(8，3)", "sqrt(8,3)"},
+                    NormaliseCase{"SQRT(SQRT(5)，-3)", "SQRT(SQRT(5),-3)"},
+                    NormaliseCase{"ＳＩＮ（３０）＋ｓｑｒｔ（４）", "SIN(30)+SQRT(4)"},
+                    // Full-width letters that name no function are annotation text.
+                    NormaliseCase{"2（ＰＶＣ管）*ＰＶＣ3", "2*3"},
+                    // A comma inside an annotation goes with the annotation.
+                    NormaliseCase{"3（长，宽）*2", "3*2"},
                     NormaliseCase{"3〔长度〕*25〔宽度〕+45〔梁东西方向长度〕*25〔个数〕",
                                   "3*25+45*25"},
                     NormaliseCase{"2(3+4)", "2*(3+4)"}, NormaliseCase{"(1+2)3", "(1+2)*3"},
