@@ -114,8 +114,9 @@ void root_stage(std::string& s) {
   Extended exponent = 0.5L;
   if (s[radicand_end] == ',') {
     const size_t index_end = run_end(s, radicand_end + 1, "-");
-    // Anything but ")" after the index is text still to be reduced by the group stage.
-    if (index_end != call->close) return;
+    // The index is the run after the first comma; what follows a second comma goes with the
+    // call. Anything else after the index is text still to be reduced (SQRT(8,-3+1)).
+    if (index_end != call->close && s[index_end] != ',') return;
     const Extended index =
         to_number(std::string_view(s).substr(radicand_end + 1, index_end - radicand_end - 1));
     if (index == 0) throw PassFailed{};

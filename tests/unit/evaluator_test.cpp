@@ -49,11 +49,12 @@ INSTANTIATE_TEST_SUITE_P(
         PassCase{"SQRT(2+2,3)", {"SQRT(4,3)", "1.587401051968199"}}, PassCase{"LN(-1)", {"0"}},
         PassCase{"ABS(-2.5)", {"2.5"}}, PassCase{"COTA(0)", {"90"}}, PassCase{"SQRT(8,3)", {"2"}},
         PassCase{"SQRT(8,-3)", {"0.5"}}, PassCase{"SQRT(-9)", {"3"}},
-        PassCase{"(1+2)*3", {"3*3", "9"}}, PassCase{"2(3)", {kInvalid}},
-        PassCase{"(2)3", {kInvalid}}, PassCase{"2^-2", {"0.25"}}, PassCase{"2^-(1)", {kInvalid}},
-        PassCase{"2^(1+1)", {"2^2", "4"}}, PassCase{"2^3^2", {"8^2", "64"}},
-        PassCase{"-2^2", {"4"}}, PassCase{"3-2^2", {"-1"}}, PassCase{"3*-2^2", {"12"}},
-        PassCase{"2*3^2", {"18"}},
+        // The radicand ends at the first comma, the index is the run after it.
+        PassCase{"SQRT(9,2,3)", {"3"}}, PassCase{"(1+2)*3", {"3*3", "9"}},
+        PassCase{"2(3)", {kInvalid}}, PassCase{"(2)3", {kInvalid}}, PassCase{"2^-2", {"0.25"}},
+        PassCase{"2^-(1)", {kInvalid}}, PassCase{"2^(1+1)", {"2^2", "4"}},
+        PassCase{"2^3^2", {"8^2", "64"}}, PassCase{"-2^2", {"4"}}, PassCase{"3-2^2", {"-1"}},
+        PassCase{"3*-2^2", {"12"}}, PassCase{"2*3^2", {"18"}},
         // An operation waits while an operand of it still belongs to a power; once the power
         // is reduced, the operation follows in the same pass (as in 2*3^2).
         PassCase{"2^2+2^2", {"4+2^2", "8"}}, PassCase{"2^3*2^2", {"8*2^2", "32"}},
