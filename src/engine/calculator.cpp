@@ -49,7 +49,7 @@ void Calculator::flush_frame() {
 
 void Calculator::wait(int milliseconds) {
   flush_frame();
-  ports_.pump.wait(milliseconds);
+  reentrant([&] { ports_.pump.wait(milliseconds); });
 }
 
 void Calculator::show_welcome() {
@@ -87,6 +87,8 @@ void Calculator::reset_calculation() {
 }
 
 void Calculator::divide_by_zero_reset() {
+  // The quotient 0 that follows is no result to type into another program.
+  result_to_send_.reset();
   state_.cur_value = 0;
   qel_play("0.");
   state_.entry_text = "0";
@@ -102,7 +104,9 @@ void Calculator::divide_by_zero_reset() {
 BoxAnswer Calculator::Boxes::show(std::string_view caption, std::string_view text, BoxIcon icon,
                                   BoxButtons buttons) {
   calc_.flush_frame();
-  return calc_.ports_.message_boxes.show(caption, text, icon, buttons);
+  BoxAnswer answer = BoxAnswer::Ok;
+  calc_.reentrant([&] { answer = calc_.ports_.message_boxes.show(caption, text, icon, buttons); });
+  return answer;
 }
 
 void Calculator::Host::divide_by_zero_reset() {

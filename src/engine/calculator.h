@@ -201,6 +201,13 @@ class Calculator {
   void show_angle_lights();
   void reset_calculation();
   void divide_by_zero_reset();
+  // Runs `work` while other handlers may run inside it (a wait, a message box): what they draw
+  // is never the result of an equals in progress.
+  template <class Work>
+  void reentrant(Work&& work);
+  // The output of a final result: armed by equals, sent by the display of its own result.
+  void arm_result_output(bool chain_is_result);
+  void send_result(std::string_view shown, std::string_view value);
 
   // Entry.
   void digit_key(MouseButton b, char digit);
@@ -237,8 +244,27 @@ class Calculator {
   // A key was typed into the formula bar; its change goes to formula_head.
   bool bar_edit_pending_ = false;
   Boxes boxes_{*this};
+  // Raised while other handlers may run inside the current one.
+  int reentry_depth_ = 0;
+  // Armed by equals for the one display of its result, at the depth equals runs at.
+  struct ResultToSend {
+    int depth = 0;
+    bool chain_is_result = false;
+  };
+  std::optional<ResultToSend> result_to_send_;
+  // The formula bar's chain is the one whose value the last equals showed.
+  bool chain_is_result_ = false;
   Host host_{*this};
 };
+
+template <class Work>
+void Calculator::reentrant(Work&& work) {
+  struct Depth {
+    int& depth;
+    ~Depth() { --depth; }
+  } depth{++reentry_depth_};
+  work();
+}
 
 template <class Work>
 void Calculator::guarded(Work&& work) {

@@ -41,13 +41,6 @@ ArithmeticKey arithmetic_key_of(PendingOp op) {
   }
 }
 
-// The chain still holds an operation for the evaluator. Besides + * / and a "-" after the
-// first character, powers, groups and functions need passes too.
-bool needs_pass(std::string_view text) {
-  return text.find_first_of("+*/^()") != std::string_view::npos ||
-         text.find('-', 1) != std::string_view::npos;
-}
-
 std::string without_blanks(std::string text) {
   std::erase(text, ' ');
   return text;
@@ -134,17 +127,13 @@ std::optional<Extended> Calculator::scientific_value() {
   if (ends_with_operator(text)) return std::nullopt;
   std::optional<std::string> normalised = gs_normalise(text, host_);
   if (!normalised) return std::nullopt;
-  text = plain_exponents(*normalised);
-
   // Bounded like the formula panel: a text that never becomes a number must not hang equals.
-  for (int pass = 0; needs_pass(text); ++pass) {
-    std::string next = pass < kMaxFormulaPasses ? gs_step(text, false, host_) : text;
-    if (next == kInvalidExpression || next == text) break;
-    text = std::move(next);
-  }
+  const std::optional<std::string> done = run_passes(plain_exponents(*normalised), host_);
   // What is left must be a number; a word such as the infinity "INF" is no result.
   Extended value = 0;
-  if (!needs_pass(text) && try_parse_number(text, value) && std::isfinite(value)) return value;
+  if (done && try_parse_number(*done, value) && std::isfinite(value)) return value;
+  // The 0 shown after the message is no result to type into another program.
+  result_to_send_.reset();
   show_formula_error(host_, kPassLimitMessage);
   return 0;
 }
@@ -221,12 +210,25 @@ void Calculator::kdy(MouseButton b) {
     auto& st = state_;
     st.equals_busy = true;
     struct ClearBusy {
-      bool& busy;
-      ~ClearBusy() { busy = false; }
-    } clear_busy{st.equals_busy};
+      Calculator& calc;
+      ~ClearBusy() {
+        calc.state_.equals_busy = false;
+        calc.result_to_send_.reset();
+      }
+    } clear_busy{*this};
 
+    // The chain of the formula bar is what was computed for + - * / (and, in scientific mode,
+    // the power and a typed formula); the other operations leave the bar showing their last
+    // operand.
+    const bool chain_is_result = st.pending_op <= PendingOp::Divide || in_chain(st.pending_op);
+    arm_result_output(chain_is_result);
     enter();
-    if (st.nothing_computed) {
+    if (!st.nothing_computed) {
+      chain_is_result_ = chain_is_result;
+    } else {
+      // A redraw of the number shown. A chain still waiting for its operand was computed by
+      // the operator keys; a finished one is the chain of the last equals.
+      arm_result_output(ends_with_operator(st.formula_head) || chain_is_result_);
       if (!st.entry_text.empty()) {
         qel_play(st.entry_text);
       } else if (!st.acc_text.empty()) {
@@ -242,10 +244,7 @@ void Calculator::kdy(MouseButton b) {
       wait(kAfterEqualsMs);
     }
     if (!st.formula_head.empty()) {
-      std::string chain = ports_.formula_bar.text();
-      if (chain.ends_with(' ')) chain.pop_back();
-      if (ends_with_operator(chain)) chain.pop_back();
-      st.formula_head = chain;
+      st.formula_head = finished_chain(ports_.formula_bar.text());
       st.formula_tail.clear();
       ports_.formula_bar.set_text(st.formula_head);
     }

@@ -5,6 +5,7 @@
 #include "display/lcd_text.h"
 #include "engine/calculator.h"
 #include "engine/formula_text.h"
+#include "formula/formula_panel.h"
 #include "numeric/base_conversion.h"
 #include "numeric/calc_error.h"
 
@@ -45,11 +46,14 @@ void Calculator::qel_play(std::string_view text_in) {
   hide_operator_lights();
   state_.is_negative = false;
   if (options_.result_to_clipboard) ports_.clipboard.set_text(s);
-  // Only a number goes to the window below: a text without digits to write (an infinity that
-  // fails to draw just after this) is never typed as a wrong amount.
-  if (state_.auto_output && state_.equals_busy && !text.empty() && text != "0." &&
-      is_number_of_base(text, state_.calc_base)) {
-    ports_.output.send(s, text, options_.output_form);
+  // Only the display of the equals' own result is sent, and once: keys pressed while equals
+  // waits also draw with equals_busy set, but run one reentry level deeper. Only a number
+  // goes: a text without digits to write (an infinity that fails to draw just after this) is
+  // never typed as a wrong amount.
+  if (state_.auto_output && state_.equals_busy && result_to_send_ &&
+      result_to_send_->depth == reentry_depth_ && !text.empty() && text != "0." &&
+      is_number_of_base(text, state_.calc_base) && ports_.formula_bar.text() != kDivideByZeroText) {
+    send_result(s, text);
   }
 
   std::size_t n = s.size();
@@ -71,6 +75,26 @@ void Calculator::qel_play(std::string_view text_in) {
     state_.unit_category = category;
     ports_.converter.refresh(category, state_.unit_source_text);
   }
+}
+
+void Calculator::arm_result_output(bool chain_is_result) {
+  result_to_send_ = ResultToSend{reentry_depth_, chain_is_result};
+}
+
+void Calculator::send_result(std::string_view shown, std::string_view value) {
+  const bool chain_is_result = result_to_send_->chain_is_result;
+  result_to_send_.reset();
+  FinalResult result;
+  result.shown_text = shown;
+  // The wordings read a decimal value whatever the base on the LCD.
+  result.value_text = to_decimal(value, state_.calc_base);
+  // The chain stands in decimal, so it goes with a decimal result only.
+  if (chain_is_result && state_.calc_base == NumberBase::Dec) {
+    std::string chain = finished_chain(ports_.formula_bar.text());
+    if (!is_bare_number(chain)) result.formula = std::move(chain);
+  }
+  result.form = options_.output_form;
+  ports_.output.send(result);
 }
 
 }  // namespace orvanta

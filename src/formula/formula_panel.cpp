@@ -13,6 +13,21 @@ bool is_bare_number(std::string_view text) {
                      [](char c) { return (c >= '0' && c <= '9') || c == '.'; });
 }
 
+bool holds_operation(std::string_view text) {
+  return text.find_first_of("+*/^()") != std::string_view::npos ||
+         text.find('-', 1) != std::string_view::npos;
+}
+
+std::optional<std::string> run_passes(std::string text, FormulaHost& host) {
+  for (int pass = 0; holds_operation(text); ++pass) {
+    if (pass == kMaxFormulaPasses) return std::nullopt;
+    std::string next = gs_step(text, false, host);
+    if (next == kInvalidExpression || next == text) return std::nullopt;
+    text = std::move(next);
+  }
+  return text;
+}
+
 FormulaRun FormulaPanel::calculate(bool single_step, FormulaHost& host) {
   FormulaRun run;
   if (working_.empty()) return run;

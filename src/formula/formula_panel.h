@@ -20,6 +20,16 @@ inline constexpr std::string_view kPassLimitMessage =
 // point. (The first may be anything, usually a digit or "-".)
 bool is_bare_number(std::string_view text);
 
+// The text still holds an operation for the evaluator: + * / or a "-" after its first
+// character, and also a power, a group or a function call, which the bare operator test of
+// the loops that call gs_step would miss.
+bool holds_operation(std::string_view text);
+
+// Passes of gs_step with messages off while the text holds an operation, at most
+// kMaxFormulaPasses: the final text, or none when a pass fails or stops changing the text
+// (scientific equals and the grab of a selection run their formulas so).
+std::optional<std::string> run_passes(std::string text, FormulaHost& host);
+
 struct FormulaRun {
   // False when nothing was evaluated (empty working formula, or the brackets were refused):
   // out_gs keeps its text.

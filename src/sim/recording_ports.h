@@ -60,10 +60,8 @@ struct RecordingClipboard : Clipboard {
 };
 
 struct RecordingOutput : ResultOutput {
-  void send(std::string_view display_text, std::string_view value_text, OutputForm) override {
-    sent.push_back(std::string(display_text) + "|" + std::string(value_text));
-  }
-  std::vector<std::string> sent;
+  void send(const FinalResult& result) override { sent.push_back(result); }
+  std::vector<FinalResult> sent;
 };
 
 struct RecordingConverter : ConverterRefresh {

@@ -8,6 +8,7 @@ int run_script(std::istream& in, std::ostream& out, std::ostream& err) {
   CommandTable table;
   register_calculator_commands(table);
   register_formula_commands(table);
+  register_exchange_commands(table);
   SimContext context(out);
 
   std::string line;

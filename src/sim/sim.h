@@ -32,6 +32,10 @@ using CommandTable = std::map<std::string, Command, std::less<>>;
 // Command groups, each in its own file.
 void register_calculator_commands(CommandTable& table);  // keys, keys, base, set, print
 void register_formula_commands(CommandTable& table);     // step, eval, big, words
+void register_exchange_commands(CommandTable& table);    // grab
+
+// `set` for the options of the exchange with the window below; false for another key.
+bool set_exchange_setting(SimContext& context, std::string_view key, std::string_view value);
 
 // Runs a whole script; returns the process exit status.
 int run_script(std::istream& in, std::ostream& out, std::ostream& err);

@@ -1,19 +1,31 @@
 #pragma once
-// Port: hands a final result to the output into the window below the calculator, which types
-// it there in the chosen form (with the formula, a blank, a line break as its options say).
-#include <string_view>
+// Port: hands a final result to the output into the window below the calculator. Called once
+// for each equals that shows a result, never for keys pressed while equals reads it out.
+#include <string>
 
 #include "display/output_form.h"
 
 namespace orvanta {
 
+struct FinalResult {
+  // The number as the LCD formats it (precision, thousands separators), in the current base.
+  std::string shown_text;
+  // The same value as decimal number text before precision; the wordings are made from it.
+  std::string value_text;
+  // The chain that was computed, as the formula bar shows it before "=" (for example 1+2*3);
+  // empty when the bar holds no such chain (a bare number, a power or logic operation, or
+  // another base than decimal).
+  std::string formula;
+  // The form chosen in the LCD pop-up menu.
+  OutputForm form = OutputForm::Figures;
+
+  bool operator==(const FinalResult&) const = default;
+};
+
 class ResultOutput {
  public:
   virtual ~ResultOutput() = default;
-  // `display_text` is the number as the LCD formats it (precision, thousands separators);
-  // `value_text` the text that was handed to the display, from which the wordings are made.
-  virtual void send(std::string_view display_text, std::string_view value_text,
-                    OutputForm form) = 0;
+  virtual void send(const FinalResult& result) = 0;
 };
 
 }  // namespace orvanta

@@ -55,7 +55,7 @@ class WindowClipboard : public Clipboard {
 // Until the output to other windows and the converter exist, results stop here.
 class NoResultOutput : public ResultOutput {
  public:
-  void send(std::string_view, std::string_view, OutputForm) override {}
+  void send(const FinalResult&) override {}
 };
 class NoConverterRefresh : public ConverterRefresh {
  public:

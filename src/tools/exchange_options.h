@@ -1,0 +1,36 @@
+#pragma once
+// The options of the exchange with the window below the calculator, as plain values. Their
+// controls store them in the settings file; whoever holds the settings hands them over.
+#include <string_view>
+
+namespace orvanta {
+
+// How the outgoing text reaches the window below.
+enum class DeliveryMode {
+  Characters,  // "按字符方式输出": character by character into the focused control
+  Whole,       // "整体输出": through the clipboard and Ctrl+V
+};
+
+struct ExchangeOptions {
+  bool with_formula = false;    // "连同公式一起输出" (Device_input_bds)
+  bool trailing_space = false;  // "输出时末尾加空格" (Device_input_space)
+  bool line_break = false;      // "输出后自动换行" (Device_input_enter)
+  bool copy_sent = false;       // "复制到系统剪贴板" (Device_input_clip)
+  bool skip_topmost = true;     // "搜索下层窗口时忽略置顶窗口" (Device_find_windows)
+  // The sign put between loose numbers of a grabbed text (Device_capture "1" to "4").
+  char capture_operator = '+';
+  DeliveryMode mode = DeliveryMode::Characters;  // Device_output_type "1" or "2"
+
+  bool operator==(const ExchangeOptions&) const = default;
+};
+
+// Device_capture: "1" to "4" give + - * /, compared as exact strings; anything else is "1".
+char capture_operator_of(std::string_view stored);
+// Device_output_type: exactly "2" is whole mode; anything else character mode.
+DeliveryMode delivery_mode_of(std::string_view stored);
+
+// Applies the stored text of one of the keys above; false for a key that is not an exchange
+// option (the options are unchanged).
+bool apply_exchange_setting(ExchangeOptions& options, std::string_view key, std::string_view value);
+
+}  // namespace orvanta
