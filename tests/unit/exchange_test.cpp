@@ -10,6 +10,7 @@
 #include "engine/calculator.h"
 #include "engine/key_table.h"
 #include "sim/calculator_sim.h"
+#include "tools/exchange_delivery.h"
 #include "tools/exchange_output.h"
 #include "tools/exchange_target.h"
 #include "tools/exchange_typing.h"
@@ -172,6 +173,60 @@ TEST(TypedUnits, ChineseArrivesWholeInUnicodeAndAnsiWindows) {
   EXPECT_EQ(typed_units("1\U0001F600", TargetCharset::Unicode),
             (std::vector<unsigned>{'1', 0xD83D, 0xDE00}));
   EXPECT_EQ(typed_units("1\U0001F600", TargetCharset::Gbk), (std::vector<unsigned>{'1'}));
+}
+
+// ---- the steps of a delivery ------------------------------------------------------
+
+using Step = DeliveryStep;
+using Kind = DeliveryStep::Kind;
+
+TEST(DeliverySteps, CharactersThenSpaceThenEnter) {
+  const Outgoing out{"3.5", true, true, false, DeliveryMode::Characters};
+  EXPECT_EQ(delivery_steps(out, TargetCharset::Unicode),
+            (std::vector<Step>{{Kind::Character, '3'},
+                               {Kind::Character, '.'},
+                               {Kind::Character, '5'},
+                               {Kind::PostKey, kKeySpace},
+                               {Kind::PostKey, kKeyReturn},
+                               {Kind::LetMessagesRun},
+                               {Kind::Wait, 300},
+                               {Kind::CalculatorToForeground}}));
+  // An ANSI window gets each Chinese character as one double-byte unit.
+  const Outgoing rmb{"人民币壹仟肆佰叁拾伍圆柒角伍分", false, false, false,
+                     DeliveryMode::Characters};
+  const std::vector<Step> steps = delivery_steps(rmb, TargetCharset::Gbk);
+  ASSERT_EQ(steps.size(), 15u + 3u);
+  EXPECT_EQ(steps[0], (Step{Kind::Character, 0xC8CB}));
+  EXPECT_EQ(steps[15].kind, Kind::LetMessagesRun);
+}
+
+TEST(DeliverySteps, WholeTextThroughTheClipboard) {
+  const Outgoing out{"1+2=3", true, true, false, DeliveryMode::Whole};
+  EXPECT_EQ(delivery_steps(out, TargetCharset::Unicode),
+            (std::vector<Step>{{Kind::Wait, 50},
+                               {Kind::CopyToClipboard},
+                               {Kind::RecipientToForeground},
+                               {Kind::KeyDown, kKeyControl},
+                               {Kind::KeyDown, kKeyV},
+                               {Kind::Wait, 50},
+                               {Kind::KeyUp, kKeyV},
+                               {Kind::KeyUp, kKeyControl},
+                               {Kind::Wait, 50},
+                               {Kind::KeyDown, kKeySpace},
+                               {Kind::KeyUp, kKeySpace},
+                               {Kind::Wait, 50},
+                               {Kind::KeyDown, kKeyReturn},
+                               {Kind::KeyUp, kKeyReturn},
+                               {Kind::Wait, 50},
+                               {Kind::CalculatorToForeground}}));
+  EXPECT_EQ(selection_copy_steps(), (std::vector<Step>{{Kind::RecipientToForeground},
+                                                       {Kind::KeyDown, kKeyControl},
+                                                       {Kind::KeyDown, kKeyC},
+                                                       {Kind::Wait, 50},
+                                                       {Kind::KeyUp, kKeyC},
+                                                       {Kind::KeyUp, kKeyControl},
+                                                       {Kind::Wait, 50},
+                                                       {Kind::CalculatorToForeground}}));
 }
 
 // ---- one call per result, through the calculator ---------------------------------
