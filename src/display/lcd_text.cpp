@@ -1,6 +1,7 @@
 #include "display/lcd_text.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 
 #include "face/face_layout.h"
@@ -43,6 +44,67 @@ std::string apply_thousands(std::string_view text) {
   std::string out = thousands_text(value);
   if (out.empty() || out == "0") out = "0.";
   return out;
+}
+
+std::string typed_thousands(std::string_view text) {
+  const std::size_t start = text.starts_with('-') ? 1 : 0;
+  const std::size_t digits_end = text.find_first_not_of("0123456789", start);
+  const std::size_t end = digits_end == std::string_view::npos ? text.size() : digits_end;
+  const std::string_view rest = text.substr(end);
+  const bool typed_number =
+      end > start && (rest.empty() || (rest[0] == '.' && rest.find_first_not_of("0123456789", 1) ==
+                                                             std::string_view::npos));
+  if (!typed_number) return std::string(text);
+  std::string out(text.substr(0, start));
+  for (std::size_t i = start; i < end; ++i) {
+    if (i > start && (end - i) % 3 == 0) out += ',';
+    out += text[i];
+  }
+  out += rest;
+  return out;
+}
+
+std::string fit_exponent_form(std::string_view text, std::size_t cells) {
+  const std::size_t e = text.find('E');
+  if (text.size() <= cells || e == std::string_view::npos) return std::string(text);
+  const bool negative = text.starts_with('-');
+  const std::string_view mantissa = text.substr(negative ? 1 : 0, e - (negative ? 1 : 0));
+  int exponent = 0;
+  const auto [end, error] =
+      std::from_chars(text.data() + e + 1, text.data() + text.size(), exponent);
+  if (error != std::errc() || end != text.data() + text.size()) return std::string(text);
+  // The mantissa "d.ddd" as its digits; it must be one digit, then a point and digits.
+  std::string digits;
+  for (std::size_t i = 0; i < mantissa.size(); ++i) {
+    const char c = mantissa[i];
+    if (c == '.' && i == 1) continue;
+    if (c < '0' || c > '9') return std::string(text);
+    digits += c;
+  }
+  if (digits.empty() || digits[0] == '0') return std::string(text);
+  for (;;) {
+    const std::string exponent_text = "E" + std::to_string(exponent);
+    const std::size_t room = cells - exponent_text.size() - (negative ? 1 : 0);
+    // "d" alone, or "d." and as many decimals as fit.
+    const std::size_t keep = room >= 3 ? room - 1 : 1;
+    std::string kept = digits.substr(0, keep);
+    if (digits.size() > keep && digits[keep] >= '5') {
+      std::size_t i = kept.size();
+      while (i > 0 && kept[i - 1] == '9') kept[--i] = '0';
+      if (i == 0) {
+        // 9.99... rounds to 10: one more in the exponent, whose text may grow by a cell.
+        digits = "1";
+        ++exponent;
+        continue;
+      }
+      ++kept[i - 1];
+    }
+    while (kept.size() > 1 && kept.back() == '0') kept.pop_back();
+    std::string out = negative ? "-" : "";
+    out += kept[0];
+    if (kept.size() > 1) out += "." + kept.substr(1);
+    return out + exponent_text;
+  }
 }
 
 bool has_glyph(char c) {

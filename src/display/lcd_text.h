@@ -1,5 +1,6 @@
 #pragma once
 // The text rules of the LCD: decimal precision, thousands separators, glyphs, tooltip.
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,15 @@ std::string apply_precision(std::string_view text, std::string_view precision_fi
 
 // The thousands form of a decimal number text ("0." for zero); other texts stay.
 std::string apply_thousands(std::string_view text);
+
+// The thousands form of a number as it is being typed: separators between the integer digits,
+// everything else as typed ("1234.50" is "1,234.50", "1." stays "1."); other texts stay.
+std::string typed_thousands(std::string_view text);
+
+// A decimal number in exponent form longer than the LCD keeps its exponent: the mantissa is
+// rounded to the digits that still fit ("1.5241578780672E26" is "1.524157878E26"). Every other
+// text stays as it is (the LCD shows its first cells).
+std::string fit_exponent_form(std::string_view text, std::size_t cells);
 
 // The characters the LCD has a glyph for (a blank leaves its cell empty).
 bool has_glyph(char c);

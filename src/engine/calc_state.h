@@ -41,6 +41,9 @@ struct CalcState {
   // Set by equals only: the next digit starts a new number and discards acc_text.
   bool new_number = false;
   bool has_point = false;
+  // MS left the stored number as the entry: the next digit or point starts a new number (any
+  // display in between ends this).
+  bool entry_stored = false;
   // The number on the LCD carries a minus sign.
   bool is_negative = false;
   bool voice_enabled = true;

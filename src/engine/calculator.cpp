@@ -250,7 +250,10 @@ bool Calculator::formula_bar_key() {
 void Calculator::formula_bar_changed(std::string_view text) {
   if (!bar_edit_pending_) return;
   bar_edit_pending_ = false;
+  // The bar is now the whole chain: the operand typed on the keys before is part of it, or
+  // was edited away.
   state_.formula_head = text;
+  state_.formula_tail.clear();
 }
 
 // Outside decimal the number is written in the base as a result of `enter` is (fraction cut,

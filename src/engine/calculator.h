@@ -155,9 +155,12 @@ class Calculator {
 
   // Completes the pending operation.
   void enter();
+  // What a text put on the LCD is: a number being typed shows as typed; results, recalls and
+  // conversions take the precision and the thousands form.
+  enum class Shown { Result, Typed };
   // Puts a display text on the LCD (precision, thousands separators, formula bar, clipboard,
   // output of a final result, tooltip, converter). Raises when a character has no glyph.
-  void qel_play(std::string_view text);
+  void qel_play(std::string_view text, Shown kind = Shown::Result);
   // Plays one voice clip; callers check voice_enabled.
   void splay(std::string_view token);
 
@@ -214,6 +217,7 @@ class Calculator {
   void hex_digit_key(MouseButton b, char digit);
   Extended entry_value() const;
   void finish_new_number();
+  void start_after_stored_entry();
 
   // Operators.
   void arithmetic_key(MouseButton b, PendingOp op);

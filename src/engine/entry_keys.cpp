@@ -42,9 +42,19 @@ void Calculator::finish_new_number() {
   state_.acc_text.clear();
 }
 
+// The number MS stored is finished: what is typed next is a new number.
+void Calculator::start_after_stored_entry() {
+  if (!state_.entry_stored) return;
+  state_.entry_stored = false;
+  state_.entry_text.clear();
+  state_.has_point = false;
+  state_.is_negative = false;
+}
+
 void Calculator::digit_key(MouseButton b, char digit) {
   if (b != MouseButton::Left) return;
   guarded([&] {
+    start_after_stored_entry();
     auto& entry = state_.entry_text;
     const bool decimal = state_.calc_base == NumberBase::Dec;
     if (options_.thousands && decimal && entry.size() >= kMaxEntryWithSeparators) return;
@@ -54,7 +64,7 @@ void Calculator::digit_key(MouseButton b, char digit) {
       if (entry == "0") entry.clear();
       entry += digit;
       state_.cur_value = entry_value();
-      qel_play(entry);
+      qel_play(entry, Shown::Typed);
       say(std::string(1, digit));
     }
     finish_new_number();
@@ -69,7 +79,7 @@ void Calculator::hex_digit_key(MouseButton b, char digit) {
       if (entry == "0") entry.clear();
       entry += digit;
       state_.cur_value = entry_value();
-      qel_play(entry);
+      qel_play(entry, Shown::Typed);
     }
     finish_new_number();
   });
@@ -127,6 +137,7 @@ void Calculator::kf(MouseButton b) {
 void Calculator::kp(MouseButton b) {
   if (b != MouseButton::Left || state_.calc_base != NumberBase::Dec) return;
   guarded([&] {
+    start_after_stored_entry();
     auto& entry = state_.entry_text;
     if (options_.thousands && entry.size() >= kMaxEntryWithSeparators) return;
     // The point counts toward the 14 characters like a digit.
@@ -138,7 +149,7 @@ void Calculator::kp(MouseButton b) {
     }
     state_.has_point = true;
     state_.cur_value = entry_value();
-    qel_play(entry);
+    qel_play(entry, Shown::Typed);
     say(".");
     finish_new_number();
   });
@@ -152,14 +163,14 @@ void Calculator::kzf(MouseButton b) {
       entry.insert(entry.begin(), '-');
       if (state_.cur_value != 0) state_.cur_value = -state_.cur_value;
       state_.is_negative = true;
-      qel_play(entry);
+      qel_play(entry, Shown::Typed);
       say("-");
       finish_new_number();
     } else if (!is_zero_or_empty(entry) && state_.is_negative) {
       entry.erase(0, 1);
       state_.cur_value = std::fabs(state_.cur_value);
       state_.is_negative = false;
-      qel_play(entry);
+      qel_play(entry, Shown::Typed);
     }
     // With no operand typed and no arithmetic pending the sign applies to the result.
     const bool operation_pending =
@@ -195,7 +206,7 @@ void Calculator::tg(MouseButton b) {
     }
     if (last == '.') state_.has_point = false;
     state_.formula_tail = entry;
-    qel_play(entry.empty() ? std::string_view("0.") : std::string_view(entry));
+    qel_play(entry.empty() ? std::string_view("0.") : std::string_view(entry), Shown::Typed);
     if (entry.empty()) entry = "0";
     state_.cur_value = entry_value();
   });

@@ -63,6 +63,7 @@ void Calculator::ms(MouseButton b) {
     frame_.lights.mem_on = true;
     state_.mem_value = state_.cur_value;
     state_.entry_text = fix_text(state_.cur_value);
+    state_.entry_stored = true;
   });
 }
 

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "display/lcd_text.h"
 #include "engine/binary_ops.h"
 #include "engine/calculator.h"
 #include "engine/formula_text.h"
@@ -145,9 +146,10 @@ void Calculator::arithmetic_key(MouseButton b, PendingOp op) {
     const ArithmeticKey key = arithmetic_key_of(op);
     enter();
     st.pending_op = op;
-    // Right after equals the chain goes on from the result, not from the finished formula,
-    // which scientific mode would otherwise evaluate again (1+2= then *3= must give 9).
-    if (st.new_number) st.formula_head.clear();
+    // Right after equals scientific mode goes on from the result, not from the finished
+    // formula, which it would otherwise evaluate again (1+2= then *3= must give 9); normal mode
+    // computes in the order of input, so its chain goes on from the head (1+2*3).
+    if (st.new_number && options_.science_mode) st.formula_head.clear();
     if (st.formula_head.empty()) st.formula_tail = decimal_text_for(st.cur_value, st.calc_base);
     st.formula_head += st.formula_tail;
     // Two operator keys in a row: the second sign replaces the first.
@@ -253,8 +255,10 @@ void Calculator::kdy(MouseButton b) {
 }
 
 void Calculator::read_out_result() {
-  // Keys pressed during a wait may redraw the LCD; the result read is the one shown now.
-  const std::string result = state_.shown_text;
+  // Keys pressed during a wait may redraw the LCD; the result read is the one shown now, as
+  // its cells show it.
+  std::string result = state_.shown_text;
+  if (state_.calc_base == NumberBase::Dec) result = fit_exponent_form(result, LcdFrame::kCells);
   for (const char ch : result) {
     splay(std::string(1, ch));
     wait(kPerCharacterMs);

@@ -17,13 +17,16 @@ constexpr int kConverterCategories = 11;
 
 }  // namespace
 
-void Calculator::qel_play(std::string_view text_in) {
+void Calculator::qel_play(std::string_view text_in, Shown kind) {
   // A copy: callers may pass a view of a state field that this routine rewrites.
   const std::string text(text_in);
   state_.nothing_computed = false;
+  state_.entry_stored = false;
   const bool decimal = state_.calc_base == NumberBase::Dec;
+  // A number being typed shows the digits as typed: a fixed precision applies to results.
+  const bool typed = kind == Shown::Typed;
   std::string s = text;
-  if (decimal) s = apply_precision(s, options_.precision);
+  if (decimal && !typed) s = apply_precision(s, options_.precision);
   state_.shown_text = s;
   state_.unit_source_text = s;
 
@@ -41,11 +44,18 @@ void Calculator::qel_play(std::string_view text_in) {
   }
   state_.keep_formula_once = false;
 
-  if (options_.thousands && decimal) s = apply_thousands(s);
-  frame_.lights.error_on = false;
+  if (options_.thousands && decimal) s = typed ? typed_thousands(s) : apply_thousands(s);
   hide_operator_lights();
   state_.is_negative = false;
   if (options_.result_to_clipboard) ports_.clipboard.set_text(s);
+  // The light tells that the text did not fit; a number in exponent form keeps its exponent
+  // on the cells, and what is sent below is what the LCD shows.
+  const bool overlong = s.size() > LcdFrame::kCells;
+  std::string value = text;  // what the wordings read
+  if (decimal) {
+    std::string fitted = fit_exponent_form(s, LcdFrame::kCells);
+    if (fitted != s) s = value = std::move(fitted);
+  }
   // Only the display of the equals' own result is sent, and once: keys pressed while equals
   // waits also draw with equals_busy set, but run one reentry level deeper. Only a number
   // goes: a text without digits to write (an infinity that fails to draw just after this) is
@@ -53,15 +63,11 @@ void Calculator::qel_play(std::string_view text_in) {
   if (state_.auto_output && state_.equals_busy && result_to_send_ &&
       result_to_send_->depth == reentry_depth_ && !text.empty() && text != "0." &&
       is_number_of_base(text, state_.calc_base) && ports_.formula_bar.text() != kDivideByZeroText) {
-    send_result(s, text);
+    send_result(s, value);
   }
 
-  std::size_t n = s.size();
-  if (n > LcdFrame::kCells) {
-    frame_.lights.error_on = true;
-    n = LcdFrame::kCells;
-  }
-  const std::string drawn = s.substr(0, n);
+  frame_.lights.error_on = overlong;
+  const std::string drawn = s.substr(0, LcdFrame::kCells);
   for (const char ch : drawn) {
     if (!has_glyph(ch)) throw CalcError("no glyph for a character of the display text");
     if (ch == '.' && state_.entry_text != "0") state_.has_point = true;

@@ -103,6 +103,15 @@ void set(SimContext& context, std::string_view args) {
   }
 }
 
+// The user types into the formula bar and leaves <text> there (the rest of the line). The bar
+// refuses outside scientific mode, with its message box.
+void bar(SimContext& context, std::string_view text) {
+  CalculatorSim& sim = calculator_sim(context);
+  if (!sim.calculator.formula_bar_key()) return;
+  sim.ports.formula_bar.bar = text;
+  sim.calculator.formula_bar_changed(text);
+}
+
 std::string joined(const std::vector<std::string>& items) {
   std::string out;
   for (const auto& item : items) {
@@ -161,6 +170,7 @@ void register_calculator_commands(CommandTable& table) {
   table["base"] = base;
   table["set"] = set;
   table["print"] = print;
+  table["bar"] = bar;
 }
 
 }  // namespace orvanta::sim

@@ -30,7 +30,7 @@ using Command = std::function<void(SimContext&, std::string_view args)>;
 using CommandTable = std::map<std::string, Command, std::less<>>;
 
 // Command groups, each in its own file.
-void register_calculator_commands(CommandTable& table);  // keys, keys, base, set, print
+void register_calculator_commands(CommandTable& table);  // keys, base, set, bar, print
 void register_formula_commands(CommandTable& table);     // step, eval, big, words
 void register_exchange_commands(CommandTable& table);    // grab
 

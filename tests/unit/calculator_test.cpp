@@ -275,7 +275,7 @@ TEST_F(CalculatorTest, StoredSettingsApplyAtStartUp) {
   EXPECT_FALSE(calc().options().thousands);
   EXPECT_FALSE(state().auto_output);
   EXPECT_EQ(ports_.settings.value("Device_AutoCopyTo"), "yes");
-  keys("3.14159");
+  keys("3.14159=");
   EXPECT_EQ(lcd().text, "3.14");
 }
 
@@ -476,6 +476,110 @@ TEST_F(CalculatorTest, AFormulaResultIsWrittenInTheBase) {
     keys("1");
     EXPECT_NE(lcd().text, "......") << c.base << " " << c.number;
   }
+}
+
+TEST_F(CalculatorTest, AnOperatorAfterEqualsGoesOnFromTheChainOfItsMode) {
+  struct Case {
+    bool science;
+    const char* bar;
+  };
+  // Normal mode computes in the order of input, so its chain is the whole input; scientific
+  // mode evaluates the bar, so it starts again from the result.
+  for (const Case& c : {Case{false, "1+2*3"}, Case{true, "3*3"}}) {
+    calc().science_mode_changed(c.science);
+    keys("1+2=");
+    keys("*3=");
+    EXPECT_EQ(lcd().text, "9") << c.science;
+    EXPECT_EQ(ports_.formula_bar.bar, c.bar) << c.science;
+  }
+}
+
+TEST_F(CalculatorTest, ANumberInExponentFormKeepsItsExponentOnTheLcd) {
+  calc().auto_output_changed(true);
+  keys("12345678912345*12345678912345");
+  ports_.voice.said.clear();
+  keys("=");
+  EXPECT_EQ(lcd().text, "1.524157878E26");
+  EXPECT_TRUE(lcd().lights.error_on);
+  EXPECT_EQ(lcd().tooltip, "1.5241578780672E26");
+  // The read-out and the output below follow the cells.
+  EXPECT_EQ(ports_.voice.said,
+            (Strings{"=", "1", ".", "5", "2", "4", "1", "5", "7", "8", "7", "8", "2", "6"}));
+  ASSERT_EQ(ports_.output.sent.size(), 1u);
+  EXPECT_EQ(ports_.output.sent[0].shown_text, "1.524157878E26");
+  EXPECT_EQ(ports_.output.sent[0].value_text, "1.524157878E26");
+  keys("171");
+  press("kjc");
+  EXPECT_EQ(lcd().text, "1.24101807E309");
+}
+
+TEST_F(CalculatorTest, AfterTheBarIsEditedTheChainIsWhatTheUserTyped) {
+  calc().science_mode_changed(true);
+  keys("5+6");
+  // End, Backspace, 7: each key, then the text it left.
+  ASSERT_TRUE(calc().formula_bar_key());
+  ports_.formula_bar.bar = "5+";
+  calc().formula_bar_changed("5+");
+  ASSERT_TRUE(calc().formula_bar_key());
+  ports_.formula_bar.bar = "5+7";
+  calc().formula_bar_changed("5+7");
+  for (int press_count = 1; press_count <= 2; ++press_count) {
+    keys("=");
+    EXPECT_EQ(lcd().text, "12") << press_count;
+    EXPECT_EQ(ports_.formula_bar.bar, "5+7") << press_count;
+  }
+}
+
+TEST_F(CalculatorTest, TypedDigitsShowAsTypedUnderAFixedPrecision) {
+  calc().precision_changed("2");
+  struct Case {
+    bool thousands;
+    const char* typed;
+    const char* shown;
+  };
+  for (const Case& c :
+       {Case{false, "1.", "1."}, Case{false, "1.00", "1.00"}, Case{false, "3.14159", "3.14159"},
+        Case{true, "1234.50", "1,234.50"}, Case{true, "12345678901", "12,345,678,901"}}) {
+    calc().thousands_changed(c.thousands);
+    press("c");
+    keys(c.typed);
+    EXPECT_EQ(lcd().text, c.shown) << c.typed;
+  }
+  press("tg");
+  EXPECT_EQ(lcd().text, "1,234,567,890");
+  press("kzf");
+  EXPECT_EQ(lcd().text, "-1,234,567,890");
+  // Results and recalls take the precision.
+  calc().thousands_changed(false);
+  press("c");
+  keys("3.14159");
+  press("ms");
+  keys("+0=");
+  EXPECT_EQ(lcd().text, "3.14");
+  press("mr");
+  EXPECT_EQ(lcd().text, "3.14");
+}
+
+TEST_F(CalculatorTest, AfterMemoryStoreOrRecallTheNextDigitStartsANewNumber) {
+  struct Case {
+    const char* before;
+    const char* memory_key;
+    const char* after;
+    const char* shown;
+  };
+  for (const Case& c : {Case{"5", "ms", "3", "3"}, Case{"5", "ms", ".5", "0.5"},
+                        Case{"2.5", "ms", "0", "0"}, Case{"5", "mr", "3", "3"},
+                        // MS keeps the pending operation: 2 + 3 MS 4 = adds 4.
+                        Case{"2+3", "ms", "4=", "6"}}) {
+    press("c");
+    keys(c.before);
+    press(c.memory_key);
+    keys(c.after);
+    EXPECT_EQ(lcd().text, c.shown) << c.before << " " << c.memory_key << " " << c.after;
+  }
+  // Once a new number is under way its digits go on as usual.
+  keys("12");
+  EXPECT_EQ(lcd().text, "12");
 }
 
 TEST_F(CalculatorTest, KeyTableFindsEveryHandler) {

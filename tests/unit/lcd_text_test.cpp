@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "face/face_layout.h"
 
 namespace orvanta {
@@ -41,6 +43,38 @@ TEST(LcdText, ThousandsSeparators) {
   EXPECT_EQ(apply_thousands("0"), "0.");
   EXPECT_EQ(apply_thousands("......"), "......");
   EXPECT_EQ(apply_thousands("1E20"), "1E20");
+}
+
+TEST(LcdText, TypedNumbersKeepTheirDigitsBetweenSeparators) {
+  const std::pair<const char*, const char*> cases[] = {{"12345678901", "12,345,678,901"},
+                                                       {"1234.50", "1,234.50"},
+                                                       {"1.", "1."},
+                                                       {"1.00", "1.00"},
+                                                       {"-1234", "-1,234"},
+                                                       {"0.", "0."},
+                                                       {"123", "123"},
+                                                       {"......", "......"},
+                                                       {"-", "-"}};
+  for (const auto& [typed, shown] : cases) EXPECT_EQ(typed_thousands(typed), shown) << typed;
+}
+
+TEST(LcdText, ExponentFormKeepsItsExponentOnTheCells) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"1.5241578780672E26", "1.524157878E26"},
+      {"1.24101807021767E309", "1.24101807E309"},
+      {"-1.23456789012345E-20", "-1.2345679E-20"},
+      {"1.23456789012345E-5", "1.23456789E-5"},
+      // Rounding up may carry into the exponent, which may then take one more cell.
+      {"9.99999999999999E99", "1E100"},
+      {"-9.99999999999999E300", "-1E301"},
+      // Texts that fit, texts without an exponent and texts that are no number stay.
+      {"1.5E20", "1.5E20"},
+      {"1234567890123456", "1234567890123456"},
+      {"3.1415926535897932384626433832795", "3.1415926535897932384626433832795"},
+      {"..............E5", "..............E5"}};
+  for (const auto& [text, fitted] : cases) {
+    EXPECT_EQ(fit_exponent_form(text, 14), fitted) << text;
+  }
 }
 
 TEST(LcdText, GlyphsExistForNumbersTimesAndTheErrorMark) {
