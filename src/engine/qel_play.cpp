@@ -79,7 +79,7 @@ void Calculator::qel_play(std::string_view text_in, Shown kind) {
 
   for (int category = 0; category < kConverterCategories; ++category) {
     state_.unit_category = category;
-    ports_.converter.refresh(category, state_.unit_source_text);
+    ports_.converter.refresh(category, state_.unit_source_text, state_.calc_base);
   }
 }
 

@@ -39,7 +39,7 @@ std::string write_back(Extended value) {
   if (std::isnan(value)) throw PassFailed{};
   // Only the inverse secant and cosecant produce an infinity on purpose; it stays in the text
   // as a word that no later pass reads as a number.
-  if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
+  if (std::isinf(value)) return infinity_text(value);
   if (value == 0) return "0";  // no "-0"
   // Plain digits also from 1E18 up: the next pass must read the same value, never "1E20".
   return plain_text(value);

@@ -465,6 +465,10 @@ std::string money_text(Extended value) {
   return fixed_from(round_digits(digits, static_cast<std::size_t>(digits.point + 2)), 2, false);
 }
 
+std::string infinity_text(Extended value) {
+  return value < 0 ? "-INF" : "INF";
+}
+
 Extended round15(Extended value) {
   return parse_number(general_text(value));
 }

@@ -45,6 +45,8 @@ std::string tooltip_text(Extended value);
 // "0.00": exactly two decimals, a "-" kept for negative values; every integer digit also from
 // 10^18 up (an amount has no exponent form).
 std::string money_text(Extended value);
+// "INF" or "-INF": how an infinite value stands in a text, a word no number reader takes.
+std::string infinity_text(Extended value);
 // Rounds to 15 significant digits (write in the general form and read back).
 Extended round15(Extended value);
 

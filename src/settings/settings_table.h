@@ -46,6 +46,7 @@ enum class SettingId {
   DeviceAngle,
   DeviceGs3500,
   DeviceGs0,
+  DeviceGsTable,
   DeviceCapture,
   DeviceOutputType,
   ColorSkin,
@@ -101,6 +102,9 @@ inline constexpr std::array kStartupSettings = {
                 StartupWrite::WhenChanged, "3500"},
     SettingInfo{SettingId::DeviceGs0, kSetupSection, "Device_gs_0", SettingType::Text, "",
                 StartupWrite::WhenChanged, ""},
+    // The income-tax panel's table: "1" the brackets of 2011 (base 3500), "2" those of 2019.
+    SettingInfo{SettingId::DeviceGsTable, kSetupSection, "Device_gs_table", SettingType::Choice,
+                "1", StartupWrite::WhenChanged, "1", 1, 2},
     SettingInfo{SettingId::DeviceCapture, kSetupSection, "Device_capture", SettingType::Choice, "1",
                 StartupWrite::WhenChanged, "1", 1, 4},
     SettingInfo{SettingId::DeviceOutputType, kSetupSection, "Device_output_type",

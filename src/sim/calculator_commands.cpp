@@ -98,7 +98,7 @@ void set(SimContext& context, std::string_view args) {
   const std::string_view value = next_word(args);
   if (key.empty() || value.empty()) throw SimError("set: expected <settings key> <value>");
   if (!calculator_sim(context).calculator.change_setting(key, value) &&
-      !set_exchange_setting(context, key, value)) {
+      !set_exchange_setting(context, key, value) && !set_tool_setting(context, key, value)) {
     throw SimError("set: unknown settings key '" + std::string(key) + "'");
   }
 }

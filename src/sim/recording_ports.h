@@ -11,6 +11,7 @@
 #include "display/voice_tokens.h"
 #include "engine/ports/calculator_ports.h"
 #include "sim/recording_message_boxes.h"
+#include "tools/unit_converter.h"
 
 namespace orvanta::sim {
 
@@ -64,11 +65,6 @@ struct RecordingOutput : ResultOutput {
   std::vector<FinalResult> sent;
 };
 
-struct RecordingConverter : ConverterRefresh {
-  void refresh(int, std::string_view source) override { last_source = source; }
-  std::string last_source;
-};
-
 // Waits take no time; `during_wait` stands for the key presses the user makes meanwhile.
 struct RecordingPump : MessagePump {
   void wait(int milliseconds) override {
@@ -96,7 +92,8 @@ struct RecordingPorts {
   MemorySettings settings;
   RecordingClipboard clipboard;
   RecordingOutput output;
-  RecordingConverter converter;
+  // The real grid: it holds nothing but texts.
+  UnitConverter converter;
   RecordingPump pump;
   RecordingFace face;
 

@@ -9,6 +9,7 @@ int run_script(std::istream& in, std::ostream& out, std::ostream& err) {
   register_calculator_commands(table);
   register_formula_commands(table);
   register_exchange_commands(table);
+  register_tool_commands(table);
   SimContext context(out);
 
   std::string line;

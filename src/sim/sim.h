@@ -33,9 +33,12 @@ using CommandTable = std::map<std::string, Command, std::less<>>;
 void register_calculator_commands(CommandTable& table);  // keys, base, set, bar, print
 void register_formula_commands(CommandTable& table);     // step, eval, big, words
 void register_exchange_commands(CommandTable& table);    // grab
+void register_tool_commands(CommandTable& table);        // units, unit, tax, pick
 
 // `set` for the options of the exchange with the window below; false for another key.
 bool set_exchange_setting(SimContext& context, std::string_view key, std::string_view value);
+// `set` for the income-tax panel's base, deductible items and table; false for another key.
+bool set_tool_setting(SimContext& context, std::string_view key, std::string_view value);
 
 // Runs a whole script; returns the process exit status.
 int run_script(std::istream& in, std::ostream& out, std::ostream& err);

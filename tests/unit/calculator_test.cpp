@@ -239,7 +239,8 @@ TEST_F(CalculatorTest, ResultsOnTheClipboardAsDisplayed) {
 
 TEST_F(CalculatorTest, EveryDisplayRefreshesTheConverter) {
   keys("5");
-  EXPECT_EQ(ports_.converter.last_source, "5");
+  EXPECT_EQ(ports_.converter.cell(0, 1), "5 米");
+  EXPECT_EQ(ports_.converter.cell(10, 2), " 5°");
   EXPECT_EQ(state().unit_category, 10);
   EXPECT_EQ(state().unit_source_text, "5");
 }

@@ -134,6 +134,8 @@ INSTANTIATE_TEST_SUITE_P(
                    "Device_gs3500=5000"},
         StoredCase{"Device_gs_0=\"1200\"", SettingId::DeviceGs0, std::string("1200"),
                    "Device_gs_0=1200"},
+        StoredCase{"Device_gs_table=2", SettingId::DeviceGsTable, 2, "Device_gs_table=2"},
+        StoredCase{"Device_gs_table=2019", SettingId::DeviceGsTable, 1, "Device_gs_table=2019"},
         StoredCase{"Device_point=4", SettingId::DevicePoint, std::string("4"), "Device_point=4"}));
 
 TEST_F(StartupTest, AStoredWelcomeLineIsKept) {

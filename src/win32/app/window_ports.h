@@ -59,7 +59,7 @@ class NoResultOutput : public ResultOutput {
 };
 class NoConverterRefresh : public ConverterRefresh {
  public:
-  void refresh(int, std::string_view) override {}
+  void refresh(int, std::string_view, NumberBase) override {}
 };
 
 class WindowFacePanels : public FacePanels {

@@ -1,0 +1,109 @@
+// The tools beside the keypad: the unit converter's grid, the income-tax panel and the
+// constants table.
+#include <algorithm>
+#include <charconv>
+#include <string>
+#include <vector>
+
+#include "sim/calculator_sim.h"
+#include "sim/sim.h"
+#include "tools/constants_table.h"
+#include "tools/income_tax_form.h"
+#include "tools/unit_converter.h"
+
+namespace orvanta::sim {
+namespace {
+
+struct ToolSim : SimContext::Extension {
+  explicit ToolSim(SettingsStore& settings) : tax(settings) {}
+  IncomeTaxForm tax;
+};
+
+ToolSim& tool_sim(SimContext& context) {
+  auto& slot = context.extensions["tools"];
+  if (!slot) slot = std::make_unique<ToolSim>(calculator_sim(context).ports.settings);
+  return static_cast<ToolSim&>(*slot);
+}
+
+int whole_number(std::string_view word, std::string_view what) {
+  int value = 0;
+  const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
+  if (word.empty() || error != std::errc{} || end != word.data() + word.size()) {
+    throw SimError(std::string(what) + ": expected a whole number, got '" + std::string(word) +
+                   "'");
+  }
+  return value;
+}
+
+void units(SimContext& context, std::string_view args) {
+  if (!args.empty()) throw SimError("units: takes no arguments");
+  const UnitConverter& converter = calculator_sim(context).ports.converter;
+  for (int row = 0; row < kUnitGridRows; ++row) {
+    for (int column = 0; column < kUnitCategories; ++column) {
+      if (column > 0) context.out << '\t';
+      context.out << converter.cell(column, row);
+    }
+    context.out << '\n';
+  }
+}
+
+void unit(SimContext& context, std::string_view args) {
+  const auto blank = args.find(' ');
+  if (blank == std::string_view::npos) throw SimError("unit: expected <column> <row>");
+  const int column = whole_number(args.substr(0, blank), "unit");
+  const int row = whole_number(args.substr(blank + 1), "unit");
+  if (column < 0 || column >= kUnitCategories || row < 0 || row >= kUnitGridRows) {
+    throw SimError("unit: no cell " + std::to_string(column) + " " + std::to_string(row));
+  }
+  calculator_sim(context).ports.converter.select_cell(column, row);
+}
+
+// Each argument is a field's text; fields not given stay empty.
+void tax(SimContext& context, std::string_view args) {
+  std::vector<std::string> fields;
+  for (std::size_t start = 0; start < args.size();) {
+    const std::size_t end = std::min(args.find(' ', start), args.size());
+    if (end > start) fields.emplace_back(args.substr(start, end - start));
+    start = end + 1;
+  }
+  if (fields.size() > 3) throw SimError("tax: expected at most <salary> <base> <deductions>");
+  fields.resize(3);
+  IncomeTaxForm& form = tool_sim(context).tax;
+  form.salary_changed(fields[0]);
+  form.base_changed(fields[1]);
+  form.deductions_changed(fields[2]);
+  form.compute();
+  context.out << "after=" << form.after_tax() << "\ttax=" << form.tax() << "\n";
+}
+
+void pick(SimContext& context, std::string_view args) {
+  const int row = whole_number(args, "pick");
+  if (!pick_constant(calculator_sim(context).calculator, row)) {
+    throw SimError("pick: no row " + std::to_string(row) + " (1 to 118)");
+  }
+}
+
+}  // namespace
+
+bool set_tool_setting(SimContext& context, std::string_view key, std::string_view value) {
+  IncomeTaxForm& form = tool_sim(context).tax;
+  if (key == setting_info(SettingId::DeviceGsTable).key) {
+    form.table_changed(value == "2" ? TaxTable::Y2019 : TaxTable::Y2011);
+  } else if (key == setting_info(SettingId::DeviceGs3500).key) {
+    form.base_changed(value);
+  } else if (key == setting_info(SettingId::DeviceGs0).key) {
+    form.deductions_changed(value);
+  } else {
+    return false;
+  }
+  return true;
+}
+
+void register_tool_commands(CommandTable& table) {
+  table["units"] = units;
+  table["unit"] = unit;
+  table["tax"] = tax;
+  table["pick"] = pick;
+}
+
+}  // namespace orvanta::sim
