@@ -13,7 +13,7 @@
 #include "face_reader.h"
 #include "harness.h"
 #include "win32/chrome/menu_ids.h"
-#include "win32/chrome/mini_menu.h"
+#include "win32/chrome/menus.h"
 #include "win32/panels/skin_panel.h"
 
 namespace orvanta::e2e {

@@ -11,7 +11,7 @@
 #include "platform/wide.h"
 #include "settings/settings_location.h"
 #include "win32/chrome/menu_ids.h"
-#include "win32/chrome/mini_menu.h"
+#include "win32/chrome/menus.h"
 #include "win32/system/controls.h"
 #include "win32/system/settings_folder.h"
 #include "win32/system/win_check.h"
@@ -21,9 +21,7 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"Tcomputer_qel";
 constexpr wchar_t kCaption[] = L"Orvanta";
-constexpr UINT_PTR kKeyTimerBase = 1000;  // + key index: each key's 10 ms fade timer
 constexpr UINT_PTR kLcdToolId = 5000;
-constexpr UINT_PTR kTipTimer = 1;
 constexpr UINT kTipDelayMs = 10000;
 
 constexpr RECT to_rect(const face::Rect& r) {
@@ -103,18 +101,16 @@ void Tcomputer_qel::form_create() {
   settings_panel_.create(hwnd_);
   skin_panel_.create(hwnd_);
   tip_panel_.create(hwnd_);
-  // 6. A first start shows the tip ten seconds later.
-  if (first_start_) SetTimer(hwnd_, kTipTimer, kTipDelayMs, nullptr);
+  // A first start shows the tip ten seconds later.
+  tip_timer_ = timers_.add([this] {
+    timers_.stop(tip_timer_);
+    tip_panel_.show();
+  });
+  if (first_start_) timers_.start(tip_timer_, kTipDelayMs);
 
-  // The keys, each cutting its looks from the three faces.
-  const FacePictures pictures{&normal_face_, &hover_face_, &pressed_face_};
-  for (const face::FaceKey& k : face::kFaceKeys) {
-    keys_.emplace_back(std::string(k.name), to_rect(k.rect));
-    keys_.back().set_pictures(pictures);
-    keys_.back().set_ani(true);
-    key_events_.push_back(k.event);
-  }
+  create_keys();
   create_tooltips();
+  register_commands();
   build_menus();
 
   // 7. Stored settings: the window's own options, then the core's.
@@ -146,6 +142,20 @@ void Tcomputer_qel::form_create() {
   screen_back_.fill(kLcdColour);
   frame_.copy_from(screen_back_.view(), 0, 0, screen_back_.width(), screen_back_.height(),
                    kLcdRect.left, kLcdRect.top);
+}
+
+// The keys, each cutting its looks from the three faces, with its fade timer.
+void Tcomputer_qel::create_keys() {
+  const FacePictures pictures{&normal_face_, &hover_face_, &pressed_face_};
+  for (const face::FaceKey& k : face::kFaceKeys) {
+    const int index = static_cast<int>(keys_.size());
+    keys_.emplace_back(std::string(k.name), to_rect(k.rect));
+    keys_.back().set_pictures(pictures);
+    keys_.back().set_ani(true);
+    key_events_.push_back(k.event);
+    key_timers_.push_back(timers_.add(
+        [this, index] { apply_timer(index, keys_[static_cast<size_t>(index)].tick(frame_)); }));
+  }
 }
 
 void Tcomputer_qel::open_settings() {
@@ -366,8 +376,7 @@ void Tcomputer_qel::close_request() {
 
 void Tcomputer_qel::form_destroy() {
   if (!tray_.remove()) MessageBeep(MB_OK);
-  for (size_t i = 0; i < keys_.size(); ++i) KillTimer(hwnd_, kKeyTimerBase + i);
-  KillTimer(hwnd_, kTipTimer);
+  timers_.stop_all();
   sound_.stop();
 }
 
@@ -468,11 +477,11 @@ int Tcomputer_qel::key_at(POINT p) const {
 
 void Tcomputer_qel::apply_timer(int index, FadeTimer timer) {
   invalidate_key(keys_[static_cast<size_t>(index)]);
+  const TimerTable::Id id = key_timers_[static_cast<size_t>(index)];
   if (timer == FadeTimer::kStart) {
-    SetTimer(hwnd_, kKeyTimerBase + static_cast<UINT_PTR>(index), KeyFade::kTimerIntervalMs,
-             nullptr);
+    timers_.start(id, KeyFade::kTimerIntervalMs);
   } else if (timer == FadeTimer::kStop) {
-    KillTimer(hwnd_, kKeyTimerBase + static_cast<UINT_PTR>(index));
+    timers_.stop(id);
   }
 }
 
@@ -515,12 +524,7 @@ void Tcomputer_qel::run_key(int index, MouseButton button) {
     (calculator_.get()->*handler)(button);
     return;
   }
-  if (name == "kmin") {
-    if (button == MouseButton::Left) hide_to_tray();
-  } else if (name == "kpower") {
-    close_request();
-  }
-  // Ktime, klz and kdwhs open tools that arrive with their own features.
+  commands_.run_key(name, button);
 }
 
 void Tcomputer_qel::show_click(const std::string& name) {
@@ -631,45 +635,24 @@ void Tcomputer_qel::create_tooltips() {
 }
 
 void Tcomputer_qel::build_menus() {
-  lcd_menu_.reset(CreatePopupMenu());
-  const HMENU m = lcd_menu_.get();
-  AppendMenuW(m, MF_STRING, kMenuAbout, L"软件信息");
-  AppendMenuW(m, MF_STRING, kMenuHelp, L"帮助");
-  AppendMenuW(m, MF_STRING, kMenuAutoOutput, L"数据自动输入其它窗口");
-  AppendMenuW(m, MF_SEPARATOR, 0, nullptr);
-  AppendMenuW(m, MF_STRING, kMenuFormFigures, L"阿拉伯数字形式");
-  AppendMenuW(m, MF_STRING, kMenuFormCapitals, L"中文大写形式");
-  AppendMenuW(m, MF_STRING, kMenuFormRmbCapitals, L"人民币中文大写形式");
-  AppendMenuW(m, MF_STRING, kMenuFormRmbFigures, L"人民币阿拉伯数字形式");
-  AppendMenuW(m, MF_SEPARATOR, 0, nullptr);
-  AppendMenuW(m, MF_STRING | MF_GRAYED, kMenuFormula, L"* 表达式（公式）计算 *");
-  AppendMenuW(m, MF_STRING | MF_GRAYED, kMenuIncomeTax, L"* 个人所得税计算 *");
-  AppendMenuW(m, MF_STRING | MF_GRAYED, kMenuBigNumbers, L"* 超大数计算 *");
-  AppendMenuW(m, MF_SEPARATOR, 0, nullptr);
-  AppendMenuW(m, MF_STRING, kMenuSettings, L"参数设置");
-  AppendMenuW(m, MF_STRING | MF_GRAYED, kMenuKeyboard, L"自定义键盘");
-  AppendMenuW(m, MF_STRING, kMenuSkin, L"自定义皮肤颜色");
-  AppendMenuW(m, MF_STRING | MF_GRAYED, kMenuDefaultCalculator, L"设为系统默认计算器");
-  AppendMenuW(m, MF_STRING | MF_GRAYED, kMenuDesktopShortcut, L"添加到桌面快捷方式");
-  AppendMenuW(m, MF_SEPARATOR, 0, nullptr);
-  AppendMenuW(m, MF_STRING, kMenuMinimise, L"最小化");
-  AppendMenuW(m, MF_STRING, kMenuClose, L"关闭计算器");
-
+  lcd_menu_ = create_lcd_menu([this](UINT id) { return commands_.has_menu(id); });
   for (size_t i = 0; i < face::kMenuImages.size(); ++i) {
     menu_images_[i].reset(static_cast<HBITMAP>(
         LoadImageW(instance_, to_wide(face::kMenuImages[i]).c_str(), IMAGE_BITMAP, 0, 0, 0)));
   }
-  set_auto_output(calculator_->calc_state().auto_output);
+  show_auto_output(calculator_->calc_state().auto_output);
   set_output_form(OutputForm::Figures);
-
   mini_menu_ = create_mini_menu();
-
-  tray_menu_.reset(CreatePopupMenu());
-  AppendMenuW(tray_menu_.get(), MF_STRING, kTrayShow, L"显示计算器");
-  AppendMenuW(tray_menu_.get(), MF_STRING, kTrayClose, L"关闭计算器");
+  tray_menu_ = create_tray_menu();
 }
 
-void Tcomputer_qel::set_auto_output(bool on) {
+void Tcomputer_qel::toggle_auto_output() {
+  const bool on = !calculator_->calc_state().auto_output;
+  calculator_->auto_output_changed(on);
+  show_auto_output(on);
+}
+
+void Tcomputer_qel::show_auto_output(bool on) {
   const HMENU m = lcd_menu_.get();
   MENUITEMINFOW mi{};
   mi.cbSize = sizeof mi;
@@ -705,53 +688,17 @@ void Tcomputer_qel::popup_lcd_menu(POINT screen_point) {
   PostMessageW(hwnd_, WM_NULL, 0, 0);
 }
 
-void Tcomputer_qel::on_menu_command(UINT id) {
-  switch (id) {
-    case kMenuAbout:
-      ports_.boxes.show("软件信息",
-                        "Orvanta\n\r\n\r版本：V3.11\n\r作者：Brenic\n\r主页：orvanta.example\n\r"
-                        "邮箱：support@orvanta.example",
-                        BoxIcon::Information, BoxButtons::Ok);
-      break;
-    case kMenuHelp:
-      help_.show_help();
-      break;
-    case kMenuSettings:
-      settings_panel_.show();
-      break;
-    case kMenuSkin:
-      skin_panel_.show();
-      break;
-    case kMenuRestore:
-      if (mover_.mini_mode()) leave_mini_mode();
-      break;
-    case kMenuAutoOutput: {
-      const bool on = !calculator_->calc_state().auto_output;
-      calculator_->auto_output_changed(on);
-      set_auto_output(on);
-      break;
-    }
-    case kMenuFormFigures:
-    case kMenuFormCapitals:
-    case kMenuFormRmbCapitals:
-    case kMenuFormRmbFigures:
-      set_output_form(static_cast<OutputForm>(id - kMenuFormFigures));
-      break;
-    case kMenuMinimise:
-      hide_to_tray();
-      break;
-    case kMenuClose:
-    case kTrayClose:
-      close_request();
-      break;
-    case kTrayShow:
-      window_hidden_ = false;
-      ShowWindow(hwnd_, SW_SHOW);
-      BringWindowToTop(hwnd_);
-      break;
-    default:
-      break;
-  }
+void Tcomputer_qel::show_about() {
+  ports_.boxes.show("软件信息",
+                    "Orvanta\n\r\n\r版本：V3.11\n\r作者：Brenic\n\r主页：orvanta.example\n\r"
+                    "邮箱：support@orvanta.example",
+                    BoxIcon::Information, BoxButtons::Ok);
+}
+
+void Tcomputer_qel::show_from_tray_menu() {
+  window_hidden_ = false;
+  ShowWindow(hwnd_, SW_SHOW);
+  BringWindowToTop(hwnd_);
 }
 
 void Tcomputer_qel::on_tray(LPARAM lp) {
@@ -832,16 +779,7 @@ LRESULT Tcomputer_qel::handle_message(UINT msg, WPARAM wp, LPARAM lp) {
       }
       break;
     case WM_TIMER:
-      if (wp == kTipTimer) {
-        KillTimer(hwnd_, kTipTimer);
-        tip_panel_.show();
-        return 0;
-      }
-      if (wp >= kKeyTimerBase && wp < kKeyTimerBase + keys_.size()) {
-        const int index = static_cast<int>(wp - kKeyTimerBase);
-        apply_timer(index, keys_[static_cast<size_t>(index)].tick(frame_));
-        return 0;
-      }
+      if (timers_.run(wp)) return 0;
       break;
     case WM_NOTIFY: {
       auto* hdr = reinterpret_cast<NMHDR*>(lp);
@@ -869,7 +807,7 @@ LRESULT Tcomputer_qel::handle_message(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
       }
       if (HIWORD(wp) == 0 && lp == 0) {
-        on_menu_command(LOWORD(wp));
+        commands_.run_menu(LOWORD(wp));
         return 0;
       }
       break;

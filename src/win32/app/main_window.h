@@ -15,6 +15,7 @@
 #include "platform/handles_win32.h"
 #include "settings/settings_file.h"
 #include "settings/settings_startup.h"
+#include "win32/app/command_table.h"
 #include "win32/app/message_loop.h"
 #include "win32/app/window_ports.h"
 #include "win32/chrome/tray_icon.h"
@@ -96,6 +97,7 @@ class Tcomputer_qel : public BaseWindow<Tcomputer_qel>,
   // 150 ms pause, hover look, then the fade back), running the key's handler as a click does.
   void show_click(const std::string& name);
   void apply_timer(int index, FadeTimer timer);
+  void create_keys();
   void start_drag(POINT client_point);
 
   // Skin colour and mini mode (main_window_outline.cpp).
@@ -106,12 +108,17 @@ class Tcomputer_qel : public BaseWindow<Tcomputer_qel>,
   void enter_mini_mode();
   void leave_mini_mode();
 
+  // Menu items and tool keys (commands.cpp).
+  void register_commands();
+  void show_about();
+  void show_from_tray_menu();
+
   // LCD pop-up menu and tray.
   void build_menus();
   void popup_lcd_menu(POINT screen_point);
-  void on_menu_command(UINT id);
   void on_tray(LPARAM lp);
-  void set_auto_output(bool on);
+  void toggle_auto_output();
+  void show_auto_output(bool on);
   void set_output_form(OutputForm form);
 
   void create_tooltips();
@@ -138,6 +145,11 @@ class Tcomputer_qel : public BaseWindow<Tcomputer_qel>,
   Dib screen_back_;  // the LCD, composed before it goes onto the frame in one copy
   std::vector<TQELButton_computer> keys_;
   std::vector<face::KeyEvent> key_events_;  // when each key runs its handler
+  std::vector<TimerTable::Id> key_timers_;  // each key's fade timer
+
+  CommandTable commands_;
+  TimerTable timers_{&hwnd_};
+  TimerTable::Id tip_timer_ = 0;
 
   HWND show_gs_ = nullptr;
   WNDPROC edit_proc_ = nullptr;
