@@ -50,6 +50,13 @@ struct IconDeleter {
   void operator()(HICON h) const { DestroyIcon(h); }
 };
 
+// A pop-up owned by a window may be gone with its owner already.
+struct WindowDeleter {
+  void operator()(HWND h) const {
+    if (IsWindow(h)) DestroyWindow(h);
+  }
+};
+
 using UniqueBitmap = UniqueHandle<HBITMAP, GdiObjectDeleter>;
 using UniqueBrush = UniqueHandle<HBRUSH, GdiObjectDeleter>;
 using UniqueFont = UniqueHandle<HFONT, GdiObjectDeleter>;
@@ -58,6 +65,7 @@ using UniqueMemoryDc = UniqueHandle<HDC, DcDeleter>;
 using UniqueKernelHandle = UniqueHandle<HANDLE, KernelHandleDeleter>;
 using UniqueMenu = UniqueHandle<HMENU, MenuDeleter>;
 using UniqueIcon = UniqueHandle<HICON, IconDeleter>;
+using UniqueWindow = UniqueHandle<HWND, WindowDeleter>;
 
 // Selects an object into a DC for the lifetime of the scope.
 class ScopedSelect {

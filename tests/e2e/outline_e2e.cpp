@@ -208,9 +208,8 @@ TEST_F(OutlineE2e, TheSliderRecoloursTheFaceAndARestartKeepsTheColour) {
   EXPECT_EQ(SendMessageW(skin_slider(again.window()), TBM_GETPOS, 0, 0), shift);
 }
 
-struct ShiftRecorder : win32::SkinPanelHost {
+struct ShiftRecorder : win32::PanelHost {
   std::vector<int> shifts;
-  void skin_shift_changed(int shift) override { shifts.push_back(shift); }
 };
 
 TEST(SkinPanel, ReportsEachNewShiftOnceAndItsButtonHidesIt) {
@@ -218,7 +217,7 @@ TEST(SkinPanel, ReportsEachNewShiftOnceAndItsButtonHidesIt) {
                                     nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
   ShiftRecorder host;
   {
-    win32::SkinPanel panel(host);
+    win32::SkinPanel panel(host, [&host](int shift) { host.shifts.push_back(shift); });
     ASSERT_TRUE(panel.create(face));
     EXPECT_FALSE(panel.visible());
     panel.show();

@@ -22,17 +22,24 @@ namespace {
 
 using e2e::App;
 
-struct Recorder : SettingsPanelHost, TipPanelHost {
+// The panels' host as the main window has it (key preview on), counting what it is told.
+struct Recorder : PanelHost {
+  Recorder() { set_key_preview(true); }
   std::vector<std::pair<PanelSetting, SettingsValues>> changes;
   int shown = 0;
   int hidden = 0;
   int help = 0;
-  void setting_changed(PanelSetting id, const SettingsValues& now) override {
-    changes.emplace_back(id, now);
+  void panel_shown(const Panel& panel) override {
+    ++shown;
+    PanelHost::panel_shown(panel);
   }
-  void settings_panel_shown() override { ++shown; }
-  void settings_panel_hidden() override { ++hidden; }
-  void tip_help_requested() override { ++help; }
+  void panel_hidden(const Panel& panel) override {
+    ++hidden;
+    PanelHost::panel_hidden(panel);
+  }
+  SettingChanged on_change() {
+    return [this](PanelSetting id, const SettingsValues& now) { changes.emplace_back(id, now); };
+  }
 };
 
 LRESULT CALLBACK plain_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -124,7 +131,7 @@ class SettingsPanelTest : public ::testing::Test {
 
   HWND face_ = nullptr;
   Recorder host_;
-  SettingsPanel panel_{host_};
+  SettingsPanel panel_{host_, host_.on_change()};
 };
 
 TEST_F(SettingsPanelTest, ShowsAtItsPlaceWithEveryControlInOrder) {
@@ -133,7 +140,8 @@ TEST_F(SettingsPanelTest, ShowsAtItsPlaceWithEveryControlInOrder) {
   EXPECT_EQ(r.top, 64);
   EXPECT_EQ(r.right - r.left, 337);
   EXPECT_EQ(r.bottom - r.top, 377);
-  EXPECT_EQ(host_.shown, 1) << "key preview goes off";
+  EXPECT_EQ(host_.shown, 1);
+  EXPECT_FALSE(host_.key_preview()) << "its text fields take the keys";
 
   const std::vector<std::wstring> expected = {L"参数设置",
                                               L"显示设置",
@@ -310,7 +318,8 @@ TEST_F(SettingsPanelTest, AppliedPrecisionIsWhereTheSpinStarts) {
 TEST_F(SettingsPanelTest, DismissedByItsButtonOrTheRightButtonAndShownAgainAtItsPlace) {
   click(control(L"确 定"));
   EXPECT_FALSE(panel_.visible());
-  EXPECT_EQ(host_.hidden, 1) << "key preview back on";
+  EXPECT_EQ(host_.hidden, 1);
+  EXPECT_TRUE(host_.key_preview()) << "key preview back on";
   panel_.hide();
   EXPECT_EQ(host_.hidden, 1) << "hiding a hidden panel changes nothing";
 
@@ -340,10 +349,11 @@ TEST_F(SettingsPanelTest, LeftButtonDragMovesThePanelByTheMouseMovement) {
 TEST(TipPanel, ShowsItsLinesAndButtons) {
   const HWND face = make_face();
   Recorder host;
-  TipPanel tip(host);
+  TipPanel tip(host, [&host] { ++host.help; });
   ASSERT_TRUE(tip.create(face));
   EXPECT_FALSE(tip.visible());
   tip.show();
+  EXPECT_TRUE(host.key_preview()) << "the tip takes no typing";
   const RECT r = rect_in_parent(tip.hwnd());
   EXPECT_EQ(r.left, 34);
   EXPECT_EQ(r.top, 126);

@@ -313,11 +313,6 @@ void Tcomputer_qel::setting_changed(PanelSetting id, const SettingsValues& now) 
   }
 }
 
-void Tcomputer_qel::hide_settings_panel() {
-  settings_panel_.hide();
-  key_preview_ = true;
-}
-
 void Tcomputer_qel::create_formula_bar() {
   const face::Rect bar = face::kFormulaBar;
   show_gs_ =
@@ -347,7 +342,7 @@ LRESULT CALLBACK Tcomputer_qel::formula_bar_proc(HWND hwnd, UINT msg, WPARAM wp,
 void Tcomputer_qel::form_show() {
   shown_once_ = true;
   calculator_->first_show(welcome_line_);
-  key_preview_ = true;
+  panels_.set_key_preview(true);
   SetFocus(edit3_);
 }
 
@@ -411,7 +406,7 @@ void Tcomputer_qel::draw_lcd(const LcdFrame& frame) {
   if (!frame_.valid()) return;
   // A new display takes the focus back from the formula bar, so the keyboard keys work again;
   // not while a panel with text fields is open, whose typing must stay there.
-  if (key_preview_ && IsWindowVisible(hwnd_) && GetFocus() != edit3_) SetFocus(edit3_);
+  if (panels_.key_preview() && IsWindowVisible(hwnd_) && GetFocus() != edit3_) SetFocus(edit3_);
   // Compose off-screen, then one copy onto the frame: no half-drawn number is ever shown.
   screen_back_.fill(kLcdColour);
   for (size_t i = 0; i < LcdFrame::kCells; ++i) {
@@ -562,7 +557,7 @@ void Tcomputer_qel::on_button_down(POINT p, MouseButton button, bool double_clic
   }
   // A press on the face or the LCD closes the settings panel and takes the focus away from
   // any text field.
-  hide_settings_panel();
+  settings_panel_.hide();
   SetFocus(edit3_);
   if (PtInRect(&kStripRect, p)) {
     if (button == MouseButton::Left) calculator_->Image5(button, p.y - kStripRect.top);
@@ -716,7 +711,7 @@ void Tcomputer_qel::on_tray(LPARAM lp) {
 }
 
 bool Tcomputer_qel::pre_translate(MSG& msg) {
-  if (!key_preview_ || msg.message != WM_KEYDOWN) return false;
+  if (!panels_.key_preview() || msg.message != WM_KEYDOWN) return false;
   if (msg.hwnd != hwnd_ && GetParent(msg.hwnd) != hwnd_) return false;
   // The default key table binds Esc to the power key.
   if (msg.wParam == VK_ESCAPE) {

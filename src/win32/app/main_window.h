@@ -31,10 +31,7 @@
 
 namespace orvanta::win32 {
 
-class Tcomputer_qel : public BaseWindow<Tcomputer_qel>,
-                      private SettingsPanelHost,
-                      private SkinPanelHost,
-                      private TipPanelHost {
+class Tcomputer_qel : public BaseWindow<Tcomputer_qel> {
  public:
   static constexpr int kLeft = 199;
   static constexpr int kTop = 112;
@@ -101,7 +98,7 @@ class Tcomputer_qel : public BaseWindow<Tcomputer_qel>,
   void start_drag(POINT client_point);
 
   // Skin colour and mini mode (main_window_outline.cpp).
-  void skin_shift_changed(int shift) override;
+  void skin_shift_changed(int shift);
   void recolour_face(int shift);
   void recompose_frame();
   void toggle_mini_mode();
@@ -124,13 +121,8 @@ class Tcomputer_qel : public BaseWindow<Tcomputer_qel>,
   void create_tooltips();
   void create_formula_bar();
   static LRESULT CALLBACK formula_bar_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-  void hide_settings_panel();
 
-  // SettingsPanelHost and TipPanelHost.
-  void setting_changed(PanelSetting id, const SettingsValues& now) override;
-  void settings_panel_shown() override { key_preview_ = false; }
-  void settings_panel_hidden() override { key_preview_ = true; }
-  void tip_help_requested() override { help_.show_help(); }
+  void setting_changed(PanelSetting id, const SettingsValues& now);
   void open_settings();
   void apply_startup_value(const StartupValue& v);
 
@@ -180,12 +172,14 @@ class Tcomputer_qel : public BaseWindow<Tcomputer_qel>,
   bool tracking_leave_ = false;
   WindowMover mover_;
 
-  SettingsPanel settings_panel_{*this};
-  SettingsValues panel_values_;  // gathered from the settings file at start-up
-  TipPanel tip_panel_{*this};
-  SkinPanel skin_panel_{*this};
-  int skin_shift_ = 0;  // the shift the face pictures are drawn with
   HelpWindow help_;
+  PanelHost panels_;
+  SettingsPanel settings_panel_{
+      panels_, [this](PanelSetting id, const SettingsValues& now) { setting_changed(id, now); }};
+  SettingsValues panel_values_;  // gathered from the settings file at start-up
+  TipPanel tip_panel_{panels_, [this] { help_.show_help(); }};
+  SkinPanel skin_panel_{panels_, [this](int shift) { skin_shift_changed(shift); }};
+  int skin_shift_ = 0;  // the shift the face pictures are drawn with
 
   // Options of the settings panel the window itself acts on.
   bool windows_top_ = true;
@@ -197,7 +191,6 @@ class Tcomputer_qel : public BaseWindow<Tcomputer_qel>,
 
   bool shown_once_ = false;
   bool window_hidden_ = false;
-  bool key_preview_ = false;
 };
 
 }  // namespace orvanta::win32

@@ -154,17 +154,18 @@ void suppress_context_menu(HWND edit) {
 
 }  // namespace
 
+// No WS_CLIPCHILDREN: group boxes leave their inside to the parent's painting. Its text fields
+// take typing, so key preview is off while it is shown.
+SettingsPanel::SettingsPanel(PanelHost& host, SettingChanged on_change)
+    : Panel(host, {kClassName, L"参数设置", RECT{kLeft, kTop, kLeft + kWidth, kTop + kHeight},
+                   kColour, 0, true}),
+      on_change_(std::move(on_change)) {}
+
 bool SettingsPanel::create(HWND parent) {
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_UPDOWN_CLASS | ICC_BAR_CLASSES};
   check(InitCommonControlsEx(&icc) != FALSE, L"InitCommonControlsEx");
-  const HINSTANCE instance = GetModuleHandleW(nullptr);
-  if (!register_window_class(kClassName, &BaseWindow::window_proc)) return false;
   font_ = make_song_font(kFontHeight);
-  // No WS_CLIPCHILDREN: group boxes leave their inside to the parent's painting.
-  const HWND hwnd =
-      CreateWindowExW(WS_EX_CONTROLPARENT, kClassName, L"参数设置", WS_CHILD | WS_CLIPSIBLINGS,
-                      kLeft, kTop, kWidth, kHeight, parent, nullptr, instance, this);
-  if (!check(hwnd != nullptr, L"CreateWindowExW (settings panel)")) return false;
+  if (!create_window(parent)) return false;
   create_controls();
   last_ = values();
   return true;
@@ -195,10 +196,10 @@ void SettingsPanel::create_controls() {
         break;
     }
   }
-  const SettingsValues design;
-  for (const CheckBinding& b : kChecks) set_check(b.id, design.*b.field);
-  set_check(capture_id(design.capture), true);
-  set_check(output_type_id(design.output_type), true);
+  const SettingsValues initial;
+  for (const CheckBinding& b : kChecks) set_check(b.id, initial.*b.field);
+  set_check(capture_id(initial.capture), true);
+  set_check(output_type_id(initial.output_type), true);
 
   const HWND edit = item(kPrecisionEdit);
   suppress_context_menu(edit);
@@ -206,9 +207,9 @@ void SettingsPanel::create_controls() {
       create_child(hwnd_, UPDOWN_CLASSW, nullptr, UDS_ALIGNRIGHT, RECT{}, kPrecisionSpin, nullptr);
   SendMessageW(spin, UDM_SETBUDDY, reinterpret_cast<WPARAM>(edit), 0);
   SendMessageW(spin, UDM_SETRANGE32, static_cast<WPARAM>(kPrecisionMin), kPrecisionMax);
-  SendMessageW(spin, UDM_SETPOS32, 0, *whole_number(design.precision));
+  SendMessageW(spin, UDM_SETPOS32, 0, *whole_number(initial.precision));
 
-  tooltip_ = add_tooltip(hwnd_, item(kWelcomeEdit), L"编辑欢迎条（数据输入条）");
+  tooltip_.reset(add_tooltip(hwnd_, item(kWelcomeEdit), L"编辑欢迎条（数据输入条）"));
 }
 
 void SettingsPanel::set_check(int id, bool on) {
@@ -246,7 +247,7 @@ int SettingsPanel::spin_position() const {
 void SettingsPanel::report(PanelSetting id) {
   const SettingsValues now = values();
   last_ = now;
-  host_.setting_changed(id, now);
+  on_change_(id, now);
 }
 
 void SettingsPanel::apply(const SettingsValues& v, bool report_changes) {
@@ -278,7 +279,7 @@ void SettingsPanel::apply(const SettingsValues& v, bool report_changes) {
     set_text(kPrecisionEdit, SettingsValues{}.precision);
     changed(PanelSetting::Precision);
   }
-  // The spin starts from the applied places, not from its design position.
+  // The spin starts from the applied places, not from its initial position.
   if (const auto places = whole_number(window_text_utf8(item(kPrecisionEdit)))) {
     if (*places >= kPrecisionMin && *places <= kPrecisionMax) {
       SendMessageW(item(kPrecisionSpin), UDM_SETPOS32, 0, *places);
@@ -290,22 +291,8 @@ void SettingsPanel::apply(const SettingsValues& v, bool report_changes) {
   }
 }
 
-void SettingsPanel::show() {
-  const bool was_visible = visible();
-  check(SetWindowPos(hwnd_, HWND_TOP, kLeft, kTop, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW) != FALSE,
-        L"SetWindowPos (settings panel)");
-  if (!was_visible) host_.settings_panel_shown();
-}
-
-void SettingsPanel::hide() {
-  if (!visible()) return;
+void SettingsPanel::on_hide() {
   if (dragging_) ReleaseCapture();
-  ShowWindow(hwnd_, SW_HIDE);
-  host_.settings_panel_hidden();
-}
-
-bool SettingsPanel::visible() const {
-  return hwnd_ != nullptr && IsWindowVisible(hwnd_);
 }
 
 // Each click puts the position from before the step into the field, so the field lags the
@@ -354,8 +341,7 @@ void SettingsPanel::on_command(int id, int code) {
   }
 }
 
-LRESULT SettingsPanel::handle_message(UINT msg, WPARAM wp, LPARAM lp) {
-  if (LRESULT result = 0; look_.handle(hwnd_, msg, wp, result)) return result;
+LRESULT SettingsPanel::on_message(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_COMMAND:
       on_command(LOWORD(wp), HIWORD(wp));
@@ -392,10 +378,6 @@ LRESULT SettingsPanel::handle_message(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_RBUTTONDOWN:
       hide();
       return 0;
-    case WM_DESTROY:
-      if (tooltip_ != nullptr) DestroyWindow(tooltip_);
-      tooltip_ = nullptr;
-      break;
   }
   return default_proc(msg, wp, lp);
 }

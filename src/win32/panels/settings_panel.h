@@ -1,13 +1,10 @@
 #pragma once
 // Panel1, "参数设置": the settings panel shown in place over the calculator face. Every control
 // reports its change to the host at once; the host stores the setting and carries out its effect.
-#include <windows.h>
-
+#include <functional>
 #include <string>
 
-#include "platform/handles_win32.h"
-#include "win32/system/base_window.h"
-#include "win32/system/controls.h"
+#include "win32/panels/panel.h"
 
 namespace orvanta::win32 {
 
@@ -35,7 +32,7 @@ enum class CaptureMode { Sum = 1, Difference = 2, Product = 3, Quotient = 4 };
 // How output reaches the window below; the stored digits "1" and "2".
 enum class OutputType { ByCharacter = 1, Whole = 2 };
 
-// The state of every control. Default-constructed it is the panel's design state (which is not
+// The state of every control. Default-constructed it is the panel's initial state (which is not
 // always the settings file's default: "搜索下层窗口时忽略置顶窗口" starts unticked).
 struct SettingsValues {
   std::string precision = "-1";  // the field's text, UTF-8, as typed
@@ -57,21 +54,12 @@ struct SettingsValues {
   bool operator==(const SettingsValues&) const = default;
 };
 
-class SettingsPanelHost {
- public:
-  // A control changed; `now` holds every control's state after the change. Precision reports
-  // every change of the field's text (including an empty field); WelcomeText reports only
-  // changes that leave the field non-empty.
-  virtual void setting_changed(PanelSetting id, const SettingsValues& now) = 0;
-  // The panel appeared or went away: the main window's key preview goes off or back on.
-  virtual void settings_panel_shown() = 0;
-  virtual void settings_panel_hidden() = 0;
+// A control changed; `now` holds every control's state after the change. Precision reports
+// every change of the field's text (including an empty field); WelcomeText reports only
+// changes that leave the field non-empty.
+using SettingChanged = std::function<void(PanelSetting id, const SettingsValues& now)>;
 
- protected:
-  ~SettingsPanelHost() = default;
-};
-
-class SettingsPanel : public BaseWindow<SettingsPanel> {
+class SettingsPanel : public Panel {
  public:
   static constexpr int kLeft = 64;
   static constexpr int kTop = 64;
@@ -81,36 +69,25 @@ class SettingsPanel : public BaseWindow<SettingsPanel> {
   static constexpr int kPrecisionMin = -1;
   static constexpr int kPrecisionMax = 15;
 
-  explicit SettingsPanel(SettingsPanelHost& host) : host_(host) {}
-  SettingsPanel(const SettingsPanel&) = delete;
-  SettingsPanel& operator=(const SettingsPanel&) = delete;
-  ~SettingsPanel() {
-    if (hwnd_ != nullptr) DestroyWindow(hwnd_);
-  }
+  SettingsPanel(PanelHost& host, SettingChanged on_change);
 
-  // Creates the panel, hidden and in its design state, as a child of `parent`.
+  // Creates the panel, hidden and in its initial state, as a child of `parent`.
   bool create(HWND parent);
 
   // Sets every control. With report_changes, each control whose state changes reports it as
   // a user's change would (setting_changed), which is what start-up needs: the controls are
-  // still in their design state, so exactly the stored values that differ from it are reported
+  // still in their initial state, so exactly the stored values that differ from it are reported
   // and written back. An empty precision text is put in the field and then replaced by "-1",
   // each reported. The spin control takes the applied precision as its position.
   void apply(const SettingsValues& values, bool report_changes = true);
   SettingsValues values() const;
 
-  // Shows the panel at its place on top of its siblings / hides it; each tells the host when
-  // the visibility changes.
-  void show();
-  void hide();
-  bool visible() const;
-
   // The spin control's position (it keeps its own; see on_spin).
   int spin_position() const;
 
  private:
-  friend class BaseWindow<SettingsPanel>;
-  LRESULT handle_message(UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT on_message(UINT msg, WPARAM wp, LPARAM lp) override;
+  void on_hide() override;
   void create_controls();
   void on_command(int id, int code);
   void on_spin(int position_before_step);
@@ -121,11 +98,10 @@ class SettingsPanel : public BaseWindow<SettingsPanel> {
   void set_text(int id, const std::string& utf8);
   HWND item(int id) const { return GetDlgItem(hwnd_, id); }
 
-  SettingsPanelHost& host_;
+  SettingChanged on_change_;
   SettingsValues last_;  // what was last reported or applied: a change is a difference from it
   UniqueFont font_;
-  PanelLook look_{kColour};
-  HWND tooltip_ = nullptr;
+  UniqueWindow tooltip_;
   bool applying_ = false;  // programmatic changes are reported by apply, not by notifications
   bool dragging_ = false;
   POINT drag_origin_{};

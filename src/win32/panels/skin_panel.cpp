@@ -17,17 +17,17 @@ constexpr int kTickStep = 30;  // a mark every 30 steps of hue
 
 }  // namespace
 
+// No WS_CLIPCHILDREN: the group box leaves its inside to the panel's painting.
+SkinPanel::SkinPanel(PanelHost& host, std::function<void(int shift)> on_shift)
+    : Panel(host, {kClassName, L"自定义皮肤颜色", RECT{kLeft, kTop, kLeft + kWidth, kTop + kHeight},
+                   GetSysColor(COLOR_BTNFACE)}),
+      on_shift_(std::move(on_shift)) {}
+
 bool SkinPanel::create(HWND parent) {
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_BAR_CLASSES};
   check(InitCommonControlsEx(&icc) != FALSE, L"InitCommonControlsEx");
-  const HINSTANCE instance = GetModuleHandleW(nullptr);
-  if (!register_window_class(kClassName, &BaseWindow::window_proc)) return false;
   font_ = make_song_font(12);
-  // No WS_CLIPCHILDREN: the group box leaves its inside to the panel's painting.
-  const HWND hwnd = CreateWindowExW(WS_EX_CONTROLPARENT, kClassName, L"自定义皮肤颜色",
-                                    WS_CHILD | WS_CLIPSIBLINGS, kLeft, kTop, kWidth, kHeight,
-                                    parent, nullptr, instance, this);
-  if (!check(hwnd != nullptr, L"CreateWindowExW (skin panel)")) return false;
+  if (!create_window(parent)) return false;
   const HFONT font = font_.get();
   create_child(hwnd_, L"BUTTON", L"自定义皮肤颜色", BS_GROUPBOX,
                RECT{6, 3, kWidth - 6, kHeight - 4}, -1, font);
@@ -60,30 +60,16 @@ int SkinPanel::shift() const {
   return static_cast<int>(SendMessageW(slider_, TBM_GETPOS, 0, 0));
 }
 
-void SkinPanel::show() {
-  check(SetWindowPos(hwnd_, HWND_TOP, kLeft, kTop, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW) != FALSE,
-        L"SetWindowPos (skin panel)");
-}
-
-void SkinPanel::hide() {
-  ShowWindow(hwnd_, SW_HIDE);
-}
-
-bool SkinPanel::visible() const {
-  return hwnd_ != nullptr && IsWindowVisible(hwnd_);
-}
-
 // The slider notifies several times for one move (the thumb's track and its end); each new
 // position is reported once.
 void SkinPanel::on_slider() {
   const int now = shift();
   if (now == last_) return;
   last_ = now;
-  host_.skin_shift_changed(now);
+  on_shift_(now);
 }
 
-LRESULT SkinPanel::handle_message(UINT msg, WPARAM wp, LPARAM lp) {
-  if (LRESULT result = 0; look_.handle(hwnd_, msg, wp, result)) return result;
+LRESULT SkinPanel::on_message(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_HSCROLL:
       if (reinterpret_cast<HWND>(lp) == slider_) on_slider();

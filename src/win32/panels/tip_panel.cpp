@@ -1,7 +1,6 @@
 #include "win32/panels/tip_panel.h"
 
 #include "win32/system/controls.h"
-#include "win32/system/win_check.h"
 
 namespace orvanta::win32 {
 namespace {
@@ -23,15 +22,15 @@ const wchar_t* const TipPanel::kLines[TipPanel::kLineCount] = {
     L"注:右键点击计算器液晶屏幕，弹出以上设置菜单.",
 };
 
+TipPanel::TipPanel(PanelHost& host, std::function<void()> on_help)
+    : Panel(host, {kClassName, kCaption, RECT{kLeft, kTop, kLeft + kWidth, kTop + kHeight}, kColour,
+                   WS_CLIPCHILDREN}),
+      on_help_(std::move(on_help)) {}
+
 bool TipPanel::create(HWND parent) {
-  const HINSTANCE instance = GetModuleHandleW(nullptr);
-  if (!register_window_class(kClassName, &BaseWindow::window_proc)) return false;
   font_ = make_song_font(12);
   caption_font_ = make_song_font(14);
-  const HWND hwnd = CreateWindowExW(WS_EX_CONTROLPARENT, kClassName, kCaption,
-                                    WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, kLeft, kTop,
-                                    kWidth, kHeight, parent, nullptr, instance, this);
-  if (!check(hwnd != nullptr, L"CreateWindowExW (tip panel)")) return false;
+  if (!create_window(parent)) return false;
   // The lines are labels, so that they can be read back like any control's text.
   for (int i = 0; i < kLineCount; ++i) {
     const int top = kLineTop + i * kLinePitch;
@@ -48,19 +47,6 @@ bool TipPanel::create(HWND parent) {
   return true;
 }
 
-void TipPanel::show() {
-  check(SetWindowPos(hwnd_, HWND_TOP, kLeft, kTop, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW) != FALSE,
-        L"SetWindowPos (tip panel)");
-}
-
-void TipPanel::hide() {
-  ShowWindow(hwnd_, SW_HIDE);
-}
-
-bool TipPanel::visible() const {
-  return hwnd_ != nullptr && IsWindowVisible(hwnd_);
-}
-
 void TipPanel::paint() {
   PAINTSTRUCT ps;
   const HDC dc = BeginPaint(hwnd_, &ps);
@@ -74,15 +60,14 @@ void TipPanel::paint() {
   EndPaint(hwnd_, &ps);
 }
 
-LRESULT TipPanel::handle_message(UINT msg, WPARAM wp, LPARAM lp) {
-  if (LRESULT result = 0; look_.handle(hwnd_, msg, wp, result)) return result;
+LRESULT TipPanel::on_message(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_PAINT:
       paint();
       return 0;
     case WM_COMMAND:
       if (HIWORD(wp) == BN_CLICKED && LOWORD(wp) == kGotIt) hide();
-      if (HIWORD(wp) == BN_CLICKED && LOWORD(wp) == kHelp) host_.tip_help_requested();
+      if (HIWORD(wp) == BN_CLICKED && LOWORD(wp) == kHelp) on_help_();
       return 0;
   }
   return default_proc(msg, wp, lp);

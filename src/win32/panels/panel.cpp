@@ -1,0 +1,51 @@
+#include "win32/panels/panel.h"
+
+#include "win32/system/win_check.h"
+
+namespace orvanta::win32 {
+
+void PanelHost::panel_shown(const Panel& panel) {
+  if (panel.takes_typing()) ++typing_panels_;
+}
+
+void PanelHost::panel_hidden(const Panel& panel) {
+  if (panel.takes_typing() && typing_panels_ > 0) --typing_panels_;
+}
+
+Panel::~Panel() {
+  if (hwnd_ == nullptr) return;
+  // The derived panel is gone already: its handler must not see the last messages.
+  SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+  DestroyWindow(hwnd_);
+}
+
+bool Panel::create_window(HWND parent) {
+  if (!register_window_class(place_.class_name, &BaseWindow::window_proc)) return false;
+  const RECT& r = place_.bounds;
+  const HWND hwnd = CreateWindowExW(WS_EX_CONTROLPARENT, place_.class_name, place_.caption,
+                                    WS_CHILD | WS_CLIPSIBLINGS | place_.extra_style, r.left, r.top,
+                                    r.right - r.left, r.bottom - r.top, parent, nullptr,
+                                    GetModuleHandleW(nullptr), this);
+  return check(hwnd != nullptr, L"CreateWindowExW (panel)");
+}
+
+void Panel::show() {
+  const bool was_visible = visible();
+  check(SetWindowPos(hwnd_, HWND_TOP, left(), top(), 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW) != FALSE,
+        L"SetWindowPos (panel)");
+  if (!was_visible && visible()) host_.panel_shown(*this);
+}
+
+void Panel::hide() {
+  if (!visible()) return;
+  on_hide();
+  ShowWindow(hwnd_, SW_HIDE);
+  host_.panel_hidden(*this);
+}
+
+LRESULT Panel::handle_message(UINT msg, WPARAM wp, LPARAM lp) {
+  if (LRESULT result = 0; look_.handle(hwnd_, msg, wp, result)) return result;
+  return on_message(msg, wp, lp);
+}
+
+}  // namespace orvanta::win32
