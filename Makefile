@@ -4,7 +4,7 @@ SHELL := /bin/bash
 SCRIPTS := scripts
 PY := /usr/bin/python3
 
-.PHONY: help bootstrap native win32 bench-build test test-native test-win32 format-check format run sim screenshot bench assets clean
+.PHONY: help bootstrap native win32 bench-build fuzz test test-native test-win32 format-check format run sim screenshot bench assets clean
 
 help:
 	@echo "make run         build and start the calculator under Wine"
@@ -12,6 +12,7 @@ help:
 	@echo "make sim         build orvanta-sim and print its path"
 	@echo "make screenshot  save a PNG of the calculator's window (docs/screenshot.png)"
 	@echo "make bench       run the benchmarks (docs/performance.md)"
+	@echo "make fuzz        run every fuzz target and the orvanta-sim walk (FUZZ_SECONDS=240)"
 	@echo "make assets      regenerate the pictures and voice clips"
 
 bootstrap:
@@ -58,6 +59,14 @@ bench: bootstrap
 	@cmake --preset win32 >/dev/null
 	@cmake --build --preset win32 --target startup_probe keypress_probe skin_probe
 	@$(SCRIPTS)/bench.sh
+
+# clang's libFuzzer with ASan and UBSan; docs/reliability.md. FUZZ_SECONDS is the time of all
+# targets together; the 100,000-command walk through orvanta-sim follows.
+fuzz:
+	@bash $(SCRIPTS)/bootstrap.sh fuzz
+	@cmake --preset fuzz >/dev/null
+	@cmake --build --preset fuzz
+	@$(SCRIPTS)/fuzz.sh
 
 assets: bootstrap
 	@$(PY) assets/generate.py

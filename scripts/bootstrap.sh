@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs everything the build, the tests and `make run` need, from Debian's archive only.
-# Idempotent: packages already present are not installed again.
+# Idempotent: packages already present are not installed again. `bootstrap.sh fuzz` also
+# installs clang and its runtime (libFuzzer, the sanitizers) for `make fuzz`.
 set -euo pipefail
 
 packages=(
@@ -13,6 +14,9 @@ packages=(
   fonts-wqy-zenhei fonts-dejavu-core fonts-dejavu-extra locales
   python3 python3-pil python3-numpy espeak-ng sox
 )
+if [ "${1:-}" = fuzz ]; then
+  packages+=(clang libclang-rt-dev)
+fi
 
 sudo_if_needed() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 

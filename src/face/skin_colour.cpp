@@ -12,10 +12,6 @@ namespace orvanta {
 
 namespace {
 
-constexpr int kBlue = 0;
-constexpr int kGreen = 1;
-constexpr int kRed = 2;
-
 // Round(k × d / 60): d / 60 in double, times k in extended precision, to nearest with ties to
 // even. The inexact double quotient decides which way most ties go, so this must not be
 // simplified to exact integer rounding.
