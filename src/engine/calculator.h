@@ -164,6 +164,15 @@ class Calculator {
   // Plays one voice clip; callers check voice_enabled.
   void splay(std::string_view token);
 
+  // The clock's texts go onto the LCD cells only: the number, its sign and point, the formula
+  // bar, the clipboard and the output below stay as they are.
+  void show_plain_text(std::string_view text);
+  // The number the clock covered comes back (the entry, else the last result, "0." for
+  // nothing), unless the entry is too long for the LCD.
+  void show_number_again();
+  // The welcome line goes into the formula bar when no number is being worked on.
+  void show_welcome_if_idle();
+
  private:
   // The window's boxes, shown only after the LCD has caught up with the work so far.
   class Boxes : public MessageBoxes {

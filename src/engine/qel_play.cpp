@@ -83,6 +83,36 @@ void Calculator::qel_play(std::string_view text_in, Shown kind) {
   }
 }
 
+void Calculator::show_plain_text(std::string_view text) {
+  guarded([&] {
+    const std::string_view drawn = text.substr(0, LcdFrame::kCells);
+    for (const char ch : drawn) {
+      if (!has_glyph(ch)) throw CalcError("no glyph for a character of the display text");
+    }
+    frame_.lights.error_on = false;
+    hide_operator_lights();
+    frame_.text = drawn;
+    frame_.tooltip = text;
+  });
+}
+
+void Calculator::show_number_again() {
+  const std::string& entry = state_.entry_text;
+  if (entry.size() >= LcdFrame::kCells) return;
+  guarded([&] {
+    if ((entry.empty() || entry == "0") && state_.acc_text.empty()) {
+      qel_play("0.");
+    } else {
+      qel_play(entry.empty() ? state_.acc_text : entry);
+    }
+  });
+}
+
+void Calculator::show_welcome_if_idle() {
+  const std::string& entry = state_.entry_text;
+  if (state_.acc_text.empty() && (entry.empty() || entry == "0")) show_welcome();
+}
+
 void Calculator::arm_result_output(bool chain_is_result) {
   result_to_send_ = ResultToSend{reentry_depth_, chain_is_result};
 }

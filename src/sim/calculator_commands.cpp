@@ -8,19 +8,6 @@ namespace orvanta::sim {
 
 namespace {
 
-std::string_view next_word(std::string_view& rest) {
-  const auto start = rest.find_first_not_of(' ');
-  if (start == std::string_view::npos) {
-    rest = {};
-    return {};
-  }
-  rest.remove_prefix(start);
-  const auto end = rest.find(' ');
-  const std::string_view word = rest.substr(0, end);
-  rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end);
-  return word;
-}
-
 MouseButton button_named(std::string_view name) {
   if (name.empty() || name == "left") return MouseButton::Left;
   if (name == "right") return MouseButton::Right;

@@ -4,12 +4,26 @@
 
 namespace orvanta::sim {
 
+std::string_view next_word(std::string_view& rest) {
+  const auto start = rest.find_first_not_of(' ');
+  if (start == std::string_view::npos) {
+    rest = {};
+    return {};
+  }
+  rest.remove_prefix(start);
+  const auto end = rest.find(' ');
+  const std::string_view word = rest.substr(0, end);
+  rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end);
+  return word;
+}
+
 int run_script(std::istream& in, std::ostream& out, std::ostream& err) {
   CommandTable table;
   register_calculator_commands(table);
   register_formula_commands(table);
   register_exchange_commands(table);
   register_tool_commands(table);
+  register_alarm_commands(table);
   SimContext context(out);
 
   std::string line;

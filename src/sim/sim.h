@@ -34,11 +34,16 @@ void register_calculator_commands(CommandTable& table);  // keys, base, set, bar
 void register_formula_commands(CommandTable& table);     // step, eval, big, words
 void register_exchange_commands(CommandTable& table);    // grab
 void register_tool_commands(CommandTable& table);        // units, unit, tax, pick
+void register_alarm_commands(CommandTable& table);       // clock, alarm, tick
 
 // `set` for the options of the exchange with the window below; false for another key.
 bool set_exchange_setting(SimContext& context, std::string_view key, std::string_view value);
 // `set` for the income-tax panel's base, deductible items and table; false for another key.
 bool set_tool_setting(SimContext& context, std::string_view key, std::string_view value);
+
+// The next word of `rest` (blanks before it skipped); `rest` keeps what follows the word,
+// starting with its blank.
+std::string_view next_word(std::string_view& rest);
 
 // Runs a whole script; returns the process exit status.
 int run_script(std::istream& in, std::ostream& out, std::ostream& err);
