@@ -23,15 +23,8 @@ class CalculatorE2e : public ::testing::Test {
     remove_settings();
   }
 
-  void press_keys(std::initializer_list<const char*> names) {
-    for (const char* name : names) {
-      const POINT p = FaceReader::key_centre(name);
-      app.click(p.x, p.y);
-    }
-  }
-  bool lcd_shows(const std::string& text) {
-    return poll_until([&] { return reader.lcd_text(app.capture()) == text; }, 5s);
-  }
+  void press_keys(std::initializer_list<const char*> names) { FaceReader::press_keys(app, names); }
+  bool lcd_shows(const std::string& text) { return reader.lcd_shows(app, text); }
   std::wstring formula_bar() const { return app.text_at(46 + 20, 105 + 8); }
 
   App app;

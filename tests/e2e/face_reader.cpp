@@ -109,4 +109,15 @@ POINT FaceReader::key_centre(const std::string& name) {
   return {0, 0};
 }
 
+void FaceReader::press_keys(App& app, std::initializer_list<const char*> names) {
+  for (const char* name : names) {
+    const POINT p = key_centre(name);
+    app.click(p.x, p.y);
+  }
+}
+
+bool FaceReader::lcd_shows(const App& app, const std::string& text) const {
+  return poll_until([&] { return lcd_text(app.capture()) == text; }, std::chrono::seconds(5));
+}
+
 }  // namespace orvanta::e2e

@@ -3,6 +3,7 @@
 // own glyph pictures, the indicator lights by their pixels, and key positions by name.
 #include <windows.h>
 
+#include <initializer_list>
 #include <map>
 #include <string>
 
@@ -21,6 +22,10 @@ class FaceReader {
   bool indicator_visible(const Capture& c, const std::string& name) const;
   // Centre of a face key, by handler name.
   static POINT key_centre(const std::string& name);
+  // Left clicks on face keys, by handler name, one after the other.
+  static void press_keys(App& app, std::initializer_list<const char*> names);
+  // Polls until the LCD reads `text`.
+  bool lcd_shows(const App& app, const std::string& text) const;
   // One pixel (0x00RRGGBB) of a picture resource of orvanta.exe, such as the unrecoloured face
   // "Image2"; 0xFFFFFFFF when there is no such picture or pixel.
   std::uint32_t resource_pixel(const wchar_t* name, int x, int y) const;

@@ -242,27 +242,44 @@ BITMAPINFO top_down_bitmap_info(int width, int height) {
   return info;
 }
 
-Capture capture_client(HWND window) {
+namespace {
+
+// The rectangle at x, y of a device context (a window's or the screen's).
+Capture capture_dc(HDC source, int x, int y, int width, int height) {
   Capture c;
-  RECT client{};
-  GetClientRect(window, &client);
-  c.width = client.right;
-  c.height = client.bottom;
+  c.width = width;
+  c.height = height;
   c.pixels.assign(static_cast<size_t>(c.width) * c.height, 0);
-  const HDC window_dc = GetDC(window);
-  const HDC memory = CreateCompatibleDC(window_dc);
+  const HDC memory = CreateCompatibleDC(source);
   const BITMAPINFO info = top_down_bitmap_info(c.width, c.height);
   void* bits = nullptr;
-  const HBITMAP dib = CreateDIBSection(window_dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  const HBITMAP dib = CreateDIBSection(source, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   const HGDIOBJ old = SelectObject(memory, dib);
-  BitBlt(memory, 0, 0, c.width, c.height, window_dc, 0, 0, SRCCOPY);
+  BitBlt(memory, 0, 0, c.width, c.height, source, x, y, SRCCOPY);
   GdiFlush();
   const auto* p = static_cast<const std::uint32_t*>(bits);
   for (size_t i = 0; i < c.pixels.size(); ++i) c.pixels[i] = p[i] & 0x00FFFFFF;
   SelectObject(memory, old);
   DeleteObject(dib);
   DeleteDC(memory);
+  return c;
+}
+
+}  // namespace
+
+Capture capture_client(HWND window) {
+  RECT client{};
+  GetClientRect(window, &client);
+  const HDC window_dc = GetDC(window);
+  Capture c = capture_dc(window_dc, 0, 0, client.right, client.bottom);
   ReleaseDC(window, window_dc);
+  return c;
+}
+
+Capture capture_screen(const RECT& r) {
+  const HDC screen = GetDC(nullptr);
+  Capture c = capture_dc(screen, r.left, r.top, r.right - r.left, r.bottom - r.top);
+  ReleaseDC(nullptr, screen);
   return c;
 }
 

@@ -33,6 +33,8 @@ struct Capture {
 
 // The client area of any window as it is on the screen.
 Capture capture_client(HWND window);
+// A rectangle of the screen (several windows at once).
+Capture capture_screen(const RECT& screen);
 
 // The header of a top-down 32-bit DIB of this size: pixels as Capture holds them.
 BITMAPINFO top_down_bitmap_info(int width, int height);

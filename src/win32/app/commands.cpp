@@ -16,6 +16,7 @@ void Tcomputer_qel::register_commands() {
   }
   c.menu(kMenuSettings, [this] { settings_panel_.show(); });
   c.menu(kMenuSkin, [this] { skin_panel_.show(); });
+  c.menu(kMenuIncomeTax, [this] { tax_panel_->open(); });
   c.menu(kMenuRestore, [this] {
     if (mover_.mini_mode()) leave_mini_mode();
   });
@@ -24,11 +25,12 @@ void Tcomputer_qel::register_commands() {
   c.menu(kTrayClose, [this] { close_request(); });
   c.menu(kTrayShow, [this] { show_from_tray_menu(); });
 
-  // Face keys that are no calculator key (Ktime, klz and kdwhs join with their tools).
+  // Face keys that are no calculator key (Ktime and klz join with their tools).
   c.key("kmin", [this](MouseButton b) {
     if (b == MouseButton::Left) hide_to_tray();
   });
   c.key("kpower", [this](MouseButton) { close_request(); });
+  c.key("kdwhs", [this](MouseButton b) { converter_key(b); });
 }
 
 }  // namespace orvanta::win32

@@ -99,6 +99,12 @@ void Tcomputer_qel::form_create() {
   edit3_ = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, -200, -200, 20, 20, hwnd_,
                            nullptr, instance_, nullptr);
   settings_panel_.create(hwnd_);
+  tax_form_ = std::make_unique<IncomeTaxForm>(*settings_);
+  tax_panel_ = std::make_unique<TaxPanel>(panels_, *tax_form_);
+  tax_panel_->create(hwnd_);
+  constants_grid_.create(hwnd_);
+  // TForm2 is created with the main window; the first showing leaves it closed.
+  if (converter_window_.create(hwnd_)) mover_.set_converter(converter_window_.hwnd());
   skin_panel_.create(hwnd_);
   tip_panel_.create(hwnd_);
   // A first start shows the tip ten seconds later.
@@ -118,6 +124,7 @@ void Tcomputer_qel::form_create() {
   read_startup_settings(*settings_, {first_start_, can_store},
                         [this](const StartupValue& v) { apply_startup_value(v); });
   settings_panel_.apply(panel_values_, false);
+  tax_panel_->load_from_form();
 
   // 9. LCD glyphs and indicator pictures.
   for (const face::Glyph& glyph : face::kGlyphs) {
@@ -171,6 +178,7 @@ void Tcomputer_qel::apply_startup_value(const StartupValue& v) {
   const bool* flag = std::get_if<bool>(&v.value);
   const int* number = std::get_if<int>(&v.value);
   const std::string* text = std::get_if<std::string>(&v.value);
+  if (tax_form_->apply_startup_setting(v)) return;
   // The settings panel's controls take the stored values (set once the file is read).
   SettingsValues& pv = panel_values_;
   switch (v.id) {
@@ -341,6 +349,7 @@ LRESULT CALLBACK Tcomputer_qel::formula_bar_proc(HWND hwnd, UINT msg, WPARAM wp,
 
 void Tcomputer_qel::form_show() {
   shown_once_ = true;
+  close_converter();
   calculator_->first_show(welcome_line_);
   panels_.set_key_preview(true);
   SetFocus(edit3_);
@@ -349,6 +358,7 @@ void Tcomputer_qel::form_show() {
 // ---- hide, restore, close --------------------------------------------------------------
 
 void Tcomputer_qel::hide_to_tray() {
+  close_converter();
   ShowWindow(hwnd_, SW_HIDE);
   window_hidden_ = true;
 }

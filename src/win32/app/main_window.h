@@ -15,6 +15,8 @@
 #include "platform/handles_win32.h"
 #include "settings/settings_file.h"
 #include "settings/settings_startup.h"
+#include "tools/constants_table.h"
+#include "tools/income_tax_form.h"
 #include "win32/app/command_table.h"
 #include "win32/app/message_loop.h"
 #include "win32/app/window_ports.h"
@@ -22,11 +24,14 @@
 #include "win32/face/dib.h"
 #include "win32/face/image_key.h"
 #include "win32/face/window_mover.h"
+#include "win32/panels/constants_grid.h"
 #include "win32/panels/settings_panel.h"
 #include "win32/panels/skin_panel.h"
+#include "win32/panels/tax_panel.h"
 #include "win32/panels/tip_panel.h"
 #include "win32/system/base_window.h"
 #include "win32/system/sound_player.h"
+#include "win32/windows/converter_window.h"
 #include "win32/windows/help_window.h"
 
 namespace orvanta::win32 {
@@ -55,6 +60,8 @@ class Tcomputer_qel : public BaseWindow<Tcomputer_qel> {
   std::string formula_text() const;
   void set_formula_read_only(bool read_only);
   void show_base_strip(NumberBase base);
+  // gird_cs: the right button on pi shows it, the left hides it.
+  void show_constants_table(bool show);
   void play_voice(std::string_view token) { sound_.play(token); }
 
   Calculator& calculator() { return *calculator_; }
@@ -109,6 +116,10 @@ class Tcomputer_qel : public BaseWindow<Tcomputer_qel> {
   void register_commands();
   void show_about();
   void show_from_tray_menu();
+  // kdwhs: the button going down sets the columns back; coming up it closes the converter or
+  // shows it beside the calculator.
+  void converter_key(MouseButton button);
+  void close_converter();
 
   // LCD pop-up menu and tray.
   void build_menus();
@@ -179,6 +190,13 @@ class Tcomputer_qel : public BaseWindow<Tcomputer_qel> {
   SettingsValues panel_values_;  // gathered from the settings file at start-up
   TipPanel tip_panel_{panels_, [this] { help_.show_help(); }};
   SkinPanel skin_panel_{panels_, [this](int shift) { skin_shift_changed(shift); }};
+  // The income-tax panel and its fields, once the settings file is open.
+  std::unique_ptr<IncomeTaxForm> tax_form_;
+  std::unique_ptr<TaxPanel> tax_panel_;
+  ConstantsGrid constants_grid_{panels_, [this](int row) { pick_constant(*calculator_, row); }};
+  TForm2 converter_window_{ports_.converter};
+  // kdwhs runs on its button going down and again coming up, always in pairs.
+  bool converter_key_down_ = false;
   int skin_shift_ = 0;  // the shift the face pictures are drawn with
 
   // Options of the settings panel the window itself acts on.

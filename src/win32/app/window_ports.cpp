@@ -44,4 +44,12 @@ void WindowFacePanels::show_base_strip(NumberBase base) {
   w_.show_base_strip(base);
 }
 
+void WindowFacePanels::show_constants_table() {
+  w_.show_constants_table(true);
+}
+
+void WindowFacePanels::hide_constants_table() {
+  w_.show_constants_table(false);
+}
+
 }  // namespace orvanta::win32

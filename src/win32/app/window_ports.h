@@ -8,6 +8,7 @@
 
 #include "engine/ports/calculator_ports.h"
 #include "settings/settings_store.h"
+#include "tools/unit_converter.h"
 #include "win32/system/message_boxes.h"
 
 namespace orvanta::win32 {
@@ -52,22 +53,18 @@ class WindowClipboard : public Clipboard {
   HWND* owner_;
 };
 
-// Until the output to other windows and the converter exist, results stop here.
+// Until the output to other windows exists, results stop here.
 class NoResultOutput : public ResultOutput {
  public:
   void send(const FinalResult&) override {}
-};
-class NoConverterRefresh : public ConverterRefresh {
- public:
-  void refresh(int, std::string_view, NumberBase) override {}
 };
 
 class WindowFacePanels : public FacePanels {
  public:
   explicit WindowFacePanels(Tcomputer_qel& w) : w_(w) {}
   void show_base_strip(NumberBase base) override;
-  void show_constants_table() override {}
-  void hide_constants_table() override {}
+  void show_constants_table() override;
+  void hide_constants_table() override;
 
  private:
   Tcomputer_qel& w_;
@@ -88,7 +85,8 @@ struct WindowPorts {
   WindowMessageBoxes boxes;
   WindowClipboard clipboard;
   NoResultOutput output;
-  NoConverterRefresh converter;
+  // The converter's grid; its window TForm2 draws it.
+  UnitConverter converter;
   WindowFacePanels face;
   SettingsStore* settings = nullptr;  // the settings file, once open
   MessagePump& pump;

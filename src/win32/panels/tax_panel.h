@@ -1,0 +1,50 @@
+#pragma once
+// grsds_panel, "个人所得税计算": the salary, the tax-free base and the deductible items in, the
+// salary after tax and the tax out, with the choice of tax table. Shown in place over the face
+// by the pop-up menu; typing goes to its fields while it is open.
+#include <windows.h>
+
+#include "tools/income_tax_form.h"
+#include "win32/panels/panel.h"
+
+namespace orvanta::win32 {
+
+class TaxPanel : public Panel {
+ public:
+  static constexpr int kLeft = 25;
+  static constexpr int kTop = 168;
+  static constexpr int kWidth = 417;
+  static constexpr int kHeight = 177;
+  // The group box's top-left in the panel; the fields stand relative to it.
+  static constexpr POINT kGroup{8, 4};
+
+  TaxPanel(PanelHost& host, IncomeTaxForm& form);
+
+  bool create(HWND parent);
+  // N19Click: shown, with the focus in the salary field.
+  void open();
+  // The fields take the form's texts (after start-up), without storing anything.
+  void load_from_form();
+
+  HWND salary_field() const { return fields_[0]; }
+  HWND base_field() const { return fields_[1]; }
+  HWND deductions_field() const { return fields_[2]; }
+  HWND after_tax_field() const { return fields_[3]; }
+  HWND tax_field() const { return fields_[4]; }
+
+ private:
+  LRESULT on_message(UINT msg, WPARAM wp, LPARAM lp) override;
+  void paint_group();
+  void field_changed(int index);
+  void compute();
+  static LRESULT CALLBACK field_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
+                                     DWORD_PTR self);
+
+  IncomeTaxForm& form_;
+  HWND fields_[5]{};
+  HWND radios_[2]{};
+  bool loading_ = false;  // texts set by the program are no user's change
+  UniqueFont font_;
+};
+
+}  // namespace orvanta::win32

@@ -1,0 +1,338 @@
+// The unit converter's window, the income-tax panel and the constants table in the running
+// calculator, driven with real mouse input and read back from their windows.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "face_reader.h"
+#include "harness.h"
+#include "win32/chrome/menu_ids.h"
+
+namespace orvanta::e2e {
+namespace {
+
+using namespace std::chrono_literals;
+
+// A settled file: no first-run tip over the face.
+const std::string kSettings =
+    "[Setup]\r\nDevice_AutoCopyTo=0\r\nDevice_find_windows=0\r\nDevice_gs3500=3500\r\n"
+    "Device_point=-1\r\n[Welcome]\r\nText=Orvanta\r\n";
+
+constexpr POINT kGridOrigin{13, 23};  // the converter's grid in its client area
+constexpr int kColumnStep = 151;      // 150 pixels and a grid line
+constexpr int kRowStep = 21;
+constexpr POINT kOnFace{30, 135};  // bare face: no key, no strip
+constexpr POINT kOnLcd{200, 70};
+constexpr COLORREF kRing = RGB(255, 100, 0);
+
+struct FindConverter {
+  DWORD process;
+  HWND found;
+};
+
+BOOL CALLBACK find_converter(HWND window, LPARAM lp) {
+  auto* search = reinterpret_cast<FindConverter*>(lp);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(window, &pid);
+  wchar_t name[64]{};
+  GetClassNameW(window, name, 64);
+  if (pid == search->process && std::wstring(name) == L"OrvantaConverter") {
+    search->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+// With ORVANTA_SHOTS set to a folder, a rectangle of the screen is kept there as NAME.bmp
+// (the pictures of the help and the documentation come from these runs).
+void keep_shot(const wchar_t* name, RECT screen) {
+  wchar_t folder[MAX_PATH]{};
+  if (GetEnvironmentVariableW(L"ORVANTA_SHOTS", folder, MAX_PATH) == 0) return;
+  Sleep(300);  // let the last paint reach the screen
+  const Capture c = capture_screen(screen);
+  c.save_bmp(std::wstring(folder) + L"\\" + name + L".bmp");
+}
+
+RECT union_of(HWND a, HWND b) {
+  RECT ra{}, rb{}, both{};
+  GetWindowRect(a, &ra);
+  if (b == nullptr) return ra;
+  GetWindowRect(b, &rb);
+  UnionRect(&both, &ra, &rb);
+  return both;
+}
+
+class ToolsE2e : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    remove_settings();
+    write_settings(kSettings);
+  }
+  void TearDown() override { remove_settings(); }
+
+  void press_keys(std::initializer_list<const char*> names) { FaceReader::press_keys(app, names); }
+  bool lcd_shows(const std::string& text) { return reader.lcd_shows(app, text); }
+
+  HWND converter() const {
+    FindConverter search{app.process_id(), nullptr};
+    EnumWindows(find_converter, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+  }
+  bool converter_showing() const {
+    const HWND c = converter();
+    return c != nullptr && IsWindowVisible(c) != FALSE;
+  }
+  // The test-only query of the converter window: a global atom with the cell's text.
+  std::wstring cell(int column, int row) const {
+    static const UINT message = RegisterWindowMessageW(L"OrvantaConverterCellText");
+    const ATOM atom = static_cast<ATOM>(SendMessageW(converter(), message, column, row));
+    if (atom == 0) return L"";
+    wchar_t text[256]{};
+    GlobalGetAtomNameW(atom, text, 256);
+    GlobalDeleteAtom(atom);
+    return text;
+  }
+  bool cell_reads(int column, int row, const std::wstring& text) const {
+    return poll_until([&] { return cell(column, row) == text; }, 5s);
+  }
+  // A point of the converter's client area as a point of the calculator's.
+  POINT from_converter(int x, int y) const {
+    POINT p{x, y};
+    ClientToScreen(converter(), &p);
+    ScreenToClient(app.window(), &p);
+    return p;
+  }
+  POINT cell_centre(int column, int row, int scrolled = 0) const {
+    return from_converter(kGridOrigin.x + column * kColumnStep + 75 - scrolled,
+                          kGridOrigin.y + row * kRowStep + 10);
+  }
+  void wheel(POINT at, int notches) {
+    app.move_mouse(at.x, at.y);
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = MOUSEEVENTF_WHEEL;
+    in.mi.mouseData = static_cast<DWORD>(-WHEEL_DELTA * notches);
+    SendInput(1, &in, sizeof in);
+    Sleep(100);
+  }
+  bool ring_in(int column, int row, int scrolled = 0) const {
+    const Capture c = capture_client(converter());
+    const int left = kGridOrigin.x + column * kColumnStep - scrolled;
+    const int top = kGridOrigin.y + row * kRowStep;
+    const std::uint32_t ring =
+        (GetRValue(kRing) << 16) | (GetGValue(kRing) << 8) | GetBValue(kRing);
+    for (int y = top; y < top + 20; ++y) {
+      for (int x = std::max(0, left); x < std::min(c.width, left + 150); ++x) {
+        if (c.at(x, y) == ring) return true;
+      }
+    }
+    return false;
+  }
+  // Mini mode cuts the window to its LCD: a region less than 100 pixels high.
+  bool mini_mode() const {
+    const HRGN region = CreateRectRgn(0, 0, 0, 0);
+    RECT box{};
+    const bool cut = GetWindowRgn(app.window(), region) != ERROR &&
+                     GetRgnBox(region, &box) != ERROR && box.bottom - box.top < 100;
+    DeleteObject(region);
+    return cut;
+  }
+  void open_converter() {
+    press_keys({"kdwhs"});
+    ASSERT_TRUE(poll_until([&] { return converter_showing(); }));
+  }
+
+  App app;
+  FaceReader reader;
+};
+
+TEST_F(ToolsE2e, ConverterFollowsTheDisplayAndTakesClickedMainUnits) {
+  ASSERT_TRUE(app.start());
+  ASSERT_TRUE(lcd_shows("0."));
+  EXPECT_FALSE(converter_showing()) << "closed by the first showing";
+  open_converter();
+  RECT main{}, conv{};
+  GetWindowRect(app.window(), &main);
+  GetWindowRect(converter(), &conv);
+  EXPECT_EQ(conv.left, main.left + 462);
+  RECT client{};
+  GetClientRect(converter(), &client);
+  EXPECT_EQ(client.right, 394);
+  EXPECT_EQ(client.bottom, 452);
+
+  press_keys({"k1"});
+  EXPECT_TRUE(cell_reads(0, 1, L"1 米"));
+  EXPECT_EQ(cell(0, 18), L"39370.07874015748 密耳MIL(PCB或晶片布局)");
+  EXPECT_EQ(cell(9, 7), L"0.000000953674316 千兆字节(GB)");
+  EXPECT_EQ(cell(0, 0), L"     长 度");
+  EXPECT_TRUE(ring_in(0, 1)) << "the main unit's ring";
+
+  // A click on 公斤 makes it the weight column's main unit.
+  press_keys({"c", "k2"});
+  const POINT kilograms = cell_centre(1, 2);
+  app.click(kilograms.x, kilograms.y);
+  EXPECT_TRUE(cell_reads(1, 2, L"2 公斤"));
+  EXPECT_EQ(cell(1, 1), L"2000 克");
+
+  press_keys({"c", "k5", "kp", "k3", "k3", "k4", "k5"});
+  EXPECT_TRUE(cell_reads(10, 1, L" 5°20′4″"));
+  EXPECT_EQ(cell(10, 2), L" 5.5625°");
+  app.move_mouse(440, 20);
+  keep_shot(L"converter", union_of(app.window(), converter()));
+  // Nothing below the force column's four units: its main unit stays.
+  const POINT empty_force = cell_centre(4, 5);
+  app.click(empty_force.x, empty_force.y);
+  EXPECT_TRUE(cell_reads(4, 2, L"11.7625725 磅(力)"));
+
+  // Fahrenheit as the main unit, seven wheel notches to the right (150 pixels each).
+  press_keys({"c", "k2", "k1", "k2"});
+  wheel(from_converter(200, 200), 7);
+  const POINT fahrenheit = cell_centre(8, 2, 1050);
+  app.click(fahrenheit.x, fahrenheit.y);
+  EXPECT_TRUE(cell_reads(8, 1, L"100 摄氏温度(℃)"));
+  EXPECT_EQ(cell(8, 2), L"212 华氏温度(℉)");
+  EXPECT_TRUE(poll_until([&] { return ring_in(8, 2, 1050); }));
+
+  // Hexadecimal leaves the table as it was and hides the rings.
+  press_keys({"Khex_on", "kf"});
+  EXPECT_TRUE(poll_until([&] { return !ring_in(8, 2, 1050); }));
+  EXPECT_EQ(cell(8, 1), L"100 摄氏温度(℃)");
+
+  // The key closes it again.
+  press_keys({"kdwhs"});
+  EXPECT_TRUE(poll_until([&] { return !converter_showing(); }));
+}
+
+TEST_F(ToolsE2e, ConverterMovesWithTheCalculatorAndClosesForMiniModeAndMinimise) {
+  ASSERT_TRUE(app.start());
+  ASSERT_TRUE(lcd_shows("0."));
+  open_converter();
+  RECT before{}, main_before{};
+  GetWindowRect(converter(), &before);
+  GetWindowRect(app.window(), &main_before);
+  POINT grip{kOnFace.x, kOnFace.y};
+  ClientToScreen(app.window(), &grip);
+  app.press(kOnFace.x, kOnFace.y);
+  for (const POINT step : {POINT{20, 10}, POINT{40, 25}}) {
+    POINT to{grip.x + step.x, grip.y + step.y};
+    ScreenToClient(app.window(), &to);
+    app.move_mouse(to.x, to.y);
+  }
+  app.release(kOnFace.x, kOnFace.y);
+  RECT main_after{};
+  ASSERT_TRUE(poll_until([&] {
+    GetWindowRect(app.window(), &main_after);
+    return main_after.left == main_before.left + 40 && main_after.top == main_before.top + 25;
+  })) << "the calculator at "
+      << main_after.left << "," << main_after.top;
+  RECT now{};
+  EXPECT_TRUE(poll_until([&] {
+    GetWindowRect(converter(), &now);
+    return now.left == before.left + 40 && now.top == before.top + 25;
+  })) << "the converter from "
+      << before.left << "," << before.top << " to " << now.left << "," << now.top;
+
+  app.double_click(kOnLcd.x, kOnLcd.y);
+  ASSERT_TRUE(poll_until([&] { return mini_mode(); }));
+  EXPECT_TRUE(poll_until([&] { return !converter_showing(); })) << "mini mode closes it";
+  app.double_click(kOnLcd.x, kOnLcd.y);
+  ASSERT_TRUE(poll_until([&] { return !mini_mode() && IsWindowVisible(app.window()); }));
+  open_converter();
+  press_keys({"kmin"});
+  EXPECT_TRUE(poll_until([&] { return !converter_showing(); })) << "minimising closes it";
+}
+
+class TaxE2e : public ToolsE2e {
+ protected:
+  HWND panel() const { return FindWindowExW(app.window(), nullptr, L"OrvantaTaxPanel", nullptr); }
+  HWND field(int index) const { return GetDlgItem(panel(), 410 + index); }
+  void open_panel() {
+    PostMessageW(app.window(), WM_COMMAND, win32::kMenuIncomeTax, 0);
+    ASSERT_TRUE(poll_until([&] { return panel() != nullptr && IsWindowVisible(panel()); }));
+  }
+  void type(int index, const wchar_t* text) {
+    SendMessageW(field(index), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+  }
+  void restart() {
+    PostMessageW(app.window(), WM_CLOSE, 0, 0);
+    ASSERT_TRUE(app.wait_exit());
+    ASSERT_TRUE(app.start());
+    open_panel();
+  }
+};
+
+TEST_F(TaxE2e, ComputesAndKeepsItsBaseAcrossARestart) {
+  // Closing without the question, so the test can restart the calculator.
+  write_settings(
+      "[Setup]\r\nDevice_AutoCopyTo=0\r\nDevice_find_windows=0\r\nDevice_gs3500=3500\r\n"
+      "Device_ESC_exit=0\r\nDevice_point=-1\r\n[Welcome]\r\nText=Orvanta\r\n");
+  ASSERT_TRUE(app.start());
+  open_panel();
+  EXPECT_EQ(App::text_of(field(1)), L"3500");
+  type(0, L"10000");
+  type(2, L"1000");
+  PostMessageW(App::find_child(panel(), L"计  算"), BM_CLICK, 0, 0);
+  EXPECT_TRUE(poll_until([&] { return App::text_of(field(3)) == L"9455"; }));
+  EXPECT_EQ(App::text_of(field(4)), L"545");
+  EXPECT_EQ(read_setting(L"Setup", L"Device_gs_0"), L"1000");
+  keep_shot(L"tax", union_of(app.window(), nullptr));
+
+  type(1, L"4200");
+  EXPECT_EQ(read_setting(L"Setup", L"Device_gs3500"), L"4200");
+  restart();
+  EXPECT_EQ(App::text_of(field(1)), L"4200");
+  type(1, L"");
+  restart();
+  EXPECT_EQ(App::text_of(field(1)), L"3500") << "an empty base comes back as 3500";
+
+  // The table of 2019 proposes its own base for an untouched one.
+  PostMessageW(App::find_child(panel(), L"2019版税率表"), BM_CLICK, 0, 0);
+  EXPECT_TRUE(poll_until([&] { return App::text_of(field(1)) == L"5000"; }));
+  EXPECT_EQ(read_setting(L"Setup", L"Device_gs_table"), L"2");
+  PostMessageW(App::find_child(panel(), L"关  闭"), BM_CLICK, 0, 0);
+  EXPECT_TRUE(poll_until([&] { return !IsWindowVisible(panel()); }));
+}
+
+class ConstantsE2e : public ToolsE2e {
+ protected:
+  HWND grid() const {
+    return FindWindowExW(app.window(), nullptr, L"OrvantaConstantsGrid", nullptr);
+  }
+  bool grid_showing() const { return grid() != nullptr && IsWindowVisible(grid()) != FALSE; }
+  // The value cell of a row while the table shows its top: 180 + 1 pixels of names, rows of
+  // 14 + 1 under the heading.
+  static POINT value_cell(int row) { return {16 + 181 + 60, 151 + row * 15 + 7}; }
+  void open_grid() {
+    const POINT pi = FaceReader::key_centre("pi");
+    app.click(pi.x, pi.y, Button::Right);
+    ASSERT_TRUE(poll_until([&] { return grid_showing(); }));
+  }
+};
+
+TEST_F(ConstantsE2e, PicksAValueInAnyBaseAndClosesWhenTheMouseLeaves) {
+  ASSERT_TRUE(app.start());
+  ASSERT_TRUE(lcd_shows("0."));
+  open_grid();
+  const POINT atmosphere = value_cell(10);
+  app.click(atmosphere.x, atmosphere.y);
+  EXPECT_TRUE(lcd_shows("101325")) << reader.lcd_text(app.capture());
+  EXPECT_TRUE(grid_showing()) << "stays open after a pick";
+  keep_shot(L"constants", union_of(app.window(), nullptr));
+
+  // Moving out closes it; a unit cell picks nothing.
+  app.move_mouse(440, 60);
+  EXPECT_TRUE(poll_until([&] { return !grid_showing(); }));
+
+  press_keys({"Khex_on"});
+  open_grid();
+  const POINT pi_value = value_cell(1);
+  app.click(pi_value.x, pi_value.y);
+  EXPECT_TRUE(lcd_shows("3.14159265359")) << "the decimal text, whatever the base";
+  const POINT unit = {16 + 181 + 121 + 30, 151 + 10 * 15 + 7};
+  app.click(unit.x, unit.y);
+  EXPECT_TRUE(lcd_shows("3.14159265359"));
+}
+
+}  // namespace
+}  // namespace orvanta::e2e
