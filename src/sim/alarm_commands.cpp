@@ -73,6 +73,7 @@ void alarm(SimContext& context, std::string_view args) {
   if (args.size() > 1) page.tip = args.substr(1);
   sim.clock.page_changed(n, page);
   sim.clock.ok();
+  sim.panel_open = false;
 }
 
 void tick(SimContext& context, std::string_view args) {

@@ -13,6 +13,8 @@ struct AlarmSim : SimContext::Extension {
   // The time of the last clock press or tick; the clock key pressed through the key dispatch
   // reads it.
   LocalDateTime now;
+  // The alarm key opened the panel; its "确 定" closes it.
+  bool panel_open = false;
 };
 
 AlarmSim& alarm_sim(SimContext& context);

@@ -24,6 +24,7 @@ int run_script(std::istream& in, std::ostream& out, std::ostream& err) {
   register_exchange_commands(table);
   register_tool_commands(table);
   register_alarm_commands(table);
+  register_keyboard_commands(table);
   SimContext context(out);
 
   std::string line;

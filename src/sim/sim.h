@@ -35,6 +35,7 @@ void register_formula_commands(CommandTable& table);     // step, eval, big, wor
 void register_exchange_commands(CommandTable& table);    // grab
 void register_tool_commands(CommandTable& table);        // units, unit, tax, pick
 void register_alarm_commands(CommandTable& table);       // clock, alarm, tick
+void register_keyboard_commands(CommandTable& table);    // key, bind
 
 // `set` for the options of the exchange with the window below; false for another key.
 bool set_exchange_setting(SimContext& context, std::string_view key, std::string_view value);
