@@ -4,6 +4,7 @@
 #include <shlobj.h>
 
 #include <cstdio>
+#include <iterator>
 
 namespace orvanta::e2e {
 namespace {
@@ -229,6 +230,24 @@ void App::key(WORD virtual_key) {
   in[0].ki.wVk = in[1].ki.wVk = virtual_key;
   in[1].ki.dwFlags = KEYEVENTF_KEYUP;
   SendInput(2, in, sizeof in[0]);
+  Sleep(30);
+}
+
+void App::key_chord(std::initializer_list<WORD> held, WORD virtual_key) {
+  SetForegroundWindow(main_);
+  std::vector<INPUT> in;
+  const auto add = [&](WORD vk, DWORD flags) {
+    INPUT one{};
+    one.type = INPUT_KEYBOARD;
+    one.ki.wVk = vk;
+    one.ki.dwFlags = flags;
+    in.push_back(one);
+  };
+  for (const WORD vk : held) add(vk, 0);
+  add(virtual_key, 0);
+  add(virtual_key, KEYEVENTF_KEYUP);
+  for (auto it = std::rbegin(held); it != std::rend(held); ++it) add(*it, KEYEVENTF_KEYUP);
+  SendInput(static_cast<UINT>(in.size()), in.data(), sizeof in[0]);
   Sleep(30);
 }
 

@@ -75,6 +75,8 @@ class App {
   void release(int x, int y, Button button = Button::Left);
   // Real key press and release (the window is brought to the foreground first).
   void key(WORD virtual_key);
+  // The key pressed while the modifier keys `held` are down (VK_CONTROL, VK_SHIFT, VK_MENU).
+  void key_chord(std::initializer_list<WORD> held, WORD virtual_key);
 
   Capture capture() const;
   // The text of the child control at a client point (the formula bar).

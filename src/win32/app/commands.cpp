@@ -31,6 +31,9 @@ void Tcomputer_qel::register_commands() {
   });
   c.key("kpower", [this](MouseButton) { close_request(); });
   c.key("kdwhs", [this](MouseButton b) { converter_key(b); });
+  c.key("Ktime", [this](MouseButton b) {
+    if (b == MouseButton::Left) clock_key();
+  });
 }
 
 }  // namespace orvanta::win32

@@ -125,6 +125,8 @@ void Tcomputer_qel::form_create() {
                         [this](const StartupValue& v) { apply_startup_value(v); });
   settings_panel_.apply(panel_values_, false);
   tax_panel_->load_from_form();
+  // 8. The alarms, the key table and its hotkey.
+  create_alarms();
 
   // 9. LCD glyphs and indicator pictures.
   for (const face::Glyph& glyph : face::kGlyphs) {
@@ -380,6 +382,7 @@ void Tcomputer_qel::close_request() {
 }
 
 void Tcomputer_qel::form_destroy() {
+  if (hotkey_id_ != 0 && !UnregisterHotKey(hwnd_, hotkey_id_)) MessageBeep(MB_OK);
   if (!tray_.remove()) MessageBeep(MB_OK);
   timers_.stop_all();
   sound_.stop();
@@ -532,7 +535,7 @@ void Tcomputer_qel::run_key(int index, MouseButton button) {
   commands_.run_key(name, button);
 }
 
-void Tcomputer_qel::show_click(const std::string& name) {
+void Tcomputer_qel::show_click(const std::string& name, MouseButton button) {
   const auto it = std::find_if(keys_.begin(), keys_.end(),
                                [&](const TQELButton_computer& k) { return k.name() == name; });
   if (it == keys_.end()) return;
@@ -540,14 +543,16 @@ void Tcomputer_qel::show_click(const std::string& name) {
   const face::KeyEvent event = key_events_[static_cast<size_t>(index)];
   apply_timer(index, it->mouse_down(true, frame_));
   UpdateWindow(hwnd_);
-  if (face::runs_handler(event, {face::KeyMouse::Phase::kDown, true})) {
-    run_key(index, MouseButton::Left);
+  // A key bound to a right-button function (the square root) runs that function once.
+  const bool left = button == MouseButton::Left;
+  if (!left || face::runs_handler(event, {face::KeyMouse::Phase::kDown, true})) {
+    run_key(index, button);
   }
   Sleep(KeyFade::kClickPauseMs);
   apply_timer(index, it->mouse_up(true, frame_));
   if (hovered_key_ == index) hovered_key_ = -1;
   apply_timer(index, it->mouse_leave(frame_));
-  if (face::runs_handler(event, {face::KeyMouse::Phase::kUp, true})) {
+  if (left && face::runs_handler(event, {face::KeyMouse::Phase::kUp, true})) {
     run_key(index, MouseButton::Left);
   }
 }
@@ -720,17 +725,6 @@ void Tcomputer_qel::on_tray(LPARAM lp) {
   }
 }
 
-bool Tcomputer_qel::pre_translate(MSG& msg) {
-  if (!panels_.key_preview() || msg.message != WM_KEYDOWN) return false;
-  if (msg.hwnd != hwnd_ && GetParent(msg.hwnd) != hwnd_) return false;
-  // The default key table binds Esc to the power key.
-  if (msg.wParam == VK_ESCAPE) {
-    show_click("kpower");
-    return true;
-  }
-  return false;
-}
-
 // ---- messages ----------------------------------------------------------------------------
 
 LRESULT Tcomputer_qel::handle_message(UINT msg, WPARAM wp, LPARAM lp) {
@@ -821,6 +815,12 @@ LRESULT Tcomputer_qel::handle_message(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_CLOSE:
       close_request();
+      return 0;
+    case WM_HOTKEY:
+      on_hotkey();
+      return 0;
+    case kQuitNowMessage:
+      DestroyWindow(hwnd_);
       return 0;
     case WM_DESTROY:
       form_destroy();

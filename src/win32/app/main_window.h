@@ -15,8 +15,10 @@
 #include "platform/handles_win32.h"
 #include "settings/settings_file.h"
 #include "settings/settings_startup.h"
+#include "tools/alarm_clock.h"
 #include "tools/constants_table.h"
 #include "tools/income_tax_form.h"
+#include "tools/key_bindings.h"
 #include "win32/app/command_table.h"
 #include "win32/app/message_loop.h"
 #include "win32/app/window_ports.h"
@@ -30,6 +32,7 @@
 #include "win32/panels/tax_panel.h"
 #include "win32/panels/tip_panel.h"
 #include "win32/system/base_window.h"
+#include "win32/system/machine_actions.h"
 #include "win32/system/sound_player.h"
 #include "win32/windows/converter_window.h"
 #include "win32/windows/help_window.h"
@@ -99,7 +102,7 @@ class Tcomputer_qel : public BaseWindow<Tcomputer_qel> {
   void run_key(int index, MouseButton button);
   // ShowClick: a whole left click played on a key chosen from the keyboard (press look, a
   // 150 ms pause, hover look, then the fade back), running the key's handler as a click does.
-  void show_click(const std::string& name);
+  void show_click(const std::string& name, MouseButton button = MouseButton::Left);
   void apply_timer(int index, FadeTimer timer);
   void create_keys();
   void start_drag(POINT client_point);
@@ -114,6 +117,17 @@ class Tcomputer_qel : public BaseWindow<Tcomputer_qel> {
 
   // Menu items and tool keys (commands.cpp).
   void register_commands();
+
+  // Keyboard, clock and alarms (main_window_keys.cpp).
+  static constexpr UINT kQuitNowMessage = WM_APP + 42;
+  bool key_down(int code);
+  void register_hotkey();
+  void on_hotkey();
+  void clock_key();
+  void alarm_tick();
+  void create_alarms();
+  // Ends the program at once, without the quit confirmation (an alarm's action 4).
+  void quit_now();
   void show_about();
   void show_from_tray_menu();
   // kdwhs: the button going down sets the columns back; coming up it closes the converter or
@@ -209,6 +223,29 @@ class Tcomputer_qel : public BaseWindow<Tcomputer_qel> {
 
   bool shown_once_ = false;
   bool window_hidden_ = false;
+
+  // What the alarms ask of the window and the machine.
+  class AlarmPort final : public AlarmActions {
+   public:
+    explicit AlarmPort(Tcomputer_qel& w) : w_(w) {}
+    void set_timer(bool enabled) override;
+    bool window_hidden() const override { return w_.window_hidden_; }
+    void bring_back() override { w_.restore_from_tray(); }
+    void open_file(std::string_view path) override { open_file_unactivated(w_.hwnd_, path); }
+    void quit() override { w_.quit_now(); }
+    void log_off() override { w_.power_->shut_down(ShutdownKind::LogOff); }
+    void restart() override { w_.power_->shut_down(ShutdownKind::Restart); }
+    void power_off() override { w_.power_->shut_down(ShutdownKind::PowerOff); }
+
+   private:
+    Tcomputer_qel& w_;
+  };
+  KeyTable key_table_;
+  std::unique_ptr<MachinePower> power_ = make_machine_power();
+  AlarmPort alarm_port_{*this};
+  std::unique_ptr<AlarmClock> alarms_;
+  TimerTable::Id alarm_timer_ = 0;
+  int hotkey_id_ = 0;  // the registered global hotkey, 0 for none
 };
 
 }  // namespace orvanta::win32

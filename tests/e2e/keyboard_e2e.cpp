@@ -1,0 +1,156 @@
+// The keyboard, the clock and the alarms on the real window: real key input, the LCD read from
+// its pixels, message boxes by caption, the power actions through their recorder.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <iterator>
+#include <string>
+
+#include "face_reader.h"
+#include "harness.h"
+
+namespace orvanta::e2e {
+namespace {
+
+using namespace std::chrono_literals;
+
+const std::string kSettled =
+    "[Setup]\r\nDevice_AutoCopyTo=0\r\nDevice_find_windows=0\r\nDevice_gs3500=3500\r\n"
+    "Device_point=-1\r\n[Welcome]\r\nText=Orvanta\r\n";
+
+class KeyboardE2e : public ::testing::Test {
+ protected:
+  void SetUp() override { remove_settings(); }
+  void TearDown() override {
+    remove_settings();
+    SetEnvironmentVariableW(L"ORVANTA_POWER_RECORDER", nullptr);
+  }
+
+  bool lcd_shows(const std::string& text) { return reader.lcd_shows(app, text); }
+  void type(std::initializer_list<WORD> keys) {
+    for (const WORD vk : keys) app.key(vk);
+  }
+
+  App app;
+  FaceReader reader;
+};
+
+TEST_F(KeyboardE2e, TypedDigitsOperatorsAndEnterCompute) {
+  write_settings(kSettled);
+  ASSERT_TRUE(app.start());
+  ASSERT_TRUE(lcd_shows("0."));
+  type({'1', '2', VK_ADD, '7'});
+  app.key_chord({VK_SHIFT}, '8');  // Shift+8 multiplies
+  type({'2', VK_RETURN});
+  EXPECT_TRUE(lcd_shows("38")) << reader.lcd_text(app.capture());
+
+  type({VK_NUMPAD9, VK_BACK, VK_DECIMAL, VK_NUMPAD5, VK_DIVIDE, '2', VK_RETURN});
+  EXPECT_TRUE(lcd_shows("4.75")) << reader.lcd_text(app.capture());
+}
+
+TEST_F(KeyboardE2e, StoredBindingNeedsExactlyItsModifiers) {
+  write_settings(kSettled + "[KeyBord]\r\nKey113=Sin\r\nKey113Ctrl=1\r\nKey53=Cos\r\n");
+  ASSERT_TRUE(app.start());
+  ASSERT_TRUE(lcd_shows("0."));
+  type({'3', '0', VK_F2});
+  app.key_chord({VK_CONTROL, VK_SHIFT}, VK_F2);
+  EXPECT_TRUE(lcd_shows("30"));
+  app.key_chord({VK_CONTROL}, VK_F2);
+  EXPECT_TRUE(lcd_shows("0.5")) << reader.lcd_text(app.capture());
+  // 5 is bound to cos; Shift+5 still enters the digit.
+  FaceReader::press_keys(app, {"c"});
+  app.key_chord({VK_SHIFT}, '5');
+  EXPECT_TRUE(lcd_shows("5")) << reader.lcd_text(app.capture());
+}
+
+TEST_F(KeyboardE2e, ClockShowsDateThenTimeThenTheNumberAndHoldsKeysBack) {
+  write_settings(kSettled);
+  ASSERT_TRUE(app.start());
+  type({'4'});
+  ASSERT_TRUE(lcd_shows("4"));
+  FaceReader::press_keys(app, {"Ktime"});
+  ASSERT_TRUE(poll_until([&] {
+    const std::string text = reader.lcd_text(app.capture());
+    return text.size() >= 10 && text[4] == '-' && text[7] == '-';
+  })) << reader.lcd_text(app.capture());
+  type({'7'});
+  FaceReader::press_keys(app, {"Ktime"});
+  ASSERT_TRUE(poll_until([&] {
+    const std::string text = reader.lcd_text(app.capture());
+    return text.size() >= 8 && text[2] == ':' && text[5] == ':';
+  })) << reader.lcd_text(app.capture());
+  FaceReader::press_keys(app, {"Ktime"});
+  EXPECT_TRUE(lcd_shows("4")) << reader.lcd_text(app.capture());
+}
+
+// An alarm a few seconds ahead, stored as the panel stores it.
+std::string alarm_section(int seconds_ahead, int action, const char* tip) {
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  const int t = (now.wHour * 3600 + now.wMinute * 60 + now.wSecond + seconds_ahead) % 86400;
+  char text[160];
+  std::snprintf(text, sizeof text,
+                "[Time1]\r\non=1\r\nTime=%02d:%02d:%02d\r\nTip=%s\r\nAction=%d\r\n", t / 3600,
+                t / 60 % 60, t % 60, tip, action);
+  return text;
+}
+
+TEST_F(KeyboardE2e, AlarmShowsItsTipOnce) {
+  write_settings(kSettled + alarm_section(3, 2, "Meeting"));
+  ASSERT_TRUE(app.start());
+  HWND box = app.wait_window(L"到点提示", 15s);
+  ASSERT_NE(box, nullptr);
+  bool has_tip = false;
+  for (const std::wstring& text : App::child_texts(box)) has_tip |= text == L"Meeting";
+  EXPECT_TRUE(has_tip);
+  Sleep(2500);  // further ticks inside the window open no second box
+  App::press_dialog_button(box, L"确定") || App::press_dialog_button(box, L"OK");
+  EXPECT_TRUE(poll_until([&] { return app.find_window(L"到点提示") == nullptr; }, 3s));
+  Sleep(1500);
+  EXPECT_EQ(app.find_window(L"到点提示"), nullptr);
+}
+
+TEST_F(KeyboardE2e, AlarmQuitsTheCalculator) {
+  write_settings(kSettled + alarm_section(2, 4, "x"));
+  ASSERT_TRUE(app.start());
+  EXPECT_TRUE(app.wait_exit(15s));
+}
+
+TEST_F(KeyboardE2e, PowerActionsReachOnlyTheRecorder) {
+  wchar_t folder[MAX_PATH];
+  ASSERT_GT(GetTempPathW(MAX_PATH, folder), 0u);
+  const std::wstring record = std::wstring(folder) + L"orvanta_power_record.txt";
+  DeleteFileW(record.c_str());
+  SetEnvironmentVariableW(L"ORVANTA_POWER_RECORDER", record.c_str());
+  write_settings(kSettled + alarm_section(2, 7, "x"));
+  ASSERT_TRUE(app.start());
+  std::string recorded;
+  EXPECT_TRUE(poll_until(
+      [&] {
+        FILE* f = _wfopen(record.c_str(), L"rb");
+        if (f == nullptr) return false;
+        char buffer[64] = {};
+        recorded.assign(buffer, std::fread(buffer, 1, sizeof buffer - 1, f));
+        std::fclose(f);
+        return !recorded.empty();
+      },
+      15s));
+  EXPECT_EQ(recorded, "power_off\n");
+  EXPECT_TRUE(app.running());
+  DeleteFileW(record.c_str());
+}
+
+TEST_F(KeyboardE2e, HotkeyHidesAndBringsBack) {
+  // "缩/弹" in GBK, as the settings file holds it.
+  write_settings(kSettled +
+                 "[KeyBord]\r\nKey75=\xCB\xF5/\xB5\xAF\r\nKey75Ctrl=1\r\nKey75Alt=1\r\n");
+  ASSERT_TRUE(app.start());
+  ASSERT_TRUE(lcd_shows("0."));
+  app.key_chord({VK_CONTROL, VK_MENU}, 'K');
+  EXPECT_TRUE(poll_until([&] { return !IsWindowVisible(app.window()); }, 5s));
+  app.key_chord({VK_CONTROL, VK_MENU}, 'K');
+  EXPECT_TRUE(poll_until([&] { return IsWindowVisible(app.window()) != FALSE; }, 5s));
+}
+
+}  // namespace
+}  // namespace orvanta::e2e
