@@ -152,5 +152,34 @@ TEST_F(KeyboardE2e, HotkeyHidesAndBringsBack) {
   EXPECT_TRUE(poll_until([&] { return IsWindowVisible(app.window()) != FALSE; }, 5s));
 }
 
+// A real click in the middle of a child control of the main window.
+void click_child(App& app, HWND child) {
+  RECT r;
+  GetWindowRect(child, &r);
+  POINT centre{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+  ScreenToClient(app.window(), &centre);
+  app.click(centre.x, centre.y);
+}
+
+TEST_F(KeyboardE2e, AlarmPanelStoresAtOnceAndHoldsKeysBack) {
+  write_settings(kSettled);
+  ASSERT_TRUE(app.start());
+  ASSERT_TRUE(lcd_shows("0."));
+  FaceReader::press_keys(app, {"klz"});
+  HWND on = nullptr;
+  ASSERT_TRUE(poll_until([&] {
+    on = App::find_child(app.window(), L"开启");
+    return on != nullptr && IsWindowVisible(on);
+  }));
+  type({'7'});
+  click_child(app, on);
+  EXPECT_TRUE(poll_until([&] { return read_setting(L"Time1", L"on") == L"1"; }));
+  EXPECT_EQ(read_setting(L"Time1", L"Time"), L"00:00:00");
+  EXPECT_EQ(read_setting(L"Time1", L"Tip"), L"您设定的时间已到，请注意！");
+  click_child(app, App::find_child(GetParent(on), L"确 定"));
+  EXPECT_TRUE(poll_until([&] { return !IsWindowVisible(on); }));
+  EXPECT_TRUE(lcd_shows("0.")) << reader.lcd_text(app.capture());
+}
+
 }  // namespace
 }  // namespace orvanta::e2e

@@ -31,6 +31,7 @@ void Tcomputer_qel::register_commands() {
   });
   c.key("kpower", [this](MouseButton) { close_request(); });
   c.key("kdwhs", [this](MouseButton b) { converter_key(b); });
+  c.key("klz", [this](MouseButton) { alarm_panel_.open(); });
   c.key("Ktime", [this](MouseButton b) {
     if (b == MouseButton::Left) clock_key();
   });

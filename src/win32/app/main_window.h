@@ -26,6 +26,7 @@
 #include "win32/face/dib.h"
 #include "win32/face/image_key.h"
 #include "win32/face/window_mover.h"
+#include "win32/panels/alarm_panel.h"
 #include "win32/panels/constants_grid.h"
 #include "win32/panels/settings_panel.h"
 #include "win32/panels/skin_panel.h"
@@ -244,6 +245,7 @@ class Tcomputer_qel : public BaseWindow<Tcomputer_qel> {
   std::unique_ptr<MachinePower> power_ = make_machine_power();
   AlarmPort alarm_port_{*this};
   std::unique_ptr<AlarmClock> alarms_;
+  AlarmPanel alarm_panel_{panels_};
   TimerTable::Id alarm_timer_ = 0;
   int hotkey_id_ = 0;  // the registered global hotkey, 0 for none
 };

@@ -33,6 +33,7 @@ void Tcomputer_qel::AlarmPort::set_timer(bool enabled) {
 void Tcomputer_qel::create_alarms() {
   alarms_ = std::make_unique<AlarmClock>(*calculator_, *settings_, ports_.boxes, alarm_port_);
   alarm_timer_ = timers_.add([this] { alarm_tick(); });
+  alarm_panel_.attach(*alarms_);
   alarms_->ok();
   key_table_.LoadKeyTable(true, *settings_);
   register_hotkey();
@@ -63,7 +64,7 @@ bool Tcomputer_qel::key_down(int code) {
   guards.equals_busy = calculator_->calc_state().equals_busy;
   guards.formula_bar_focused = GetFocus() == show_gs_;
   guards.clock_shown = alarms_ && alarms_->clock_mode() != ClockMode::Off;
-  guards.panel_open = tax_panel_ && tax_panel_->visible();
+  guards.panel_open = (tax_panel_ && tax_panel_->visible()) || alarm_panel_.visible();
   const KeyModifiers modifiers{held(VK_CONTROL), held(VK_SHIFT), held(VK_MENU)};
   const KeyPress press = dispatch_key(key_table_, code, modifiers, guards);
   if (press.route != KeyRoute::Press) return false;
