@@ -8,6 +8,7 @@
 
 #include "face_reader.h"
 #include "harness.h"
+#include "win32/chrome/menu_ids.h"
 
 namespace orvanta::e2e {
 namespace {
@@ -179,6 +180,33 @@ TEST_F(KeyboardE2e, AlarmPanelStoresAtOnceAndHoldsKeysBack) {
   click_child(app, App::find_child(GetParent(on), L"确 定"));
   EXPECT_TRUE(poll_until([&] { return !IsWindowVisible(on); }));
   EXPECT_TRUE(lcd_shows("0.")) << reader.lcd_text(app.capture());
+}
+
+TEST_F(KeyboardE2e, EditorBindsARealKeyPressAndOkStoresIt) {
+  write_settings(kSettled);
+  ASSERT_TRUE(app.start());
+  ASSERT_TRUE(lcd_shows("0."));
+  PostMessageW(app.window(), WM_COMMAND, win32::kMenuKeyboard, 0);
+  HWND caption = nullptr;
+  ASSERT_TRUE(poll_until([&] {
+    caption = App::find_child(app.window(), L"Sin");
+    return caption != nullptr && IsWindowVisible(caption);
+  }));
+  // The row: its caption, its key field, then the Ctrl, Shift and Alt boxes.
+  HWND field = GetWindow(caption, GW_HWNDNEXT);
+  HWND ctrl = GetWindow(field, GW_HWNDNEXT);
+  click_child(app, field);
+  app.key(VK_F2);
+  EXPECT_TRUE(poll_until([&] { return App::text_of(field) == L"F2键"; }));
+  EXPECT_TRUE(IsWindowEnabled(ctrl));
+  click_child(app, ctrl);
+  HWND panel = GetParent(GetParent(caption));
+  click_child(app, App::find_child(panel, L"确 定"));
+  EXPECT_TRUE(poll_until([&] { return read_setting(L"KeyBord", L"Key113") == L"Sin"; }));
+  EXPECT_EQ(read_setting(L"KeyBord", L"Key113Ctrl"), L"1");
+  type({'3', '0'});
+  app.key_chord({VK_CONTROL}, VK_F2);
+  EXPECT_TRUE(lcd_shows("0.5")) << reader.lcd_text(app.capture());
 }
 
 }  // namespace

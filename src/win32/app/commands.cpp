@@ -16,6 +16,7 @@ void Tcomputer_qel::register_commands() {
   }
   c.menu(kMenuSettings, [this] { settings_panel_.show(); });
   c.menu(kMenuSkin, [this] { skin_panel_.show(); });
+  c.menu(kMenuKeyboard, [this] { key_panel_.open(); });
   c.menu(kMenuIncomeTax, [this] { tax_panel_->open(); });
   c.menu(kMenuRestore, [this] {
     if (mover_.mini_mode()) leave_mini_mode();

@@ -108,6 +108,7 @@ void Tcomputer_qel::form_create() {
   skin_panel_.create(hwnd_);
   tip_panel_.create(hwnd_);
   alarm_panel_.create(hwnd_);
+  key_panel_.create(hwnd_);
   // A first start shows the tip ten seconds later.
   tip_timer_ = timers_.add([this] {
     timers_.stop(tip_timer_);

@@ -19,6 +19,7 @@
 #include "tools/constants_table.h"
 #include "tools/income_tax_form.h"
 #include "tools/key_bindings.h"
+#include "tools/key_editor.h"
 #include "win32/app/command_table.h"
 #include "win32/app/message_loop.h"
 #include "win32/app/window_ports.h"
@@ -28,6 +29,7 @@
 #include "win32/face/window_mover.h"
 #include "win32/panels/alarm_panel.h"
 #include "win32/panels/constants_grid.h"
+#include "win32/panels/key_panel.h"
 #include "win32/panels/settings_panel.h"
 #include "win32/panels/skin_panel.h"
 #include "win32/panels/tax_panel.h"
@@ -122,7 +124,9 @@ class Tcomputer_qel : public BaseWindow<Tcomputer_qel> {
   // Keyboard, clock and alarms (main_window_keys.cpp).
   static constexpr UINT kQuitNowMessage = WM_APP + 42;
   bool key_down(int code);
-  void register_hotkey();
+  // False when the binding's combination is held by another program.
+  bool register_hotkey();
+  void key_editor_closed(bool stored);
   void on_hotkey();
   void clock_key();
   void alarm_tick();
@@ -246,6 +250,8 @@ class Tcomputer_qel : public BaseWindow<Tcomputer_qel> {
   AlarmPort alarm_port_{*this};
   std::unique_ptr<AlarmClock> alarms_;
   AlarmPanel alarm_panel_{panels_};
+  std::unique_ptr<KeyEditor> key_editor_;
+  KeyPanel key_panel_{panels_, [this](bool stored) { key_editor_closed(stored); }};
   TimerTable::Id alarm_timer_ = 0;
   int hotkey_id_ = 0;  // the registered global hotkey, 0 for none
 };

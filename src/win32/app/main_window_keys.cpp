@@ -36,7 +36,17 @@ void Tcomputer_qel::create_alarms() {
   alarm_panel_.attach(*alarms_);
   alarms_->ok();
   key_table_.LoadKeyTable(true, *settings_);
+  key_editor_ = std::make_unique<KeyEditor>(key_table_, *settings_, ports_.boxes);
+  key_panel_.attach(*key_editor_);
   register_hotkey();
+}
+
+void Tcomputer_qel::key_editor_closed(bool stored) {
+  // A combination another program holds is said at once, not left silently without effect.
+  if (!register_hotkey() && stored) {
+    ports_.boxes.show("提示", "“缩/弹”的组合键已被其它程序占用，请换一个组合键。", BoxIcon::Warning,
+                      BoxButtons::Ok);
+  }
 }
 
 void Tcomputer_qel::alarm_tick() {
@@ -64,7 +74,8 @@ bool Tcomputer_qel::key_down(int code) {
   guards.equals_busy = calculator_->calc_state().equals_busy;
   guards.formula_bar_focused = GetFocus() == show_gs_;
   guards.clock_shown = alarms_ && alarms_->clock_mode() != ClockMode::Off;
-  guards.panel_open = (tax_panel_ && tax_panel_->visible()) || alarm_panel_.visible();
+  guards.panel_open =
+      (tax_panel_ && tax_panel_->visible()) || alarm_panel_.visible() || key_panel_.visible();
   const KeyModifiers modifiers{held(VK_CONTROL), held(VK_SHIFT), held(VK_MENU)};
   const KeyPress press = dispatch_key(key_table_, code, modifiers, guards);
   if (press.route != KeyRoute::Press) return false;
@@ -78,17 +89,17 @@ bool Tcomputer_qel::key_down(int code) {
   return true;
 }
 
-void Tcomputer_qel::register_hotkey() {
+bool Tcomputer_qel::register_hotkey() {
   // A removed binding takes its hotkey with it at once.
   if (hotkey_id_ != 0) {
     check(UnregisterHotKey(hwnd_, hotkey_id_) != FALSE, L"UnregisterHotKey");
     hotkey_id_ = 0;
   }
   const std::optional<HotkeyBinding> binding = key_table_.hotkey();
-  if (!binding) return;
+  if (!binding) return true;
   const ATOM atom = GlobalFindAtomW(kHotkeyAtom) != 0 ? GlobalFindAtomW(kHotkeyAtom)
                                                       : GlobalAddAtomW(kHotkeyAtom);
-  if (!check(atom != 0, L"GlobalAddAtomW")) return;
+  if (!check(atom != 0, L"GlobalAddAtomW")) return false;
   const int id = atom - 0xC000;
   UINT modifiers = 0;
   if (binding->modifiers.ctrl) modifiers |= MOD_CONTROL;
@@ -98,10 +109,13 @@ void Tcomputer_qel::register_hotkey() {
   if (check(RegisterHotKey(hwnd_, id, modifiers, static_cast<UINT>(binding->code)) != FALSE,
             L"RegisterHotKey")) {
     hotkey_id_ = id;
+    return true;
   }
+  return false;
 }
 
 void Tcomputer_qel::on_hotkey() {
+  if (key_panel_.visible()) return;
   if (window_hidden_) {
     restore_from_tray();
   } else {
