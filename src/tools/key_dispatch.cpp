@@ -40,6 +40,9 @@ std::string_view default_button(int code, KeyModifiers held) {
       return "kdiv";
     case 0x0D:
       return "kdy";
+    // Backspace takes back the last digit, as users expect of any calculator.
+    case 0x08:
+      return "tg";
     default:
       return {};
   }

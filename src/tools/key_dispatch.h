@@ -1,6 +1,6 @@
 #pragma once
 // What a key press does in the calculator window: the guards, the key table, then the built-in
-// defaults (digits, point, the four operators and Enter work without any binding).
+// defaults (digits, point, the four operators, Enter and Backspace work without any binding).
 #include <string_view>
 
 #include "engine/mouse_button.h"

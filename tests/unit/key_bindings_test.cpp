@@ -93,7 +93,7 @@ TEST_F(KeyboardTest, DefaultsWithoutBindings) {
       {0x6B, kNone, pressed("kadd")}, {0xBB, kNone, pressed("kadd")},
       {0x6D, kNone, pressed("ksub")}, {0xBD, kNone, pressed("ksub")},
       {0x6A, kNone, pressed("ksum")}, {0x6F, kNone, pressed("kdiv")},
-      {0xBF, kNone, pressed("kdiv")}, {0x08, kNone, kNothing},
+      {0xBF, kNone, pressed("kdiv")}, {0x08, kNone, pressed("tg")},
       {0x41, kNone, kNothing},        {0x1B, kNone, kNothing},
   };
   for (const auto& c : cases) EXPECT_EQ(key(c.code, c.held), c.expected) << c.code;
