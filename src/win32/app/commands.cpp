@@ -14,6 +14,8 @@ void Tcomputer_qel::register_commands() {
   for (UINT id = kMenuFormFigures; id <= kMenuFormRmbFigures; ++id) {
     c.menu(id, [this, id] { set_output_form(static_cast<OutputForm>(id - kMenuFormFigures)); });
   }
+  c.menu(kMenuFormula, [this] { formula_panel_.open(); });
+  c.menu(kMenuBigNumbers, [this] { big_number_panel_.show(); });
   c.menu(kMenuSettings, [this] { settings_panel_.show(); });
   c.menu(kMenuSkin, [this] { skin_panel_.show(); });
   c.menu(kMenuKeyboard, [this] { key_panel_.open(); });

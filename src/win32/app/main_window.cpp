@@ -109,6 +109,8 @@ void Tcomputer_qel::form_create() {
   tip_panel_.create(hwnd_);
   alarm_panel_.create(hwnd_);
   key_panel_.create(hwnd_);
+  formula_panel_.create(hwnd_);
+  big_number_panel_.create(hwnd_);
   // A first start shows the tip ten seconds later.
   tip_timer_ = timers_.add([this] {
     timers_.stop(tip_timer_);

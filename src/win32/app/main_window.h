@@ -28,7 +28,9 @@
 #include "win32/face/image_key.h"
 #include "win32/face/window_mover.h"
 #include "win32/panels/alarm_panel.h"
+#include "win32/panels/big_number_panel.h"
 #include "win32/panels/constants_grid.h"
+#include "win32/panels/formula_panel_window.h"
 #include "win32/panels/key_panel.h"
 #include "win32/panels/settings_panel.h"
 #include "win32/panels/skin_panel.h"
@@ -216,6 +218,14 @@ class Tcomputer_qel : public BaseWindow<Tcomputer_qel> {
   TForm2 converter_window_{ports_.converter};
   // kdwhs runs on its button going down and again coming up, always in pairs.
   bool converter_key_down_ = false;
+  FormulaPanelWindow formula_panel_{
+      panels_, [this]() -> FormulaHost& { return calculator_->formula_host(); },
+      [this](const FormulaRun& run) { calculator_->take_formula_result(run); }};
+  // The operand fields feed the formula panel's working formula, as its own fields do.
+  BigNumberPanel big_number_panel_{
+      panels_,
+      {[this] { formula_panel_.follow_input(); }, [this] { formula_panel_.follow_output(); },
+       [this] { formula_panel_.calculate(); }}};
   int skin_shift_ = 0;  // the shift the face pictures are drawn with
 
   // Options of the settings panel the window itself acts on.

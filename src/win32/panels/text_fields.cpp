@@ -1,0 +1,77 @@
+#include "win32/panels/text_fields.h"
+
+#include <commctrl.h>
+
+#include "win32/system/controls.h"
+#include "win32/system/win_check.h"
+
+namespace orvanta::win32 {
+namespace {
+
+constexpr UINT_PTR kFieldKeysId = 1;
+
+LRESULT CALLBACK field_keys_proc(HWND edit, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
+                                 DWORD_PTR data) {
+  auto* on_enter = reinterpret_cast<std::function<void()>*>(data);
+  switch (msg) {
+    case WM_KEYDOWN:
+      if (wp == 'A' && (GetKeyState(VK_CONTROL) & 0x8000) != 0) {
+        SendMessageW(edit, EM_SETSEL, 0, -1);
+        return 0;
+      }
+      if (wp == VK_RETURN && *on_enter) {
+        (*on_enter)();
+        return 0;
+      }
+      break;
+    case WM_CHAR:
+      // The characters of Ctrl+A and Enter would only beep.
+      if (wp == 1 || (wp == L'\r' && *on_enter)) return 0;
+      break;
+    case WM_GETDLGCODE:
+      // Enter belongs to the field, not to a dialog around it.
+      return DefSubclassProc(edit, msg, wp, lp) | DLGC_WANTALLKEYS;
+    case WM_NCDESTROY:
+      RemoveWindowSubclass(edit, field_keys_proc, kFieldKeysId);
+      delete on_enter;
+      break;
+  }
+  return DefSubclassProc(edit, msg, wp, lp);
+}
+
+}  // namespace
+
+HWND create_labelled_edit(HWND parent, const wchar_t* label, int left, int top, int width, int id,
+                          HFONT font, DWORD extra_style) {
+  create_child(parent, L"STATIC", label, SS_LEFT | SS_NOPREFIX,
+               RECT{left, top - kLabelHeight - 2, left + width, top - 2}, -1, font);
+  const HWND edit =
+      create_child(parent, L"EDIT", L"", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL | extra_style,
+                   RECT{left, top, left + width, top + kFieldHeight}, id, font);
+  // 0: as long as memory allows.
+  if (edit != nullptr) SendMessageW(edit, EM_SETLIMITTEXT, 0, 0);
+  return edit;
+}
+
+void take_field_keys(HWND edit, std::function<void()> on_enter) {
+  auto* data = new std::function<void()>(std::move(on_enter));
+  if (!check(SetWindowSubclass(edit, field_keys_proc, kFieldKeysId,
+                               reinterpret_cast<DWORD_PTR>(data)) != FALSE,
+             L"SetWindowSubclass (field)")) {
+    delete data;
+  }
+}
+
+std::wstring field_text(HWND edit) {
+  const int length = GetWindowTextLengthW(edit);
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  const int n = GetWindowTextW(edit, text.data(), length + 1);
+  text.resize(static_cast<size_t>(n > 0 ? n : 0));
+  return text;
+}
+
+void set_field_text(HWND edit, const std::wstring& text) {
+  SetWindowTextW(edit, text.c_str());
+}
+
+}  // namespace orvanta::win32
