@@ -10,6 +10,7 @@ namespace orvanta::win32 {
 
 inline constexpr int kFieldHeight = 21;
 inline constexpr int kLabelHeight = 14;
+inline constexpr int kLabelWidth = 90;
 
 // An edit at (left, top) of this width with `label` on the line above; `extra_style` adds
 // ES_READONLY and the like. The edit takes texts of any length (a single-line edit stops at
