@@ -133,7 +133,7 @@ void BigNumberPanel::finish() {
 // The field always holds the integer the division will use.
 void BigNumberPanel::rewrite_precision() {
   if (rewriting_) return;
-  const std::wstring now = field_text(precision_);
+  const std::wstring now = window_text(precision_);
   const std::wstring wanted = to_wide(division_precision_field(window_text_utf8(precision_)));
   if (now == wanted) return;
   rewriting_ = true;

@@ -64,14 +64,6 @@ void take_field_keys(HWND edit, std::function<void()> on_enter) {
   }
 }
 
-std::wstring field_text(HWND edit) {
-  const int length = GetWindowTextLengthW(edit);
-  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  const int n = GetWindowTextW(edit, text.data(), length + 1);
-  text.resize(static_cast<size_t>(n > 0 ? n : 0));
-  return text;
-}
-
 void set_field_text(HWND edit, const std::wstring& text) {
   SetWindowTextW(edit, text.c_str());
 }

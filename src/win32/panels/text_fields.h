@@ -23,8 +23,7 @@ HWND create_labelled_edit(HWND parent, const wchar_t* label, int left, int top, 
 // the edit.
 void take_field_keys(HWND edit, std::function<void()> on_enter = {});
 
-// The edit's text as UTF-16 and into it again.
-std::wstring field_text(HWND edit);
+// A new text for the edit.
 void set_field_text(HWND edit, const std::wstring& text);
 
 }  // namespace orvanta::win32

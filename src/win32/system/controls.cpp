@@ -46,13 +46,17 @@ HWND add_tooltip(HWND owner, HWND tool, const wchar_t* text) {
   return tip;
 }
 
-std::string window_text_utf8(HWND window) {
+std::wstring window_text(HWND window) {
   const int length = GetWindowTextLengthW(window);
   std::wstring text(static_cast<size_t>(length) + 1, L'\0');
   const int n = GetWindowTextW(window, text.data(), length + 1);
   text.resize(static_cast<size_t>(n > 0 ? n : 0));
+  return text;
+}
+
+std::string window_text_utf8(HWND window) {
   try {
-    return from_wide(text);
+    return from_wide(window_text(window));
   } catch (const EncodingError&) {
     return {};
   }

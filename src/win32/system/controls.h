@@ -39,7 +39,9 @@ HWND create_child(HWND parent, const wchar_t* window_class, const wchar_t* text,
 // destroys it when it is destroyed itself (a tooltip is a pop-up, not a child).
 HWND add_tooltip(HWND owner, HWND tool, const wchar_t* text);
 
-// The control's text in UTF-8; empty when it does not convert (a lone surrogate pasted in).
+// The control's text, and the same in UTF-8; empty when it does not convert (a lone surrogate
+// pasted in).
+std::wstring window_text(HWND window);
 std::string window_text_utf8(HWND window);
 
 }  // namespace orvanta::win32
