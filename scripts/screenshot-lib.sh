@@ -1,9 +1,10 @@
 # Sourced by the screenshot scripts: start the calculator on the current display, find its
 # window, and save what a user sees of it.
 
-# Starts orvanta.exe and sets app (its pid), id (the X window), x, y, w, h; false if no window.
+# Starts orvanta.exe (or $ORVANTA_EXE) and sets app (its pid), id (the X window), x, y, w, h;
+# false if no window.
 orvanta_start_window() {
-  wine "$ORVANTA_ROOT/build/win32/orvanta.exe" >/dev/null 2>&1 &
+  wine "${ORVANTA_EXE:-$ORVANTA_ROOT/build/win32/orvanta.exe}" >/dev/null 2>&1 &
   app=$!
   id=""
   for _ in $(seq 1 200); do

@@ -1,5 +1,6 @@
-// The formula panel built in this process on a window of the test's own: a click on "计 算"
-// that arrives while an evaluation lets messages run is ignored.
+// The formula and big-number panels built in this process on a window of the test's own: a
+// click on "计 算" that arrives while an evaluation lets messages run is ignored, and Ctrl+A
+// selects all in every field.
 #include <windows.h>
 // windows.h first
 #include <gtest/gtest.h>
@@ -9,16 +10,19 @@
 
 #include "harness.h"
 #include "sim/recording_message_boxes.h"
+#include "win32/panels/big_number_panel.h"
 #include "win32/panels/formula_panel_window.h"
 
 namespace orvanta::win32 {
 namespace {
 
+using e2e::App;
+
 LRESULT CALLBACK plain_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   return DefWindowProcW(hwnd, msg, wp, lp);
 }
 
-// The evaluator's host; each time messages may run, the user clicks "计 算" once more.
+// The evaluator's host; each time messages may run, the user clicks `button` once more.
 struct ClickingHost : FormulaHost {
   MessageBoxes& message_boxes() override { return boxes; }
   void divide_by_zero_reset() override {}
@@ -32,41 +36,100 @@ struct ClickingHost : FormulaHost {
   int runs = 0;
 };
 
-TEST(FormulaPanelWindow, AClickDuringAnEvaluationIsIgnored) {
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = plain_proc;
-  wc.hInstance = GetModuleHandleW(nullptr);
-  wc.lpszClassName = L"FormulaPanelTestFace";
-  RegisterClassExW(&wc);
-  const HWND face = CreateWindowExW(0, L"FormulaPanelTestFace", L"face", WS_POPUP | WS_CLIPCHILDREN,
-                                    40, 40, 464, 512, nullptr, nullptr, wc.hInstance, nullptr);
-  ASSERT_NE(face, nullptr);
-  ShowWindow(face, SW_SHOWNORMAL);
-  PanelHost panels;
-  ClickingHost host;
-  std::vector<std::string> results;
-  {
-    FormulaPanelWindow panel(
-        panels, [&]() -> FormulaHost& { return host; },
-        [&](const FormulaRun& run) { results.push_back(run.out_text); });
-    ASSERT_TRUE(panel.create(face));
-    panel.show();
-    host.button = e2e::App::find_child(panel.hwnd(), L"计 算");
-    ASSERT_NE(host.button, nullptr);
-    const HWND input = GetWindow(e2e::App::find_child(panel.hwnd(), L"输入公式:"), GW_HWNDNEXT);
-    SetWindowTextW(input, L"(1+2)*(3+4)");
-    EXPECT_EQ(panel.working_formula(), "(1+2)*(3+4)");
-    SendMessageW(host.button, BM_CLICK, 0, 0);
-    EXPECT_GT(host.runs, 0);
-    EXPECT_EQ(results, std::vector<std::string>{"21"});
-    // Once it is over, a click computes again.
-    host.button = nullptr;
-    SetWindowTextW(input, L"2*(3+4)");
-    SendMessageW(e2e::App::find_child(panel.hwnd(), L"计 算"), BM_CLICK, 0, 0);
-    EXPECT_EQ(results, (std::vector<std::string>{"21", "14"}));
+void pump() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
   }
-  DestroyWindow(face);
+}
+
+// The edit that follows its label.
+HWND field(HWND panel, const wchar_t* label) {
+  return GetWindow(App::find_child(panel, label), GW_HWNDNEXT);
+}
+
+class PanelWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = plain_proc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"PanelWindowTestFace";
+    RegisterClassExW(&wc);
+    face_ = CreateWindowExW(0, L"PanelWindowTestFace", L"face", WS_POPUP | WS_CLIPCHILDREN, 40, 40,
+                            464, 512, nullptr, nullptr, wc.hInstance, nullptr);
+    ASSERT_NE(face_, nullptr);
+    ShowWindow(face_, SW_SHOWNORMAL);
+    ASSERT_TRUE(formula_.create(face_));
+    ASSERT_TRUE(big_.create(face_));
+  }
+  void TearDown() override { DestroyWindow(face_); }
+
+  // A real Ctrl+A typed into `edit`; true when it then has all its text selected.
+  bool ctrl_a_selects_all(HWND edit) {
+    SetForegroundWindow(face_);
+    SetFocus(edit);
+    SendMessageW(edit, EM_SETSEL, 1, 1);
+    INPUT in[4]{};
+    for (INPUT& i : in) i.type = INPUT_KEYBOARD;
+    in[0].ki.wVk = in[3].ki.wVk = VK_CONTROL;
+    in[1].ki.wVk = in[2].ki.wVk = 'A';
+    in[2].ki.dwFlags = in[3].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(4, in, sizeof in[0]);
+    DWORD start = 1;
+    DWORD end = 0;
+    const int length = GetWindowTextLengthW(edit);
+    return e2e::poll_until([&] {
+      pump();
+      SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                   reinterpret_cast<LPARAM>(&end));
+      return start == 0 && end == static_cast<DWORD>(length);
+    });
+  }
+
+  HWND face_ = nullptr;
+  PanelHost panels_;
+  ClickingHost host_;
+  std::vector<std::string> results_;
+  FormulaPanelWindow formula_{panels_, [this]() -> FormulaHost& { return host_; },
+                              [this](const FormulaRun& run) { results_.push_back(run.out_text); }};
+  BigNumberPanel big_{panels_, {[] {}, [] {}, [] {}}};
+};
+
+TEST_F(PanelWindowTest, AClickDuringAnEvaluationIsIgnored) {
+  formula_.show();
+  const HWND calculate = App::find_child(formula_.hwnd(), L"计 算");
+  ASSERT_NE(calculate, nullptr);
+  const HWND input = field(formula_.hwnd(), L"输入公式:");
+  SetWindowTextW(input, L"(1+2)*(3+4)");
+  EXPECT_EQ(formula_.working_formula(), "(1+2)*(3+4)");
+  host_.button = calculate;
+  SendMessageW(calculate, BM_CLICK, 0, 0);
+  EXPECT_GT(host_.runs, 0);
+  EXPECT_EQ(results_, std::vector<std::string>{"21"});
+  // Once it is over, a click computes again.
+  host_.button = nullptr;
+  SetWindowTextW(input, L"2*(3+4)");
+  SendMessageW(calculate, BM_CLICK, 0, 0);
+  EXPECT_EQ(results_, (std::vector<std::string>{"21", "14"}));
+}
+
+TEST_F(PanelWindowTest, CtrlASelectsAllInEveryField) {
+  formula_.show();
+  for (const wchar_t* label : {L"输入公式:", L"计算结果："}) {
+    const HWND edit = field(formula_.hwnd(), label);
+    SetWindowTextW(edit, L"12+34");
+    EXPECT_TRUE(ctrl_a_selects_all(edit)) << testing::PrintToString(std::wstring(label));
+  }
+  formula_.hide();
+  big_.show();
+  for (const wchar_t* label : {L"值一：", L"值二：", L"计算结果："}) {
+    const HWND edit = field(big_.hwnd(), label);
+    SetWindowTextW(edit, L"123456");
+    EXPECT_TRUE(ctrl_a_selects_all(edit)) << testing::PrintToString(std::wstring(label));
+  }
 }
 
 }  // namespace

@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# Saves the formula panel (docs/formula.png, with a formula computed) and the big-number panel
+# (docs/big_numbers.png) of the running calculator, each opened from the LCD's pop-up menu.
+# Usage: panel-screenshots.sh   (run through with-xvfb.sh; `make screenshot` does that)
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+source "$root/scripts/wine-env.sh"
+source "$root/scripts/screenshot-lib.sh"
+
+# A settled settings file, so no first-run tip covers the panel. The prefix's own settings are
+# put back afterwards.
+settings="$WINEPREFIX/drive_c/ProgramData/Talvenor"
+saved="$(mktemp -d)"
+[ -d "$settings" ] && cp -a "$settings" "$saved/"
+app=""
+finish() {
+  [ -n "$app" ] && kill "$app" 2>/dev/null || true
+  wineserver -k >/dev/null 2>&1 || true
+  rm -rf "$settings"
+  [ -d "$saved/Talvenor" ] && cp -a "$saved/Talvenor" "$(dirname "$settings")/"
+  rm -rf "$saved"
+}
+trap finish EXIT
+mkdir -p "$settings"
+printf '[Setup]\r\nDevice_AutoCopyTo=0\r\n[Welcome]\r\nText=Orvanta\r\n' >"$settings/Talvenor.ini"
+
+# $1: how many times Down moves through the pop-up menu to the item; $2: the picture; $3: a
+# formula typed into the panel's focused field and computed with Enter, or "big" for two
+# operands multiplied on the big-number panel (optional).
+shoot() {
+  if ! orvanta_start_window; then echo "panel-screenshots: the window did not appear" >&2; exit 1; fi
+  sleep 1.5
+  xdotool mousemove $((x + 200)) $((y + 70)) click 3
+  sleep 0.5
+  for _ in $(seq 1 "$1"); do xdotool key Down; sleep 0.05; done
+  xdotool key Return
+  sleep 0.5
+  if [ "${3:-}" = big ]; then
+    # The panel stands at 8, 153: its two operand fields, then "* 乘法".
+    xdotool mousemove $((x + 108)) $((y + 195)) click 1
+    xdotool type --delay 20 "123456789012345678901234567890"
+    xdotool mousemove $((x + 108)) $((y + 243)) click 1
+    xdotool type --delay 20 "987654321987654321"
+    xdotool mousemove $((x + 200)) $((y + 331)) click 1
+  elif [ -n "${3:-}" ]; then
+    xdotool type --delay 40 "$3"
+    xdotool key Return
+  fi
+  orvanta_mouse_away
+  sleep "${ORVANTA_SHOT_DELAY:-1.5}"
+  orvanta_save_face "$2"
+  kill "$app" 2>/dev/null || true
+  wait "$app" 2>/dev/null || true
+  app=""
+  echo "panel-screenshots: $2"
+}
+
+shoot 8 "$root/docs/formula.png" "2+(18-10)/4^2*3"
+shoot 10 "$root/docs/big_numbers.png" big
