@@ -1,6 +1,8 @@
 // Product of two limb arrays by number-theoretic transforms modulo three primes below 2^30,
 // joined by the Chinese remainder theorem. A column of the product is at most
 // min(len) * (10^9 - 1)^2 < 2^24 * 10^18, well below the primes' product (about 5.9 * 10^25).
+#include <memory>
+#include <mutex>
 #include <vector>
 
 #include "formula/big_natural.h"
@@ -31,9 +33,11 @@ constexpr U32 negated_inverse(U32 p) {
   return 0u - inverse;
 }
 
-// Transforms up to this size keep their twiddle tables (48 bytes per point for all three
-// primes); longer ones build them per product.
-constexpr std::size_t kCachedRootsSize = std::size_t{1} << 16;
+// Transforms up to this size keep their twiddle tables across products and threads (48 bytes
+// per point for all three primes: 24 MiB at the bound, enough for operands of two million
+// digits); longer ones build them per product. The big-number panel runs each operation on a
+// thread of its own, so the tables belong to the process, not to a thread.
+constexpr std::size_t kCachedRootsSize = std::size_t{1} << 19;
 
 struct Roots {
   std::vector<U32> value;
@@ -79,15 +83,36 @@ struct Prime {
   }
 
   // The twiddle tables for size n: the cached ones (which serve every smaller size too) or,
-  // beyond the cache, `scratch` filled for this product only.
-  static const Tables& tables(std::size_t n, Tables& scratch) {
-    thread_local Tables cached;
+  // beyond the cache, tables built for this product only. A product holds its own reference, so
+  // a larger table replacing the cached one never pulls it away from under another thread.
+  static std::shared_ptr<const Tables> tables(std::size_t n) {
     if (n > kCachedRootsSize) {
-      build(scratch, n);
-      return scratch;
+      auto built = std::make_shared<Tables>();
+      build(*built, n);
+      return built;
     }
-    if (cached.forward.value.size() < n) build(cached, n);
-    return cached;
+    const std::lock_guard lock(cache().mutex);
+    if (!cache().tables || cache().tables->forward.value.size() < n) {
+      auto built = std::make_shared<Tables>();
+      build(*built, n);
+      cache().tables = std::move(built);
+    }
+    return cache().tables;
+  }
+
+  static void drop_cached() {
+    const std::lock_guard lock(cache().mutex);
+    cache().tables.reset();
+  }
+
+ private:
+  struct Cache {
+    std::mutex mutex;
+    std::shared_ptr<const Tables> tables;
+  };
+  static Cache& cache() {
+    static Cache instance;
+    return instance;
   }
 };
 
@@ -95,8 +120,8 @@ struct Prime {
 template <class Field>
 std::vector<U32> cyclic_product(LimbSpan a, LimbSpan b, std::size_t n, const NttKernels& kernels) {
   constexpr U32 p = Field::kModulus;
-  typename Field::Tables scratch;
-  const auto& tables = Field::tables(n, scratch);
+  const std::shared_ptr<const typename Field::Tables> held = Field::tables(n);
+  const auto& tables = *held;
   std::vector<U32> fa(n, 0);
   std::vector<U32> fb(n, 0);
   kernels.load(fa.data(), a.data(), a.size(), p);
@@ -124,6 +149,12 @@ constexpr U64 kP1P2High = kP1P2 / kBase;
 constexpr U64 kP1P2Low = kP1P2 % kBase;
 
 }  // namespace
+
+void drop_transform_tables() {
+  Prime1::drop_cached();
+  Prime2::drop_cached();
+  Prime3::drop_cached();
+}
 
 Limbs multiply_ntt(LimbSpan a, LimbSpan b, bool allow_vector) {
   if (a.empty() || b.empty()) return {};

@@ -6,6 +6,7 @@
 #include <random>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 #include "formula/big_natural.h"
@@ -247,6 +248,35 @@ TEST(BigNatural, ProductAlgorithmsAgree) {
     EXPECT_EQ(bignum::multiply_ntt(a, b, false), expected) << na << "x" << nb;
     EXPECT_EQ(bignum::multiply_in_pieces(a, b, 64), expected) << na << "x" << nb;
   }
+}
+
+// The transform tables are the process's: threads share them while a longer product replaces
+// them, and a product after they were dropped builds them again.
+TEST(BigNatural, TransformTablesServeEveryThreadAndEveryStart) {
+  std::mt19937 rng(7);
+  const std::pair<std::size_t, std::size_t> sizes[] = {{300, 500}, {2000, 1500}, {40, 9000}};
+  std::vector<std::pair<bignum::Limbs, bignum::Limbs>> operands;
+  std::vector<bignum::Limbs> expected;
+  for (const auto& [na, nb] : sizes) {
+    operands.emplace_back(random_limbs(rng, na), random_limbs(rng, nb));
+    expected.push_back(bignum::multiply_schoolbook(operands.back().first, operands.back().second));
+  }
+  bignum::drop_transform_tables();
+  std::vector<bignum::Limbs> got(std::size(sizes));
+  {
+    std::vector<std::thread> threads;
+    for (std::size_t i = 0; i < std::size(sizes); ++i) {
+      threads.emplace_back([&, i] {
+        for (int round = 0; round < 3; ++round) {
+          got[i] = bignum::multiply_ntt(operands[i].first, operands[i].second);
+        }
+      });
+    }
+    for (std::thread& t : threads) t.join();
+  }
+  EXPECT_EQ(got, expected);
+  bignum::drop_transform_tables();
+  EXPECT_EQ(bignum::multiply_ntt(operands[0].first, operands[0].second), expected[0]);
 }
 
 TEST(BigNatural, DivisionAlgorithmsAgree) {
