@@ -11,9 +11,12 @@ namespace orvanta {
 struct FsResult {
   bool ok = true;
   std::string error;
+  // A write failed before any byte went anywhere: the file could not be created or opened.
+  bool not_opened = false;
 
   static FsResult success() { return {}; }
   static FsResult failure(std::string message) { return {false, std::move(message)}; }
+  static FsResult open_failure(std::string message) { return {false, std::move(message), true}; }
 };
 
 enum class ReadStatus { Ok, NotFound, Failed };
@@ -32,7 +35,8 @@ class FileSystem {
   virtual ReadResult read_file(const std::string& path) = 0;
 
   // Creates or truncates `path`, writes all of `bytes` and flushes them to the disk. May fail
-  // part-way and leave a partial file behind.
+  // part-way and leave a partial file behind; fails with not_opened when the file cannot be
+  // created or opened (nothing was changed then).
   virtual FsResult write_file(const std::string& path, std::string_view bytes) = 0;
 
   // Puts `from` in place of `to` in one step: a reader sees either the old or the new file.

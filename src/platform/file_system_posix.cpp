@@ -38,6 +38,14 @@ class FileDescriptor {
   int fd_;
 };
 
+// False when the folder of `path` has no write permission bit at all.
+bool folder_takes_new_files(const std::string& path) {
+  const size_t slash = path.find_last_of('/');
+  const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+  struct stat info;
+  return ::stat(folder.c_str(), &info) != 0 || (info.st_mode & 0222) != 0;
+}
+
 class PosixFileSystem final : public FileSystem {
  public:
   ReadResult read_file(const std::string& path) override {
@@ -61,8 +69,13 @@ class PosixFileSystem final : public FileSystem {
   }
 
   FsResult write_file(const std::string& path, std::string_view bytes) override {
+    // A folder without write permission takes no new file; the mode bits are checked here so
+    // that this holds for root too, as for the read-only file below.
+    if (!file_exists(path) && !folder_takes_new_files(path)) {
+      return FsResult::open_failure(std::strerror(EACCES));
+    }
     FileDescriptor fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
-    if (!fd.valid()) return FsResult::failure(system_message());
+    if (!fd.valid()) return FsResult::open_failure(system_message());
     while (!bytes.empty()) {
       const ssize_t n = ::write(fd.get(), bytes.data(), bytes.size());
       if (n < 0) {

@@ -69,7 +69,7 @@ class Win32FileSystem final : public FileSystem {
   FsResult write_file(const std::string& path, std::string_view bytes) override {
     win32::UniqueKernelHandle file(::CreateFileW(to_wide(path).c_str(), GENERIC_WRITE, 0, nullptr,
                                                  CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!opened(file)) return FsResult::failure(last_error_message());
+    if (!opened(file)) return FsResult::open_failure(last_error_message());
     while (!bytes.empty()) {
       DWORD written = 0;
       const DWORD chunk = bytes.size() > 0x100000 ? 0x100000 : static_cast<DWORD>(bytes.size());

@@ -1,7 +1,5 @@
 #include "settings/ini_document.h"
 
-#include "settings/ini_encoding.h"
-
 namespace orvanta {
 namespace {
 
@@ -45,40 +43,35 @@ std::string single_line(std::string_view value) {
   return line;
 }
 
-bool ends_with_break(const std::string& raw) {
-  return !raw.empty() && raw.back() == '\n';
-}
-
-std::string_view break_of(const std::string& raw) {
-  if (!ends_with_break(raw)) return {};
-  return raw.size() >= 2 && raw[raw.size() - 2] == '\r' ? "\r\n" : "\n";
-}
-
 }  // namespace
 
 IniDocument IniDocument::from_bytes(std::string_view bytes) {
   IniDocument document;
+  const IniMark mark = ini_mark(bytes);
+  document.encoding_ = mark.encoding;
+  document.mark_ = bytes.substr(0, mark.length);
+  bytes.remove_prefix(mark.length);
   while (!bytes.empty()) {
-    // 0x0A is never part of a GBK character, so lines split safely before decoding.
-    const size_t end = bytes.find('\n');
-    const size_t length = end == std::string_view::npos ? bytes.size() : end + 1;
-    document.lines_.push_back(parse_line(std::string(bytes.substr(0, length))));
+    // 0x0A is never part of a GBK or UTF-8 character, nor a UTF-16 line feed part of another
+    // unit, so lines split safely before decoding.
+    const size_t length = ini_line_length(bytes, document.encoding_);
+    document.lines_.push_back(document.parse_line(std::string(bytes.substr(0, length))));
     bytes.remove_prefix(length);
   }
   return document;
 }
 
 std::string IniDocument::to_bytes() const {
-  std::string bytes;
+  std::string bytes = mark_;
   for (const Line& line : lines_) bytes += line.raw;
   return bytes;
 }
 
-IniDocument::Line IniDocument::parse_line(std::string raw) {
+IniDocument::Line IniDocument::parse_line(std::string raw) const {
   Line line;
   line.raw = std::move(raw);
-  // A line that is not valid GBK is kept as it is but never matches a name.
-  const std::optional<std::string> decoded = ini_decode(line.raw);
+  // A line that is not valid in the file's encoding is kept as it is but never matches a name.
+  const std::optional<std::string> decoded = ini_decode(line.raw, encoding_);
   if (!decoded) return line;
   const std::string_view text = trim(*decoded);
   if (text.empty() || text.front() == ';') return line;
@@ -96,6 +89,30 @@ IniDocument::Line IniDocument::parse_line(std::string raw) {
   line.name = trim(text.substr(0, equals));
   line.value = trim(text.substr(equals + 1));
   return line;
+}
+
+IniDocument::Line IniDocument::encoded_line(std::string_view text,
+                                            std::string_view line_break) const {
+  return parse_line(ini_encode(text, encoding_) + ini_encode(line_break, encoding_));
+}
+
+bool IniDocument::ends_with_break(const std::string& raw) const {
+  const std::string feed = ini_encode("\n", encoding_);
+  return raw.size() % feed.size() == 0 && raw.ends_with(feed);
+}
+
+std::string_view IniDocument::break_of(const std::string& raw) const {
+  if (!ends_with_break(raw)) return {};
+  return raw.ends_with(ini_encode("\r\n", encoding_)) ? "\r\n" : "\n";
+}
+
+void IniDocument::end_line(Line& line, std::string_view line_break) const {
+  if (ends_with_break(line.raw)) return;
+  // A UTF-16 file cut after an odd byte: the unit is completed so what follows stays aligned.
+  const std::string feed = ini_encode("\n", encoding_);
+  if (line.raw.size() % feed.size() != 0)
+    line.raw.append(feed.size() - line.raw.size() % feed.size(), '\0');
+  line = parse_line(line.raw + ini_encode(line_break, encoding_));
 }
 
 std::string_view IniDocument::line_break() const {
@@ -135,9 +152,9 @@ void IniDocument::set(std::string_view section, std::string_view key, std::strin
 
   const auto range = find_section(section);
   if (!range) {
-    if (!lines_.empty() && !ends_with_break(lines_.back().raw)) lines_.back().raw += newline;
-    lines_.push_back(parse_line(ini_encode("[" + std::string(section) + "]") + newline));
-    lines_.push_back(parse_line(ini_encode(std::string(key) + "=" + clean_value) + newline));
+    if (!lines_.empty()) end_line(lines_.back(), newline);
+    lines_.push_back(encoded_line("[" + std::string(section) + "]", newline));
+    lines_.push_back(encoded_line(std::string(key) + "=" + clean_value, newline));
     return;
   }
 
@@ -146,16 +163,15 @@ void IniDocument::set(std::string_view section, std::string_view key, std::strin
     Line& line = lines_[i];
     if (line.kind != Kind::Key) continue;
     if (same_name(line.name, key)) {
-      const std::string old_break(break_of(line.raw));
-      line = parse_line(ini_encode(line.name + "=" + clean_value) + old_break);
+      line = encoded_line(line.name + "=" + clean_value, break_of(line.raw));
       return;
     }
     insert_at = i + 1;
   }
   Line& before = lines_[insert_at - 1];
-  if (!ends_with_break(before.raw)) before.raw += newline;
+  end_line(before, newline);
   lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insert_at),
-                parse_line(ini_encode(std::string(key) + "=" + clean_value) + newline));
+                encoded_line(std::string(key) + "=" + clean_value, newline));
 }
 
 }  // namespace orvanta

@@ -1,6 +1,7 @@
-// The text encodings on any bytes, read as UTF-8, UTF-16 or GBK by the first byte: whatever one
-// encoding accepts converts to the other and back unchanged, and the settings file's GBK
-// reading and writing agree with the strict converters.
+// The text encodings on any bytes, read as UTF-8, UTF-16, GBK or the settings file in one of
+// its encodings by the first byte: whatever one encoding accepts converts to the other and back
+// unchanged, and the settings file's reading and writing agree with the strict converters and
+// with each other.
 #include "fuzz/fuzz_support.h"
 #include "platform/text_encoding.h"
 #include "settings/ini_encoding.h"
@@ -65,21 +66,39 @@ void from_gbk(std::string_view bytes) {
   }
 }
 
+// The settings file in any of its encodings: what decodes encodes back to the same bytes, and
+// lines split where a whole line feed ends.
+void as_settings_file(std::string_view bytes, IniEncoding encoding) {
+  const std::optional<std::string> text = ini_decode(bytes, encoding);
+  if (text) {
+    fuzz::check(ini_encode(*text, encoding) == bytes, "the settings encoding does not round-trip",
+                bytes);
+  }
+  const std::size_t line = ini_line_length(bytes, encoding);
+  fuzz::check(line <= bytes.size() && (line > 0 || bytes.empty()), "a line of impossible length",
+              bytes);
+  fuzz::check(ini_decode(ini_encode(bytes, encoding), encoding).has_value(),
+              "ini_encode wrote what ini_decode refuses", bytes);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   fuzz::Input input(data, size);
   const std::uint8_t mode = input.byte();
   const std::string_view bytes = input.rest();
-  switch (mode % 3) {
+  switch (mode % 4) {
     case 0:
       from_utf8(bytes);
       break;
     case 1:
       from_utf16(bytes);
       break;
-    default:
+    case 2:
       from_gbk(bytes);
+      break;
+    default:
+      as_settings_file(bytes, static_cast<IniEncoding>(mode / 4 % 4));
       break;
   }
   return 0;

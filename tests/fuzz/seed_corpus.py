@@ -94,6 +94,11 @@ def main():
         write("encoding", b"1" + text.encode("utf-16-le"))
         if all(c.encode("gbk", "ignore") for c in text):
             write("encoding", b"2" + text.encode("gbk"))
+    for mark, codec, mode in [(b"\xef\xbb\xbf", "utf-8", 7), (b"\xff\xfe", "utf-16-le", 11),
+                              (b"\xfe\xff", "utf-16-be", 15)]:
+        write("settings_document", mark + INI.encode(codec))
+        write("settings_document", mark + INI.encode(codec) + b"\0Setup\nDevice_sound\n0")
+        write("encoding", bytes([mode]) + INI.encode(codec))
     write("settings_document", INI.encode("gbk"))
     write("settings_document", INI.encode("gbk") + b"\0Setup\nDevice_point\n 'x' ")
     write("settings_document", INI.encode("gbk") + b"\0New\nKey\n\xe4\xb8\xad")

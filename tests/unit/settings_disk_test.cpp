@@ -78,6 +78,23 @@ TEST_F(SettingsOnDisk, AReadOnlyFileIsReportedAndKept) {
   EXPECT_EQ(files_in_dir(), 1u);
 }
 
+TEST_F(SettingsOnDisk, AFolderThatTakesNoNewFileHasTheFileWrittenInPlace) {
+  SettingsFile file(*fs, boxes, utf8_path(path));
+  ASSERT_TRUE(file.write_bool(SettingId::DeviceSound, true));
+  std::filesystem::permissions(dir,
+                               std::filesystem::perms::owner_write |
+                                   std::filesystem::perms::group_write |
+                                   std::filesystem::perms::others_write,
+                               std::filesystem::perm_options::remove);
+
+  EXPECT_TRUE(file.write_bool(SettingId::DeviceSound, false));
+  std::filesystem::permissions(dir, std::filesystem::perms::owner_write,
+                               std::filesystem::perm_options::add);
+  EXPECT_EQ(bytes_on_disk(), "[Setup]\r\nDevice_sound=0\r\n");
+  EXPECT_EQ(files_in_dir(), 1u);
+  EXPECT_TRUE(boxes.shown.empty());
+}
+
 TEST_F(SettingsOnDisk, TellsAMissingFileFromAFolderThatCannotBeMade) {
   EXPECT_FALSE(fs->file_exists(utf8_path(path)));
   EXPECT_EQ(fs->read_file(utf8_path(path)).status, ReadStatus::NotFound);

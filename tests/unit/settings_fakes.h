@@ -19,6 +19,8 @@ class FakeFileSystem final : public FileSystem {
   // When set, a write stores this many bytes of its data and then fails, as on a full disk.
   std::optional<size_t> disk_full_after;
   bool refuse_directories = false;
+  // A folder whose permissions let its files be changed but take no new file.
+  bool refuse_new_files = false;
 
   ReadResult read_file(const std::string& path) override {
     if (unreadable.count(path)) return {ReadStatus::Failed, {}, "access denied"};
@@ -28,7 +30,8 @@ class FakeFileSystem final : public FileSystem {
   }
 
   FsResult write_file(const std::string& path, std::string_view bytes) override {
-    if (read_only.count(path)) return FsResult::failure("access denied");
+    if (read_only.count(path)) return FsResult::open_failure("access denied");
+    if (refuse_new_files && !files.count(path)) return FsResult::open_failure("access denied");
     if (disk_full_after && bytes.size() > *disk_full_after) {
       files[path] = std::string(bytes.substr(0, *disk_full_after));
       return FsResult::failure("disk full");

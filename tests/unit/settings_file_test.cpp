@@ -68,6 +68,26 @@ TEST_F(SettingsFileTest, AFailedWriteLeavesTheOldFileWhole) {
   EXPECT_EQ(warnings(), 1u);
 }
 
+TEST_F(SettingsFileTest, AFolderThatTakesNoNewFileHasTheFileWrittenInPlace) {
+  fs.files[kPath] = "[Setup]\r\nDevice_sound=1\r\n";
+  fs.refuse_new_files = true;
+
+  EXPECT_TRUE(file.write_bool(SettingId::DeviceSound, false));
+  EXPECT_EQ(fs.files[kPath], "[Setup]\r\nDevice_sound=0\r\n");
+  EXPECT_EQ(fs.files.size(), 1u);
+  EXPECT_EQ(warnings(), 0u);
+
+  // Without a file to change, or with a read-only one, there is nothing to write in place.
+  fs.read_only.insert(kPath);
+  EXPECT_FALSE(file.write_bool(SettingId::DeviceSound, true));
+  EXPECT_EQ(fs.files[kPath], "[Setup]\r\nDevice_sound=0\r\n");
+  fs.read_only.clear();
+  fs.files.clear();
+  EXPECT_FALSE(file.write_bool(SettingId::DeviceSound, true));
+  EXPECT_TRUE(fs.files.empty());
+  EXPECT_EQ(warnings(), 2u);
+}
+
 TEST_F(SettingsFileTest, AnUnreadableFileIsNotOverwritten) {
   fs.files[kPath] = "[Setup]\r\nDevice_sound=0\r\n";
   fs.unreadable.insert(kPath);
