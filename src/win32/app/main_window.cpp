@@ -129,6 +129,7 @@ void Tcomputer_qel::form_create() {
                         [this](const StartupValue& v) { apply_startup_value(v); });
   settings_panel_.apply(panel_values_, false);
   tax_panel_->load_from_form();
+  exchange_settings_changed(panel_values_);
   // 8. The alarms, the key table and its hotkey.
   create_alarms();
 
@@ -325,6 +326,7 @@ void Tcomputer_qel::setting_changed(PanelSetting id, const SettingsValues& now) 
       settings_->write_text(SettingId::WelcomeText, now.welcome_text);
       break;
   }
+  exchange_settings_changed(now);
 }
 
 void Tcomputer_qel::create_formula_bar() {
@@ -582,6 +584,11 @@ void Tcomputer_qel::on_button_down(POINT p, MouseButton button, bool double_clic
     if (button == MouseButton::Left) calculator_->Image5(button, p.y - kStripRect.top);
     return;
   }
+  const RECT hand = grab_hand_rect();
+  if (button == MouseButton::Left && PtInRect(&hand, p)) {
+    if (!double_click) grab_from_below();  // a quick second click neither grabs nor shrinks
+    return;
+  }
   if (PtInRect(&kLcdRect, p)) {
     if (double_click && button == MouseButton::Left) {
       toggle_mini_mode();
@@ -644,6 +651,8 @@ void Tcomputer_qel::create_tooltips() {
     }
     if (!hint.empty()) add_tool(i, keys_[i].bounds(), hint.c_str());
   }
+  // The hand lies on the LCD: its own hint comes first.
+  add_tool(kLcdToolId + 2, grab_hand_rect(), to_wide(face::kInputHandHint).c_str());
   add_tool(kLcdToolId, kLcdRect, LPSTR_TEXTCALLBACKW);
   add_tool(kLcdToolId + 1, kStripRect, to_wide(face::kStripHint).c_str());
 }

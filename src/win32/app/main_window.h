@@ -150,6 +150,11 @@ class Tcomputer_qel : public BaseWindow<Tcomputer_qel> {
   void show_auto_output(bool on);
   void set_output_form(OutputForm form);
 
+  // The exchange with the window below (exchange_feature.cpp).
+  static RECT grab_hand_rect();
+  void exchange_settings_changed(const SettingsValues& now);
+  void grab_from_below();
+
   void create_tooltips();
   void create_formula_bar();
   static LRESULT CALLBACK formula_bar_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);

@@ -2,6 +2,7 @@
 
 #include "platform/wide.h"
 #include "win32/app/main_window.h"
+#include "win32/system/clipboard_text.h"
 
 namespace orvanta::win32 {
 
@@ -24,20 +25,7 @@ void WindowVoice::play(std::string_view token) {
 }
 
 void WindowClipboard::set_text(std::string_view text) {
-  const std::wstring wide = to_wide(text);
-  if (!OpenClipboard(*owner_)) return;
-  EmptyClipboard();
-  const size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
-  if (HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, bytes)) {
-    if (void* p = GlobalLock(mem)) {
-      memcpy(p, wide.c_str(), bytes);
-      GlobalUnlock(mem);
-      if (SetClipboardData(CF_UNICODETEXT, mem) == nullptr) GlobalFree(mem);
-    } else {
-      GlobalFree(mem);
-    }
-  }
-  CloseClipboard();
+  put_clipboard_text(*owner_, text);
 }
 
 void WindowFacePanels::show_base_strip(NumberBase base) {

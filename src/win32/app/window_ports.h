@@ -8,8 +8,10 @@
 
 #include "engine/ports/calculator_ports.h"
 #include "settings/settings_store.h"
+#include "tools/exchange_output.h"
 #include "tools/unit_converter.h"
 #include "win32/system/message_boxes.h"
+#include "win32/system/window_exchange.h"
 
 namespace orvanta::win32 {
 
@@ -53,12 +55,6 @@ class WindowClipboard : public Clipboard {
   HWND* owner_;
 };
 
-// Until the output to other windows exists, results stop here.
-class NoResultOutput : public ResultOutput {
- public:
-  void send(const FinalResult&) override {}
-};
-
 class WindowFacePanels : public FacePanels {
  public:
   explicit WindowFacePanels(Tcomputer_qel& w) : w_(w) {}
@@ -73,7 +69,14 @@ class WindowFacePanels : public FacePanels {
 // Holds one of each port for the main window.
 struct WindowPorts {
   WindowPorts(Tcomputer_qel& w, HWND* owner, MessagePump& pump)
-      : lcd(w), formula_bar(w), voice(w), boxes(owner), clipboard(owner), face(w), pump(pump) {}
+      : lcd(w),
+        formula_bar(w),
+        voice(w),
+        boxes(owner),
+        clipboard(owner),
+        exchange(owner, pump),
+        face(w),
+        pump(pump) {}
 
   CalculatorPorts ports() {
     return {lcd, formula_bar, voice, boxes, *settings, clipboard, output, converter, pump, face};
@@ -84,7 +87,8 @@ struct WindowPorts {
   WindowVoice voice;
   WindowMessageBoxes boxes;
   WindowClipboard clipboard;
-  NoResultOutput output;
+  WindowExchange exchange;          // the window below: typing into it, copying from it
+  ExchangeOutput output{exchange};  // results in their output form, to the window below
   // The converter's grid; its window TForm2 draws it.
   UnitConverter converter;
   WindowFacePanels face;

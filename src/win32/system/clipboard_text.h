@@ -1,0 +1,20 @@
+#pragma once
+// The clipboard as text: written in the Unicode format (other programs then also see the ANSI
+// form), read as Unicode text.
+#include <windows.h>
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace orvanta::win32 {
+
+// Replaces the clipboard's contents with `utf8`; false when the clipboard could not be had.
+bool put_clipboard_text(HWND owner, std::string_view utf8);
+
+// The clipboard's text as UTF-8, at most `max_characters` characters of it; none when it
+// holds no text or could not be opened.
+std::optional<std::string> read_clipboard_text(HWND owner, std::size_t max_characters);
+
+}  // namespace orvanta::win32

@@ -1,0 +1,235 @@
+// The exchange with the window below: results typed or pasted into a real editor window under
+// the calculator, and the grab of that editor's selection.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+
+#include "face_reader.h"
+#include "harness.h"
+#include "win32/chrome/menu_ids.h"
+
+namespace orvanta::e2e {
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr wchar_t kTargetTitle[] = L"接收窗口";
+
+// An editor window of the test's own, on a thread of its own so that it answers the calculator
+// while the test waits: a top-level window that passes the focus to its edit control, as an
+// editor does. `ansi` makes the edit control an ANSI window (code page 936 in this prefix).
+class TargetWindow {
+ public:
+  explicit TargetWindow(bool ansi) {
+    thread_ = std::thread([this, ansi] { run(ansi); });
+    poll_until([&] { return ready_.load(); });
+  }
+  TargetWindow(const TargetWindow&) = delete;
+  TargetWindow& operator=(const TargetWindow&) = delete;
+  ~TargetWindow() {
+    if (frame_ != nullptr) PostMessageW(frame_, WM_CLOSE, 0, 0);
+    thread_.join();
+  }
+
+  HWND edit() const { return edit_; }
+  bool is_unicode() const { return IsWindowUnicode(edit_) != FALSE; }
+  std::wstring text() const { return App::text_of(edit_); }
+  // The edit's text, all of it selected, and the window just below the calculator.
+  void select(const std::wstring& text) {
+    SendMessageW(edit_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    SendMessageW(edit_, EM_SETSEL, 0, -1);
+  }
+  // On top of the ordinary windows (under the calculator, which stays on top of all).
+  void bring_forward() {
+    SetWindowPos(frame_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    SetForegroundWindow(frame_);
+  }
+
+ private:
+  static LRESULT CALLBACK frame_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_SETFOCUS) {
+      if (const HWND edit = GetWindow(hwnd, GW_CHILD)) SetFocus(edit);
+      return 0;
+    }
+    if (msg == WM_DESTROY) {
+      PostQuitMessage(0);
+      return 0;
+    }
+    return DefWindowProcW(hwnd, msg, wp, lp);
+  }
+
+  void run(bool ansi) {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = frame_proc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"OrvantaE2eTarget";
+    RegisterClassW(&wc);
+    frame_ = CreateWindowExW(0, wc.lpszClassName, kTargetTitle, WS_OVERLAPPEDWINDOW, 120, 80, 560,
+                             420, nullptr, nullptr, wc.hInstance, nullptr);
+    const DWORD style =
+        WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | ES_NOHIDESEL;
+    edit_ = ansi ? CreateWindowExA(0, "EDIT", "", style, 0, 0, 540, 380, frame_, nullptr,
+                                   wc.hInstance, nullptr)
+                 : CreateWindowExW(0, L"EDIT", L"", style, 0, 0, 540, 380, frame_, nullptr,
+                                   wc.hInstance, nullptr);
+    ShowWindow(frame_, SW_SHOW);
+    SetForegroundWindow(frame_);
+    SetFocus(edit_);
+    ready_ = true;
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+    frame_ = nullptr;
+  }
+
+  std::thread thread_;
+  std::atomic<bool> ready_{false};
+  HWND frame_ = nullptr;
+  HWND edit_ = nullptr;
+};
+
+// Stored settings: automatic output on (unless said otherwise), silent, the rest as given.
+std::string exchange_settings(const std::string& more, bool automatic_output = true) {
+  return std::string("[Setup]\r\nDevice_AutoCopyTo=") + (automatic_output ? "1" : "0") +
+         "\r\nDevice_find_windows=1\r\nDevice_gs3500=3500\r\nDevice_point=-1\r\n"
+         "Device_sound=0\r\n" +
+         more + "[Welcome]\r\nText=Orvanta\r\n";
+}
+
+class ExchangeE2e : public ::testing::Test {
+ protected:
+  void SetUp() override { remove_settings(); }
+  void TearDown() override { remove_settings(); }
+
+  void press_keys(const std::vector<const char*>& names) {
+    for (const char* name : names) FaceReader::press_keys(app, {name});
+  }
+  bool lcd_shows(const std::string& text) { return reader.lcd_shows(app, text); }
+  std::wstring formula_bar() const { return app.text_at(46 + 20, 105 + 8); }
+  void click_hand() { app.click(299 + 10, 42 + 5); }
+  // Starts the calculator over the target, which is then the window just below it: without a
+  // tray on the display, Wine shows the calculator's tray icon in a window of its own, which
+  // would otherwise be the one below.
+  bool start_over(TargetWindow& target) {
+    if (!app.start() || !lcd_shows("0.")) return false;
+    target.bring_forward();
+    return true;
+  }
+
+  App app;
+  FaceReader reader;
+};
+
+struct OutputCase {
+  const char* name;
+  const char* settings;  // more lines of [Setup]
+  UINT form;             // the output-form menu item
+  std::vector<const char*> keys;
+  const wchar_t* arrives;
+};
+
+const std::vector<const char*> kOnePlusTwo = {"k1", "kadd", "k2", "kdy"};
+const std::vector<const char*> k1435_75 = {"k1", "k4", "k0", "k0", "kadd", "k3",
+                                           "k5", "kp", "k7", "k5", "kdy"};
+constexpr wchar_t kRmb1435_75[] = L"人民币壹仟肆佰叁拾伍圆柒角伍分";
+
+class ResultBelow : public ExchangeE2e, public ::testing::WithParamInterface<OutputCase> {};
+
+TEST_P(ResultBelow, ArrivesInTheEditorUnderTheCalculator) {
+  const OutputCase& c = GetParam();
+  TargetWindow target(false);
+  ASSERT_TRUE(target.is_unicode());
+  write_settings(exchange_settings(c.settings));
+  ASSERT_TRUE(start_over(target));
+  PostMessageW(app.window(), WM_COMMAND, c.form, 0);
+  press_keys(c.keys);
+  EXPECT_TRUE(poll_until([&] { return target.text() == c.arrives; }, 5s))
+      << testing::PrintToString(target.text());
+  // Once, and nothing more after it.
+  Sleep(500);
+  EXPECT_EQ(target.text(), c.arrives);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Modes, ResultBelow,
+    testing::Values(
+        OutputCase{"Characters", "", win32::kMenuFormFigures, kOnePlusTwo, L"3"},
+        OutputCase{"CharactersSpaceAndLineBreak",
+                   "Device_input_space=1\r\nDevice_input_enter=1\r\n", win32::kMenuFormFigures,
+                   kOnePlusTwo, L"3 \r\n"},
+        OutputCase{"CharactersRmbCapitals", "", win32::kMenuFormRmbCapitals, k1435_75, kRmb1435_75},
+        OutputCase{"CharactersWithFormula", "Device_input_bds=1\r\n", win32::kMenuFormFigures,
+                   kOnePlusTwo, L"1+2=3"},
+        OutputCase{"Whole", "Device_output_type=2\r\n", win32::kMenuFormFigures, kOnePlusTwo, L"3"},
+        OutputCase{"WholeSpaceAndLineBreak",
+                   "Device_output_type=2\r\nDevice_input_space=1\r\nDevice_input_enter=1\r\n",
+                   win32::kMenuFormFigures, kOnePlusTwo, L"3 \r\n"},
+        OutputCase{"WholeRmbCapitals", "Device_output_type=2\r\n", win32::kMenuFormRmbCapitals,
+                   k1435_75, kRmb1435_75}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ExchangeE2e, AnAnsiEditorReceivesTheCapitalsIntact) {
+  TargetWindow target(true);
+  ASSERT_FALSE(target.is_unicode());
+  write_settings(exchange_settings(""));
+  ASSERT_TRUE(start_over(target));
+  PostMessageW(app.window(), WM_COMMAND, win32::kMenuFormRmbCapitals, 0);
+  press_keys(k1435_75);
+  EXPECT_TRUE(poll_until([&] { return target.text() == kRmb1435_75; }, 5s))
+      << testing::PrintToString(target.text());
+}
+
+TEST_F(ExchangeE2e, AutomaticOutputOffSendsNothing) {
+  TargetWindow target(false);
+  write_settings(exchange_settings("", false));
+  ASSERT_TRUE(start_over(target));
+  press_keys(kOnePlusTwo);
+  ASSERT_TRUE(lcd_shows("3"));
+  Sleep(800);
+  EXPECT_EQ(target.text(), L"");
+}
+
+struct GrabCase {
+  const char* name;
+  const char* settings;
+  const wchar_t* selection;
+  const char* lcd;
+  const wchar_t* bar;
+};
+
+class GrabBelow : public ExchangeE2e, public ::testing::WithParamInterface<GrabCase> {};
+
+TEST_P(GrabBelow, TheHandComputesTheSelection) {
+  const GrabCase& c = GetParam();
+  TargetWindow target(false);
+  target.select(c.selection);
+  write_settings(exchange_settings(c.settings));
+  ASSERT_TRUE(start_over(target));
+  press_keys({"k4", "k2"});
+  ASSERT_TRUE(lcd_shows("42"));
+  click_hand();
+  EXPECT_TRUE(poll_until([&] { return formula_bar() == c.bar; }, 5s))
+      << testing::PrintToString(formula_bar());
+  EXPECT_TRUE(lcd_shows(c.lcd)) << reader.lcd_text(app.capture());
+  // The window below keeps its text.
+  EXPECT_EQ(target.text(), c.selection);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Selections, GrabBelow,
+    testing::Values(GrabCase{"Total", "", L"合计：1,234.50元", "235.5", L"1+234.50"},
+                    GrabCase{"ColumnProduct", "Device_capture=3\r\n", L"12\r\n7.5\r\n3", "270",
+                             L"12*7.5*3"},
+                    // The calculator owns the clipboard here (every number shown goes there):
+                    // the window below copying must not wait on it.
+                    GrabCase{"AfterTheCalculatorFilledTheClipboard", "Device_input_autoclip=1\r\n",
+                             L"合计：1,234.50元", "235.5", L"1+234.50"},
+                    // No number: the message in the bar, the LCD as it was.
+                    GrabCase{"NoNumber", "", L"没有数字", "42", L"错误! 抓取的数据或公式无效!!!"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace orvanta::e2e
