@@ -2,7 +2,8 @@
 SHELL := /bin/bash
 .DEFAULT_GOAL := help
 SCRIPTS := scripts
-PY := /usr/bin/python3
+# Whichever python3 is first on PATH; `make PY=... assets` picks another.
+PY ?= $(shell command -v python3 || echo python3)
 
 .PHONY: help bootstrap native win32 bench-build fuzz test test-native test-win32 format-check format run sim screenshot bench assets clean
 

@@ -1,4 +1,4 @@
-#!/usr/bin/python3
+#!/usr/bin/env python3
 """Makes every picture and voice clip of the program, its resource script and the face layout header.
 
 Run from anywhere: `make assets`. The output is the same bytes on every run.

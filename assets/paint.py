@@ -1,10 +1,12 @@
 """Supersampled painting helpers shared by the face, glyph and icon generators."""
+import os
 import re
 
 import numpy as np
 from PIL import Image, ImageDraw, ImageFilter, ImageFont
 
-FONT_DIR = '/usr/share/fonts/truetype'
+# Debian's place for the fonts bootstrap.sh installs; ORVANTA_FONT_DIR names another tree.
+FONT_DIR = os.environ.get('ORVANTA_FONT_DIR', '/usr/share/fonts/truetype')
 FONTS = {
     'sans': f'{FONT_DIR}/dejavu/DejaVuSans.ttf',
     'bold': f'{FONT_DIR}/dejavu/DejaVuSans-Bold.ttf',

@@ -13,7 +13,7 @@ if ! command -v bc >/dev/null; then
   echo "compare_bc.sh: bc is not installed; skipped"
   exit 0
 fi
-exec /usr/bin/python3 - "$out" "${ORVANTA_BC_SLOW:-0}" <<'PY'
+exec "${PYTHON:-python3}" - "$out" "${ORVANTA_BC_SLOW:-0}" <<'PY'
 import json, os, random, resource, subprocess, sys, tempfile
 
 out, slow = sys.argv[1], sys.argv[2] == "1"

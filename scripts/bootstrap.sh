@@ -8,8 +8,6 @@ packages=(
   cmake ninja-build make g++ git pkg-config clang-format
   googletest libbenchmark-dev
   libgmp-dev bc  # yardsticks of the big-number benchmark only; the program links neither
-  g++-mingw-w64-i686-posix binutils-mingw-w64-i686
-  wine wine32:i386
   xvfb x11-utils xdotool imagemagick
   fonts-wqy-zenhei fonts-dejavu-core fonts-dejavu-extra locales
   python3 python3-pil python3-numpy espeak-ng sox
@@ -18,9 +16,18 @@ if [ "${1:-}" = fuzz ]; then
   packages+=(clang libclang-rt-dev)
 fi
 
+# The program as shipped is 32-bit; a kernel that runs no 32-bit programs gets the 64-bit build,
+# which 64-bit Wine runs (scripts/windows-arch.sh).
+arch="$("$(dirname "${BASH_SOURCE[0]}")/windows-arch.sh")"
+if [ "$arch" = i686 ]; then
+  packages+=(g++-mingw-w64-i686-posix binutils-mingw-w64-i686 wine wine32:i386)
+else
+  packages+=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64)
+fi
+
 sudo_if_needed() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 
-if ! dpkg --print-foreign-architectures | grep -qx i386; then
+if [ "$arch" = i686 ] && ! dpkg --print-foreign-architectures | grep -qx i386; then
   sudo_if_needed dpkg --add-architecture i386
   need_update=1
 fi

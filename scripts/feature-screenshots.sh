@@ -16,7 +16,6 @@ saved="$(mktemp -d)"
 app=""
 finish() {
   [ -n "$app" ] && kill "$app" 2>/dev/null || true
-  wineserver -k >/dev/null 2>&1 || true
   rm -rf "$settings"
   [ -d "$saved/Talvenor" ] && cp -a "$saved/Talvenor" "$(dirname "$settings")/"
   rm -rf "$saved"
@@ -27,13 +26,13 @@ printf '[Setup]\r\nColorSkin=%s\r\n' "$shift_value" >"$settings/Talvenor.ini"
 
 if ! orvanta_start_window; then echo "feature-screenshots: the window did not appear" >&2; exit 1; fi
 orvanta_mouse_away
-sleep "${ORVANTA_SHOT_DELAY:-1.5}"
+orvanta_wait_still "${w}x${h}+${x}+${y}"
 orvanta_save_face "$root/docs/skin.png"
 echo "feature-screenshots: docs/skin.png (shift $shift_value)"
 
 # A double-click on the LCD leaves the rectangle 46,35 - 416,123 of the window.
 xdotool mousemove $((x + 200)) $((y + 70)) click --repeat 2 --delay 80 1
 orvanta_mouse_away
-sleep 1
+orvanta_wait_still "370x88+$((x + 46))+$((y + 35))"
 import -window root -crop "370x88+$((x + 46))+$((y + 35))" +repage "$root/docs/mini.png"
 echo "feature-screenshots: docs/mini.png"

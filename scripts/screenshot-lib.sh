@@ -4,12 +4,13 @@
 # Starts orvanta.exe (or $ORVANTA_EXE) and sets app (its pid), id (the X window), x, y, w, h;
 # false if no window.
 orvanta_start_window() {
-  wine "${ORVANTA_EXE:-$ORVANTA_ROOT/build/win32/orvanta.exe}" >/dev/null 2>&1 &
+  orvanta_wine "${ORVANTA_EXE:-$ORVANTA_ROOT/build/win32/orvanta.exe}" >/dev/null 2>&1 &
   app=$!
   id=""
   for _ in $(seq 1 200); do
     id="$(xdotool search --onlyvisible --name '^Orvanta$' 2>/dev/null | head -n 1 || true)"
     [ -n "$id" ] && break
+    kill -0 "$app" 2>/dev/null || return 1
     sleep 0.1
   done
   [ -n "$id" ] || return 1
@@ -18,6 +19,25 @@ orvanta_start_window() {
 
 # Moves the mouse away, so no key hovers and no tooltip shows.
 orvanta_mouse_away() { xdotool mousemove 1270 1010 2>/dev/null || true; }
+
+# Waits until the screen's rectangle GEOMETRY (WxH+X+Y) has been drawn (many colours) and looks
+# the same twice in a row, at most about ten seconds.
+orvanta_wait_still() {
+  local geometry="$1" shot last="" now
+  shot="$(mktemp --suffix=.png)"
+  for _ in $(seq 1 100); do
+    import -window root -crop "$geometry" +repage "$shot" 2>/dev/null || true
+    now="$(md5sum <"$shot")"
+    if [ "$now" = "$last" ] && [ "$(identify -format %k "$shot" 2>/dev/null || echo 0)" -gt 16 ]; then
+      rm -f "$shot"
+      return 0
+    fi
+    last="$now"
+    sleep 0.1
+  done
+  rm -f "$shot"
+  echo "screenshot: the window kept changing; taking it as it is" >&2
+}
 
 # Saves the window's rectangle of the screen as OUT, transparent outside the body's outline
 # (where the root window shows through; the mask is white there).

@@ -6,14 +6,13 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 out="${1:-docs/screenshot.png}"
 source "$root/scripts/wine-env.sh"
 source "$root/scripts/screenshot-lib.sh"
+app=""
+trap '[ -n "$app" ] && kill "$app" 2>/dev/null || true' EXIT
 if ! orvanta_start_window; then
   echo "screenshot: the window did not appear" >&2
-  kill "$app" 2>/dev/null
   exit 1
 fi
 orvanta_mouse_away
-sleep "${ORVANTA_SHOT_DELAY:-1.5}"  # first paint and the welcome line
+orvanta_wait_still "${w}x${h}+${x}+${y}" # first paint and the welcome line
 orvanta_save_face "$out"
 echo "screenshot: $out (${w}x${h})"
-kill "$app" 2>/dev/null || true
-wineserver -k >/dev/null 2>&1 || true

@@ -1,17 +1,33 @@
-# Sourced by the scripts that run Windows programs: the build's own Wine prefix, Chinese locale.
+# Sourced by the scripts that run Windows programs: Wine for this machine's architecture, the
+# Chinese locale, and a prefix. Test runs, screenshots and probes get the tests' own prefix;
+# `make run` sets WINEPREFIX_ORVANTA to the user's prefix, which no test ever touches.
 ORVANTA_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-export WINEPREFIX="${WINEPREFIX_ORVANTA:-$ORVANTA_ROOT/build/wineprefix}"
-export WINEARCH=win32
+ORVANTA_WINDOWS_ARCH="${ORVANTA_WINDOWS_ARCH:-$("$ORVANTA_ROOT/scripts/windows-arch.sh")}"
+export ORVANTA_WINDOWS_ARCH
+if [ "$ORVANTA_WINDOWS_ARCH" = x86_64 ]; then
+  export WINEARCH=win64
+  # /usr/bin/wine prefers the 32-bit loader, which this kernel cannot start.
+  ORVANTA_WINE="$(command -v wine64 || echo /usr/lib/wine/wine64)"
+else
+  export WINEARCH=win32
+  ORVANTA_WINE=wine
+fi
+export ORVANTA_WINE
+ORVANTA_USER_PREFIX="$ORVANTA_ROOT/build/wineprefix-$ORVANTA_WINDOWS_ARCH"
+ORVANTA_TEST_PREFIX="$ORVANTA_ROOT/build/wineprefix-tests-$ORVANTA_WINDOWS_ARCH"
+export WINEPREFIX="${WINEPREFIX_ORVANTA:-$ORVANTA_TEST_PREFIX}"
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=;winemenubuilder.exe=d}"
 export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
+
+orvanta_wine() { "$ORVANTA_WINE" "$@"; }
 
 # Creates the prefix once; later calls only check the stamp.
 orvanta_wine_prefix() {
   if [ ! -f "$WINEPREFIX/.orvanta-ready" ]; then
     echo "wine: creating prefix $WINEPREFIX (once)" >&2
     mkdir -p "$WINEPREFIX"
-    wineboot --init >/dev/null 2>&1 || true
+    orvanta_wine wineboot --init >/dev/null 2>&1 || true
     wineserver -w
     touch "$WINEPREFIX/.orvanta-ready"
   fi
@@ -19,7 +35,7 @@ orvanta_wine_prefix() {
     # "宋体" (SimSun) is not installed here and would fall back to WenQuanYi Zen Hei, whose
     # 12-pixel bitmaps lack ASCII glyphs such as "-"; its sharp face draws small sizes cleanly.
     for name in SimSun 宋体; do
-      wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
+      orvanta_wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
         /v "$name" /d "WenQuanYi Zen Hei Sharp" /f >/dev/null 2>&1 || true
     done
     wineserver -w

@@ -44,8 +44,12 @@ TEST_F(CalculatorE2e, StartsShowingZeroWithItsLights) {
 
 TEST_F(CalculatorE2e, NormalModeComputesInInputOrder) {
   ASSERT_TRUE(app.start());
-  press_keys({"k1", "kadd", "k2", "ksum", "k3"});
-  EXPECT_TRUE(reader.indicator_visible(app.capture(), "sum_on") || true);
+  // The times key computes 1+2 at once and lights its sign until the next digit.
+  press_keys({"k1", "kadd", "k2", "ksum"});
+  EXPECT_TRUE(lcd_shows("3")) << reader.lcd_text(app.capture());
+  EXPECT_TRUE(poll_until([&] { return reader.indicator_visible(app.capture(), "sum_on"); }, 5s));
+  press_keys({"k3"});
+  EXPECT_TRUE(poll_until([&] { return !reader.indicator_visible(app.capture(), "sum_on"); }, 5s));
   press_keys({"kdy"});
   EXPECT_TRUE(lcd_shows("9")) << reader.lcd_text(app.capture());
 }
