@@ -41,4 +41,11 @@ orvanta_wine_prefix() {
     wineserver -w
     touch "$WINEPREFIX/.orvanta-fonts"
   fi
+  if [ "$WINEPREFIX" = "$ORVANTA_TEST_PREFIX" ] && [ ! -f "$WINEPREFIX/.orvanta-unmanaged" ]; then
+    # Xvfb has no window manager: Wine would wait two seconds for one at every hidden or closed
+    # window. The user's prefix stays managed for a real desktop.
+    orvanta_wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
+    wineserver -w
+    touch "$WINEPREFIX/.orvanta-unmanaged"
+  fi
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <iterator>
 
@@ -126,12 +127,30 @@ void remove_settings() {
 }
 
 App::~App() {
-  if (running()) {
-    if (main_ != nullptr) PostMessageW(main_, WM_CLOSE, 0, 0);
-    // The close request may ask for confirmation; a program that does not end is killed.
-    if (!wait_exit(std::chrono::milliseconds(1500))) kill();
-  }
+  close();
   if (process_ != nullptr) CloseHandle(process_);
+}
+
+void App::close() {
+  if (!running()) return;
+  if (main_ != nullptr) PostMessageW(main_, WM_CLOSE, 0, 0);
+  // The close request asks for confirmation, answered as a user would; any other box left open
+  // by the test, or a program that does not end, gets it killed.
+  const bool ended = poll_until(
+      [&] {
+        if (!running()) return true;
+        const HWND ask = find_window(L"提示");
+        if (ask != nullptr) {
+          const auto texts = child_texts(ask);
+          if (std::find(texts.begin(), texts.end(), L"确认关闭语音计算器吗？") == texts.end()) {
+            return true;
+          }
+          press_dialog_button(ask, L"是") || press_dialog_button(ask, L"Yes");
+        }
+        return find_window(L"警告") != nullptr;
+      },
+      std::chrono::seconds(5));
+  if (!ended || running()) kill();
 }
 
 bool App::start() {
@@ -166,8 +185,11 @@ RECT App::window_rect() const {
 }
 
 void App::send_mouse(int x, int y, DWORD flags) {
+  wait_idle();  // what the test did to the window before (a posted command) is done
   POINT p{x, y};
   ClientToScreen(main_, &p);
+  // The X pointer goes there too: windows moving under a pointer left behind would get the
+  // display's own pointer events from the old place.
   SetCursorPos(p.x, p.y);
   INPUT in{};
   in.type = INPUT_MOUSE;
@@ -177,7 +199,7 @@ void App::send_mouse(int x, int y, DWORD flags) {
       (p.y * 65535 + GetSystemMetrics(SM_CYSCREEN) / 2) / (GetSystemMetrics(SM_CYSCREEN) - 1);
   in.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
   SendInput(1, &in, sizeof in);
-  Sleep(30);  // let the program take the event before the next one
+  wait_idle();
 }
 
 namespace {
@@ -230,7 +252,17 @@ void App::key(WORD virtual_key) {
   in[0].ki.wVk = in[1].ki.wVk = virtual_key;
   in[1].ki.dwFlags = KEYEVENTF_KEYUP;
   SendInput(2, in, sizeof in[0]);
-  Sleep(30);
+  wait_idle();
+}
+
+void App::wait_idle() const {
+  // A sent message is taken at the program's next look into its queue, ahead of the input
+  // waiting there; a second one is taken only at the look after that, once that input has been
+  // handled (or inside a box it opened).
+  for (int round = 0; round < 2; ++round) {
+    DWORD_PTR ignored = 0;
+    if (!SendMessageTimeoutW(main_, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored)) return;
+  }
 }
 
 void App::key_chord(std::initializer_list<WORD> held, WORD virtual_key) {

@@ -59,7 +59,7 @@ class App {
   App() = default;
   App(const App&) = delete;
   App& operator=(const App&) = delete;
-  ~App();  // stops the program, killing it if it does not end
+  ~App();  // closes the program
 
   // Starts orvanta.exe and waits for its main window; false if the window does not appear.
   bool start();
@@ -95,6 +95,11 @@ class App {
   // Clicks the button of a dialog whose text is `label` ("是", "否", "确定").
   static bool press_dialog_button(HWND dialog, const std::wstring& label);
 
+  // Waits until the program has taken every input sent so far and waits for more.
+  void wait_idle() const;
+  // Ends the program as a user would (its close request, "是" in the confirmation box); a
+  // program that does not end, or one showing another box, is killed.
+  void close();
   bool wait_exit(std::chrono::milliseconds timeout = std::chrono::seconds(10));
   bool running() const;
   void kill();
