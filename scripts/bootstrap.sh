@@ -9,7 +9,7 @@ packages=(
   googletest libbenchmark-dev
   libgmp-dev bc  # yardsticks of the big-number benchmark only; the program links neither
   xvfb x11-utils xdotool imagemagick
-  fonts-wqy-zenhei fonts-dejavu-core fonts-dejavu-extra locales
+  fonts-wqy-zenhei fonts-wqy-microhei fonts-dejavu-core fonts-dejavu-extra locales
   python3 python3-pil python3-numpy espeak-ng sox
 )
 if [ "${1:-}" = fuzz ]; then

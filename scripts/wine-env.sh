@@ -31,15 +31,20 @@ orvanta_wine_prefix() {
     wineserver -w
     touch "$WINEPREFIX/.orvanta-ready"
   fi
-  if [ ! -f "$WINEPREFIX/.orvanta-fonts" ]; then
-    # "宋体" (SimSun) is not installed here and would fall back to WenQuanYi Zen Hei, whose
-    # 12-pixel bitmaps lack ASCII glyphs such as "-"; its sharp face draws small sizes cleanly.
-    for name in SimSun 宋体; do
+  if [ ! -f "$WINEPREFIX/.orvanta-cjk-font-2" ]; then
+    # "宋体" (SimSun) and "新宋体" (NSimSun) are not installed here. The bitmap face of WenQuanYi
+    # Zen Hei ("Sharp") breaks strokes at 12 pixels ("显示" reads "显六"); its outline face,
+    # smoothed, reads cleanly at that size and has every ASCII glyph.
+    local name
+    for name in SimSun 宋体 NSimSun 新宋体; do
       orvanta_wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
-        /v "$name" /d "WenQuanYi Zen Hei Sharp" /f >/dev/null 2>&1 || true
+        /v "$name" /d "WenQuanYi Micro Hei" /f >/dev/null 2>&1 || true
     done
+    orvanta_wine reg add 'HKCU\Control Panel\Desktop' /v FontSmoothing /d 2 /f >/dev/null 2>&1 || true
+    orvanta_wine reg add 'HKCU\Control Panel\Desktop' /v FontSmoothingType /t REG_DWORD /d 2 /f \
+      >/dev/null 2>&1 || true
     wineserver -w
-    touch "$WINEPREFIX/.orvanta-fonts"
+    touch "$WINEPREFIX/.orvanta-cjk-font-2"
   fi
   if [ "$WINEPREFIX" = "$ORVANTA_TEST_PREFIX" ] && [ ! -f "$WINEPREFIX/.orvanta-unmanaged" ]; then
     # Xvfb has no window manager: Wine would wait two seconds for one at every hidden or closed
