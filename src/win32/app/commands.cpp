@@ -20,6 +20,9 @@ void Tcomputer_qel::register_commands() {
   c.menu(kMenuSkin, [this] { skin_panel_.show(); });
   c.menu(kMenuKeyboard, [this] { key_panel_.open(); });
   c.menu(kMenuIncomeTax, [this] { tax_panel_->open(); });
+  c.menu(kMenuDesktopShortcut, [this] { add_desktop_shortcut(desktop_shell_, ports_.boxes); });
+  c.menu(kMenuDefaultCalculator,
+         [this] { replace_system_calculator(desktop_shell_, ports_.boxes); });
   c.menu(kMenuRestore, [this] {
     if (mover_.mini_mode()) leave_mini_mode();
   });

@@ -37,7 +37,9 @@
 #include "win32/panels/tax_panel.h"
 #include "win32/panels/tip_panel.h"
 #include "win32/system/base_window.h"
+#include "win32/system/desktop_shell.h"
 #include "win32/system/machine_actions.h"
+#include "win32/system/shell_link.h"
 #include "win32/system/sound_player.h"
 #include "win32/windows/converter_window.h"
 #include "win32/windows/help_window.h"
@@ -163,6 +165,7 @@ class Tcomputer_qel : public BaseWindow<Tcomputer_qel> {
   void open_settings();
   void apply_startup_value(const StartupValue& v);
 
+  ComApartment com_;  // the shell's link objects are made on this thread
   HINSTANCE instance_;
   // Face pictures as shown (recoloured) and their unrecoloured copies.
   BgrImage normal_face_, hover_face_, pressed_face_;
@@ -210,6 +213,7 @@ class Tcomputer_qel : public BaseWindow<Tcomputer_qel> {
   WindowMover mover_;
 
   HelpWindow help_;
+  WindowsDesktopShell desktop_shell_;
   PanelHost panels_;
   SettingsPanel settings_panel_{
       panels_, [this](PanelSetting id, const SettingsValues& now) { setting_changed(id, now); }};
