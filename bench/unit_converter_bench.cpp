@@ -46,3 +46,5 @@ BENCHMARK(BM_FullRefreshUnchanged);
 
 }  // namespace
 }  // namespace orvanta
+
+BENCHMARK_MAIN();

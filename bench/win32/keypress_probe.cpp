@@ -4,7 +4,10 @@
 // over many presses of the digit keys and C, so that the LCD changes every time; after each
 // press the window's pixels are read back and must show what the core says the LCD shows.
 //
-//   keypress_probe [presses]     (1100 by default, after 110 untimed ones)
+//   keypress_probe [presses] [converter]   (1100 by default, after 110 untimed ones)
+//
+// With "converter" the unit converter's window is open meanwhile: each press also refreshes its
+// grid, and the timed paint includes the converter's cells that changed.
 #include <windows.h>
 // after windows.h
 #include <commctrl.h>
@@ -94,8 +97,7 @@ class Probe {
     SendMessageW(hwnd_, WM_LBUTTONDOWN, MK_LBUTTON, at);
     const double t1 = now_ms();
     SendMessageW(hwnd_, WM_LBUTTONUP, 0, at);
-    UpdateWindow(hwnd_);
-    GdiFlush();
+    paint();
     return {t1 - t0, now_ms() - t1};
   }
 
@@ -106,9 +108,17 @@ class Probe {
     const double t0 = now_ms();
     (calculator.*handler)(MouseButton::Left);
     const double t1 = now_ms();
-    UpdateWindow(hwnd_);
-    GdiFlush();
+    paint();
     return {t1 - t0, now_ms() - t1};
+  }
+
+  // Opens the converter with its key, as a user does; false when it does not appear.
+  bool open_converter() {
+    const POINT c = e2e::FaceReader::key_centre("kdwhs");
+    SendMessageW(hwnd_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(c.x, c.y));
+    SendMessageW(hwnd_, WM_LBUTTONUP, 0, MAKELPARAM(c.x, c.y));
+    converter_ = FindWindowExW(nullptr, nullptr, L"OrvantaConverter", nullptr);
+    return converter_ != nullptr && IsWindowVisible(converter_);
   }
 
   bool lcd_shows(const std::string& text) const {
@@ -127,8 +137,16 @@ class Probe {
     }
   }
 
+  // The window's paint, and the converter's when it is open.
+  void paint() {
+    UpdateWindow(hwnd_);
+    if (converter_ != nullptr) UpdateWindow(converter_);
+    GdiFlush();
+  }
+
   win32::Tcomputer_qel& window_;
   HWND hwnd_;
+  HWND converter_ = nullptr;
   e2e::FaceReader reader_;
   int wrong_ = 0;
 };
@@ -148,7 +166,7 @@ void print_presses(const char* first, const char* second, const std::vector<Pres
   print_row("whole press, C", clears);
 }
 
-int run(int presses) {
+int run(int presses, bool with_converter) {
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&icc);
   // A warm start with the voice off: a spoken read-out would wait for its clips.
@@ -162,6 +180,10 @@ int run(int presses) {
   Probe probe(window);
   if (!probe.lcd_shows("0.")) {
     std::fprintf(stderr, "the LCD does not show 0. after the first show\n");
+    return 1;
+  }
+  if (with_converter && !probe.open_converter()) {
+    std::fprintf(stderr, "the converter did not open\n");
     return 1;
   }
   const auto by_mouse = probe.run(presses, [&](const char* k) { return probe.mouse_press(k); });
@@ -189,9 +211,10 @@ int run(int presses) {
 
 int main(int argc, char** argv) {
   const int presses = argc > 1 ? std::atoi(argv[1]) : 1100;
-  if (presses < 1) {
-    std::fprintf(stderr, "usage: keypress_probe [presses]\n");
+  const bool with_converter = argc > 2 && std::string(argv[2]) == "converter";
+  if (presses < 1 || (argc > 2 && !with_converter)) {
+    std::fprintf(stderr, "usage: keypress_probe [presses] [converter]\n");
     return 2;
   }
-  return orvanta::probe::run(presses);
+  return orvanta::probe::run(presses, with_converter);
 }

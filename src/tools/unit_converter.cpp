@@ -42,6 +42,7 @@ void UnitConverter::refresh(int category, std::string_view unit_source_text, Num
   }
   source_text_ = unit_source_text;
   gethsv(category);
+  if (category == kUnitCategories - 1 && changes_done_) changes_done_();
 }
 
 void UnitConverter::gethsv(int category) {
@@ -72,6 +73,7 @@ void UnitConverter::select_cell(int column, int row) {
     }
   }
   gethsv(column);
+  if (changes_done_) changes_done_();
 }
 
 const std::string& UnitConverter::cell(int column, int row) const {

@@ -35,6 +35,9 @@ class UnitConverter : public ConverterRefresh {
   // The main-unit ring of this cell is drawn (in decimal only).
   bool has_ring(int column, int row) const;
   void set_cell_changed(CellChanged listener) { cell_changed_ = std::move(listener); }
+  // Called after the last category of a full refresh and after a click: the changes reported
+  // since belong together, so a view repaints them at once.
+  void set_changes_done(std::function<void()> listener) { changes_done_ = std::move(listener); }
 
  private:
   void write(int column, int row, std::string text);
@@ -48,6 +51,7 @@ class UnitConverter : public ConverterRefresh {
   std::string source_text_;
   bool decimal_ = true;
   CellChanged cell_changed_;
+  std::function<void()> changes_done_;
 };
 
 }  // namespace orvanta

@@ -142,7 +142,6 @@ class ToolsE2e : public ::testing::Test {
     press_keys({"kdwhs"});
     ASSERT_TRUE(poll_until([&] { return converter_showing(); }));
   }
-
   App app;
   FaceReader reader;
 };
@@ -238,7 +237,13 @@ TEST_F(ToolsE2e, ConverterMovesWithTheCalculatorAndClosesForMiniModeAndMinimise)
   EXPECT_TRUE(poll_until([&] { return !converter_showing(); })) << "mini mode closes it";
   app.double_click(kOnLcd.x, kOnLcd.y);
   ASSERT_TRUE(poll_until([&] { return !mini_mode() && IsWindowVisible(app.window()); }));
-  open_converter();
+  // Under Wine the first click on the face just shown again can go to its activation; the
+  // converter key is clicked until the converter is open.
+  ASSERT_TRUE(lcd_shows("0."));
+  ASSERT_TRUE(poll_until([&] {
+    press_keys({"kdwhs"});
+    return poll_until([&] { return converter_showing(); }, 1s);
+  }));
   press_keys({"kmin"});
   EXPECT_TRUE(poll_until([&] { return !converter_showing(); })) << "minimising closes it";
 }

@@ -155,9 +155,12 @@ TEST(UnitConverter, OtherBasesKeepTheLastDecimalContentsAndHideTheRings) {
 TEST(UnitConverter, ReportsOnlyTheCellsThatChanged) {
   UnitConverter converter;
   std::vector<std::pair<int, int>> changed;
+  int batches = 0;
   converter.set_cell_changed([&](int column, int row) { changed.emplace_back(column, row); });
+  converter.set_changes_done([&] { ++batches; });
   show(converter, "0");
   EXPECT_EQ(changed.size(), 87u);  // every unit cell, written for the first time
+  EXPECT_EQ(batches, 1) << "a full refresh is one batch";
   changed.clear();
   show(converter, "0");
   EXPECT_TRUE(changed.empty());
@@ -165,8 +168,10 @@ TEST(UnitConverter, ReportsOnlyTheCellsThatChanged) {
   EXPECT_EQ(changed.size(), 87u);
   changed.clear();
   // The ring moves: its old and new cells, and then the texts the new main unit changes.
+  const int refreshes = batches;
   converter.select_cell(8, 2);
   ASSERT_GE(changed.size(), 2u);
+  EXPECT_EQ(batches, refreshes + 1) << "a click is one batch";
   EXPECT_EQ(changed[0], std::make_pair(8, 1));
   EXPECT_EQ(changed[1], std::make_pair(8, 2));
   changed.clear();

@@ -56,6 +56,7 @@ TForm2::TForm2(UnitConverter& converter)
 
 TForm2::~TForm2() {
   converter_.set_cell_changed(nullptr);
+  converter_.set_changes_done(nullptr);
   if (hwnd_ != nullptr) DestroyWindow(hwnd_);
 }
 
@@ -95,7 +96,9 @@ bool TForm2::create(HWND main_window) {
     // Two lines: the hint breaks at its own line break only.
     SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 600);
   }
+  pending_.reset(CreateRectRgn(0, 0, 0, 0));
   converter_.set_cell_changed([this](int column, int row) { cell_changed(column, row); });
+  converter_.set_changes_done([this] { changes_done(); });
   scroll_to(0);
   return true;
 }
@@ -162,11 +165,18 @@ void TForm2::scroll_to(int x) {
   if (hwnd_ != nullptr) InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
-// Only the changed cell goes into the update region; one paint later draws them all.
+// Only the changed cells go into the update region; one paint later draws them all.
 void TForm2::cell_changed(int column, int row) {
-  if (!showing()) return;
+  if (!pending_) return;
   const RECT r = cell_rect(column, row);
-  InvalidateRect(hwnd_, &r, FALSE);
+  UniqueRegion cell(CreateRectRgnIndirect(&r));
+  CombineRgn(pending_.get(), pending_.get(), cell.get(), RGN_OR);
+}
+
+void TForm2::changes_done() {
+  if (!pending_) return;
+  if (showing()) InvalidateRgn(hwnd_, pending_.get(), FALSE);
+  SetRectRgn(pending_.get(), 0, 0, 0, 0);
 }
 
 void TForm2::paint() {

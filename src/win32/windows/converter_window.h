@@ -62,6 +62,7 @@ class TForm2 : public BaseWindow<TForm2> {
   RECT thumb_rect() const;
   void scroll_to(int x);
   void cell_changed(int column, int row);
+  void changes_done();
 
   void on_button_down(POINT p);
   void on_mouse_move(POINT p, bool left_down);
@@ -76,6 +77,9 @@ class TForm2 : public BaseWindow<TForm2> {
   UniqueFont font_;
   UniqueBrush background_;
   HWND tooltip_ = nullptr;
+  // The changed cells of the refresh under way, invalidated together when it ends: one
+  // invalidation per key press rather than one per cell.
+  UniqueRegion pending_;
 
   enum class Drag { None, Thumb, Column };
   Drag drag_ = Drag::None;
