@@ -112,17 +112,20 @@ def main():
     recent = []
     slowest = []
     started = time.monotonic()
+    done = [0]
 
     def fail(reason):
         proc.kill()
         err = proc.stderr.read().decode("utf-8", "replace")
-        print("sim-walk: %s (seed %d); the last commands:" % (reason, args.seed))
+        print("sim-walk: %s at command %d (seed %d); the last commands:" %
+              (reason, done[0], args.seed))
         for line in recent[-12:]:
             print("  " + line)
         print(err[-6000:])
         sys.exit(1)
 
     for count in range(1, args.commands + 1):
+        done[0] = count
         line = command(rng, known)
         recent = (recent + [line])[-12:]
         begin = time.monotonic()

@@ -35,8 +35,9 @@ class Walk {
     };
   }
 
+  // A few hundred commands are a long session; longer inputs would only slow the search.
   void run() {
-    while (!input_.empty()) command("");
+    for (int n = 0; n < 300 && !input_.empty(); ++n) command("");
   }
 
  private:
