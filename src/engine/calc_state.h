@@ -5,7 +5,7 @@
 
 #include "numeric/extended.h"
 #include "numeric/number_base.h"
-#include "settings/settings_table.h"
+#include "settings/options.h"
 
 namespace orvanta {
 

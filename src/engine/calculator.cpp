@@ -119,115 +119,67 @@ void Calculator::Host::let_messages_run() {
 
 // ---- start-up and settings ---------------------------------------------------
 
-bool Calculator::apply_startup_setting(const StartupValue& setting) {
-  const bool* flag = std::get_if<bool>(&setting.value);
-  const std::string* text = std::get_if<std::string>(&setting.value);
-  const bool on = flag != nullptr && *flag;
-  switch (setting.id) {
-    case SettingId::DeviceAutoCopyTo:
-      state_.auto_output = on;
-      break;
-    case SettingId::Device1000:
-      options_.thousands = on;
-      break;
-    case SettingId::DeviceInputAutoclip:
-      options_.result_to_clipboard = on;
-      break;
-    case SettingId::DeviceScienceCalc:
-      options_.science_mode = on;
-      show_mode_lights();
-      ports_.formula_bar.set_read_only(!on);
-      break;
-    case SettingId::DeviceSound:
-      state_.voice_enabled = on;
-      frame_.lights.sound_on = on;
-      break;
-    case SettingId::DeviceAngle:
-      state_.angle_degrees = on;
-      show_angle_lights();
-      break;
-    case SettingId::DevicePoint:
-      options_.precision = text != nullptr && !text->empty() ? *text : "-1";
-      break;
-    default:
-      return false;
-  }
+const Options& Calculator::start(const StartupContext& context) {
+  const Options options = read_startup_options(ports_.settings, context);
+  options_ = options;
+  state_.auto_output = options.auto_output;
+  state_.voice_enabled = options.sound;
+  frame_.lights.sound_on = options.sound;
+  state_.angle_degrees = options.degrees;
+  show_angle_lights();
+  show_mode_lights();
+  ports_.formula_bar.set_read_only(!options.science_mode);
   flush_frame();
-  return true;
+  return options_;
 }
 
-void Calculator::first_show(std::string_view welcome_line) {
-  options_.window_showing = true;
+void Calculator::first_show() {
+  window_showing_ = true;
   guarded([&] { qel_play("0."); });
-  state_.welcome_text = std::string(welcome_line) + " ";
+  set_welcome_line(options_.welcome_text);
   show_welcome();
   state_.formula_head.clear();
   state_.formula_tail.clear();
 }
 
-void Calculator::science_mode_changed(bool on) {
-  options_.science_mode = on;
-  show_mode_lights();
-  if (options_.window_showing) guarded([&] { reset_calculation(); });
-  ports_.settings.write_bool(SettingId::DeviceScienceCalc, on);
-  ports_.formula_bar.set_read_only(!on);
+// The welcome line always ends in one blank.
+void Calculator::set_welcome_line(std::string_view text) {
+  state_.welcome_text = std::string(text) + " ";
+}
+
+void Calculator::change_option(SettingId id, const SettingValue& value) {
+  set_option(options_, id, value);
+  ports_.settings.write_text(id, stored_text(value));
+  switch (id) {
+    case SettingId::DeviceScienceCalc:
+      show_mode_lights();
+      if (window_showing_) guarded([&] { reset_calculation(); });
+      ports_.formula_bar.set_read_only(!options_.science_mode);
+      break;
+    case SettingId::DeviceAngle:
+      state_.angle_degrees = options_.degrees;
+      show_angle_lights();
+      break;
+    case SettingId::DeviceSound:
+      state_.voice_enabled = options_.sound;
+      frame_.lights.sound_on = options_.sound;
+      break;
+    case SettingId::DeviceAutoCopyTo:
+      state_.auto_output = options_.auto_output;
+      break;
+    case SettingId::WelcomeText:
+      set_welcome_line(options_.welcome_text);
+      break;
+    default:
+      break;  // read where they are used
+  }
   flush_frame();
-}
-
-void Calculator::precision_changed(std::string_view text) {
-  options_.precision = text;
-  ports_.settings.write_text(SettingId::DevicePoint, text);
-}
-
-void Calculator::thousands_changed(bool on) {
-  options_.thousands = on;
-  ports_.settings.write_bool(SettingId::Device1000, on);
-}
-
-void Calculator::angle_setting_changed(bool degrees) {
-  state_.angle_degrees = degrees;
-  show_angle_lights();
-  ports_.settings.write_bool(SettingId::DeviceAngle, degrees);
-  flush_frame();
-}
-
-void Calculator::sound_setting_changed(bool on) {
-  state_.voice_enabled = on;
-  frame_.lights.sound_on = on;
-  ports_.settings.write_bool(SettingId::DeviceSound, on);
-  flush_frame();
-}
-
-void Calculator::result_to_clipboard_changed(bool on) {
-  options_.result_to_clipboard = on;
-  ports_.settings.write_bool(SettingId::DeviceInputAutoclip, on);
-}
-
-void Calculator::auto_output_changed(bool on) {
-  state_.auto_output = on;
-  ports_.settings.write_text(SettingId::DeviceAutoCopyTo, on ? "1" : "0");
 }
 
 bool Calculator::change_setting(std::string_view key, std::string_view value) {
-  const bool flag = parse_profile_int(value).value_or(0) != 0;
-  const auto is = [key](SettingId id) { return setting_info(id).key == key; };
-  if (is(SettingId::DeviceScienceCalc)) {
-    science_mode_changed(flag);
-  } else if (is(SettingId::DevicePoint)) {
-    precision_changed(value);
-  } else if (is(SettingId::Device1000)) {
-    thousands_changed(flag);
-  } else if (is(SettingId::DeviceAngle)) {
-    angle_setting_changed(flag);
-  } else if (is(SettingId::DeviceSound)) {
-    sound_setting_changed(flag);
-  } else if (is(SettingId::DeviceInputAutoclip)) {
-    result_to_clipboard_changed(flag);
-  } else if (is(SettingId::DeviceAutoCopyTo)) {
-    auto_output_changed(value == "1");
-  } else {
-    return false;
-  }
+  const SettingInfo* info = find_setting(key);
+  if (info == nullptr) return false;
+  change_option(info->id, read_stored(*info, std::string(value)));
   return true;
 }
 
@@ -282,12 +234,7 @@ void Calculator::take_formula_result(const FormulaRun& run) {
 
 void Calculator::voice(MouseButton b) {
   if (b != MouseButton::Left) return;
-  guarded([&] {
-    const bool on = !frame_.lights.sound_on;
-    frame_.lights.sound_on = on;
-    state_.voice_enabled = on;
-    ports_.settings.write_bool(SettingId::DeviceSound, on);
-  });
+  guarded([&] { change_option(SettingId::DeviceSound, !frame_.lights.sound_on); });
 }
 
 }  // namespace orvanta

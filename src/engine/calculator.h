@@ -14,22 +14,12 @@
 #include "engine/trig_functions.h"
 #include "formula/formula_host.h"
 #include "formula/formula_panel.h"
+#include "settings/option_values.h"
 #include "settings/settings_startup.h"
 
 namespace orvanta {
 
 inline constexpr std::string_view kErrorMark = "......";
-
-// The options of the settings panel and the pop-up menu that the core reads. Their controls
-// hold them in the window; the core keeps the same values through the change handlers.
-struct CalculatorOptions {
-  bool science_mode = false;         // "科学计算模式"
-  std::string precision = "-1";      // decimal places field, "-1" free
-  bool thousands = false;            // "显示千位分隔符"
-  bool result_to_clipboard = false;  // "计算结果存入剪贴板"
-  OutputForm output_form = OutputForm::Figures;
-  bool window_showing = false;
-};
 
 class Calculator {
  public:
@@ -37,32 +27,38 @@ class Calculator {
   Calculator(const Calculator&) = delete;
   Calculator& operator=(const Calculator&) = delete;
 
-  // Start-up: the settings reader hands over each stored value (false for a setting the core
-  // does not own; nothing is written back); the first show then draws "0." and puts the
-  // welcome line in the formula bar.
-  bool apply_startup_setting(const StartupValue& setting);
-  void first_show(std::string_view welcome_line);
+  // Start-up, as the window and orvanta-sim run it: reads the options from the settings store
+  // in the table's order, stores what start-up stores (on a first start also the Esc key's
+  // binding) and takes the options. The first show then draws "0." and puts the welcome line in
+  // the formula bar.
+  const Options& start(const StartupContext& context);
+  void first_show();
 
   CalcState& calc_state() { return state_; }
   const CalcState& calc_state() const { return state_; }
-  const CalculatorOptions& options() const { return options_; }
+  // The one copy of the options: the window and the exchange read them here.
+  const Options& options() const { return options_; }
   const LcdFrame& frame() const { return frame_; }
   // What the evaluator needs when the formula panel or the grab runs it.
   FormulaHost& formula_host() { return host_; }
 
-  // Change handlers of the controls that carry the settings; each stores its value.
-  void science_mode_changed(bool on);
-  void precision_changed(std::string_view text);
-  void thousands_changed(bool on);
-  void angle_setting_changed(bool degrees);
-  void sound_setting_changed(bool on);
-  void result_to_clipboard_changed(bool on);
-  void auto_output_changed(bool on);
-  // The same by settings key with the stored text ("1", "0", "2", ...); false for a key the
-  // core does not own.
+  // An option changed (a control, a menu item, a key): it is stored, and the core acts on its
+  // own options; every other option is only kept for whoever reads it.
+  void change_option(SettingId id, const SettingValue& value);
+  void science_mode_changed(bool on) { change_option(SettingId::DeviceScienceCalc, on); }
+  void precision_changed(std::string_view text) {
+    change_option(SettingId::DevicePoint, std::string(text));
+  }
+  void thousands_changed(bool on) { change_option(SettingId::Device1000, on); }
+  void angle_setting_changed(bool degrees) { change_option(SettingId::DeviceAngle, degrees); }
+  void sound_setting_changed(bool on) { change_option(SettingId::DeviceSound, on); }
+  void result_to_clipboard_changed(bool on) { change_option(SettingId::DeviceInputAutoclip, on); }
+  void auto_output_changed(bool on) { change_option(SettingId::DeviceAutoCopyTo, on); }
+  // The same by settings key with the text as stored ("1", "0", "2", ...), read as start-up
+  // reads it; false for a key that is no option.
   bool change_setting(std::string_view key, std::string_view value);
   // The output form chosen in the LCD pop-up menu (not stored).
-  void set_output_form(OutputForm form) { options_.output_form = form; }
+  void set_output_form(OutputForm form) { output_form_ = form; }
 
   // Entry keys.
   void k0(MouseButton b);
@@ -208,6 +204,7 @@ class Calculator {
   void flush_frame();
   void wait(int milliseconds);
   void show_welcome();
+  void set_welcome_line(std::string_view text);
   void hide_operator_lights();
   void show_mode_lights();
   void show_angle_lights();
@@ -250,7 +247,9 @@ class Calculator {
 
   CalculatorPorts ports_;
   CalcState state_;
-  CalculatorOptions options_;
+  Options options_;
+  OutputForm output_form_ = OutputForm::Figures;
+  bool window_showing_ = false;
   LcdFrame frame_;
   LcdFrame pushed_frame_;
   bool frame_pushed_ = false;

@@ -188,7 +188,7 @@ void Calculator::jd_hd(MouseButton b) {
       state_.is_negative = false;
       finish_new_number();
     }
-    ports_.settings.write_bool(SettingId::DeviceAngle, state_.angle_degrees);
+    change_option(SettingId::DeviceAngle, state_.angle_degrees);
   });
 }
 

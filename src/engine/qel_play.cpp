@@ -129,7 +129,7 @@ void Calculator::send_result(std::string_view shown, std::string_view value) {
     std::string chain = finished_chain(ports_.formula_bar.text());
     if (!is_bare_number(chain)) result.formula = std::move(chain);
   }
-  result.form = options_.output_form;
+  result.form = output_form_;
   ports_.output.send(result);
 }
 

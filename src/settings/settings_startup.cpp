@@ -1,52 +1,20 @@
 #include "settings/settings_startup.h"
 
-#include <algorithm>
-
-#include "numeric/profile_values.h"
-
 namespace orvanta {
 namespace {
 
 StartupValue plan_one(const SettingInfo& info, const std::optional<std::string>& stored) {
   const std::string raw = stored.value_or("");
-  const bool changed = info.startup_write == StartupWrite::WhenChanged;
-  StartupValue result{info.id, false, std::nullopt};
-  switch (info.type) {
-    case SettingType::OnWhenOne: {
-      result.value = raw == "1";
-      break;
-    }
-    case SettingType::Boolean: {
-      const bool value = profile_bool(stored, info.default_value == "1");
-      result.value = value;
-      if (changed && profile_text(value) != info.design_state) result.store = profile_text(value);
-      break;
-    }
-    case SettingType::Integer: {
-      const int design = profile_int(std::string(info.design_state), 0);
-      const int value = std::clamp(profile_int(stored, design), info.min_value, info.max_value);
-      result.value = value;
-      if (changed && value != design) result.store = profile_text(value);
-      break;
-    }
-    case SettingType::Choice: {
-      const std::optional<int> choice = parse_profile_int(raw);
-      // Only the exact texts "1" .. max select a button; "01" or "5" leave the first one.
-      const bool valid = choice && profile_text(*choice) == raw && *choice >= info.min_value &&
-                         *choice <= info.max_value;
-      result.value = valid ? *choice : 1;
-      if (changed && valid && raw != info.design_state) result.store = raw;
-      break;
-    }
-    case SettingType::Text: {
-      const std::string value = raw.empty() ? std::string(info.default_value) : raw;
-      result.value = value;
-      if (changed && raw != info.design_state) result.store = value;
-      break;
-    }
-  }
+  StartupValue result{info.id, read_stored(info, stored), std::nullopt};
   if (info.startup_write == StartupWrite::WhenEmpty && raw.empty()) {
     result.store = std::string(info.default_value);
+  } else if (info.startup_write == StartupWrite::WhenChanged) {
+    // What the control's change handler would store: the value when it differs from the
+    // control's state before reading. A choice that selects no button changes nothing.
+    const std::string text = stored_text(result.value);
+    const bool no_choice = info.type == SettingType::Choice && text != raw;
+    const std::string_view before = info.type == SettingType::Text ? raw : text;
+    if (!no_choice && before != info.initial_state) result.store = text;
   }
   return result;
 }
@@ -73,6 +41,13 @@ void read_startup_settings(SettingsStore& store, const StartupContext& context,
   if (can_store && context.first_start) {
     store.write_text(kKeyBordSection, key_binding_key(kEscKeyCode, ""), kEscBinding);
   }
+}
+
+Options read_startup_options(SettingsStore& store, const StartupContext& context) {
+  Options options;
+  read_startup_settings(store, context,
+                        [&](const StartupValue& v) { set_option(options, v.id, v.value); });
+  return options;
 }
 
 }  // namespace orvanta

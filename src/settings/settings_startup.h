@@ -1,8 +1,8 @@
 #pragma once
-// Start-up reading of sections Setup and Welcome: each value goes to its control or into the
-// calculator state in the design order, and start-up stores what the controls' change handlers
-// would store when a value differs from a control's state before reading. On a first start
-// this leaves the file holding exactly the values the program needs to store.
+// Start-up reading of sections Setup and Welcome: each value goes into the options in the
+// table's order, and start-up stores what the controls' change handlers would store when a
+// value differs from a control's state before reading. On a first start this leaves the file
+// holding exactly the values the program needs to store.
 #include <functional>
 #include <optional>
 #include <string>
@@ -10,13 +10,11 @@
 #include <vector>
 
 #include "settings/ini_document.h"
+#include "settings/option_values.h"
 #include "settings/settings_store.h"
 #include "settings/settings_table.h"
 
 namespace orvanta {
-
-// Boolean and OnWhenOne give bool, Integer and Choice give int, Text gives the text.
-using SettingValue = std::variant<bool, int, std::string>;
 
 struct StartupValue {
   SettingId id;
@@ -38,5 +36,8 @@ struct StartupContext {
 // `can_store` is false the defaults are applied and nothing is written.
 void read_startup_settings(SettingsStore& store, const StartupContext& context,
                            const std::function<void(const StartupValue&)>& apply);
+
+// The same, gathering every value into the options.
+Options read_startup_options(SettingsStore& store, const StartupContext& context);
 
 }  // namespace orvanta

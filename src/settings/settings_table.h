@@ -4,14 +4,15 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <variant>
+
+#include "settings/options.h"
 
 namespace orvanta {
 
 inline constexpr std::string_view kSetupSection = "Setup";
 inline constexpr std::string_view kWelcomeSection = "Welcome";
 inline constexpr std::string_view kKeyBordSection = "KeyBord";
-
-inline constexpr std::string_view kDefaultWelcomeText = "欢迎使用Orvanta 作者:Brenic";
 
 enum class SettingType {
   Text,
@@ -28,6 +29,17 @@ enum class StartupWrite {
   WhenChanged,  // the control's change handler runs, and writes, when the value differs
                 // from the control's state before the file is read
 };
+
+// Who acts on a changed option (everyone may read it).
+enum class OptionOwner {
+  Core,      // the calculator engine
+  Window,    // the Windows front end
+  Exchange,  // the exchange with the window below
+  Tools,     // a tool window (the income-tax panel)
+};
+
+// The member of Options a setting is kept in.
+using OptionField = std::variant<bool Options::*, int Options::*, std::string Options::*>;
 
 enum class SettingId {
   DeviceAutoCopyTo,
@@ -61,7 +73,9 @@ struct SettingInfo {
   SettingType type;
   std::string_view default_value;  // as stored
   StartupWrite startup_write;
-  std::string_view design_state;  // the control's state before reading, as stored
+  std::string_view initial_state;  // the control's state before reading, as stored
+  OptionField field;
+  OptionOwner owner;
   int min_value = 0;
   int max_value = 0;
 };
@@ -69,55 +83,77 @@ struct SettingInfo {
 // Sections Setup and Welcome, in the order start-up reads them.
 inline constexpr std::array kStartupSettings = {
     SettingInfo{SettingId::DeviceAutoCopyTo, kSetupSection, "Device_AutoCopyTo",
-                SettingType::OnWhenOne, "0", StartupWrite::WhenEmpty, "0"},
+                SettingType::OnWhenOne, "0", StartupWrite::WhenEmpty, "0", &Options::auto_output,
+                OptionOwner::Core},
     SettingInfo{SettingId::Device1000, kSetupSection, "Device_1000", SettingType::Boolean, "0",
-                StartupWrite::WhenChanged, "0"},
+                StartupWrite::WhenChanged, "0", &Options::thousands, OptionOwner::Core},
     SettingInfo{SettingId::DeviceWindowsTop, kSetupSection, "Device_Windows_Top",
-                SettingType::Boolean, "1", StartupWrite::WhenChanged, "1"},
+                SettingType::Boolean, "1", StartupWrite::WhenChanged, "1", &Options::stay_on_top,
+                OptionOwner::Window},
     SettingInfo{SettingId::DeviceInputBds, kSetupSection, "Device_input_bds", SettingType::Boolean,
-                "0", StartupWrite::WhenChanged, "0"},
+                "0", StartupWrite::WhenChanged, "0", &Options::output_formula,
+                OptionOwner::Exchange},
     SettingInfo{SettingId::DeviceInputSpace, kSetupSection, "Device_input_space",
-                SettingType::Boolean, "0", StartupWrite::WhenChanged, "0"},
+                SettingType::Boolean, "0", StartupWrite::WhenChanged, "0", &Options::output_space,
+                OptionOwner::Exchange},
     SettingInfo{SettingId::DeviceInputEnter, kSetupSection, "Device_input_enter",
-                SettingType::Boolean, "0", StartupWrite::WhenChanged, "0"},
+                SettingType::Boolean, "0", StartupWrite::WhenChanged, "0", &Options::output_enter,
+                OptionOwner::Exchange},
     SettingInfo{SettingId::DeviceInputClip, kSetupSection, "Device_input_clip",
-                SettingType::Boolean, "0", StartupWrite::WhenChanged, "0"},
+                SettingType::Boolean, "0", StartupWrite::WhenChanged, "0",
+                &Options::output_clipboard, OptionOwner::Exchange},
     SettingInfo{SettingId::DeviceInputAutoclip, kSetupSection, "Device_input_autoclip",
-                SettingType::Boolean, "0", StartupWrite::WhenChanged, "0"},
+                SettingType::Boolean, "0", StartupWrite::WhenChanged, "0",
+                &Options::result_to_clipboard, OptionOwner::Core},
     // Defaults to on but its box starts unticked, so a first start stores it.
     SettingInfo{SettingId::DeviceFindWindows, kSetupSection, "Device_find_windows",
-                SettingType::Boolean, "1", StartupWrite::WhenChanged, "0"},
+                SettingType::Boolean, "1", StartupWrite::WhenChanged, "0", &Options::ignore_topmost,
+                OptionOwner::Exchange},
     SettingInfo{SettingId::DeviceEscExit, kSetupSection, "Device_ESC_exit", SettingType::Boolean,
-                "1", StartupWrite::WhenChanged, "1"},
+                "1", StartupWrite::WhenChanged, "1", &Options::close_prompt, OptionOwner::Window},
     SettingInfo{SettingId::DeviceInputShow, kSetupSection, "Device_input_show",
-                SettingType::Boolean, "1", StartupWrite::WhenChanged, "1"},
+                SettingType::Boolean, "1", StartupWrite::WhenChanged, "1",
+                &Options::formula_bar_shown, OptionOwner::Window},
     SettingInfo{SettingId::DeviceScienceCalc, kSetupSection, "Device_Science_calc",
-                SettingType::Boolean, "0", StartupWrite::WhenChanged, "0"},
+                SettingType::Boolean, "0", StartupWrite::WhenChanged, "0", &Options::science_mode,
+                OptionOwner::Core},
     SettingInfo{SettingId::DeviceSound, kSetupSection, "Device_sound", SettingType::Boolean, "1",
-                StartupWrite::None, ""},
+                StartupWrite::None, "", &Options::sound, OptionOwner::Core},
     SettingInfo{SettingId::DeviceAngle, kSetupSection, "Device_angle", SettingType::Boolean, "1",
-                StartupWrite::None, ""},
+                StartupWrite::None, "", &Options::degrees, OptionOwner::Core},
     // An empty field falls back to the default, so a first start stores it.
     SettingInfo{SettingId::DeviceGs3500, kSetupSection, "Device_gs3500", SettingType::Text, "3500",
-                StartupWrite::WhenChanged, "3500"},
+                StartupWrite::WhenChanged, "3500", &Options::tax_base, OptionOwner::Tools},
     SettingInfo{SettingId::DeviceGs0, kSetupSection, "Device_gs_0", SettingType::Text, "",
-                StartupWrite::WhenChanged, ""},
+                StartupWrite::WhenChanged, "", &Options::tax_deductions, OptionOwner::Tools},
     // The income-tax panel's table: "1" the brackets of 2011 (base 3500), "2" those of 2019.
     SettingInfo{SettingId::DeviceGsTable, kSetupSection, "Device_gs_table", SettingType::Choice,
-                "1", StartupWrite::WhenChanged, "1", 1, 2},
+                "1", StartupWrite::WhenChanged, "1", &Options::tax_table, OptionOwner::Tools, 1, 2},
     SettingInfo{SettingId::DeviceCapture, kSetupSection, "Device_capture", SettingType::Choice, "1",
-                StartupWrite::WhenChanged, "1", 1, 4},
+                StartupWrite::WhenChanged, "1", &Options::capture, OptionOwner::Exchange, 1, 4},
     SettingInfo{SettingId::DeviceOutputType, kSetupSection, "Device_output_type",
-                SettingType::Choice, "1", StartupWrite::WhenChanged, "1", 1, 2},
+                SettingType::Choice, "1", StartupWrite::WhenChanged, "1", &Options::output_type,
+                OptionOwner::Exchange, 1, 2},
     SettingInfo{SettingId::ColorSkin, kSetupSection, "ColorSkin", SettingType::Integer, "0",
-                StartupWrite::WhenChanged, "0", -180, 180},
+                StartupWrite::WhenChanged, "0", &Options::skin_shift, OptionOwner::Window, -180,
+                180},
     SettingInfo{SettingId::DevicePoint, kSetupSection, "Device_point", SettingType::Text, "-1",
-                StartupWrite::WhenChanged, "-1"},
+                StartupWrite::WhenChanged, "-1", &Options::precision, OptionOwner::Core},
     SettingInfo{SettingId::WelcomeText, kWelcomeSection, "Text", SettingType::Text,
-                kDefaultWelcomeText, StartupWrite::WhenEmpty, ""},
+                kDefaultWelcomeText, StartupWrite::WhenEmpty, "", &Options::welcome_text,
+                OptionOwner::Core},
 };
 
 const SettingInfo& setting_info(SettingId id);
+
+// What the controls of the settings panel edit, one control (or group of radio buttons) each.
+inline constexpr std::array kPanelSettings = {
+    SettingId::DevicePoint,         SettingId::Device1000,        SettingId::DeviceWindowsTop,
+    SettingId::DeviceInputBds,      SettingId::DeviceInputSpace,  SettingId::DeviceInputEnter,
+    SettingId::DeviceInputClip,     SettingId::DeviceCapture,     SettingId::DeviceOutputType,
+    SettingId::DeviceInputAutoclip, SettingId::DeviceScienceCalc, SettingId::DeviceEscExit,
+    SettingId::DeviceInputShow,     SettingId::DeviceFindWindows, SettingId::WelcomeText,
+};
 
 // A key of an alarm section or of a key binding, with its default.
 struct KeyInfo {

@@ -84,10 +84,11 @@ void set(SimContext& context, std::string_view args) {
   const std::string_view key = next_word(args);
   const std::string_view value = next_word(args);
   if (key.empty() || value.empty()) throw SimError("set: expected <settings key> <value>");
-  if (!calculator_sim(context).calculator.change_setting(key, value) &&
-      !set_exchange_setting(context, key, value) && !set_tool_setting(context, key, value)) {
+  if (!calculator_sim(context).calculator.change_setting(key, value)) {
     throw SimError("set: unknown settings key '" + std::string(key) + "'");
   }
+  // The income-tax panel keeps its fields and acts on them.
+  set_tool_setting(context, key, value);
 }
 
 // The user types into the formula bar and leaves <text> there (the rest of the line). The bar
@@ -142,7 +143,7 @@ void print(SimContext& context, std::string_view) {
 
 CalculatorSim::CalculatorSim(std::ostream& out) : calculator(ports.ports()) {
   ports.message_boxes.out = &out;
-  start_calculator(calculator, ports.settings);
+  start_calculator(calculator);
 }
 
 CalculatorSim& calculator_sim(SimContext& context) {

@@ -15,12 +15,10 @@ struct CalculatorSim : SimContext::Extension {
 
 CalculatorSim& calculator_sim(SimContext& context);
 
-// Start-up as the window does it: the stored settings, then the first show.
-inline void start_calculator(Calculator& calculator, SettingsStore& settings) {
-  read_startup_settings(settings, StartupContext{}, [&](const StartupValue& value) {
-    calculator.apply_startup_setting(value);
-  });
-  calculator.first_show(kDefaultWelcomeText);
+// Start-up as the window runs it: the stored options, then the first show.
+inline void start_calculator(Calculator& calculator) {
+  calculator.start(StartupContext{});
+  calculator.first_show();
 }
 
 }  // namespace orvanta::sim

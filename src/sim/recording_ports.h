@@ -44,7 +44,10 @@ struct RecordingVoice : VoicePlayer {
 struct MemorySettings : SettingsStore {
   std::optional<IniDocument> read_document() override { return document; }
   bool write_values(std::string_view section, std::span<const SettingEntry> entries) override {
-    for (const SettingEntry& entry : entries) document.set(section, entry.key, entry.value);
+    for (const SettingEntry& entry : entries) {
+      document.set(section, entry.key, entry.value);
+      written.push_back(std::string(section) + "/" + entry.key + "=" + entry.value);
+    }
     return true;
   }
   void report_failure() override {}
@@ -53,6 +56,7 @@ struct MemorySettings : SettingsStore {
     return document.get(kSetupSection, key).value_or("");
   }
   IniDocument document;
+  std::vector<std::string> written;  // "section/key=value", in order
 };
 
 struct RecordingClipboard : Clipboard {

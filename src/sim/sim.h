@@ -37,8 +37,6 @@ void register_tool_commands(CommandTable& table);        // units, unit, tax, pi
 void register_alarm_commands(CommandTable& table);       // clock, alarm, tick
 void register_keyboard_commands(CommandTable& table);    // key, bind
 
-// `set` for the options of the exchange with the window below; false for another key.
-bool set_exchange_setting(SimContext& context, std::string_view key, std::string_view value);
 // `set` for the income-tax panel's base, deductible items and table; false for another key.
 bool set_tool_setting(SimContext& context, std::string_view key, std::string_view value);
 

@@ -1,7 +1,7 @@
 #pragma once
-// The options of the exchange with the window below the calculator, as plain values. Their
-// controls store them in the settings file; whoever holds the settings hands them over.
-#include <string_view>
+// The options of the exchange with the window below the calculator, as the sender uses them,
+// taken from the one Options struct.
+#include "settings/options.h"
 
 namespace orvanta {
 
@@ -24,13 +24,7 @@ struct ExchangeOptions {
   bool operator==(const ExchangeOptions&) const = default;
 };
 
-// Device_capture: "1" to "4" give + - * /, compared as exact strings; anything else is "1".
-char capture_operator_of(std::string_view stored);
-// Device_output_type: exactly "2" is whole mode; anything else character mode.
-DeliveryMode delivery_mode_of(std::string_view stored);
-
-// Applies the stored text of one of the keys above; false for a key that is not an exchange
-// option (the options are unchanged).
-bool apply_exchange_setting(ExchangeOptions& options, std::string_view key, std::string_view value);
+// The exchange's view of the options.
+ExchangeOptions exchange_options(const Options& options);
 
 }  // namespace orvanta

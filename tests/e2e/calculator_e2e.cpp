@@ -10,7 +10,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// Every value at its control's design state, so a start with this file writes nothing.
+// Every value at its control's initial state, so a start with this file writes nothing.
 const std::string kSettledSettings =
     "[Setup]\r\nDevice_AutoCopyTo=0\r\nDevice_find_windows=0\r\nDevice_gs3500=3500\r\n"
     "Device_point=-1\r\n[Welcome]\r\nText=Orvanta\r\n";

@@ -25,7 +25,7 @@ using e2e::App;
 // The panels' host as the main window has it (key preview on), counting what it is told.
 struct Recorder : PanelHost {
   Recorder() { set_key_preview(true); }
-  std::vector<std::pair<PanelSetting, SettingsValues>> changes;
+  std::vector<std::pair<SettingId, Options>> changes;
   int shown = 0;
   int hidden = 0;
   int help = 0;
@@ -38,7 +38,7 @@ struct Recorder : PanelHost {
     PanelHost::panel_hidden(panel);
   }
   SettingChanged on_change() {
-    return [this](PanelSetting id, const SettingsValues& now) { changes.emplace_back(id, now); };
+    return [this](SettingId id, const Options& now) { changes.emplace_back(id, now); };
   }
 };
 
@@ -173,7 +173,7 @@ TEST_F(SettingsPanelTest, ShowsAtItsPlaceWithEveryControlInOrder) {
   std::vector<std::wstring> texts = App::child_texts(panel_.hwnd());
   texts.resize(expected.size());  // the spin control (no text) comes last
   EXPECT_EQ(texts, expected);
-  EXPECT_EQ(panel_.values(), SettingsValues{}) << "design state";
+  EXPECT_EQ(panel_.values(), initial_options()) << "initial state";
 
   // Every control lies inside the panel.
   RECT panel_client;
@@ -190,27 +190,26 @@ TEST_F(SettingsPanelTest, ShowsAtItsPlaceWithEveryControlInOrder) {
 TEST_F(SettingsPanelTest, EachCheckBoxReportsItsNewStateAtOnce) {
   struct Case {
     const wchar_t* text;
-    PanelSetting id;
-    bool SettingsValues::*field;
+    SettingId id;
+    bool Options::*field;
   };
   const Case cases[] = {
-      {L"显示千位分隔符", PanelSetting::Thousands, &SettingsValues::thousands},
-      {L"窗口总在最前面", PanelSetting::StayOnTop, &SettingsValues::stay_on_top},
-      {L"连同公式一起输出", PanelSetting::OutputFormula, &SettingsValues::output_formula},
-      {L"输出时末尾加空格", PanelSetting::OutputSpace, &SettingsValues::output_space},
-      {L"输出后自动换行", PanelSetting::OutputEnter, &SettingsValues::output_enter},
-      {L"复制到系统剪贴板", PanelSetting::OutputClipboard, &SettingsValues::output_clipboard},
-      {L"计算结果存入剪贴板", PanelSetting::ResultToClipboard,
-       &SettingsValues::result_to_clipboard},
-      {L"科学计算模式", PanelSetting::ScienceMode, &SettingsValues::science_mode},
-      {L"关闭提示", PanelSetting::ClosePrompt, &SettingsValues::close_prompt},
-      {L"显示输入公式条", PanelSetting::FormulaBarShown, &SettingsValues::formula_bar_shown},
-      {L"搜索下层窗口时忽略置顶窗口", PanelSetting::IgnoreTopmost, &SettingsValues::ignore_topmost},
+      {L"显示千位分隔符", SettingId::Device1000, &Options::thousands},
+      {L"窗口总在最前面", SettingId::DeviceWindowsTop, &Options::stay_on_top},
+      {L"连同公式一起输出", SettingId::DeviceInputBds, &Options::output_formula},
+      {L"输出时末尾加空格", SettingId::DeviceInputSpace, &Options::output_space},
+      {L"输出后自动换行", SettingId::DeviceInputEnter, &Options::output_enter},
+      {L"复制到系统剪贴板", SettingId::DeviceInputClip, &Options::output_clipboard},
+      {L"计算结果存入剪贴板", SettingId::DeviceInputAutoclip, &Options::result_to_clipboard},
+      {L"科学计算模式", SettingId::DeviceScienceCalc, &Options::science_mode},
+      {L"关闭提示", SettingId::DeviceEscExit, &Options::close_prompt},
+      {L"显示输入公式条", SettingId::DeviceInputShow, &Options::formula_bar_shown},
+      {L"搜索下层窗口时忽略置顶窗口", SettingId::DeviceFindWindows, &Options::ignore_topmost},
   };
-  const SettingsValues design;
+  const Options initial = initial_options();
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::PrintToString(std::wstring(c.text)));
-    for (const bool expected : {!(design.*c.field), design.*c.field}) {
+    for (const bool expected : {!(initial.*c.field), initial.*c.field}) {
       host_.changes.clear();
       click(control(c.text));
       ASSERT_EQ(host_.changes.size(), 1u);
@@ -226,11 +225,11 @@ TEST_F(SettingsPanelTest, RadioButtonsReportOnlyANewChoice) {
   click(control(L"整体输出"));
   click(control(L"离散数据自动求和"));
   ASSERT_EQ(host_.changes.size(), 3u);
-  EXPECT_EQ(host_.changes[0].first, PanelSetting::Capture);
-  EXPECT_EQ(host_.changes[0].second.capture, CaptureMode::Product);
-  EXPECT_EQ(host_.changes[1].first, PanelSetting::OutputType);
-  EXPECT_EQ(host_.changes[1].second.output_type, OutputType::Whole);
-  EXPECT_EQ(host_.changes[2].second.capture, CaptureMode::Sum);
+  EXPECT_EQ(host_.changes[0].first, SettingId::DeviceCapture);
+  EXPECT_EQ(host_.changes[0].second.capture, 3) << "product";
+  EXPECT_EQ(host_.changes[1].first, SettingId::DeviceOutputType);
+  EXPECT_EQ(host_.changes[1].second.output_type, 2) << "whole";
+  EXPECT_EQ(host_.changes[2].second.capture, 1) << "sum";
   EXPECT_EQ(SendMessageW(control(L"离散数据自动求积"), BM_GETCHECK, 0, 0), BST_UNCHECKED);
 }
 
@@ -241,10 +240,10 @@ TEST_F(SettingsPanelTest, TypedTextsReportEveryChangeButAnEmptyWelcomeLine) {
   SetWindowTextW(welcome, L"你好 Orvanta");
   SetWindowTextW(welcome, L"");
   ASSERT_EQ(host_.changes.size(), 3u);
-  EXPECT_EQ(host_.changes[0].first, PanelSetting::Precision);
+  EXPECT_EQ(host_.changes[0].first, SettingId::DevicePoint);
   EXPECT_EQ(host_.changes[0].second.precision, "3");
   EXPECT_EQ(host_.changes[1].second.precision, "");
-  EXPECT_EQ(host_.changes[2].first, PanelSetting::WelcomeText);
+  EXPECT_EQ(host_.changes[2].first, SettingId::WelcomeText);
   EXPECT_EQ(host_.changes[2].second.welcome_text, "你好 Orvanta");
 }
 
@@ -267,7 +266,7 @@ TEST_F(SettingsPanelTest, SpinPutsItsPositionFromBeforeTheStepIntoTheField) {
 
 TEST_F(SettingsPanelTest, SpinStopsAtFifteen) {
   panel_.apply([] {
-    SettingsValues v;
+    Options v = initial_options();
     v.precision = "15";
     return v;
   }());
@@ -277,36 +276,37 @@ TEST_F(SettingsPanelTest, SpinStopsAtFifteen) {
   EXPECT_EQ(panel_.spin_position(), 15);
 }
 
-TEST_F(SettingsPanelTest, ApplyingStoredValuesReportsWhatDiffersFromTheDesignState) {
-  SettingsValues stored;         // as read from a settings file with a few keys changed or absent
+TEST_F(SettingsPanelTest, ApplyingStoredValuesReportsWhatDiffersFromTheInitialState) {
+  Options stored =
+      initial_options();         // as read from a settings file with a few keys changed or absent
   stored.ignore_topmost = true;  // absent key: its default differs from the unticked box
   stored.stay_on_top = false;
-  stored.capture = CaptureMode::Quotient;
+  stored.capture = 4;     // quotient
   stored.precision = "";  // absent: the field gets "-1" again
   stored.welcome_text = "欢迎使用Orvanta 作者:Brenic";
   panel_.apply(stored);
 
-  std::vector<PanelSetting> ids;
+  std::vector<SettingId> ids;
   for (const auto& c : host_.changes) ids.push_back(c.first);
-  EXPECT_EQ(ids, (std::vector<PanelSetting>{PanelSetting::StayOnTop, PanelSetting::IgnoreTopmost,
-                                            PanelSetting::Capture, PanelSetting::Precision,
-                                            PanelSetting::Precision, PanelSetting::WelcomeText}));
+  EXPECT_EQ(ids, (std::vector<SettingId>{SettingId::DeviceWindowsTop, SettingId::DeviceFindWindows,
+                                         SettingId::DeviceCapture, SettingId::DevicePoint,
+                                         SettingId::DevicePoint, SettingId::WelcomeText}));
   EXPECT_EQ(host_.changes[3].second.precision, "");
   EXPECT_EQ(host_.changes[4].second.precision, "-1");
-  SettingsValues expected = stored;
+  Options expected = stored;
   expected.precision = "-1";
   EXPECT_EQ(panel_.values(), expected);
 
   host_.changes.clear();
   panel_.apply(expected);
   EXPECT_TRUE(host_.changes.empty()) << "nothing differs any more";
-  panel_.apply(SettingsValues{}, false);
+  panel_.apply(initial_options(), false);
   EXPECT_TRUE(host_.changes.empty());
   EXPECT_EQ(panel_.values().ignore_topmost, false);
 }
 
 TEST_F(SettingsPanelTest, AppliedPrecisionIsWhereTheSpinStarts) {
-  SettingsValues stored;
+  Options stored = initial_options();
   stored.precision = "4";
   panel_.apply(stored);
   spin(true);

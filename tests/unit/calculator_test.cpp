@@ -24,7 +24,7 @@ class CalculatorTest : public ::testing::Test {
 
   void start() {
     calc_ = std::make_unique<Calculator>(ports_.ports());
-    sim::start_calculator(*calc_, ports_.settings);
+    sim::start_calculator(*calc_);
   }
 
   Calculator& calc() { return *calc_; }

@@ -111,13 +111,15 @@ TEST(ExchangeOptions, EachKeySetsItsOption) {
       {"Device_output_type", "02", ExchangeOptions{}},
   };
   for (const Case& c : cases) {
-    ExchangeOptions options;
-    EXPECT_TRUE(apply_exchange_setting(options, c.key, c.value)) << c.key;
-    EXPECT_EQ(options, c.expected) << c.key << "=" << c.value;
+    const SettingInfo* info = find_setting(c.key);
+    ASSERT_NE(info, nullptr) << c.key;
+    EXPECT_EQ(info->owner, OptionOwner::Exchange) << c.key;
+    Options options;
+    set_option(options, info->id, read_stored(*info, c.value));
+    EXPECT_EQ(exchange_options(options), c.expected) << c.key << "=" << c.value;
   }
-  ExchangeOptions options;
-  EXPECT_FALSE(apply_exchange_setting(options, "Device_sound", "0"));
-  EXPECT_EQ(options, ExchangeOptions{});
+  EXPECT_EQ(exchange_options(Options{}), ExchangeOptions{}) << "the file's defaults";
+  EXPECT_NE(find_setting("Device_sound")->owner, OptionOwner::Exchange);
 }
 
 // ---- the window below ----------------------------------------------------------
@@ -242,7 +244,7 @@ class ResultsBelow : public testing::Test {
     calc_ = std::make_unique<Calculator>(CalculatorPorts{
         ports_.lcd, ports_.formula_bar, ports_.voice, ports_.message_boxes, ports_.settings,
         ports_.clipboard, output_, ports_.converter, ports_.pump, ports_.face});
-    sim::start_calculator(*calc_, ports_.settings);
+    sim::start_calculator(*calc_);
     calc_->auto_output_changed(true);
   }
 

@@ -97,7 +97,7 @@ class GrabIntoCalculator : public testing::Test {
  protected:
   GrabIntoCalculator() {
     calc_ = std::make_unique<Calculator>(ports_.ports());
-    sim::start_calculator(*calc_, ports_.settings);
+    sim::start_calculator(*calc_);
   }
 
   std::optional<std::string> grab(std::optional<std::string_view> text, char capture = '+') {

@@ -32,7 +32,7 @@ bool is_text_of_base(std::string_view text, NumberBase base, bool is_entry) {
 class KeyWalk {
  public:
   explicit KeyWalk(unsigned seed) : random_(seed), calc_(ports_.ports()) {
-    sim::start_calculator(calc_, ports_.settings);
+    sim::start_calculator(calc_);
     // Keys pressed while equals reads out or the evaluator lets messages run.
     ports_.pump.during_wait = [this](int) {
       if (depth_ < 2 && chance(0.2)) {

@@ -1,27 +1,11 @@
 // The exchange with the window below, as the main window takes part in it: the settings panel's
 // options handed to the output, and the grab hand beside the LCD.
 #include "face/face_layout.h"
+#include "tools/exchange_options.h"
 #include "tools/grab_into_calculator.h"
 #include "win32/app/main_window.h"
 
 namespace orvanta::win32 {
-namespace {
-
-char capture_operator_of(CaptureMode mode) {
-  switch (mode) {
-    case CaptureMode::Difference:
-      return '-';
-    case CaptureMode::Product:
-      return '*';
-    case CaptureMode::Quotient:
-      return '/';
-    default:
-      return '+';
-  }
-}
-
-}  // namespace
-
 RECT Tcomputer_qel::grab_hand_rect() {
   for (const face::Indicator& ind : face::kIndicators) {
     if (ind.name == "input_hand") {
@@ -32,17 +16,11 @@ RECT Tcomputer_qel::grab_hand_rect() {
   return {};
 }
 
-void Tcomputer_qel::exchange_settings_changed(const SettingsValues& now) {
-  ExchangeOptions& o = ports_.output.options();
-  o.with_formula = now.output_formula;
-  o.trailing_space = now.output_space;
-  o.line_break = now.output_enter;
-  o.copy_sent = now.output_clipboard;
-  o.skip_topmost = now.ignore_topmost;
-  o.capture_operator = capture_operator_of(now.capture);
-  o.mode = now.output_type == OutputType::Whole ? DeliveryMode::Whole : DeliveryMode::Characters;
-  ports_.exchange.set_skip_topmost(now.ignore_topmost);
-  ports_.exchange.set_stay_on_top(now.stay_on_top);
+void Tcomputer_qel::exchange_options_changed() {
+  const Options& o = calculator_->options();
+  ports_.output.options() = exchange_options(o);
+  ports_.exchange.set_skip_topmost(o.ignore_topmost);
+  ports_.exchange.set_stay_on_top(o.stay_on_top);
 }
 
 void Tcomputer_qel::grab_from_below() {

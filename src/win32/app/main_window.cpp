@@ -34,8 +34,6 @@ constexpr COLORREF to_colorref(const face::Rgb& c) {
 constexpr RECT kLcdRect = to_rect(face::kLcdArea);
 constexpr RECT kStripRect = to_rect(face::kStrip);
 constexpr COLORREF kLcdColour = to_colorref(face::kLcdColour);
-constexpr COLORREF kFormulaBarColour = to_colorref(face::kFormulaBarColour);
-constexpr COLORREF kFormulaTextColour = to_colorref(face::kFormulaTextColour);
 
 }  // namespace
 
@@ -78,7 +76,7 @@ void Tcomputer_qel::show() {
 // ---- start-up ----------------------------------------------------------------------------
 
 void Tcomputer_qel::form_create() {
-  // 1. The face pictures and their unrecoloured copies.
+  // The face pictures and their unrecoloured copies.
   normal_face_ = load_bitmap_resource(instance_, L"Image2");
   hover_face_ = load_bitmap_resource(instance_, L"Image3");
   pressed_face_ = load_bitmap_resource(instance_, L"Image4");
@@ -87,17 +85,22 @@ void Tcomputer_qel::form_create() {
   hover_original_ = hover_face_;
   pressed_original_ = pressed_face_;
 
-  // 2. Tray icon.
+  // Tray icon.
   tray_.add(hwnd_, small_icon_ ? small_icon_.get() : icon_.get());
 
-  // 3-4. The settings file and the calculator core.
+  // The settings file and the calculator core.
   open_settings();
   calculator_ = std::make_unique<Calculator>(ports_.ports());
 
   // Child controls: the formula bar, the invisible focus holder and the panels.
-  create_formula_bar();
-  edit3_ = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, -200, -200, 20, 20, hwnd_,
-                           nullptr, instance_, nullptr);
+  ports_.formula_bar.create(
+      hwnd_, face::kFormulaBar,
+      {[this] { return calculator_->formula_bar_key(); },
+       [this](std::string_view text) { calculator_->formula_bar_changed(text); }});
+  // Edit3 holds the focus out of sight, so the keyboard keys reach the key preview.
+  edit3_ = check_handle(CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, -200, -200, 20, 20,
+                                        hwnd_, nullptr, instance_, nullptr),
+                        L"CreateWindowExW (focus holder)");
   settings_panel_.create(hwnd_);
   tax_form_ = std::make_unique<IncomeTaxForm>(*settings_);
   tax_panel_ = std::make_unique<TaxPanel>(panels_, *tax_form_);
@@ -121,19 +124,26 @@ void Tcomputer_qel::form_create() {
   create_keys();
   create_tooltips();
   register_commands();
+
+  // The stored options: the core takes them, then the window and the settings panel.
+  const Options& options = calculator_->start({first_start_, settings_dir_ok_});
+  for (const SettingInfo& info : kStartupSettings) {
+    if (info.owner == OptionOwner::Window) apply_window_option(info.id, true);
+  }
+  settings_panel_.apply(options, false);
+  for (const SettingInfo& info : kStartupSettings) {
+    if (info.owner == OptionOwner::Tools) {
+      tax_form_->apply_startup_setting({info.id, option_value(options, info.id), std::nullopt});
+    }
+  }
+  tax_panel_->load_from_form();
+  exchange_options_changed();
   build_menus();
 
-  // 7. Stored settings: the window's own options, then the core's.
-  const bool can_store = settings_dir_ok_;
-  read_startup_settings(*settings_, {first_start_, can_store},
-                        [this](const StartupValue& v) { apply_startup_value(v); });
-  settings_panel_.apply(panel_values_, false);
-  tax_panel_->load_from_form();
-  exchange_settings_changed(panel_values_);
-  // 8. The alarms, the key table and its hotkey.
+  // The alarms, the key table and its hotkey.
   create_alarms();
 
-  // 9. LCD glyphs and indicator pictures.
+  // LCD glyphs and indicator pictures.
   for (const face::Glyph& glyph : face::kGlyphs) {
     glyphs_[glyph.character] = load_bitmap_resource(instance_, to_wide(glyph.resource).c_str());
   }
@@ -142,20 +152,20 @@ void Tcomputer_qel::form_create() {
     indicator_pictures_[name] = load_bitmap_resource(instance_, to_wide(name).c_str());
   }
 
-  // 10. The outline.
+  // The outline.
   shape();
 
   // Compose the face.
-  frame_ = Dib(kClientWidth, kClientHeight);
-  frame_.fill(kLcdColour);
-  frame_.copy_from(normal_face_.view(), 0, 0, normal_face_.width(), normal_face_.height());
-  // 11. The base selector at the decimal position.
+  canvas_ = Dib(kClientWidth, kClientHeight);
+  canvas_.fill(kLcdColour);
+  canvas_.copy_from(normal_face_.view(), 0, 0, normal_face_.width(), normal_face_.height());
+  // The base selector at the decimal position.
   show_base_strip(NumberBase::Dec);
-  // 12. The LCD surfaces.
+  // The LCD surfaces.
   screen_back_ = Dib(kLcdRect.right - kLcdRect.left, kLcdRect.bottom - kLcdRect.top);
   screen_back_.fill(kLcdColour);
-  frame_.copy_from(screen_back_.view(), 0, 0, screen_back_.width(), screen_back_.height(),
-                   kLcdRect.left, kLcdRect.top);
+  canvas_.copy_from(screen_back_.view(), 0, 0, screen_back_.width(), screen_back_.height(),
+                    kLcdRect.left, kLcdRect.top);
 }
 
 // The keys, each cutting its looks from the three faces, with its fade timer.
@@ -168,7 +178,7 @@ void Tcomputer_qel::create_keys() {
     keys_.back().set_ani(true);
     key_events_.push_back(k.event);
     key_timers_.push_back(timers_.add(
-        [this, index] { apply_timer(index, keys_[static_cast<size_t>(index)].tick(frame_)); }));
+        [this, index] { apply_timer(index, keys_[static_cast<size_t>(index)].tick(canvas_)); }));
   }
 }
 
@@ -181,184 +191,47 @@ void Tcomputer_qel::open_settings() {
   ports_.settings = settings_.get();
 }
 
-void Tcomputer_qel::apply_startup_value(const StartupValue& v) {
-  const bool* flag = std::get_if<bool>(&v.value);
-  const int* number = std::get_if<int>(&v.value);
-  const std::string* text = std::get_if<std::string>(&v.value);
-  if (tax_form_->apply_startup_setting(v)) return;
-  // The settings panel's controls take the stored values (set once the file is read).
-  SettingsValues& pv = panel_values_;
-  switch (v.id) {
-    case SettingId::Device1000:
-      pv.thousands = *flag;
-      break;
+// The window's own options take effect, at start-up and whenever one changes.
+void Tcomputer_qel::apply_window_option(SettingId id, bool starting) {
+  const Options& o = calculator_->options();
+  switch (id) {
     case SettingId::DeviceWindowsTop:
-      pv.stay_on_top = *flag;
-      break;
-    case SettingId::DeviceInputBds:
-      pv.output_formula = *flag;
-      break;
-    case SettingId::DeviceInputSpace:
-      pv.output_space = *flag;
-      break;
-    case SettingId::DeviceInputEnter:
-      pv.output_enter = *flag;
-      break;
-    case SettingId::DeviceInputClip:
-      pv.output_clipboard = *flag;
-      break;
-    case SettingId::DeviceInputAutoclip:
-      pv.result_to_clipboard = *flag;
-      break;
-    case SettingId::DeviceFindWindows:
-      pv.ignore_topmost = *flag;
-      break;
-    case SettingId::DeviceEscExit:
-      pv.close_prompt = *flag;
+      set_top_most(o.stay_on_top);
+      if (!starting) shape();
       break;
     case SettingId::DeviceInputShow:
-      pv.formula_bar_shown = *flag;
-      break;
-    case SettingId::DeviceScienceCalc:
-      pv.science_mode = *flag;
-      break;
-    case SettingId::DeviceCapture:
-      pv.capture = static_cast<CaptureMode>(*number);
-      break;
-    case SettingId::DeviceOutputType:
-      pv.output_type = static_cast<OutputType>(*number);
-      break;
-    case SettingId::DevicePoint:
-      pv.precision = *text;
-      break;
-    case SettingId::WelcomeText:
-      pv.welcome_text = *text;
-      break;
-    default:
-      break;
-  }
-  if (calculator_->apply_startup_setting(v)) return;
-  switch (v.id) {
-    case SettingId::DeviceWindowsTop:
-      windows_top_ = *flag;
-      SetWindowPos(hwnd_, windows_top_ ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-      break;
-    case SettingId::DeviceEscExit:
-      esc_exit_ = *flag;
-      break;
-    case SettingId::DeviceInputShow:
-      input_show_ = *flag;
-      ShowWindow(show_gs_, input_show_ ? SW_SHOW : SW_HIDE);
-      break;
-    case SettingId::WelcomeText:
-      welcome_line_ = *text;
+      ports_.formula_bar.show(o.formula_bar_shown);
       break;
     case SettingId::ColorSkin:
-      // The slider takes the stored shift; a shift other than 0 recolours the face before it is
-      // first shown. Start-up itself stores what needs storing.
-      skin_panel_.set_shift(*number);
-      if (*number != 0) recolour_face(*number);
+      // The slider takes the stored shift; a shift other than 0 recolours the face before it
+      // is first shown.
+      if (!starting) break;  // the slider changed it and has recoloured the face already
+      skin_panel_.set_shift(o.skin_shift);
+      if (o.skin_shift != 0) recolour_face(o.skin_shift);
       break;
     default:
-      break;  // stored for the output and capture features, which read the panel's values
+      break;  // "关闭提示" is read when closing
   }
 }
 
-void Tcomputer_qel::set_stay_on_top(bool on) {
-  windows_top_ = on;
-  SetWindowPos(hwnd_, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  shape();
+void Tcomputer_qel::set_top_most(bool on) {
+  check(SetWindowPos(hwnd_, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE) != FALSE,
+        L"SetWindowPos");
 }
 
-void Tcomputer_qel::setting_changed(PanelSetting id, const SettingsValues& now) {
-  switch (id) {
-    case PanelSetting::Precision:
-      calculator_->precision_changed(now.precision);
-      break;
-    case PanelSetting::Thousands:
-      calculator_->thousands_changed(now.thousands);
-      break;
-    case PanelSetting::StayOnTop:
-      set_stay_on_top(now.stay_on_top);
-      settings_->write_bool(SettingId::DeviceWindowsTop, now.stay_on_top);
-      break;
-    case PanelSetting::OutputFormula:
-      settings_->write_bool(SettingId::DeviceInputBds, now.output_formula);
-      break;
-    case PanelSetting::OutputSpace:
-      settings_->write_bool(SettingId::DeviceInputSpace, now.output_space);
-      break;
-    case PanelSetting::OutputEnter:
-      settings_->write_bool(SettingId::DeviceInputEnter, now.output_enter);
-      break;
-    case PanelSetting::OutputClipboard:
-      settings_->write_bool(SettingId::DeviceInputClip, now.output_clipboard);
-      break;
-    case PanelSetting::Capture:
-      settings_->write_int(SettingId::DeviceCapture, static_cast<int>(now.capture));
-      break;
-    case PanelSetting::OutputType:
-      settings_->write_int(SettingId::DeviceOutputType, static_cast<int>(now.output_type));
-      break;
-    case PanelSetting::ResultToClipboard:
-      calculator_->result_to_clipboard_changed(now.result_to_clipboard);
-      break;
-    case PanelSetting::ScienceMode:
-      calculator_->science_mode_changed(now.science_mode);
-      break;
-    case PanelSetting::ClosePrompt:
-      esc_exit_ = now.close_prompt;
-      settings_->write_bool(SettingId::DeviceEscExit, now.close_prompt);
-      break;
-    case PanelSetting::FormulaBarShown:
-      input_show_ = now.formula_bar_shown;
-      ShowWindow(show_gs_, input_show_ ? SW_SHOW : SW_HIDE);
-      settings_->write_bool(SettingId::DeviceInputShow, now.formula_bar_shown);
-      break;
-    case PanelSetting::IgnoreTopmost:
-      settings_->write_bool(SettingId::DeviceFindWindows, now.ignore_topmost);
-      break;
-    case PanelSetting::WelcomeText:
-      welcome_line_ = now.welcome_text;
-      calculator_->calc_state().welcome_text = now.welcome_text + " ";
-      settings_->write_text(SettingId::WelcomeText, now.welcome_text);
-      break;
-  }
-  exchange_settings_changed(now);
-}
-
-void Tcomputer_qel::create_formula_bar() {
-  const face::Rect bar = face::kFormulaBar;
-  show_gs_ =
-      CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL | ES_READONLY,
-                      bar.left, bar.top, bar.width, bar.height, hwnd_, nullptr, instance_, nullptr);
-  formula_font_ = make_song_font(12, FW_BOLD);
-  SendMessageW(show_gs_, WM_SETFONT, reinterpret_cast<WPARAM>(formula_font_.get()), FALSE);
-  formula_brush_.reset(CreateSolidBrush(kFormulaBarColour));
-  // The bar's own key rules: Enter is swallowed, typing goes through the core's rules.
-  SetWindowLongPtrW(show_gs_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  edit_proc_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
-      show_gs_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Tcomputer_qel::formula_bar_proc)));
-}
-
-LRESULT CALLBACK Tcomputer_qel::formula_bar_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  auto* self = reinterpret_cast<Tcomputer_qel*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (msg == WM_KEYDOWN || msg == WM_CHAR) {
-    if (wp == VK_RETURN || (msg == WM_CHAR && wp == L'\r')) return 0;
-    if (msg == WM_KEYDOWN) {
-      if (!self->calculator_->formula_bar_key()) return 0;
-      self->formula_key_pending_ = true;
-    }
-  }
-  return CallWindowProcW(self->edit_proc_, hwnd, msg, wp, lp);
+// A control of the settings panel changed: the core stores it and acts on its own options,
+// the window on its own.
+void Tcomputer_qel::setting_changed(SettingId id, const Options& now) {
+  calculator_->change_option(id, option_value(now, id));
+  apply_window_option(id, false);
+  exchange_options_changed();
 }
 
 void Tcomputer_qel::form_show() {
   shown_once_ = true;
   close_converter();
-  calculator_->first_show(welcome_line_);
+  calculator_->first_show();
   panels_.set_key_preview(true);
   SetFocus(edit3_);
 }
@@ -375,13 +248,15 @@ void Tcomputer_qel::restore_from_tray() {
   window_hidden_ = false;
   ShowWindow(hwnd_, SW_SHOW);
   SetForegroundWindow(hwnd_);
-  if (windows_top_) {
-    SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+  if (calculator_->options().stay_on_top) {
+    check(SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW) !=
+              FALSE,
+          L"SetWindowPos");
   }
 }
 
 void Tcomputer_qel::close_request() {
-  if (esc_exit_) {
+  if (calculator_->options().close_prompt) {
     if (!ports_.boxes.ask_yes_no("提示", "确认关闭语音计算器吗？")) return;
   }
   DestroyWindow(hwnd_);
@@ -404,7 +279,7 @@ void Tcomputer_qel::paint() {
   PAINTSTRUCT ps;
   const HDC dc = BeginPaint(hwnd_, &ps);
   const RECT& r = ps.rcPaint;
-  BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, frame_.dc(), r.left, r.top,
+  BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, canvas_.dc(), r.left, r.top,
          SRCCOPY);
   EndPaint(hwnd_, &ps);
 }
@@ -415,14 +290,14 @@ void Tcomputer_qel::draw_indicator(const std::string& name, bool visible) {
   if (it == indicator_pictures_.end() || it->second.width() == 0) return;
   for (const face::Indicator& ind : face::kIndicators) {
     if (ind.name == name) {
-      frame_.copy_from(it->second.view(), 0, 0, ind.rect.width, ind.rect.height, ind.rect.left,
-                       ind.rect.top);
+      canvas_.copy_from(it->second.view(), 0, 0, ind.rect.width, ind.rect.height, ind.rect.left,
+                        ind.rect.top);
     }
   }
 }
 
 void Tcomputer_qel::draw_lcd(const LcdFrame& frame) {
-  if (!frame_.valid()) return;
+  if (!canvas_.valid()) return;
   // A new display takes the focus back from the formula bar, so the keyboard keys work again;
   // not while a panel with text fields is open, whose typing must stay there.
   if (panels_.key_preview() && IsWindowVisible(hwnd_) && GetFocus() != edit3_) SetFocus(edit3_);
@@ -434,8 +309,8 @@ void Tcomputer_qel::draw_lcd(const LcdFrame& frame) {
     const face::Rect cell = face::lcd_cell(static_cast<int>(i));
     screen_back_.copy_from(it->second.view(), 0, 0, cell.width, cell.height, cell.left, cell.top);
   }
-  frame_.copy_from(screen_back_.view(), 0, 0, screen_back_.width(), screen_back_.height(),
-                   kLcdRect.left, kLcdRect.top);
+  canvas_.copy_from(screen_back_.view(), 0, 0, screen_back_.width(), screen_back_.height(),
+                    kLcdRect.left, kLcdRect.top);
   const LcdIndicators& l = frame.lights;
   draw_indicator("sound_on", l.sound_on);
   draw_indicator("mem_on", l.mem_on);
@@ -458,26 +333,9 @@ void Tcomputer_qel::show_base_strip(NumberBase base) {
                                      : base == NumberBase::Dec ? face::StripBase::kDec
                                      : base == NumberBase::Oct ? face::StripBase::kOct
                                                                : face::StripBase::kBin);
-  frame_.copy_from(hover_face_.view(), face::kStripLookX[index], face::kStripLookY,
-                   face::kStrip.width, face::kStrip.height, face::kStrip.left, face::kStrip.top);
+  canvas_.copy_from(hover_face_.view(), face::kStripLookX[index], face::kStripLookY,
+                    face::kStrip.width, face::kStrip.height, face::kStrip.left, face::kStrip.top);
   invalidate(kStripRect);
-}
-
-// ---- formula bar ---------------------------------------------------------
-
-void Tcomputer_qel::set_formula_text(std::string_view text) {
-  SetWindowTextW(show_gs_, to_wide(text).c_str());
-}
-
-std::string Tcomputer_qel::formula_text() const {
-  const int n = GetWindowTextLengthW(show_gs_);
-  std::wstring text(static_cast<size_t>(n) + 1, L'\0');
-  text.resize(static_cast<size_t>(GetWindowTextW(show_gs_, text.data(), n + 1)));
-  return from_wide(text);
-}
-
-void Tcomputer_qel::set_formula_read_only(bool read_only) {
-  SendMessageW(show_gs_, EM_SETREADONLY, read_only ? TRUE : FALSE, 0);
 }
 
 // ---- keys and mouse ----------------------------------------------------------------------
@@ -509,10 +367,10 @@ void Tcomputer_qel::on_mouse_move(POINT p) {
   if (index == hovered_key_) return;
   if (hovered_key_ >= 0) {
     const int old = hovered_key_;
-    apply_timer(old, keys_[static_cast<size_t>(old)].mouse_leave(frame_));
+    apply_timer(old, keys_[static_cast<size_t>(old)].mouse_leave(canvas_));
   }
   hovered_key_ = index;
-  if (index >= 0) apply_timer(index, keys_[static_cast<size_t>(index)].mouse_enter(frame_));
+  if (index >= 0) apply_timer(index, keys_[static_cast<size_t>(index)].mouse_enter(canvas_));
 }
 
 void Tcomputer_qel::on_mouse_leave() {
@@ -520,7 +378,7 @@ void Tcomputer_qel::on_mouse_leave() {
   if (hovered_key_ >= 0 && pressed_key_ < 0) {
     const int old = hovered_key_;
     hovered_key_ = -1;
-    apply_timer(old, keys_[static_cast<size_t>(old)].mouse_leave(frame_));
+    apply_timer(old, keys_[static_cast<size_t>(old)].mouse_leave(canvas_));
   }
 }
 
@@ -547,7 +405,7 @@ void Tcomputer_qel::show_click(const std::string& name, MouseButton button) {
   if (it == keys_.end()) return;
   const int index = static_cast<int>(it - keys_.begin());
   const face::KeyEvent event = key_events_[static_cast<size_t>(index)];
-  apply_timer(index, it->mouse_down(true, frame_));
+  apply_timer(index, it->mouse_down(true, canvas_));
   UpdateWindow(hwnd_);
   // A key bound to a right-button function (the square root) runs that function once.
   const bool left = button == MouseButton::Left;
@@ -555,9 +413,9 @@ void Tcomputer_qel::show_click(const std::string& name, MouseButton button) {
     run_key(index, button);
   }
   Sleep(KeyFade::kClickPauseMs);
-  apply_timer(index, it->mouse_up(true, frame_));
+  apply_timer(index, it->mouse_up(true, canvas_));
   if (hovered_key_ == index) hovered_key_ = -1;
-  apply_timer(index, it->mouse_leave(frame_));
+  apply_timer(index, it->mouse_leave(canvas_));
   if (left && face::runs_handler(event, {face::KeyMouse::Phase::kUp, true})) {
     run_key(index, MouseButton::Left);
   }
@@ -570,7 +428,7 @@ void Tcomputer_qel::on_button_down(POINT p, MouseButton button, bool double_clic
     pressed_button_ = button;
     SetCapture(hwnd_);
     TQELButton_computer& key = keys_[static_cast<size_t>(index)];
-    apply_timer(index, key.mouse_down(button == MouseButton::Left, frame_));
+    apply_timer(index, key.mouse_down(button == MouseButton::Left, canvas_));
     UpdateWindow(hwnd_);  // the pressed look shows before the handler's work
     const face::KeyMouse down{face::KeyMouse::Phase::kDown, button == MouseButton::Left};
     if (face::runs_handler(key_events_[static_cast<size_t>(index)], down)) run_key(index, button);
@@ -614,12 +472,12 @@ void Tcomputer_qel::on_button_up(POINT p, MouseButton button) {
   pressed_key_ = -1;
   ReleaseCapture();
   TQELButton_computer& key = keys_[static_cast<size_t>(index)];
-  apply_timer(index, key.mouse_up(button == MouseButton::Left, frame_));
+  apply_timer(index, key.mouse_up(button == MouseButton::Left, canvas_));
   const bool over = key.contains(p);
   if (!over) {
     // Released outside: the key fades back rather than keeping its hover look.
     if (hovered_key_ == index) hovered_key_ = -1;
-    apply_timer(index, key.mouse_leave(frame_));
+    apply_timer(index, key.mouse_leave(canvas_));
   }
   const face::KeyMouse up{face::KeyMouse::Phase::kUp, button == MouseButton::Left, over};
   if (face::runs_handler(key_events_[static_cast<size_t>(index)], up)) run_key(index, button);
@@ -628,9 +486,11 @@ void Tcomputer_qel::on_button_up(POINT p, MouseButton button) {
 // ---- tooltips, menus, tray ----------------------------------------------------------------
 
 void Tcomputer_qel::create_tooltips() {
-  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                             WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
-                             CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, instance_, nullptr);
+  tooltip_ = check_handle(
+      CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                      WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                      CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, instance_, nullptr),
+      L"CreateWindowExW (tooltips)");
   if (tooltip_ == nullptr) return;
   SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 400);  // lets "\r\n" break the hint
   auto add_tool = [&](UINT_PTR id, const RECT& rect, const wchar_t* text) {
@@ -741,6 +601,7 @@ void Tcomputer_qel::on_tray(LPARAM lp) {
 // ---- messages ----------------------------------------------------------------------------
 
 LRESULT Tcomputer_qel::handle_message(UINT msg, WPARAM wp, LPARAM lp) {
+  if (LRESULT result = 0; ports_.formula_bar.parent_message(msg, wp, lp, result)) return result;
   const POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
   switch (msg) {
     case WM_CREATE:
@@ -801,23 +662,7 @@ LRESULT Tcomputer_qel::handle_message(UINT msg, WPARAM wp, LPARAM lp) {
       }
       break;
     }
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORSTATIC:
-      if (reinterpret_cast<HWND>(lp) == show_gs_) {
-        const HDC dc = reinterpret_cast<HDC>(wp);
-        SetTextColor(dc, kFormulaTextColour);
-        SetBkColor(dc, kFormulaBarColour);
-        return reinterpret_cast<LRESULT>(formula_brush_.get());
-      }
-      break;
     case WM_COMMAND:
-      if (reinterpret_cast<HWND>(lp) == show_gs_ && HIWORD(wp) == EN_CHANGE) {
-        if (formula_key_pending_) {
-          formula_key_pending_ = false;
-          calculator_->formula_bar_changed(formula_text());
-        }
-        return 0;
-      }
       if (HIWORD(wp) == 0 && lp == 0) {
         commands_.run_menu(LOWORD(wp));
         return 0;

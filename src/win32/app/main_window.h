@@ -66,17 +66,12 @@ class Tcomputer_qel : public BaseWindow<Tcomputer_qel> {
 
   // Ports call these.
   void draw_lcd(const LcdFrame& frame);
-  void set_formula_text(std::string_view text);
-  std::string formula_text() const;
-  void set_formula_read_only(bool read_only);
   void show_base_strip(NumberBase base);
   // gird_cs: the right button on pi shows it, the left hides it.
   void show_constants_table(bool show);
   void play_voice(std::string_view token) { sound_.play(token); }
 
   Calculator& calculator() { return *calculator_; }
-  // "窗口总在最前面": top-most or not, then the outline is cut again.
-  void set_stay_on_top(bool on);
   // Cuts the window's outline from the mask (the LCD rectangle in mini mode) and registers the
   // tray icon again.
   void shape();
@@ -154,16 +149,16 @@ class Tcomputer_qel : public BaseWindow<Tcomputer_qel> {
 
   // The exchange with the window below (exchange_feature.cpp).
   static RECT grab_hand_rect();
-  void exchange_settings_changed(const SettingsValues& now);
+  // The exchange takes the options in force (start-up, each change in the settings panel).
+  void exchange_options_changed();
   void grab_from_below();
 
   void create_tooltips();
-  void create_formula_bar();
-  static LRESULT CALLBACK formula_bar_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
-  void setting_changed(PanelSetting id, const SettingsValues& now);
+  void setting_changed(SettingId id, const Options& now);
+  void apply_window_option(SettingId id, bool starting);
+  void set_top_most(bool on);
   void open_settings();
-  void apply_startup_value(const StartupValue& v);
 
   ComApartment com_;  // the shell's link objects are made on this thread
   HINSTANCE instance_;
@@ -173,7 +168,7 @@ class Tcomputer_qel : public BaseWindow<Tcomputer_qel> {
   BgrImage mask_;
   std::map<char, BgrImage> glyphs_;
   std::map<std::string, BgrImage> indicator_pictures_;
-  Dib frame_;        // the whole client area, composed off-screen
+  Dib canvas_;       // the whole client area, composed off-screen
   Dib screen_back_;  // the LCD, composed before it goes onto the frame in one copy
   std::vector<TQELButton_computer> keys_;
   std::vector<face::KeyEvent> key_events_;  // when each key runs its handler
@@ -183,13 +178,8 @@ class Tcomputer_qel : public BaseWindow<Tcomputer_qel> {
   TimerTable timers_{&hwnd_};
   TimerTable::Id tip_timer_ = 0;
 
-  HWND show_gs_ = nullptr;
-  WNDPROC edit_proc_ = nullptr;
-  bool formula_key_pending_ = false;  // the next change of the bar's text is the user's
   HWND edit3_ = nullptr;
   HWND tooltip_ = nullptr;
-  UniqueFont formula_font_;
-  UniqueBrush formula_brush_;
   UniqueIcon icon_;
   UniqueIcon small_icon_;
   UniqueMenu lcd_menu_;
@@ -216,8 +206,7 @@ class Tcomputer_qel : public BaseWindow<Tcomputer_qel> {
   WindowsDesktopShell desktop_shell_;
   PanelHost panels_;
   SettingsPanel settings_panel_{
-      panels_, [this](PanelSetting id, const SettingsValues& now) { setting_changed(id, now); }};
-  SettingsValues panel_values_;  // gathered from the settings file at start-up
+      panels_, [this](SettingId id, const Options& now) { setting_changed(id, now); }};
   TipPanel tip_panel_{panels_, [this] { help_.show_help(); }};
   SkinPanel skin_panel_{panels_, [this](int shift) { skin_shift_changed(shift); }};
   // The income-tax panel and its fields, once the settings file is open.
@@ -237,11 +226,6 @@ class Tcomputer_qel : public BaseWindow<Tcomputer_qel> {
        [this] { formula_panel_.calculate(); }}};
   int skin_shift_ = 0;  // the shift the face pictures are drawn with
 
-  // Options of the settings panel the window itself acts on.
-  bool windows_top_ = true;
-  bool esc_exit_ = true;
-  bool input_show_ = true;
-  std::string welcome_line_;
   bool first_start_ = false;
   bool settings_dir_ok_ = true;
 

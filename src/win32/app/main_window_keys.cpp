@@ -72,7 +72,7 @@ bool Tcomputer_qel::pre_translate(MSG& msg) {
 bool Tcomputer_qel::key_down(int code) {
   KeyGuards guards;
   guards.equals_busy = calculator_->calc_state().equals_busy;
-  guards.formula_bar_focused = GetFocus() == show_gs_;
+  guards.formula_bar_focused = GetFocus() == ports_.formula_bar.hwnd();
   guards.clock_shown = alarms_ && alarms_->clock_mode() != ClockMode::Off;
   guards.panel_open =
       (tax_panel_ && tax_panel_->visible()) || alarm_panel_.visible() || key_panel_.visible();

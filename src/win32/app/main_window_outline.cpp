@@ -22,7 +22,7 @@ void Tcomputer_qel::skin_shift_changed(int shift) {
   pump_.wait(0);
   // The messages just run may have moved the slider again and stored its newer shift; what is
   // stored is the shift the face now shows, never this call's older one.
-  settings_->write_int(SettingId::ColorSkin, skin_shift_);
+  calculator_->change_option(SettingId::ColorSkin, skin_shift_);
 }
 
 void Tcomputer_qel::recolour_face(int shift) {
@@ -31,7 +31,7 @@ void Tcomputer_qel::recolour_face(int shift) {
   colour.apply(normal_original_.view(), normal_face_.view());
   colour.apply(hover_original_.view(), hover_face_.view());
   colour.apply(pressed_original_.view(), pressed_face_.view());
-  if (frame_.valid()) recompose_frame();  // at start-up the frame is composed later
+  if (canvas_.valid()) recompose_frame();  // at start-up the frame is composed later
 }
 
 // The face around the LCD (which keeps its number and lights), the base selector and every
@@ -41,12 +41,12 @@ void Tcomputer_qel::recompose_frame() {
   const face::Rect& lcd = face::kLcdArea;
   const int lcd_right = lcd.left + lcd.width;
   const int lcd_bottom = lcd.top + lcd.height;
-  frame_.copy_from(face, 0, 0, face.width, lcd.top);
-  frame_.copy_from(face, 0, lcd.top, lcd.left, lcd.height);
-  frame_.copy_from(face, lcd_right, lcd.top, face.width - lcd_right, lcd.height);
-  frame_.copy_from(face, 0, lcd_bottom, face.width, face.height - lcd_bottom);
+  canvas_.copy_from(face, 0, 0, face.width, lcd.top);
+  canvas_.copy_from(face, 0, lcd.top, lcd.left, lcd.height);
+  canvas_.copy_from(face, lcd_right, lcd.top, face.width - lcd_right, lcd.height);
+  canvas_.copy_from(face, 0, lcd_bottom, face.width, face.height - lcd_bottom);
   show_base_strip(calculator_->calc_state().calc_base);
-  for (const TQELButton_computer& key : keys_) key.paint(frame_);
+  for (const TQELButton_computer& key : keys_) key.paint(canvas_);
   InvalidateRect(hwnd_, nullptr, FALSE);
 }
 

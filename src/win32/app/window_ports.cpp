@@ -10,16 +10,6 @@ void WindowLcd::show(const LcdFrame& frame) {
   w_.draw_lcd(frame);
 }
 
-void WindowFormulaBar::set_text(std::string_view text) {
-  w_.set_formula_text(text);
-}
-std::string WindowFormulaBar::text() const {
-  return w_.formula_text();
-}
-void WindowFormulaBar::set_read_only(bool read_only) {
-  w_.set_formula_read_only(read_only);
-}
-
 void WindowVoice::play(std::string_view token) {
   w_.play_voice(token);
 }

@@ -10,6 +10,7 @@
 #include "settings/settings_store.h"
 #include "tools/exchange_output.h"
 #include "tools/unit_converter.h"
+#include "win32/chrome/formula_bar.h"
 #include "win32/system/message_boxes.h"
 #include "win32/system/window_exchange.h"
 
@@ -21,17 +22,6 @@ class WindowLcd : public LcdRenderer {
  public:
   explicit WindowLcd(Tcomputer_qel& w) : w_(w) {}
   void show(const LcdFrame& frame) override;
-
- private:
-  Tcomputer_qel& w_;
-};
-
-class WindowFormulaBar : public FormulaBar {
- public:
-  explicit WindowFormulaBar(Tcomputer_qel& w) : w_(w) {}
-  void set_text(std::string_view text) override;
-  std::string text() const override;
-  void set_read_only(bool read_only) override;
 
  private:
   Tcomputer_qel& w_;
@@ -70,7 +60,6 @@ class WindowFacePanels : public FacePanels {
 struct WindowPorts {
   WindowPorts(Tcomputer_qel& w, HWND* owner, MessagePump& pump)
       : lcd(w),
-        formula_bar(w),
         voice(w),
         boxes(owner),
         clipboard(owner),
@@ -83,7 +72,7 @@ struct WindowPorts {
   }
 
   WindowLcd lcd;
-  WindowFormulaBar formula_bar;
+  FormulaBarControl formula_bar;
   WindowVoice voice;
   WindowMessageBoxes boxes;
   WindowClipboard clipboard;

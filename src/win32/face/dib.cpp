@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "win32/system/win_check.h"
 
@@ -29,8 +30,35 @@ Dib::Dib(int width, int height) : width_(width), height_(height) {
   old_ = SelectObject(dc_.get(), bitmap_.get());
 }
 
+Dib::Dib(Dib&& other) noexcept
+    : width_(std::exchange(other.width_, 0)),
+      height_(std::exchange(other.height_, 0)),
+      stride_(std::exchange(other.stride_, 0)),
+      bits_(std::exchange(other.bits_, nullptr)),
+      bitmap_(std::move(other.bitmap_)),
+      dc_(std::move(other.dc_)),
+      old_(std::exchange(other.old_, nullptr)) {}
+
+Dib& Dib::operator=(Dib&& other) noexcept {
+  if (this == &other) return *this;
+  deselect();
+  width_ = std::exchange(other.width_, 0);
+  height_ = std::exchange(other.height_, 0);
+  stride_ = std::exchange(other.stride_, 0);
+  bits_ = std::exchange(other.bits_, nullptr);
+  dc_ = std::move(other.dc_);
+  bitmap_ = std::move(other.bitmap_);
+  old_ = std::exchange(other.old_, nullptr);
+  return *this;
+}
+
 Dib::~Dib() {
+  deselect();
+}
+
+void Dib::deselect() {
   if (dc_ && old_ != nullptr) SelectObject(dc_.get(), old_);
+  old_ = nullptr;
 }
 
 void Dib::fill(COLORREF colour) {

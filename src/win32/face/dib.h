@@ -11,6 +11,11 @@ class Dib {
  public:
   Dib() = default;
   Dib(int width, int height);
+  // Moves hand over the bitmap with its DC; a surface that is replaced first takes its bitmap
+  // out of its DC, so no bitmap is deleted while still selected.
+  Dib(Dib&& other) noexcept;
+  Dib& operator=(Dib&& other) noexcept;
+  ~Dib();
 
   bool valid() const { return static_cast<bool>(bitmap_); }
   int width() const { return width_; }
@@ -29,14 +34,11 @@ class Dib {
   int height_ = 0;
   std::ptrdiff_t stride_ = 0;
   std::uint8_t* bits_ = nullptr;
-  UniqueBitmap bitmap_;
+  UniqueBitmap bitmap_;  // declared before the DC, which is destroyed first
   UniqueMemoryDc dc_;
   HGDIOBJ old_ = nullptr;
 
- public:
-  Dib(Dib&&) = default;
-  Dib& operator=(Dib&&) = default;
-  ~Dib();
+  void deselect();
 };
 
 // The header of a top-down DIB of this size and depth, without a colour table.

@@ -99,22 +99,25 @@ constexpr ControlSpec kControls[] = {
 // The check boxes in the order the settings are read at start-up.
 struct CheckBinding {
   int id;
-  PanelSetting setting;
-  bool SettingsValues::*field;
+  SettingId setting;
 };
 constexpr CheckBinding kChecks[] = {
-    {kThousands, PanelSetting::Thousands, &SettingsValues::thousands},
-    {kStayOnTop, PanelSetting::StayOnTop, &SettingsValues::stay_on_top},
-    {kOutputFormula, PanelSetting::OutputFormula, &SettingsValues::output_formula},
-    {kOutputSpace, PanelSetting::OutputSpace, &SettingsValues::output_space},
-    {kOutputEnter, PanelSetting::OutputEnter, &SettingsValues::output_enter},
-    {kOutputClipboard, PanelSetting::OutputClipboard, &SettingsValues::output_clipboard},
-    {kResultToClipboard, PanelSetting::ResultToClipboard, &SettingsValues::result_to_clipboard},
-    {kIgnoreTopmost, PanelSetting::IgnoreTopmost, &SettingsValues::ignore_topmost},
-    {kClosePrompt, PanelSetting::ClosePrompt, &SettingsValues::close_prompt},
-    {kFormulaBarShown, PanelSetting::FormulaBarShown, &SettingsValues::formula_bar_shown},
-    {kScienceMode, PanelSetting::ScienceMode, &SettingsValues::science_mode},
+    {kThousands, SettingId::Device1000},
+    {kStayOnTop, SettingId::DeviceWindowsTop},
+    {kOutputFormula, SettingId::DeviceInputBds},
+    {kOutputSpace, SettingId::DeviceInputSpace},
+    {kOutputEnter, SettingId::DeviceInputEnter},
+    {kOutputClipboard, SettingId::DeviceInputClip},
+    {kResultToClipboard, SettingId::DeviceInputAutoclip},
+    {kIgnoreTopmost, SettingId::DeviceFindWindows},
+    {kClosePrompt, SettingId::DeviceEscExit},
+    {kFormulaBarShown, SettingId::DeviceInputShow},
+    {kScienceMode, SettingId::DeviceScienceCalc},
 };
+
+bool Options::*check_field(const CheckBinding& b) {
+  return std::get<bool Options::*>(setting_info(b.setting).field);
+}
 
 const CheckBinding* check_binding(int id) {
   for (const CheckBinding& b : kChecks) {
@@ -124,11 +127,11 @@ const CheckBinding* check_binding(int id) {
 }
 
 // Radio ids follow the stored digits: first id = digit 1.
-int capture_id(CaptureMode mode) {
-  return kCaptureSum + static_cast<int>(mode) - 1;
+int capture_id(int capture) {
+  return kCaptureSum + capture - 1;
 }
-int output_type_id(OutputType type) {
-  return kByCharacter + static_cast<int>(type) - 1;
+int output_type_id(int output_type) {
+  return kByCharacter + output_type - 1;
 }
 
 std::optional<int> whole_number(const std::string& text) {
@@ -166,6 +169,7 @@ bool SettingsPanel::create(HWND parent) {
   check(InitCommonControlsEx(&icc) != FALSE, L"InitCommonControlsEx");
   font_ = make_song_font(kFontHeight);
   if (!create_window(parent)) return false;
+  base_ = initial_options();
   create_controls();
   last_ = values();
   return true;
@@ -196,8 +200,8 @@ void SettingsPanel::create_controls() {
         break;
     }
   }
-  const SettingsValues initial;
-  for (const CheckBinding& b : kChecks) set_check(b.id, initial.*b.field);
+  const Options initial = initial_options();
+  for (const CheckBinding& b : kChecks) set_check(b.id, initial.*check_field(b));
   set_check(capture_id(initial.capture), true);
   set_check(output_type_id(initial.output_type), true);
 
@@ -226,16 +230,14 @@ void SettingsPanel::set_text(int id, const std::string& utf8) {
   applying_ = false;
 }
 
-SettingsValues SettingsPanel::values() const {
-  SettingsValues v;
+Options SettingsPanel::values() const {
+  Options v = base_;
   v.precision = window_text_utf8(item(kPrecisionEdit));
-  for (const CheckBinding& b : kChecks) v.*b.field = checked(b.id);
-  for (CaptureMode m :
-       {CaptureMode::Sum, CaptureMode::Difference, CaptureMode::Product, CaptureMode::Quotient}) {
-    if (checked(capture_id(m))) v.capture = m;
+  for (const CheckBinding& b : kChecks) v.*check_field(b) = checked(b.id);
+  for (int capture = 1; capture <= 4; ++capture) {
+    if (checked(capture_id(capture))) v.capture = capture;
   }
-  v.output_type =
-      checked(output_type_id(OutputType::Whole)) ? OutputType::Whole : OutputType::ByCharacter;
+  v.output_type = checked(output_type_id(2)) ? 2 : 1;
   v.welcome_text = window_text_utf8(item(kWelcomeEdit));
   return v;
 }
@@ -244,14 +246,15 @@ int SettingsPanel::spin_position() const {
   return static_cast<int>(SendMessageW(item(kPrecisionSpin), UDM_GETPOS32, 0, 0));
 }
 
-void SettingsPanel::report(PanelSetting id) {
-  const SettingsValues now = values();
+void SettingsPanel::report(SettingId id) {
+  const Options now = values();
   last_ = now;
   on_change_(id, now);
 }
 
-void SettingsPanel::apply(const SettingsValues& v, bool report_changes) {
-  const auto changed = [&](PanelSetting id) {
+void SettingsPanel::apply(const Options& v, bool report_changes) {
+  base_ = v;
+  const auto changed = [&](SettingId id) {
     if (report_changes) {
       report(id);
     } else {
@@ -259,25 +262,25 @@ void SettingsPanel::apply(const SettingsValues& v, bool report_changes) {
     }
   };
   for (const CheckBinding& b : kChecks) {
-    if (checked(b.id) == v.*b.field) continue;
-    set_check(b.id, v.*b.field);
+    if (checked(b.id) == v.*check_field(b)) continue;
+    set_check(b.id, v.*check_field(b));
     changed(b.setting);
   }
   if (values().capture != v.capture) {
     CheckRadioButton(hwnd_, kCaptureSum, kCaptureQuotient, capture_id(v.capture));
-    changed(PanelSetting::Capture);
+    changed(SettingId::DeviceCapture);
   }
   if (values().output_type != v.output_type) {
     CheckRadioButton(hwnd_, kByCharacter, kWhole, output_type_id(v.output_type));
-    changed(PanelSetting::OutputType);
+    changed(SettingId::DeviceOutputType);
   }
   if (window_text_utf8(item(kPrecisionEdit)) != v.precision) {
     set_text(kPrecisionEdit, v.precision);
-    changed(PanelSetting::Precision);
+    changed(SettingId::DevicePoint);
   }
   if (GetWindowTextLengthW(item(kPrecisionEdit)) == 0) {
-    set_text(kPrecisionEdit, SettingsValues{}.precision);
-    changed(PanelSetting::Precision);
+    set_text(kPrecisionEdit, initial_options().precision);
+    changed(SettingId::DevicePoint);
   }
   // The spin starts from the applied places, not from its initial position.
   if (const auto places = whole_number(window_text_utf8(item(kPrecisionEdit)))) {
@@ -287,7 +290,7 @@ void SettingsPanel::apply(const SettingsValues& v, bool report_changes) {
   }
   if (window_text_utf8(item(kWelcomeEdit)) != v.welcome_text) {
     set_text(kWelcomeEdit, v.welcome_text);
-    if (!v.welcome_text.empty()) changed(PanelSetting::WelcomeText);
+    if (!v.welcome_text.empty()) changed(SettingId::WelcomeText);
   }
 }
 
@@ -301,7 +304,7 @@ void SettingsPanel::on_spin(int position_before_step) {
   const std::string text = std::to_string(position_before_step);
   if (window_text_utf8(item(kPrecisionEdit)) == text) return;
   set_text(kPrecisionEdit, text);
-  report(PanelSetting::Precision);
+  report(SettingId::DevicePoint);
 }
 
 void SettingsPanel::on_check(int id) {
@@ -314,11 +317,11 @@ void SettingsPanel::on_command(int id, int code) {
       if (code == BN_CLICKED) hide();
       return;
     case kPrecisionEdit:
-      if (code == EN_CHANGE && !applying_) report(PanelSetting::Precision);
+      if (code == EN_CHANGE && !applying_) report(SettingId::DevicePoint);
       return;
     case kWelcomeEdit:
       if (code == EN_CHANGE && !applying_ && GetWindowTextLengthW(item(kWelcomeEdit)) > 0) {
-        report(PanelSetting::WelcomeText);
+        report(SettingId::WelcomeText);
       }
       return;
     case kCaptureSum:
@@ -327,13 +330,13 @@ void SettingsPanel::on_command(int id, int code) {
     case kCaptureQuotient:
       if (code != BN_CLICKED) return;
       CheckRadioButton(hwnd_, kCaptureSum, kCaptureQuotient, id);
-      if (values().capture != last_.capture) report(PanelSetting::Capture);
+      if (values().capture != last_.capture) report(SettingId::DeviceCapture);
       return;
     case kByCharacter:
     case kWhole:
       if (code != BN_CLICKED) return;
       CheckRadioButton(hwnd_, kByCharacter, kWhole, id);
-      if (values().output_type != last_.output_type) report(PanelSetting::OutputType);
+      if (values().output_type != last_.output_type) report(SettingId::DeviceOutputType);
       return;
     default:
       if (code == BN_CLICKED) on_check(id);
