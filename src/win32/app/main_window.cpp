@@ -121,7 +121,7 @@ void Tcomputer_qel::form_create() {
   });
   if (first_start_) timers_.start(tip_timer_, kTipDelayMs);
 
-  create_keys();
+  keys_.create({&normal_face_, &hover_face_, &pressed_face_});
   create_tooltips();
   register_commands();
 
@@ -143,15 +143,6 @@ void Tcomputer_qel::form_create() {
   // The alarms, the key table and its hotkey.
   create_alarms();
 
-  // LCD glyphs and indicator pictures.
-  for (const face::Glyph& glyph : face::kGlyphs) {
-    glyphs_[glyph.character] = load_bitmap_resource(instance_, to_wide(glyph.resource).c_str());
-  }
-  for (const face::Indicator& ind : face::kIndicators) {
-    const std::string name(ind.name);
-    indicator_pictures_[name] = load_bitmap_resource(instance_, to_wide(name).c_str());
-  }
-
   // The outline.
   shape();
 
@@ -161,25 +152,7 @@ void Tcomputer_qel::form_create() {
   canvas_.copy_from(normal_face_.view(), 0, 0, normal_face_.width(), normal_face_.height());
   // The base selector at the decimal position.
   show_base_strip(NumberBase::Dec);
-  // The LCD surfaces.
-  screen_back_ = Dib(kLcdRect.right - kLcdRect.left, kLcdRect.bottom - kLcdRect.top);
-  screen_back_.fill(kLcdColour);
-  canvas_.copy_from(screen_back_.view(), 0, 0, screen_back_.width(), screen_back_.height(),
-                    kLcdRect.left, kLcdRect.top);
-}
-
-// The keys, each cutting its looks from the three faces, with its fade timer.
-void Tcomputer_qel::create_keys() {
-  const FacePictures pictures{&normal_face_, &hover_face_, &pressed_face_};
-  for (const face::FaceKey& k : face::kFaceKeys) {
-    const int index = static_cast<int>(keys_.size());
-    keys_.emplace_back(std::string(k.name), to_rect(k.rect));
-    keys_.back().set_pictures(pictures);
-    keys_.back().set_ani(true);
-    key_events_.push_back(k.event);
-    key_timers_.push_back(timers_.add(
-        [this, index] { apply_timer(index, keys_[static_cast<size_t>(index)].tick(canvas_)); }));
-  }
+  lcd_.create(instance_);
 }
 
 void Tcomputer_qel::open_settings() {
@@ -284,47 +257,12 @@ void Tcomputer_qel::paint() {
   EndPaint(hwnd_, &ps);
 }
 
-void Tcomputer_qel::draw_indicator(const std::string& name, bool visible) {
-  if (!visible) return;  // the LCD background underneath is already on the frame
-  const auto it = indicator_pictures_.find(name);
-  if (it == indicator_pictures_.end() || it->second.width() == 0) return;
-  for (const face::Indicator& ind : face::kIndicators) {
-    if (ind.name == name) {
-      canvas_.copy_from(it->second.view(), 0, 0, ind.rect.width, ind.rect.height, ind.rect.left,
-                        ind.rect.top);
-    }
-  }
-}
-
 void Tcomputer_qel::draw_lcd(const LcdFrame& frame) {
-  if (!canvas_.valid()) return;
+  if (!lcd_.ready()) return;
   // A new display takes the focus back from the formula bar, so the keyboard keys work again;
   // not while a panel with text fields is open, whose typing must stay there.
   if (panels_.key_preview() && IsWindowVisible(hwnd_) && GetFocus() != edit3_) SetFocus(edit3_);
-  // Compose off-screen, then one copy onto the frame: no half-drawn number is ever shown.
-  screen_back_.fill(kLcdColour);
-  for (size_t i = 0; i < LcdFrame::kCells; ++i) {
-    const auto it = glyphs_.find(frame.cell(i));
-    if (it == glyphs_.end()) continue;  // a blank leaves its cell empty
-    const face::Rect cell = face::lcd_cell(static_cast<int>(i));
-    screen_back_.copy_from(it->second.view(), 0, 0, cell.width, cell.height, cell.left, cell.top);
-  }
-  canvas_.copy_from(screen_back_.view(), 0, 0, screen_back_.width(), screen_back_.height(),
-                    kLcdRect.left, kLcdRect.top);
-  const LcdIndicators& l = frame.lights;
-  draw_indicator("sound_on", l.sound_on);
-  draw_indicator("mem_on", l.mem_on);
-  draw_indicator("error_on", l.error_on);
-  draw_indicator("PT_MODE", l.pt_mode);
-  draw_indicator("KX_MODE", l.kx_mode);
-  draw_indicator("angle_jd", l.angle_jd);
-  draw_indicator("angle_hd", l.angle_hd);
-  draw_indicator("input_hand", true);
-  draw_indicator("add_on", l.add_on);
-  draw_indicator("sub_on", l.sub_on);
-  draw_indicator("sum_on", l.sum_on);
-  draw_indicator("div_on", l.div_on);
-  lcd_tooltip_ = to_wide(frame.tooltip);
+  lcd_.draw(frame);
   invalidate(kLcdRect);
 }
 
@@ -340,46 +278,18 @@ void Tcomputer_qel::show_base_strip(NumberBase base) {
 
 // ---- keys and mouse ----------------------------------------------------------------------
 
-int Tcomputer_qel::key_at(POINT p) const {
-  for (size_t i = 0; i < keys_.size(); ++i) {
-    if (keys_[i].contains(p)) return static_cast<int>(i);
-  }
-  return -1;
-}
-
-void Tcomputer_qel::apply_timer(int index, FadeTimer timer) {
-  invalidate_key(keys_[static_cast<size_t>(index)]);
-  const TimerTable::Id id = key_timers_[static_cast<size_t>(index)];
-  if (timer == FadeTimer::kStart) {
-    timers_.start(id, KeyFade::kTimerIntervalMs);
-  } else if (timer == FadeTimer::kStop) {
-    timers_.stop(id);
-  }
-}
-
 void Tcomputer_qel::on_mouse_move(POINT p) {
   if (mover_.move(hwnd_, p)) return;
   if (!tracking_leave_) {
     TRACKMOUSEEVENT tme{sizeof tme, TME_LEAVE, hwnd_, 0};
     tracking_leave_ = TrackMouseEvent(&tme) != FALSE;
   }
-  const int index = key_at(p);
-  if (index == hovered_key_) return;
-  if (hovered_key_ >= 0) {
-    const int old = hovered_key_;
-    apply_timer(old, keys_[static_cast<size_t>(old)].mouse_leave(canvas_));
-  }
-  hovered_key_ = index;
-  if (index >= 0) apply_timer(index, keys_[static_cast<size_t>(index)].mouse_enter(canvas_));
+  keys_.mouse_move(p);
 }
 
 void Tcomputer_qel::on_mouse_leave() {
   tracking_leave_ = false;
-  if (hovered_key_ >= 0 && pressed_key_ < 0) {
-    const int old = hovered_key_;
-    hovered_key_ = -1;
-    apply_timer(old, keys_[static_cast<size_t>(old)].mouse_leave(canvas_));
-  }
+  keys_.mouse_leave();
 }
 
 void Tcomputer_qel::start_drag(POINT client_point) {
@@ -390,8 +300,7 @@ void Tcomputer_qel::start_drag(POINT client_point) {
   SetCapture(hwnd_);
 }
 
-void Tcomputer_qel::run_key(int index, MouseButton button) {
-  const std::string& name = keys_[static_cast<size_t>(index)].name();
+void Tcomputer_qel::run_key(const std::string& name, MouseButton button) {
   if (const KeyHandler handler = find_key_handler(name)) {
     (calculator_.get()->*handler)(button);
     return;
@@ -399,41 +308,8 @@ void Tcomputer_qel::run_key(int index, MouseButton button) {
   commands_.run_key(name, button);
 }
 
-void Tcomputer_qel::show_click(const std::string& name, MouseButton button) {
-  const auto it = std::find_if(keys_.begin(), keys_.end(),
-                               [&](const TQELButton_computer& k) { return k.name() == name; });
-  if (it == keys_.end()) return;
-  const int index = static_cast<int>(it - keys_.begin());
-  const face::KeyEvent event = key_events_[static_cast<size_t>(index)];
-  apply_timer(index, it->mouse_down(true, canvas_));
-  UpdateWindow(hwnd_);
-  // A key bound to a right-button function (the square root) runs that function once.
-  const bool left = button == MouseButton::Left;
-  if (!left || face::runs_handler(event, {face::KeyMouse::Phase::kDown, true})) {
-    run_key(index, button);
-  }
-  Sleep(KeyFade::kClickPauseMs);
-  apply_timer(index, it->mouse_up(true, canvas_));
-  if (hovered_key_ == index) hovered_key_ = -1;
-  apply_timer(index, it->mouse_leave(canvas_));
-  if (left && face::runs_handler(event, {face::KeyMouse::Phase::kUp, true})) {
-    run_key(index, MouseButton::Left);
-  }
-}
-
 void Tcomputer_qel::on_button_down(POINT p, MouseButton button, bool double_click) {
-  const int index = key_at(p);
-  if (index >= 0) {
-    pressed_key_ = index;
-    pressed_button_ = button;
-    SetCapture(hwnd_);
-    TQELButton_computer& key = keys_[static_cast<size_t>(index)];
-    apply_timer(index, key.mouse_down(button == MouseButton::Left, canvas_));
-    UpdateWindow(hwnd_);  // the pressed look shows before the handler's work
-    const face::KeyMouse down{face::KeyMouse::Phase::kDown, button == MouseButton::Left};
-    if (face::runs_handler(key_events_[static_cast<size_t>(index)], down)) run_key(index, button);
-    return;
-  }
+  if (keys_.button_down(p, button)) return;
   // A press on the face or the LCD closes the settings panel and takes the focus away from
   // any text field.
   settings_panel_.hide();
@@ -467,20 +343,7 @@ void Tcomputer_qel::on_button_up(POINT p, MouseButton button) {
     ReleaseCapture();
     return;
   }
-  if (pressed_key_ < 0 || button != pressed_button_) return;
-  const int index = pressed_key_;
-  pressed_key_ = -1;
-  ReleaseCapture();
-  TQELButton_computer& key = keys_[static_cast<size_t>(index)];
-  apply_timer(index, key.mouse_up(button == MouseButton::Left, canvas_));
-  const bool over = key.contains(p);
-  if (!over) {
-    // Released outside: the key fades back rather than keeping its hover look.
-    if (hovered_key_ == index) hovered_key_ = -1;
-    apply_timer(index, key.mouse_leave(canvas_));
-  }
-  const face::KeyMouse up{face::KeyMouse::Phase::kUp, button == MouseButton::Left, over};
-  if (face::runs_handler(key_events_[static_cast<size_t>(index)], up)) run_key(index, button);
+  keys_.button_up(p, button);
 }
 
 // ---- tooltips, menus, tray ----------------------------------------------------------------
@@ -509,7 +372,7 @@ void Tcomputer_qel::create_tooltips() {
     for (size_t pos = 0; (pos = hint.find(L'\r', pos)) != std::wstring::npos; pos += 2) {
       hint.insert(pos + 1, L"\n");
     }
-    if (!hint.empty()) add_tool(i, keys_[i].bounds(), hint.c_str());
+    if (!hint.empty()) add_tool(i, keys_.keys()[i].bounds(), hint.c_str());
   }
   // The hand lies on the LCD: its own hint comes first.
   add_tool(kLcdToolId + 2, grab_hand_rect(), to_wide(face::kInputHandHint).c_str());
@@ -647,7 +510,7 @@ LRESULT Tcomputer_qel::handle_message(UINT msg, WPARAM wp, LPARAM lp) {
         POINT c;
         GetCursorPos(&c);
         ScreenToClient(hwnd_, &c);
-        SetCursor(LoadCursorW(nullptr, key_at(c) >= 0 ? IDC_HAND : IDC_ARROW));
+        SetCursor(LoadCursorW(nullptr, keys_.key_at(c) >= 0 ? IDC_HAND : IDC_ARROW));
         return TRUE;
       }
       break;
@@ -657,7 +520,7 @@ LRESULT Tcomputer_qel::handle_message(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_NOTIFY: {
       auto* hdr = reinterpret_cast<NMHDR*>(lp);
       if (hdr->code == TTN_GETDISPINFOW && hdr->idFrom == kLcdToolId) {
-        reinterpret_cast<NMTTDISPINFOW*>(lp)->lpszText = lcd_tooltip_.data();
+        reinterpret_cast<NMTTDISPINFOW*>(lp)->lpszText = lcd_.tooltip();
         return 0;
       }
       break;

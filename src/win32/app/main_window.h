@@ -26,6 +26,8 @@
 #include "win32/chrome/tray_icon.h"
 #include "win32/face/dib.h"
 #include "win32/face/image_key.h"
+#include "win32/face/key_pad.h"
+#include "win32/face/lcd_view.h"
 #include "win32/face/window_mover.h"
 #include "win32/panels/alarm_panel.h"
 #include "win32/panels/big_number_panel.h"
@@ -92,21 +94,14 @@ class Tcomputer_qel : public BaseWindow<Tcomputer_qel> {
   // Drawing.
   void paint();
   void invalidate(const RECT& r);
-  void invalidate_key(const TQELButton_computer& key) { invalidate(key.bounds()); }
-  void draw_indicator(const std::string& name, bool visible);
 
   // Mouse on the face.
-  int key_at(POINT p) const;
   void on_mouse_move(POINT p);
   void on_mouse_leave();
   void on_button_down(POINT p, MouseButton button, bool double_click);
   void on_button_up(POINT p, MouseButton button);
-  void run_key(int index, MouseButton button);
-  // ShowClick: a whole left click played on a key chosen from the keyboard (press look, a
-  // 150 ms pause, hover look, then the fade back), running the key's handler as a click does.
-  void show_click(const std::string& name, MouseButton button = MouseButton::Left);
-  void apply_timer(int index, FadeTimer timer);
-  void create_keys();
+  // A face key's handler: the calculator's, or a tool's from the command table.
+  void run_key(const std::string& name, MouseButton button);
   void start_drag(POINT client_point);
 
   // Skin colour and mini mode (main_window_outline.cpp).
@@ -166,16 +161,12 @@ class Tcomputer_qel : public BaseWindow<Tcomputer_qel> {
   BgrImage normal_face_, hover_face_, pressed_face_;
   BgrImage normal_original_, hover_original_, pressed_original_;
   BgrImage mask_;
-  std::map<char, BgrImage> glyphs_;
-  std::map<std::string, BgrImage> indicator_pictures_;
-  Dib canvas_;       // the whole client area, composed off-screen
-  Dib screen_back_;  // the LCD, composed before it goes onto the frame in one copy
-  std::vector<TQELButton_computer> keys_;
-  std::vector<face::KeyEvent> key_events_;  // when each key runs its handler
-  std::vector<TimerTable::Id> key_timers_;  // each key's fade timer
-
+  Dib canvas_;  // the whole client area, composed off-screen
+  LcdView lcd_{canvas_};
   CommandTable commands_;
   TimerTable timers_{&hwnd_};
+  KeyPad keys_{&hwnd_, canvas_, timers_,
+               [this](const std::string& name, MouseButton b) { run_key(name, b); }};
   TimerTable::Id tip_timer_ = 0;
 
   HWND edit3_ = nullptr;
@@ -194,11 +185,7 @@ class Tcomputer_qel : public BaseWindow<Tcomputer_qel> {
   std::unique_ptr<SettingsFile> settings_;
   WindowPorts ports_;
   std::unique_ptr<Calculator> calculator_;
-  std::wstring lcd_tooltip_;
 
-  int hovered_key_ = -1;
-  int pressed_key_ = -1;
-  MouseButton pressed_button_ = MouseButton::Left;
   bool tracking_leave_ = false;
   WindowMover mover_;
 

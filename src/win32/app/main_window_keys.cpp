@@ -85,7 +85,7 @@ bool Tcomputer_qel::key_down(int code) {
     popup_lcd_menu(at);
     return true;
   }
-  show_click(std::string(press.button), press.mouse);
+  keys_.show_click(press.button, press.mouse);
   return true;
 }
 

@@ -46,7 +46,7 @@ void Tcomputer_qel::recompose_frame() {
   canvas_.copy_from(face, lcd_right, lcd.top, face.width - lcd_right, lcd.height);
   canvas_.copy_from(face, 0, lcd_bottom, face.width, face.height - lcd_bottom);
   show_base_strip(calculator_->calc_state().calc_base);
-  for (const TQELButton_computer& key : keys_) key.paint(canvas_);
+  keys_.paint_all();
   InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
