@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   sim::RecordingPorts ports;
   Calculator calculator(ports.ports());
-  sim::start_calculator(calculator, ports.settings);
+  sim::start_calculator(calculator);
   if (options & 2) calculator.jd_hd(MouseButton::Left);
   if (options & 4) calculator.science_mode_changed(true);
 

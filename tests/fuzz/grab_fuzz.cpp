@@ -54,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   sim::RecordingPorts ports;
   Calculator calculator(ports.ports());
-  sim::start_calculator(calculator, ports.settings);
+  sim::start_calculator(calculator);
   calculator.science_mode_changed(true);
   grab_into_calculator(calculator, ports.formula_bar, text, capture_operator);
   fuzz::check_lcd(ports.lcd.frame, text);

@@ -25,7 +25,7 @@ constexpr std::pair<std::string_view, std::string_view> kSettings[] = {
 class Walk {
  public:
   Walk(const std::uint8_t* data, std::size_t size) : input_(data, size), calc_(ports_.ports()) {
-    sim::start_calculator(calc_, ports_.settings);
+    sim::start_calculator(calc_);
     ports_.pump.during_wait = [this](int) {
       if (depth_ >= 2 || reentries_ == 0 || input_.empty()) return;
       --reentries_;

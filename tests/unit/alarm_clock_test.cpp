@@ -29,7 +29,7 @@ struct CountingSettings : sim::MemorySettings {
 class AlarmClockTest : public ::testing::Test {
  protected:
   AlarmClockTest() {
-    sim::start_calculator(calc_, ports_.settings);
+    sim::start_calculator(calc_);
     alarms_.ok();
   }
 

@@ -51,7 +51,7 @@ struct PickCase {
 
 class ConstantPick : public testing::TestWithParam<PickCase> {
  protected:
-  ConstantPick() { sim::start_calculator(calc, ports.settings); }
+  ConstantPick() { sim::start_calculator(calc); }
   sim::RecordingPorts ports;
   Calculator calc{ports.ports()};
 };
@@ -87,7 +87,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ConstantPickRows, OutsideTheTableNothingHappens) {
   sim::RecordingPorts ports;
   Calculator calc{ports.ports()};
-  sim::start_calculator(calc, ports.settings);
+  sim::start_calculator(calc);
   EXPECT_FALSE(pick_constant(calc, 0));
   EXPECT_FALSE(pick_constant(calc, 119));
   EXPECT_EQ(ports.lcd.frame.text, "0.");

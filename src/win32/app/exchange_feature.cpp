@@ -4,16 +4,12 @@
 #include "tools/exchange_options.h"
 #include "tools/grab_into_calculator.h"
 #include "win32/app/main_window.h"
+#include "win32/system/geometry.h"
 
 namespace orvanta::win32 {
+
 RECT Tcomputer_qel::grab_hand_rect() {
-  for (const face::Indicator& ind : face::kIndicators) {
-    if (ind.name == "input_hand") {
-      return {ind.rect.left, ind.rect.top, ind.rect.left + ind.rect.width,
-              ind.rect.top + ind.rect.height};
-    }
-  }
-  return {};
+  return indicator_rect("input_hand");
 }
 
 void Tcomputer_qel::exchange_options_changed() {

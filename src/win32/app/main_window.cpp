@@ -3,16 +3,16 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
-#include <algorithm>
-
 #include "engine/key_table.h"
 #include "face/face_layout.h"
 #include "face/key_events.h"
 #include "platform/wide.h"
 #include "settings/settings_location.h"
+#include "win32/chrome/face_tooltips.h"
 #include "win32/chrome/menu_ids.h"
 #include "win32/chrome/menus.h"
 #include "win32/system/controls.h"
+#include "win32/system/geometry.h"
 #include "win32/system/settings_folder.h"
 #include "win32/system/win_check.h"
 
@@ -21,15 +21,7 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"Tcomputer_qel";
 constexpr wchar_t kCaption[] = L"Orvanta";
-constexpr UINT_PTR kLcdToolId = 5000;
 constexpr UINT kTipDelayMs = 10000;
-
-constexpr RECT to_rect(const face::Rect& r) {
-  return {r.left, r.top, r.left + r.width, r.top + r.height};
-}
-constexpr COLORREF to_colorref(const face::Rgb& c) {
-  return RGB(c.red, c.green, c.blue);
-}
 
 constexpr RECT kLcdRect = to_rect(face::kLcdArea);
 constexpr RECT kStripRect = to_rect(face::kStrip);
@@ -122,7 +114,7 @@ void Tcomputer_qel::form_create() {
   if (first_start_) timers_.start(tip_timer_, kTipDelayMs);
 
   keys_.create({&normal_face_, &hover_face_, &pressed_face_});
-  create_tooltips();
+  tooltip_ = create_face_tooltips(hwnd_);
   register_commands();
 
   // The stored options: the core takes them, then the window and the settings panel.
@@ -331,7 +323,7 @@ void Tcomputer_qel::on_button_down(POINT p, MouseButton button, bool double_clic
     if (button == MouseButton::Right) {
       POINT screen = p;
       ClientToScreen(hwnd_, &screen);
-      popup_lcd_menu(screen);
+      menus_.popup_lcd(hwnd_, screen, mover_.mini_mode());
       return;
     }
   }
@@ -348,90 +340,21 @@ void Tcomputer_qel::on_button_up(POINT p, MouseButton button) {
 
 // ---- tooltips, menus, tray ----------------------------------------------------------------
 
-void Tcomputer_qel::create_tooltips() {
-  tooltip_ = check_handle(
-      CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                      WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
-                      CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, instance_, nullptr),
-      L"CreateWindowExW (tooltips)");
-  if (tooltip_ == nullptr) return;
-  SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 400);  // lets "\r\n" break the hint
-  auto add_tool = [&](UINT_PTR id, const RECT& rect, const wchar_t* text) {
-    TTTOOLINFOW ti{};
-    ti.cbSize = sizeof ti;
-    ti.uFlags = TTF_SUBCLASS;
-    ti.hwnd = hwnd_;
-    ti.uId = id;
-    ti.rect = rect;
-    ti.hinst = instance_;
-    ti.lpszText = const_cast<wchar_t*>(text);
-    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
-  };
-  for (size_t i = 0; i < face::kFaceKeys.size(); ++i) {
-    std::wstring hint = to_wide(face::kFaceKeys[i].hint);
-    for (size_t pos = 0; (pos = hint.find(L'\r', pos)) != std::wstring::npos; pos += 2) {
-      hint.insert(pos + 1, L"\n");
-    }
-    if (!hint.empty()) add_tool(i, keys_.keys()[i].bounds(), hint.c_str());
-  }
-  // The hand lies on the LCD: its own hint comes first.
-  add_tool(kLcdToolId + 2, grab_hand_rect(), to_wide(face::kInputHandHint).c_str());
-  add_tool(kLcdToolId, kLcdRect, LPSTR_TEXTCALLBACKW);
-  add_tool(kLcdToolId + 1, kStripRect, to_wide(face::kStripHint).c_str());
-}
-
 void Tcomputer_qel::build_menus() {
-  lcd_menu_ = create_lcd_menu([this](UINT id) { return commands_.has_menu(id); });
-  for (size_t i = 0; i < face::kMenuImages.size(); ++i) {
-    menu_images_[i].reset(static_cast<HBITMAP>(
-        LoadImageW(instance_, to_wide(face::kMenuImages[i]).c_str(), IMAGE_BITMAP, 0, 0, 0)));
-  }
-  show_auto_output(calculator_->calc_state().auto_output);
+  menus_.create(instance_, [this](UINT id) { return commands_.has_menu(id); });
+  menus_.show_auto_output(calculator_->calc_state().auto_output);
   set_output_form(OutputForm::Figures);
-  mini_menu_ = create_mini_menu();
-  tray_menu_ = create_tray_menu();
 }
 
 void Tcomputer_qel::toggle_auto_output() {
   const bool on = !calculator_->calc_state().auto_output;
   calculator_->auto_output_changed(on);
-  show_auto_output(on);
-}
-
-void Tcomputer_qel::show_auto_output(bool on) {
-  const HMENU m = lcd_menu_.get();
-  MENUITEMINFOW mi{};
-  mi.cbSize = sizeof mi;
-  mi.fMask = MIIM_STATE | MIIM_BITMAP;
-  mi.fState = on ? MFS_CHECKED : MFS_UNCHECKED;
-  mi.hbmpItem = menu_images_[on ? 0 : 1].get();
-  SetMenuItemInfoW(m, kMenuAutoOutput, FALSE, &mi);
-  for (UINT id = kMenuFormFigures; id <= kMenuFormRmbFigures; ++id) {
-    EnableMenuItem(m, id, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED));
-  }
+  menus_.show_auto_output(on);
 }
 
 void Tcomputer_qel::set_output_form(OutputForm form) {
-  const UINT chosen = kMenuFormFigures + static_cast<UINT>(form);
-  for (UINT id = kMenuFormFigures; id <= kMenuFormRmbFigures; ++id) {
-    MENUITEMINFOW mi{};
-    mi.cbSize = sizeof mi;
-    mi.fMask = MIIM_STATE | MIIM_BITMAP;
-    const bool on = id == chosen;
-    mi.fState = (on ? MFS_CHECKED : MFS_UNCHECKED) |
-                (calculator_->calc_state().auto_output ? MFS_ENABLED : MFS_GRAYED);
-    mi.hbmpItem = on ? menu_images_[2].get() : nullptr;
-    SetMenuItemInfoW(lcd_menu_.get(), id, FALSE, &mi);
-  }
+  menus_.show_output_form(form, calculator_->calc_state().auto_output);
   calculator_->set_output_form(form);
-}
-
-void Tcomputer_qel::popup_lcd_menu(POINT screen_point) {
-  SetForegroundWindow(hwnd_);
-  const HMENU menu = mover_.mini_mode() ? mini_menu_.get() : lcd_menu_.get();
-  TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_RIGHTBUTTON, screen_point.x, screen_point.y, 0, hwnd_,
-                 nullptr);
-  PostMessageW(hwnd_, WM_NULL, 0, 0);
 }
 
 void Tcomputer_qel::show_about() {
@@ -455,9 +378,7 @@ void Tcomputer_qel::on_tray(LPARAM lp) {
     pump_.wait(0);
     POINT cursor;
     GetCursorPos(&cursor);
-    TrackPopupMenu(tray_menu_.get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, hwnd_,
-                   nullptr);
-    PostMessageW(hwnd_, WM_NULL, 0, 0);
+    menus_.popup_tray(hwnd_, cursor);
   }
 }
 

@@ -1,13 +1,11 @@
 #pragma once
-// Tcomputer_qel: the calculator's one borderless, top-most window. It owns the face pictures,
-// the image keys, the LCD surfaces, the formula bar, the tray icon and the calculator core, and
-// implements the core's ports.
+// Tcomputer_qel: the calculator's one borderless, top-most window. It creates the rooms (key
+// pad, LCD view, formula bar, menus, panels, tray), owns them and the calculator core, and
+// routes the window's messages to them.
 #include <windows.h>
 
-#include <map>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "engine/calculator.h"
 #include "face/face_layout.h"
@@ -23,6 +21,7 @@
 #include "win32/app/command_table.h"
 #include "win32/app/message_loop.h"
 #include "win32/app/window_ports.h"
+#include "win32/chrome/menus.h"
 #include "win32/chrome/tray_icon.h"
 #include "win32/face/dib.h"
 #include "win32/face/image_key.h"
@@ -136,10 +135,8 @@ class Tcomputer_qel : public BaseWindow<Tcomputer_qel> {
 
   // LCD pop-up menu and tray.
   void build_menus();
-  void popup_lcd_menu(POINT screen_point);
   void on_tray(LPARAM lp);
   void toggle_auto_output();
-  void show_auto_output(bool on);
   void set_output_form(OutputForm form);
 
   // The exchange with the window below (exchange_feature.cpp).
@@ -147,8 +144,6 @@ class Tcomputer_qel : public BaseWindow<Tcomputer_qel> {
   // The exchange takes the options in force (start-up, each change in the settings panel).
   void exchange_options_changed();
   void grab_from_below();
-
-  void create_tooltips();
 
   void setting_changed(SettingId id, const Options& now);
   void apply_window_option(SettingId id, bool starting);
@@ -173,10 +168,7 @@ class Tcomputer_qel : public BaseWindow<Tcomputer_qel> {
   HWND tooltip_ = nullptr;
   UniqueIcon icon_;
   UniqueIcon small_icon_;
-  UniqueMenu lcd_menu_;
-  UniqueMenu mini_menu_;  // the LCD menu's mini form: "恢复", "最小化", "关闭计算器"
-  UniqueMenu tray_menu_;
-  UniqueBitmap menu_images_[3];
+  PopupMenus menus_;
   TrayIcon tray_;
   SoundPlayer sound_;
   WindowMessagePump pump_;

@@ -82,7 +82,7 @@ bool Tcomputer_qel::key_down(int code) {
   if (press.button == kPopupButton) {
     POINT at{face::kLcdArea.left, face::kLcdArea.top + face::kLcdArea.height};
     ClientToScreen(hwnd_, &at);
-    popup_lcd_menu(at);
+    menus_.popup_lcd(hwnd_, at, mover_.mini_mode());
     return true;
   }
   keys_.show_click(press.button, press.mouse);

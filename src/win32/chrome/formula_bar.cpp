@@ -2,14 +2,11 @@
 
 #include "platform/wide.h"
 #include "win32/system/controls.h"
+#include "win32/system/geometry.h"
 #include "win32/system/win_check.h"
 
 namespace orvanta::win32 {
 namespace {
-
-constexpr COLORREF to_colorref(const face::Rgb& c) {
-  return RGB(c.red, c.green, c.blue);
-}
 
 constexpr COLORREF kBarColour = to_colorref(face::kFormulaBarColour);
 constexpr COLORREF kTextColour = to_colorref(face::kFormulaTextColour);

@@ -1,5 +1,7 @@
 #include "win32/chrome/menus.h"
 
+#include "face/face_layout.h"
+#include "platform/wide.h"
 #include "win32/chrome/menu_ids.h"
 #include "win32/system/win_check.h"
 
@@ -45,6 +47,12 @@ bool always(UINT) {
   return true;
 }
 
+void popup(HMENU menu, HWND owner, POINT at) {
+  SetForegroundWindow(owner);
+  TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, owner, nullptr);
+  PostMessageW(owner, WM_NULL, 0, 0);
+}
+
 }  // namespace
 
 UniqueMenu create_menu(std::span<const MenuItem> items, const MenuEnabled& enabled) {
@@ -69,6 +77,50 @@ UniqueMenu create_mini_menu() {
 
 UniqueMenu create_tray_menu() {
   return create_menu(kTrayMenu, always);
+}
+
+bool PopupMenus::create(HINSTANCE instance, const MenuEnabled& enabled) {
+  lcd_ = create_lcd_menu(enabled);
+  mini_ = create_mini_menu();
+  tray_ = create_tray_menu();
+  for (size_t i = 0; i < face::kMenuImages.size(); ++i) {
+    images_[i].reset(static_cast<HBITMAP>(
+        LoadImageW(instance, to_wide(face::kMenuImages[i]).c_str(), IMAGE_BITMAP, 0, 0, 0)));
+  }
+  return lcd_ && mini_ && tray_;
+}
+
+void PopupMenus::show_auto_output(bool on) {
+  MENUITEMINFOW mi{};
+  mi.cbSize = sizeof mi;
+  mi.fMask = MIIM_STATE | MIIM_BITMAP;
+  mi.fState = on ? MFS_CHECKED : MFS_UNCHECKED;
+  mi.hbmpItem = images_[on ? 0 : 1].get();
+  SetMenuItemInfoW(lcd_.get(), kMenuAutoOutput, FALSE, &mi);
+  for (UINT id = kMenuFormFigures; id <= kMenuFormRmbFigures; ++id) {
+    EnableMenuItem(lcd_.get(), id, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED));
+  }
+}
+
+void PopupMenus::show_output_form(OutputForm form, bool auto_output) {
+  const UINT chosen = kMenuFormFigures + static_cast<UINT>(form);
+  for (UINT id = kMenuFormFigures; id <= kMenuFormRmbFigures; ++id) {
+    MENUITEMINFOW mi{};
+    mi.cbSize = sizeof mi;
+    mi.fMask = MIIM_STATE | MIIM_BITMAP;
+    const bool on = id == chosen;
+    mi.fState = (on ? MFS_CHECKED : MFS_UNCHECKED) | (auto_output ? MFS_ENABLED : MFS_GRAYED);
+    mi.hbmpItem = on ? images_[2].get() : nullptr;
+    SetMenuItemInfoW(lcd_.get(), id, FALSE, &mi);
+  }
+}
+
+void PopupMenus::popup_lcd(HWND owner, POINT at, bool mini) const {
+  popup(mini ? mini_.get() : lcd_.get(), owner, at);
+}
+
+void PopupMenus::popup_tray(HWND owner, POINT at) const {
+  popup(tray_.get(), owner, at);
 }
 
 }  // namespace orvanta::win32

@@ -6,6 +6,7 @@
 #include <functional>
 #include <span>
 
+#include "display/output_form.h"
 #include "platform/handles_win32.h"
 
 namespace orvanta::win32 {
@@ -26,5 +27,24 @@ UniqueMenu create_lcd_menu(const MenuEnabled& enabled);
 UniqueMenu create_mini_menu();
 // The tray icon's right-button menu.
 UniqueMenu create_tray_menu();
+
+// The window's three pop-up menus, with the ticks and pictures of the output items.
+class PopupMenus {
+ public:
+  bool create(HINSTANCE instance, const MenuEnabled& enabled);
+  // "数据自动输入其它窗口" ticked or not; the output forms can be chosen only while it is on.
+  void show_auto_output(bool on);
+  // The chosen output form ticked.
+  void show_output_form(OutputForm form, bool auto_output);
+  // The LCD menu (its mini form in mini mode) or the tray menu at a screen point.
+  void popup_lcd(HWND owner, POINT at, bool mini) const;
+  void popup_tray(HWND owner, POINT at) const;
+
+ private:
+  UniqueMenu lcd_;
+  UniqueMenu mini_;
+  UniqueMenu tray_;
+  UniqueBitmap images_[3];  // ticked, unticked, the chosen form's mark
+};
 
 }  // namespace orvanta::win32

@@ -3,15 +3,14 @@
 #include <algorithm>
 
 #include "face/face_layout.h"
+#include "win32/system/geometry.h"
 
 namespace orvanta::win32 {
 
 void KeyPad::create(const FacePictures& pictures) {
   for (const face::FaceKey& k : face::kFaceKeys) {
     const int index = static_cast<int>(keys_.size());
-    keys_.emplace_back(
-        std::string(k.name),
-        RECT{k.rect.left, k.rect.top, k.rect.left + k.rect.width, k.rect.top + k.rect.height});
+    keys_.emplace_back(std::string(k.name), to_rect(k.rect));
     keys_.back().set_pictures(pictures);
     keys_.back().set_ani(true);
     events_.push_back(k.event);

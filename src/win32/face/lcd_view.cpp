@@ -2,12 +2,12 @@
 
 #include "face/face_layout.h"
 #include "platform/wide.h"
+#include "win32/system/geometry.h"
 
 namespace orvanta::win32 {
 namespace {
 
-constexpr COLORREF kLcdColour =
-    RGB(face::kLcdColour.red, face::kLcdColour.green, face::kLcdColour.blue);
+constexpr COLORREF kLcdColour = to_colorref(face::kLcdColour);
 
 }  // namespace
 

@@ -1,0 +1,27 @@
+#pragma once
+// The face layout's rectangles and colours as Win32 takes them.
+#include <windows.h>
+
+#include <string_view>
+
+#include "face/face_layout.h"
+
+namespace orvanta::win32 {
+
+constexpr RECT to_rect(const face::Rect& r) {
+  return {r.left, r.top, r.left + r.width, r.top + r.height};
+}
+
+constexpr COLORREF to_colorref(const face::Rgb& c) {
+  return RGB(c.red, c.green, c.blue);
+}
+
+// The rectangle of the named indicator picture on the LCD; empty when there is none.
+constexpr RECT indicator_rect(std::string_view name) {
+  for (const face::Indicator& ind : face::kIndicators) {
+    if (ind.name == name) return to_rect(ind.rect);
+  }
+  return {};
+}
+
+}  // namespace orvanta::win32
