@@ -4,6 +4,8 @@
 #include <string>
 
 #include "engine/calculator.h"
+#include "numeric/base_conversion.h"
+#include "numeric/integer_ops.h"
 #include "numeric/number_text.h"
 
 namespace orvanta {
@@ -141,6 +143,18 @@ bool pick_constant(Calculator& calculator, int row) {
   if (row < 1 || row > kConstantRows) return false;
   const Extended value = parse_number(kConstants[row - 1].value);
   CalcState& state = calculator.calc_state();
+  if (state.calc_base != NumberBase::Dec) {
+    // Other bases hold integers only: the constant enters as its integer part, written in the
+    // base, as a base switch would convert it. A decimal text there would be read as digits of
+    // the base and cannot be shown.
+    const Extended whole = static_cast<Extended>(truncate_to_int64(value));
+    const std::string text =
+        from_decimal(decimal_text_for(whole, state.calc_base), state.calc_base);
+    state.cur_value = whole;
+    state.entry_text = as_entry_text(text, state.calc_base);
+    calculator.qel_play(text);
+    return true;
+  }
   state.cur_value = value;
   // The plain number text; the three constants below 0.0001 (the electron's charge, the
   // gravitational and Planck's constants) in the exponent form, which fifteen decimals would

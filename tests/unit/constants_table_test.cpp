@@ -79,9 +79,9 @@ INSTANTIATE_TEST_SUITE_P(
                     // Too small for fifteen decimals: the exponent form keeps its digits.
                     PickCase{"ElectronCharge", 5, false, "1.60217733E-19", 1.60217733e-19L},
                     PickCase{"Avogadro", 7, false, "6.0221367E23", 6.0221367e23L},
-                    // The base is not consulted.
-                    PickCase{"InHexadecimal", 10, true, "101325", 101325},
-                    PickCase{"FractionInHexadecimal", 3, true, "9.81", 9.81L}),
+                    // Hexadecimal takes the integer part, written in the base.
+                    PickCase{"InHexadecimal", 10, true, "18BCD", 101325},
+                    PickCase{"FractionInHexadecimal", 3, true, "9", 9}),
     [](const auto& info) { return info.param.name; });
 
 TEST(ConstantPickRows, OutsideTheTableNothingHappens) {
