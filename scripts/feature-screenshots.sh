@@ -8,21 +8,8 @@ shift_value="${1:-120}"
 source "$root/scripts/wine-env.sh"
 source "$root/scripts/screenshot-lib.sh"
 
-# The stored shift is what start-up recolours the face with. The prefix's own settings are put
-# back afterwards.
-settings="$WINEPREFIX/drive_c/ProgramData/Talvenor"
-saved="$(mktemp -d)"
-[ -d "$settings" ] && cp -a "$settings" "$saved/"
-app=""
-finish() {
-  [ -n "$app" ] && kill "$app" 2>/dev/null || true
-  rm -rf "$settings"
-  [ -d "$saved/Talvenor" ] && cp -a "$saved/Talvenor" "$(dirname "$settings")/"
-  rm -rf "$saved"
-}
-trap finish EXIT
-mkdir -p "$settings"
-printf '[Setup]\r\nColorSkin=%s\r\n' "$shift_value" >"$settings/Talvenor.ini"
+# The stored shift is what start-up recolours the face with.
+orvanta_use_settings "[Setup]\r\nColorSkin=${shift_value}\r\n"
 
 if ! orvanta_start_window; then echo "feature-screenshots: the window did not appear" >&2; exit 1; fi
 orvanta_mouse_away

@@ -7,22 +7,8 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 source "$root/scripts/wine-env.sh"
 source "$root/scripts/screenshot-lib.sh"
 
-# A settled settings file, so no first-run tip covers the panel. The prefix's own settings are
-# put back afterwards.
-settings="$WINEPREFIX/drive_c/ProgramData/Talvenor"
-saved="$(mktemp -d)"
-[ -d "$settings" ] && cp -a "$settings" "$saved/"
-app=""
-finish() {
-  [ -n "$app" ] && kill "$app" 2>/dev/null || true
-  wineserver -k >/dev/null 2>&1 || true
-  rm -rf "$settings"
-  [ -d "$saved/Talvenor" ] && cp -a "$saved/Talvenor" "$(dirname "$settings")/"
-  rm -rf "$saved"
-}
-trap finish EXIT
-mkdir -p "$settings"
-printf '[Setup]\r\nDevice_AutoCopyTo=0\r\n[Welcome]\r\nText=Orvanta\r\n' >"$settings/Talvenor.ini"
+# A settled settings file, so no first-run tip covers the panel.
+orvanta_use_settings '[Setup]\r\nDevice_AutoCopyTo=0\r\n[Welcome]\r\nText=Orvanta\r\n'
 
 # $1: how many times Down moves through the pop-up menu to the item; $2: the picture; $3: a
 # formula typed into the panel's focused field and computed with Enter, or "big" for two

@@ -49,3 +49,24 @@ orvanta_save_face() {
     -background black -extent "${w}x${h}" \) -alpha off -compose CopyOpacity -composite "$out"
   rm -f "$tmp"
 }
+
+# Starts the calculator on a settings file of the script's own (TEXT, lines ending in \r\n), so no
+# stored state or first-run tip gets into the picture. When the script ends, the calculator is
+# stopped if it still runs and the prefix's own settings are put back.
+orvanta_use_settings() {
+  orvanta_settings="$WINEPREFIX/drive_c/ProgramData/Talvenor"
+  orvanta_saved_settings="$(mktemp -d)"
+  [ -d "$orvanta_settings" ] && cp -a "$orvanta_settings" "$orvanta_saved_settings/"
+  app=""
+  trap orvanta_restore_settings EXIT
+  mkdir -p "$orvanta_settings"
+  printf '%b' "$1" >"$orvanta_settings/Talvenor.ini"
+}
+
+orvanta_restore_settings() {
+  [ -n "${app:-}" ] && kill "$app" 2>/dev/null || true
+  rm -rf "$orvanta_settings"
+  [ -d "$orvanta_saved_settings/Talvenor" ] &&
+    cp -a "$orvanta_saved_settings/Talvenor" "$(dirname "$orvanta_settings")/"
+  rm -rf "$orvanta_saved_settings"
+}
