@@ -15,13 +15,13 @@ namespace orvanta::sim {
 namespace {
 
 struct ToolSim : SimContext::Extension {
-  explicit ToolSim(SettingsStore& settings) : tax(settings) {}
+  explicit ToolSim(Calculator& calculator) : tax(calculator) {}
   IncomeTaxForm tax;
 };
 
 ToolSim& tool_sim(SimContext& context) {
   auto& slot = context.extensions["tools"];
-  if (!slot) slot = std::make_unique<ToolSim>(calculator_sim(context).ports.settings);
+  if (!slot) slot = std::make_unique<ToolSim>(calculator_sim(context).calculator);
   return static_cast<ToolSim&>(*slot);
 }
 

@@ -4,19 +4,16 @@
 #include <string>
 #include <string_view>
 
-#include "settings/settings_startup.h"
-#include "settings/settings_store.h"
+#include "engine/calculator.h"
 #include "tools/income_tax.h"
 
 namespace orvanta {
 
 class IncomeTaxForm {
  public:
-  explicit IncomeTaxForm(SettingsStore& settings) : settings_(settings) {}
-
-  // Start-up: the base (empty brought back as "3500" by the reader), the deductible items and
-  // the table; nothing is written. False for a setting of someone else.
-  bool apply_startup_setting(const StartupValue& setting);
+  // The base, the deductible items and the table are the calculator's options: start-up reads
+  // them (an empty base comes back as "3500") and every change here goes through them.
+  explicit IncomeTaxForm(Calculator& calculator) : calculator_(calculator) {}
 
   // LabeledEdit1Change and friends: the field's whole text; the base and the deductible items
   // are stored at once.
@@ -31,20 +28,21 @@ class IncomeTaxForm {
   void compute();
 
   const std::string& salary() const { return salary_; }
-  const std::string& base() const { return base_; }
-  const std::string& deductions() const { return deductions_; }
+  const std::string& base() const { return calculator_.options().tax_base; }
+  const std::string& deductions() const { return calculator_.options().tax_deductions; }
   const std::string& after_tax() const { return after_tax_; }
   const std::string& tax() const { return tax_; }
-  TaxTable table() const { return table_; }
+  TaxTable table() const { return table_of(calculator_.options()); }
 
  private:
-  SettingsStore& settings_;
+  static TaxTable table_of(const Options& options) {
+    return options.tax_table == 2 ? TaxTable::Y2019 : TaxTable::Y2011;
+  }
+
+  Calculator& calculator_;
   std::string salary_;
-  std::string base_{default_tax_base(TaxTable::Y2011)};
-  std::string deductions_;
   std::string after_tax_;
   std::string tax_;
-  TaxTable table_ = TaxTable::Y2011;
 };
 
 }  // namespace orvanta

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "engine/calculator.h"
 #include "sim/recording_ports.h"
 #include "tools/income_tax_form.h"
 
@@ -69,10 +70,13 @@ TEST(TaxBrackets, SevenRisingBracketsEach) {
   }
 }
 
+// The form stores through the calculator's options, as the window and orvanta-sim wire it.
 class TaxForm : public testing::Test {
  protected:
-  sim::MemorySettings settings;
-  IncomeTaxForm form{settings};
+  sim::RecordingPorts ports;
+  sim::MemorySettings& settings = ports.settings;
+  Calculator calculator{ports.ports()};
+  IncomeTaxForm form{calculator};
 };
 
 TEST_F(TaxForm, StoresTheBaseAndTheDeductionsOnEveryChange) {
@@ -106,8 +110,7 @@ TEST_F(TaxForm, StartUpBringsAnEmptyBaseBackAndKeepsTheTable) {
   settings.document.set(kSetupSection, "Device_gs3500", "");
   settings.document.set(kSetupSection, "Device_gs_0", "1200");
   settings.document.set(kSetupSection, "Device_gs_table", "2");
-  read_startup_settings(settings, StartupContext{},
-                        [&](const StartupValue& v) { form.apply_startup_setting(v); });
+  calculator.start(StartupContext{});
   EXPECT_EQ(form.base(), "3500");
   EXPECT_EQ(form.deductions(), "1200");
   EXPECT_EQ(form.table(), TaxTable::Y2019);

@@ -94,7 +94,7 @@ void Tcomputer_qel::form_create() {
                                         hwnd_, nullptr, instance_, nullptr),
                         L"CreateWindowExW (focus holder)");
   settings_panel_.create(hwnd_);
-  tax_form_ = std::make_unique<IncomeTaxForm>(*settings_);
+  tax_form_ = std::make_unique<IncomeTaxForm>(*calculator_);
   tax_panel_ = std::make_unique<TaxPanel>(panels_, *tax_form_);
   tax_panel_->create(hwnd_);
   constants_grid_.create(hwnd_);
@@ -123,11 +123,6 @@ void Tcomputer_qel::form_create() {
     if (info.owner == OptionOwner::Window) apply_window_option(info.id, true);
   }
   settings_panel_.apply(options, false);
-  for (const SettingInfo& info : kStartupSettings) {
-    if (info.owner == OptionOwner::Tools) {
-      tax_form_->apply_startup_setting({info.id, option_value(options, info.id), std::nullopt});
-    }
-  }
   tax_panel_->load_from_form();
   exchange_options_changed();
   build_menus();
