@@ -1,10 +1,15 @@
 // The window's long run: a seeded random walk of real clicks on every face key (all three
 // buttons) and real key presses through orvanta.exe, and every panel and menu opened and
 // closed again and again. After every 100 steps the LCD must still decode and the process's
-// GDI and USER object counts must stay within a small bound of where they settled: nothing
-// the walk does may end the program or leak. Its own test program, as it runs for minutes.
+// GDI and USER object counts and its committed memory must stay within a small bound of where they
+// settled: nothing the walk does may end the program or leak. Its own test program, as it runs
+// for minutes.
+#include <windows.h>
+// psapi.h needs the types of windows.h first.
 #include <gtest/gtest.h>
+#include <psapi.h>
 
+#include <cstdio>
 #include <random>
 #include <string>
 #include <vector>
@@ -23,10 +28,14 @@ using namespace std::chrono_literals;
 // Objects a window may still create on its way (a cached brush, a tooltip): beyond this the
 // counts grow with the walk, which is a leak.
 constexpr DWORD kObjectSlack = 40;
+// Wine counts no GDI or USER objects (GetGuiResources answers 0), so memory stands in there: a
+// face-sized bitmap is about 0.6 MB, a leak per click or per panel grows far beyond this.
+constexpr SIZE_T kMemorySlack = SIZE_T{8} << 20;
 
 struct Objects {
   DWORD gdi = 0;
   DWORD user = 0;
+  SIZE_T private_bytes = 0;
 };
 
 struct ButtonSearch {
@@ -51,7 +60,7 @@ class LongRun : public ::testing::Test {
     remove_settings();
     ASSERT_TRUE(app.start());
     ASSERT_TRUE(reader.lcd_shows(app, "0."));
-    process_ = OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, app.process_id());
+    process_ = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, app.process_id());
     ASSERT_NE(process_, nullptr);
   }
   void TearDown() override {
@@ -61,7 +70,12 @@ class LongRun : public ::testing::Test {
   }
 
   Objects objects() const {
-    return {GetGuiResources(process_, GR_GDIOBJECTS), GetGuiResources(process_, GR_USEROBJECTS)};
+    // The commit charge (private bytes on Windows; Wine leaves PrivateUsage at 0 but fills it).
+    PROCESS_MEMORY_COUNTERS memory{};
+    memory.cb = sizeof memory;
+    EXPECT_TRUE(GetProcessMemoryInfo(process_, &memory, sizeof memory));
+    return {GetGuiResources(process_, GR_GDIOBJECTS), GetGuiResources(process_, GR_USEROBJECTS),
+            memory.PagefileUsage};
   }
 
   // Answers whatever box the walk raised (No where it asks, so the calculator stays open).
@@ -96,6 +110,18 @@ class LongRun : public ::testing::Test {
     const Objects now = objects();
     EXPECT_LE(now.gdi, settled.gdi + kObjectSlack) << where << ": GDI objects grew";
     EXPECT_LE(now.user, settled.user + kObjectSlack) << where << ": USER objects grew";
+    EXPECT_GT(now.private_bytes, 0u) << where << ": no memory figure";
+    EXPECT_LE(now.private_bytes, settled.private_bytes + kMemorySlack)
+        << where << ": committed memory grew from " << settled.private_bytes << " to "
+        << now.private_bytes << " bytes";
+  }
+
+  void print_growth(const char* when, const Objects& settled) const {
+    const Objects end = objects();
+    std::printf("%s: GDI %lu / %lu, USER %lu / %lu, committed KiB %lu / %lu\n", when, settled.gdi,
+                end.gdi, settled.user, end.user,
+                static_cast<unsigned long>(settled.private_bytes >> 10),
+                static_cast<unsigned long>(end.private_bytes >> 10));
   }
 
   // A button of any visible window of the program, found by its text.
@@ -137,6 +163,7 @@ TEST_F(LongRun, TwoThousandClicksAndKeysLeaveADecodingLcdAndNoLeak) {
       expect_within(settled, where);
     }
   }
+  print_growth("after step 100 / 2000", settled);
 }
 
 TEST_F(LongRun, PanelsAndMenusOpenedAndClosedTwentyTimesLeakNothing) {
@@ -178,6 +205,7 @@ TEST_F(LongRun, PanelsAndMenusOpenedAndClosedTwentyTimesLeakNothing) {
     if (round == 1) settled = objects();
     expect_within(settled, where);
   }
+  print_growth("after round 1 / 20", settled);
 }
 
 }  // namespace
