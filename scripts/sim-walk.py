@@ -78,7 +78,7 @@ def command(rng, known):
         (2, "pick", lambda: "pick %d" % rng.randint(1, 118)),
         (1, "clock", lambda: "clock " + date_time(rng)),
         (1, "alarm", lambda: "alarm %d %s %s %d tip" % (rng.randint(1, 6), rng.choice(["on", "off"]),
-                                               date_time(rng).split(" ")[1], rng.randint(0, 5))),
+                                               date_time(rng).split(" ")[1], rng.randint(1, 7))),
         (1, "tick", lambda: "tick " + date_time(rng) + ".000"),
     ]
     usable = [(weight, make) for weight, word, make in choices if word is None or word in known]
