@@ -78,8 +78,6 @@ void set_desktop(const std::wstring& folder) {
                   static_cast<DWORD>((folder.size() + 1) * sizeof(wchar_t)));
 }
 
-// Not yet run under Wine: DISABLED_ until it has passed there once (run it with
-// --gtest_also_run_disabled_tests --gtest_filter='*ShortcutE2e*').
 class ShortcutE2e : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -161,7 +159,7 @@ class ShortcutE2e : public ::testing::Test {
   std::vector<std::wstring> planted_, made_folders_;
 };
 
-TEST_F(ShortcutE2e, DISABLED_DesktopLinkStartsTheProgramInItsFolderAndTwiceIsOneFile) {
+TEST_F(ShortcutE2e, DesktopLinkStartsTheProgramInItsFolderAndTwiceIsOneFile) {
   ASSERT_TRUE(app.start());
   for (int i = 0; i < 2; ++i) {
     PostMessageW(app.window(), WM_COMMAND, win32::kMenuDesktopShortcut, 0);
@@ -176,7 +174,7 @@ TEST_F(ShortcutE2e, DISABLED_DesktopLinkStartsTheProgramInItsFolderAndTwiceIsOne
   EXPECT_EQ(app.find_window(L"提示"), nullptr);  // no box when it worked
 }
 
-TEST_F(ShortcutE2e, DISABLED_ReplacementChangesThisUsersLinkOnly) {
+TEST_F(ShortcutE2e, ReplacementChangesThisUsersLinkOnly) {
   const std::wstring mine = plant(user_accessories_, L"计算器.lnk");
   const std::wstring everyones = plant(common_accessories_, L"计算器.lnk");
   ASSERT_TRUE(app.start());
@@ -191,7 +189,7 @@ TEST_F(ShortcutE2e, DISABLED_ReplacementChangesThisUsersLinkOnly) {
   EXPECT_EQ(kept.hotkey, 0);
 }
 
-TEST_F(ShortcutE2e, DISABLED_NoChangesNothing) {
+TEST_F(ShortcutE2e, NoChangesNothing) {
   const std::wstring mine = plant(user_accessories_, L"计算器.lnk");
   ASSERT_TRUE(app.start());
   run_menu(win32::kMenuDefaultCalculator, {L"否"});
@@ -202,7 +200,7 @@ TEST_F(ShortcutE2e, DISABLED_NoChangesNothing) {
   EXPECT_EQ(kept.hotkey, 0);
 }
 
-TEST_F(ShortcutE2e, DISABLED_WithoutALinkTheCalculatorKeyIsSetForThisUserAndTakenBack) {
+TEST_F(ShortcutE2e, WithoutALinkTheCalculatorKeyIsSetForThisUserAndTakenBack) {
   ASSERT_TRUE(app.start());
   const auto set = run_menu(win32::kMenuDefaultCalculator, {L"是", L"是", L"确定"});
   EXPECT_TRUE(says(set, 1, L"没有找到系统自带计算器的快捷方式"));

@@ -39,6 +39,10 @@ void Panel::show() {
 void Panel::hide() {
   if (!visible()) return;
   on_hide();
+  // A hidden control keeping the focus would swallow the keyboard (its button even answers
+  // Space): the calculator takes the focus back, so its keys work again at once.
+  const HWND focus = GetFocus();
+  if (focus == hwnd_ || IsChild(hwnd_, focus)) SetFocus(GetParent(hwnd_));
   ShowWindow(hwnd_, SW_HIDE);
   host_.panel_hidden(*this);
 }
