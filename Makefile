@@ -54,6 +54,7 @@ screenshot: win32
 	@$(SCRIPTS)/with-xvfb.sh $(SCRIPTS)/screenshot.sh docs/screenshot.png
 	@$(SCRIPTS)/with-xvfb.sh $(SCRIPTS)/feature-screenshots.sh
 	@$(SCRIPTS)/with-xvfb.sh $(SCRIPTS)/panel-screenshots.sh
+	@$(SCRIPTS)/with-xvfb.sh $(SCRIPTS)/tool-screenshots.sh
 
 bench: bootstrap
 	@cmake --preset bench >/dev/null

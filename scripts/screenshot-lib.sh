@@ -70,3 +70,35 @@ orvanta_restore_settings() {
     cp -a "$orvanta_saved_settings/Talvenor" "$(dirname "$orvanta_settings")/"
   rm -rf "$orvanta_saved_settings"
 }
+
+# Runs the command given, then waits until the screen's rectangle GEOMETRY has changed from what
+# it showed before (at most about ten seconds) and has come to rest: a panel or box opened by
+# the command is in the picture, not the face before it.
+orvanta_after_change() {
+  local geometry="$1" shot before now
+  shift
+  shot="$(mktemp --suffix=.png)"
+  import -window root -crop "$geometry" +repage "$shot" 2>/dev/null || true
+  before="$(md5sum <"$shot")"
+  "$@"
+  for _ in $(seq 1 100); do
+    sleep 0.1
+    import -window root -crop "$geometry" +repage "$shot" 2>/dev/null || true
+    now="$(md5sum <"$shot")"
+    [ "$now" != "$before" ] && break
+  done
+  rm -f "$shot"
+  orvanta_wait_still "$geometry"
+}
+
+# Clicks the client point X, Y of the calculator's window.
+orvanta_click() { xdotool mousemove $((x + $1)) $((y + $2)) click 1; }
+
+# Opens the LCD's pop-up menu and picks its item reached by N presses of Down.
+orvanta_menu_item() {
+  xdotool mousemove $((x + 200)) $((y + 70)) click 3
+  sleep 0.5
+  local i
+  for i in $(seq 1 "$1"); do xdotool key Down; sleep 0.05; done
+  xdotool key Return
+}

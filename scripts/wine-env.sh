@@ -31,12 +31,14 @@ orvanta_wine_prefix() {
     wineserver -w
     touch "$WINEPREFIX/.orvanta-ready"
   fi
-  if [ ! -f "$WINEPREFIX/.orvanta-cjk-font-2" ]; then
+  if [ ! -f "$WINEPREFIX/.orvanta-cjk-font-3" ]; then
     # "宋体" (SimSun) and "新宋体" (NSimSun) are not installed here. The bitmap face of WenQuanYi
     # Zen Hei ("Sharp") breaks strokes at 12 pixels ("显示" reads "显六"); its outline face,
-    # smoothed, reads cleanly at that size and has every ASCII glyph.
+    # smoothed, reads cleanly at that size and has every ASCII glyph. Message boxes, menus and
+    # dialogs ask for Tahoma or "MS Shell Dlg" and would reach the bitmap face by font linking.
     local name
-    for name in SimSun 宋体 NSimSun 新宋体; do
+    for name in SimSun 宋体 NSimSun 新宋体 Tahoma "MS Shell Dlg" "MS Shell Dlg 2" \
+      "Microsoft Sans Serif"; do
       orvanta_wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
         /v "$name" /d "WenQuanYi Micro Hei" /f >/dev/null 2>&1 || true
     done
@@ -44,7 +46,7 @@ orvanta_wine_prefix() {
     orvanta_wine reg add 'HKCU\Control Panel\Desktop' /v FontSmoothingType /t REG_DWORD /d 2 /f \
       >/dev/null 2>&1 || true
     wineserver -w
-    touch "$WINEPREFIX/.orvanta-cjk-font-2"
+    touch "$WINEPREFIX/.orvanta-cjk-font-3"
   fi
   if [ "$WINEPREFIX" = "$ORVANTA_TEST_PREFIX" ] && [ ! -f "$WINEPREFIX/.orvanta-unmanaged" ]; then
     # Xvfb has no window manager: Wine would wait two seconds for one at every hidden or closed

@@ -22,14 +22,18 @@ constexpr int kBoxId = 2000;    // + row * 3 + box
 
 constexpr RECT kListRect{10, 44, 450, 420};
 constexpr int kRowHeight = 24;
-constexpr int kColumnWidth = 211;
+// Two columns and the scroll bar fit the list's 440 pixels; each row reads caption, key field,
+// then the three boxes, whose captions take a smaller font so "Shift" is not cut.
+constexpr int kColumnWidth = 206;
 constexpr int kRowsPerColumn = (kKeyFunctionCount + 1) / 2;
 constexpr int kListHeight = kRowsPerColumn * kRowHeight + 4;
 constexpr int kWheelStep = kRowHeight * 3;
 
 constexpr const wchar_t* kBoxCaptions[3] = {L"Ctrl", L"Shift", L"Alt"};
-constexpr int kBoxX[3] = {106, 142, 182};
-constexpr int kBoxWidth[3] = {36, 40, 30};
+constexpr int kFieldX = 50;
+constexpr int kFieldWidth = 46;
+constexpr int kBoxX[3] = {98, 133, 173};
+constexpr int kBoxWidth[3] = {35, 40, 31};
 
 // Modifier keys alone are not bound: Ctrl+F2 typed into a field gives F2, and the boxes set Ctrl.
 bool modifier_key(int code) {
@@ -46,6 +50,7 @@ KeyPanel::KeyPanel(PanelHost& host, std::function<void(bool)> closed)
 
 bool KeyPanel::create(HWND parent) {
   font_ = make_song_font(12);
+  box_font_ = make_song_font(11);
   if (!create_window(parent)) return false;
   const HFONT font = font_.get();
   const HINSTANCE instance = GetModuleHandleW(nullptr);
@@ -54,8 +59,9 @@ bool KeyPanel::create(HWND parent) {
   for (int column = 0; column < 2; ++column) {
     const int x = kListRect.left + column * kColumnWidth;
     create_child(hwnd_, L"STATIC", L"按键", 0, RECT{x + 4, 24, x + 50, 40}, -1, font);
-    create_child(hwnd_, L"STATIC", L"自定义", 0, RECT{x + 52, 24, x + 104, 40}, -1, font);
-    create_child(hwnd_, L"STATIC", L"组合键", 0, RECT{x + 106, 24, x + 200, 40}, -1, font);
+    create_child(hwnd_, L"STATIC", L"自定义", 0, RECT{x + kFieldX, 24, x + kBoxX[0], 40}, -1, font);
+    create_child(hwnd_, L"STATIC", L"组合键", 0, RECT{x + kBoxX[0], 24, x + kColumnWidth, 40}, -1,
+                 font);
   }
   list_ = CreateWindowExW(WS_EX_CLIENTEDGE, kListClass, L"",
                           WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_CLIPCHILDREN, kListRect.left,
@@ -68,17 +74,18 @@ bool KeyPanel::create(HWND parent) {
     const int x = (r / kRowsPerColumn) * kColumnWidth;
     const int y = 2 + (r % kRowsPerColumn) * kRowHeight;
     create_child(list_, L"STATIC", to_wide(kKeyFunctions[r].caption).c_str(), SS_CENTERIMAGE,
-                 RECT{x + 4, y, x + 50, y + 20}, -1, font);
+                 RECT{x + 4, y, x + kFieldX - 2, y + 20}, -1, font);
     Row& row = rows_[r];
-    row.field = create_child(list_, L"EDIT", L"", WS_BORDER | ES_READONLY | WS_TABSTOP,
-                             RECT{x + 52, y, x + 104, y + 20}, kFieldId + r, font);
+    row.field =
+        create_child(list_, L"EDIT", L"", WS_BORDER | ES_READONLY | WS_TABSTOP,
+                     RECT{x + kFieldX, y, x + kFieldX + kFieldWidth, y + 20}, kFieldId + r, font);
     if (row.field != nullptr) {
       SetWindowSubclass(row.field, &field_proc, 1, reinterpret_cast<DWORD_PTR>(this));
     }
     for (int b = 0; b < 3; ++b) {
       row.boxes[b] = create_child(list_, L"BUTTON", kBoxCaptions[b], BS_AUTOCHECKBOX | WS_TABSTOP,
                                   RECT{x + kBoxX[b], y, x + kBoxX[b] + kBoxWidth[b], y + 20},
-                                  kBoxId + r * 3 + b, font);
+                                  kBoxId + r * 3 + b, box_font_.get());
     }
   }
   SCROLLINFO info{sizeof info,

@@ -47,6 +47,7 @@ class KeyPanel : public Panel {
   std::vector<Row> rows_;
   bool filling_ = false;
   UniqueFont font_;
+  UniqueFont box_font_;
 };
 
 }  // namespace orvanta::win32

@@ -17,8 +17,14 @@ UniqueFont make_song_font(int pixel_height, int weight) {
 
 HWND create_child(HWND parent, const wchar_t* window_class, const wchar_t* text, DWORD style,
                   RECT bounds, int id, HFONT font) {
+  // A group box paints only its frame and caption. Transparent, it takes no area away from the
+  // parent's or its siblings' painting (WS_CLIPCHILDREN, WS_CLIPSIBLINGS), so what lies inside
+  // it gets drawn instead of keeping whatever was on the screen before.
+  const bool group_box = lstrcmpiW(window_class, L"BUTTON") == 0 &&
+                         (style & BS_TYPEMASK) == static_cast<DWORD>(BS_GROUPBOX);
   const HWND child = check_handle(
-      CreateWindowExW(0, window_class, text, WS_CHILD | WS_VISIBLE | style, bounds.left, bounds.top,
+      CreateWindowExW(group_box ? WS_EX_TRANSPARENT : 0, window_class, text,
+                      WS_CHILD | WS_VISIBLE | style, bounds.left, bounds.top,
                       bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr),
       L"CreateWindowExW (control)");

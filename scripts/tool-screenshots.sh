@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# Saves the tools that open on the face: the clock on the LCD (docs/clock.png), the alarm panel
+# (docs/alarms.png), the key-binding editor (docs/key_editor.png) and the question of
+# "设为系统默认计算器" (docs/default_calculator.png).
+# Usage: tool-screenshots.sh   (run through with-xvfb.sh; `make screenshot` does that)
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+source "$root/scripts/wine-env.sh"
+source "$root/scripts/screenshot-lib.sh"
+
+# A settled settings file, voice off, and two alarms set, so the panel shows them.
+orvanta_use_settings '[Setup]\r\nDevice_AutoCopyTo=0\r\nDevice_sound=0\r\n[Welcome]\r\nText=Orvanta\r\n[Time1]\r\non=1\r\nTime=07:30:00\r\nAction=1\r\n[Time2]\r\non=1\r\nTime=12:00:00\r\nAction=2\r\n'
+
+start() {
+  if ! orvanta_start_window; then echo "tool-screenshots: the window did not appear" >&2; exit 1; fi
+  orvanta_mouse_away
+  orvanta_wait_still "${w}x${h}+${x}+${y}"
+}
+
+stop() {
+  kill "$app" 2>/dev/null || true
+  wait "$app" 2>/dev/null || true
+  app=""
+  # The next start must not find this window on its way out.
+  for _ in $(seq 1 100); do
+    [ -z "$(xdotool search --onlyvisible --name '^Orvanta$' 2>/dev/null || true)" ] && return
+    sleep 0.1
+  done
+}
+
+press_and_rest() {
+  orvanta_click "$1" "$2"
+  orvanta_mouse_away
+}
+
+start
+# "时钟" twice: the date, then the time of day on the LCD.
+orvanta_after_change "${w}x${h}+${x}+${y}" press_and_rest 221 177
+orvanta_after_change "${w}x${h}+${x}+${y}" press_and_rest 221 177
+orvanta_save_face "$root/docs/clock.png"
+echo "tool-screenshots: docs/clock.png"
+stop
+
+start
+orvanta_after_change "${w}x${h}+${x}+${y}" press_and_rest 311 177  # "闹钟"
+orvanta_save_face "$root/docs/alarms.png"
+echo "tool-screenshots: docs/alarms.png"
+stop
+
+start
+orvanta_after_change "${w}x${h}+${x}+${y}" orvanta_menu_item 12  # "自定义键盘"
+orvanta_mouse_away
+orvanta_save_face "$root/docs/key_editor.png"
+echo "tool-screenshots: docs/key_editor.png"
+stop
+
+start
+# "设为系统默认计算器": its question. Under Xvfb the first right-click can go to the window's
+# activation, so the menu is opened again until the question shows.
+box=""
+for _ in 1 2 3; do
+  orvanta_menu_item 14
+  for _ in $(seq 1 50); do
+    # xdotool's name search misses Chinese captions; xwininfo lists them.
+    box="$(xwininfo -root -children | awk '/ "提示": / {print $1; exit}')"
+    [ -n "$box" ] && break 2
+    sleep 0.1
+  done
+  xdotool key Escape
+done
+if [ -z "$box" ]; then echo "tool-screenshots: the question did not appear" >&2; exit 1; fi
+eval "$(xwininfo -id "$box" | awk '/Absolute upper-left X/{print "bx="$4} /Absolute upper-left Y/{print "by="$4} /Width:/{print "bw="$2} /Height:/{print "bh="$2}')"
+orvanta_wait_still "${bw}x${bh}+${bx}+${by}"
+import -window root -crop "${bw}x${bh}+${bx}+${by}" +repage "$root/docs/default_calculator.png"
+echo "tool-screenshots: docs/default_calculator.png"
+xdotool key Escape  # "否": nothing is changed
+stop
