@@ -1,9 +1,44 @@
+#include <windows.h>
+// commctrl.h needs the types of windows.h first.
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <string>
+
+#include "face/face_layout.h"
 #include "harness.h"
+#include "platform/wide.h"
+#include "win32/system/geometry.h"
 
 namespace orvanta::e2e {
 namespace {
+
+using namespace std::chrono_literals;
+
+// The text of the calculator's tooltip that is showing, empty while none shows.
+std::wstring shown_tip(const App& app) {
+  struct Search {
+    DWORD pid;
+    std::wstring text;
+  } search{app.process_id(), {}};
+  EnumWindows(
+      [](HWND w, LPARAM lp) -> BOOL {
+        auto& s = *reinterpret_cast<Search*>(lp);
+        DWORD pid = 0;
+        GetWindowThreadProcessId(w, &pid);
+        wchar_t name[64]{};
+        GetClassNameW(w, name, 64);
+        if (pid != s.pid || !IsWindowVisible(w) || lstrcmpiW(name, TOOLTIPS_CLASSW) != 0) {
+          return TRUE;
+        }
+        wchar_t text[256]{};
+        SendMessageW(w, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
+        s.text = text;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.text;
+}
 
 TEST(MainWindow, AppearsBorderlessOnTopAtItsPlace) {
   App app;
@@ -19,6 +54,29 @@ TEST(MainWindow, AppearsBorderlessOnTopAtItsPlace) {
   const LONG ex = GetWindowLongW(app.window(), GWL_EXSTYLE);
   EXPECT_NE(ex & WS_EX_TOPMOST, 0) << "stays on top";
   EXPECT_NE(ex & WS_EX_TOOLWINDOW, 0) << "no taskbar button";
+}
+
+// The grab hand lies on the LCD, yet shows its own hint, not the LCD's value.
+TEST(MainWindow, GrabHandShowsItsOwnHint) {
+  remove_settings();
+  App app;
+  ASSERT_TRUE(app.start());
+  const std::wstring hand_hint = to_wide(face::kInputHandHint);
+  const RECT hand = win32::indicator_rect("input_hand");
+  app.move_mouse(10, 500);
+  app.move_mouse((hand.left + hand.right) / 2, (hand.top + hand.bottom) / 2);
+  std::wstring tip;
+  EXPECT_TRUE(poll_until([&] { return (tip = shown_tip(app)) == hand_hint; }, 5s))
+      << "the tip reads \"" << from_wide(tip) << "\"";
+  // Elsewhere on the LCD the value shows.
+  app.move_mouse(face::kLcdArea.left + 60, face::kLcdArea.top + 40);
+  EXPECT_TRUE(poll_until(
+      [&] {
+        tip = shown_tip(app);
+        return !tip.empty() && tip != hand_hint;
+      },
+      5s))
+      << "the tip reads \"" << from_wide(tip) << "\"";
 }
 
 }  // namespace
