@@ -34,6 +34,10 @@ bool SettingsFile::write_values(std::string_view section, std::span<const Settin
 
 void SettingsFile::report_failure() {
   if (!warn_on_write_failure_) return;
+  if (starting_) {
+    if (warned_while_starting_) return;
+    warned_while_starting_ = true;
+  }
   boxes_.show(kSettingsWarningCaption, kSettingsWarningText, BoxIcon::Warning, BoxButtons::Ok);
   if (!boxes_.ask_yes_no(kKeepWarningCaption, kKeepWarningText)) warn_on_write_failure_ = false;
 }

@@ -28,6 +28,22 @@ class SettingsFile final : public SettingsStore {
   bool warn_on_write_failure() const { return warn_on_write_failure_; }
   void set_warn_on_write_failure(bool on) { warn_on_write_failure_ = on; }
 
+  // Start-up writes back a dozen values: with an unwritable file, the user sees the warning
+  // pair once, not once per value. Later failures follow the flag above again.
+  class StartUp {
+   public:
+    explicit StartUp(SettingsFile& file) : file_(file) {
+      file_.starting_ = true;
+      file_.warned_while_starting_ = false;
+    }
+    ~StartUp() { file_.starting_ = false; }
+    StartUp(const StartUp&) = delete;
+    StartUp& operator=(const StartUp&) = delete;
+
+   private:
+    SettingsFile& file_;
+  };
+
   std::optional<IniDocument> read_document() override;
   bool write_values(std::string_view section, std::span<const SettingEntry> entries) override;
   void report_failure() override;
@@ -37,6 +53,8 @@ class SettingsFile final : public SettingsStore {
   MessageBoxes& boxes_;
   std::string path_;
   bool warn_on_write_failure_ = true;
+  bool starting_ = false;
+  bool warned_while_starting_ = false;
 };
 
 }  // namespace orvanta

@@ -153,7 +153,7 @@ void App::close() {
   if (!ended || running()) kill();
 }
 
-bool App::start() {
+bool App::launch() {
   std::wstring exe = program_folder() + L"\\orvanta.exe";
   std::wstring command = L"\"" + exe + L"\"";
   STARTUPINFOW si{};
@@ -167,13 +167,20 @@ bool App::start() {
   CloseHandle(pi.hThread);
   process_ = pi.hProcess;
   pid_ = pi.dwProcessId;
+  return true;
+}
+
+bool App::main_shown() {
   const std::wstring caption = kMainCaption;
-  const bool shown = poll_until([&] {
-    FindContext ctx{pid_, &caption, nullptr};
-    EnumWindows(find_top_level, reinterpret_cast<LPARAM>(&ctx));
-    main_ = ctx.found;
-    return main_ != nullptr;
-  });
+  FindContext ctx{pid_, &caption, nullptr};
+  EnumWindows(find_top_level, reinterpret_cast<LPARAM>(&ctx));
+  main_ = ctx.found;
+  return main_ != nullptr;
+}
+
+bool App::start() {
+  if (!launch()) return false;
+  const bool shown = poll_until([&] { return main_shown(); });
   if (!shown) ADD_FAILURE() << "the calculator window did not appear";
   return shown;
 }

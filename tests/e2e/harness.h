@@ -63,6 +63,10 @@ class App {
 
   // Starts orvanta.exe and waits for its main window; false if the window does not appear.
   bool start();
+  // Only starts the process: for a start-up that raises boxes before the window shows.
+  bool launch();
+  // Whether the calculator's window shows now (and remembers it).
+  bool main_shown();
   HWND window() const { return main_; }
   DWORD process_id() const { return pid_; }
 

@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <string>
+#include <thread>
 
 #include "face_reader.h"
 #include "harness.h"
@@ -168,6 +169,49 @@ TEST_F(FolderTakingNoNewFile, HasTheSettingsFileWrittenInPlaceWithoutAWarning) {
   app.click(voice.x, voice.y);
   EXPECT_TRUE(poll_until([&] { return read_setting(L"Setup", L"Device_sound") == L"0"; }));
   EXPECT_FALSE(poll_until([&] { return app.find_window(L"警告") != nullptr; }, 1500ms));
+}
+
+// A settings file that cannot be written: start-up writes back many values, yet the user sees
+// the warning pair once; answering Yes keeps the warnings for later changes.
+TEST(UnwritableSettingsFile, WarnsOnceAtStartUp) {
+  remove_settings();
+  write_settings("[Setup]\r\nDevice_sound=0\r\n");
+  ASSERT_TRUE(SetFileAttributesW(settings_file().c_str(), FILE_ATTRIBUTE_READONLY));
+  App app;
+  ASSERT_TRUE(app.launch());
+  int warnings = 0;
+  const auto answer_boxes = [&] {
+    bool answered = false;
+    if (const HWND warning = app.find_window(L"警告")) {
+      ++warnings;
+      App::press_dialog_button(warning, L"确定") || App::press_dialog_button(warning, L"OK");
+      poll_until([&] { return app.find_window(L"警告") != warning; }, 2s);
+      answered = true;
+    }
+    if (const HWND ask = app.find_window(L"提示")) {
+      App::press_dialog_button(ask, L"是") || App::press_dialog_button(ask, L"Yes");
+      poll_until([&] { return app.find_window(L"提示") != ask; }, 2s);
+      answered = true;
+    }
+    return answered;
+  };
+  // Until the window shows and no box has come for a second and a half.
+  auto quiet_since = std::chrono::steady_clock::now();
+  const auto deadline = quiet_since + 30s;
+  while (std::chrono::steady_clock::now() < deadline) {
+    if (answer_boxes()) quiet_since = std::chrono::steady_clock::now();
+    if (app.main_shown() && std::chrono::steady_clock::now() - quiet_since > 1500ms) break;
+    std::this_thread::sleep_for(20ms);
+  }
+  ASSERT_TRUE(app.main_shown());
+  EXPECT_EQ(warnings, 1) << "warning pairs at start-up";
+  // A change after start-up warns again, as the answer Yes asked.
+  const POINT voice = FaceReader::key_centre("voice");
+  app.click(voice.x, voice.y);
+  EXPECT_TRUE(poll_until([&] { return app.find_window(L"警告") != nullptr; }, 5s));
+  answer_boxes();
+  SetFileAttributesW(settings_file().c_str(), FILE_ATTRIBUTE_NORMAL);
+  remove_settings();
 }
 
 }  // namespace

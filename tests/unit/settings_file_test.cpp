@@ -122,5 +122,20 @@ TEST_F(SettingsFileTest, WarnsWithThePairUntilTheUserAnswersNo) {
   EXPECT_EQ(boxes.shown.size(), 4u) << "silenced for the rest of the run";
 }
 
+TEST_F(SettingsFileTest, StartUpShowsTheWarningPairOnceThenTheFlagRulesAgain) {
+  fs.files[kPath] = "";
+  fs.read_only.insert(kPath);
+  boxes.answer_yes = true;
+  {
+    const SettingsFile::StartUp starting(file);
+    EXPECT_FALSE(file.write_bool(SettingId::DeviceSound, false));
+    EXPECT_FALSE(file.write_bool(SettingId::DeviceAngle, false));
+    EXPECT_FALSE(file.write_text(SettingId::WelcomeText, "Orvanta"));
+    EXPECT_EQ(boxes.shown.size(), 2u) << "one pair for the whole start-up";
+  }
+  EXPECT_FALSE(file.write_bool(SettingId::Device1000, true));
+  EXPECT_EQ(boxes.shown.size(), 4u) << "a later failure warns again";
+}
+
 }  // namespace
 }  // namespace orvanta

@@ -82,6 +82,7 @@ void Tcomputer_qel::form_create() {
 
   // The settings file and the calculator core.
   open_settings();
+  const SettingsFile::StartUp starting(*settings_);
   calculator_ = std::make_unique<Calculator>(ports_.ports());
 
   // Child controls: the formula bar, the invisible focus holder and the panels.
