@@ -247,21 +247,31 @@ TEST_F(SettingsPanelTest, TypedTextsReportEveryChangeButAnEmptyWelcomeLine) {
   EXPECT_EQ(host_.changes[2].second.welcome_text, "你好 Orvanta");
 }
 
-TEST_F(SettingsPanelTest, SpinPutsItsPositionFromBeforeTheStepIntoTheField) {
-  // Position -1 and field "-1" at first: the first click up leaves the field as it is.
+TEST_F(SettingsPanelTest, EachSpinClickStepsTheFieldByOneAtOnce) {
+  // From "-1": every click moves by one, also on a change of direction; -1 is the floor.
   const struct {
     bool up;
     const char* field;
-    int position;
-  } steps[] = {{true, "-1", 0}, {true, "0", 1},   {true, "1", 2},    {false, "2", 1},
-               {false, "1", 0}, {false, "0", -1}, {false, "-1", -1}, {false, "-1", -1}};
+  } steps[] = {{true, "0"},   {true, "1"},  {true, "2"},   {false, "1"},
+               {false, "0"},  {true, "1"},  {false, "0"},  {false, "-1"},
+               {false, "-1"}, {true, "0"}};
   for (const auto& s : steps) {
     spin(s.up);
     EXPECT_EQ(precision_text(), s.field);
-    EXPECT_EQ(panel_.spin_position(), s.position);
+    EXPECT_EQ(std::to_string(panel_.spin_position()), s.field);
   }
-  ASSERT_EQ(host_.changes.size(), 6u) << "only clicks that change the field report";
+  ASSERT_EQ(host_.changes.size(), 9u) << "only clicks that change the field report";
   EXPECT_EQ(host_.changes[0].second.precision, "0");
+  EXPECT_EQ(host_.changes[7].second.precision, "-1");
+}
+
+TEST_F(SettingsPanelTest, SpinStepsFromATypedValue) {
+  SetWindowTextW(precision_field(), L"7");
+  spin(true);
+  EXPECT_EQ(precision_text(), "8");
+  spin(false);
+  spin(false);
+  EXPECT_EQ(precision_text(), "6");
 }
 
 TEST_F(SettingsPanelTest, SpinStopsAtFifteen) {
@@ -310,9 +320,9 @@ TEST_F(SettingsPanelTest, AppliedPrecisionIsWhereTheSpinStarts) {
   stored.precision = "4";
   panel_.apply(stored);
   spin(true);
-  EXPECT_EQ(precision_text(), "4");
-  spin(true);
   EXPECT_EQ(precision_text(), "5");
+  spin(true);
+  EXPECT_EQ(precision_text(), "6");
 }
 
 TEST_F(SettingsPanelTest, DismissedByItsButtonOrTheRightButtonAndShownAgainAtItsPlace) {

@@ -1,5 +1,7 @@
 #include "win32/panels/settings_panel.h"
 
+#include <algorithm>
+
 #include <commctrl.h>
 
 #include <charconv>
@@ -300,9 +302,17 @@ void SettingsPanel::on_hide() {
 
 // Each click puts the position from before the step into the field, so the field lags the
 // spin by one click.
-void SettingsPanel::on_spin(int position_before_step) {
-  const std::string text = std::to_string(position_before_step);
-  if (window_text_utf8(item(kPrecisionEdit)) == text) return;
+void SettingsPanel::on_spin(int delta) {
+  // One click is one step from the value the field shows, typed or stepped, at once; the spin
+  // keeps the same position.
+  const std::string shown = window_text_utf8(item(kPrecisionEdit));
+  const int from = std::clamp(whole_number(shown).value_or(spin_position()), kPrecisionMin,
+                              kPrecisionMax);
+  const int to = std::clamp(from + (delta > 0 ? 1 : delta < 0 ? -1 : 0), kPrecisionMin,
+                            kPrecisionMax);
+  SendMessageW(item(kPrecisionSpin), UDM_SETPOS32, 0, to);
+  const std::string text = std::to_string(to);
+  if (shown == text) return;
   set_text(kPrecisionEdit, text);
   report(SettingId::DevicePoint);
 }
@@ -352,7 +362,8 @@ LRESULT SettingsPanel::on_message(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_NOTIFY: {
       const auto* header = reinterpret_cast<const NMHDR*>(lp);
       if (header->idFrom == kPrecisionSpin && header->code == UDN_DELTAPOS) {
-        on_spin(reinterpret_cast<const NMUPDOWN*>(lp)->iPos);
+        on_spin(reinterpret_cast<const NMUPDOWN*>(lp)->iDelta);
+        return TRUE;  // the panel has moved the spin itself
       }
       return 0;
     }

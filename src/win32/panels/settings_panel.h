@@ -47,7 +47,7 @@ class SettingsPanel : public Panel {
   void on_hide() override;
   void create_controls();
   void on_command(int id, int code);
-  void on_spin(int position_before_step);
+  void on_spin(int delta);
   void on_check(int id);
   void report(SettingId id);
   void set_check(int id, bool on);
