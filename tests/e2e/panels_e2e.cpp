@@ -252,9 +252,8 @@ TEST_F(SettingsPanelTest, EachSpinClickStepsTheFieldByOneAtOnce) {
   const struct {
     bool up;
     const char* field;
-  } steps[] = {{true, "0"},   {true, "1"},  {true, "2"},   {false, "1"},
-               {false, "0"},  {true, "1"},  {false, "0"},  {false, "-1"},
-               {false, "-1"}, {true, "0"}};
+  } steps[] = {{true, "0"}, {true, "1"},  {true, "2"},   {false, "1"},  {false, "0"},
+               {true, "1"}, {false, "0"}, {false, "-1"}, {false, "-1"}, {true, "0"}};
   for (const auto& s : steps) {
     spin(s.up);
     EXPECT_EQ(precision_text(), s.field);

@@ -306,10 +306,12 @@ void SettingsPanel::on_spin(int delta) {
   // One click is one step from the value the field shows, typed or stepped, at once; the spin
   // keeps the same position.
   const std::string shown = window_text_utf8(item(kPrecisionEdit));
-  const int from = std::clamp(whole_number(shown).value_or(spin_position()), kPrecisionMin,
-                              kPrecisionMax);
-  const int to = std::clamp(from + (delta > 0 ? 1 : delta < 0 ? -1 : 0), kPrecisionMin,
-                            kPrecisionMax);
+  const int from =
+      std::clamp(whole_number(shown).value_or(spin_position()), kPrecisionMin, kPrecisionMax);
+  const int to = std::clamp(from + (delta > 0   ? 1
+                                    : delta < 0 ? -1
+                                                : 0),
+                            kPrecisionMin, kPrecisionMax);
   SendMessageW(item(kPrecisionSpin), UDM_SETPOS32, 0, to);
   const std::string text = std::to_string(to);
   if (shown == text) return;
