@@ -207,6 +207,30 @@ TEST_F(CalculatorE2e, SettingsPanelSwitchesScientificModeAndAPressOnTheFaceClose
   EXPECT_TRUE(lcd_shows("7")) << reader.lcd_text(app.capture());
 }
 
+// Unticking and ticking "显示输入公式条" shows the bar again below the open panel.
+TEST_F(CalculatorE2e, FormulaBarShownAgainStaysBelowTheSettingsPanel) {
+  ASSERT_TRUE(app.start());
+  ASSERT_TRUE(lcd_shows("0."));
+  const POINT outside{50, 113};   // on the bar, left of the panel
+  const POINT overlap{200, 113};  // on the bar and on the panel
+  const HWND bar = ChildWindowFromPointEx(app.window(), outside, CWP_SKIPINVISIBLE);
+  ASSERT_NE(bar, app.window());
+  PostMessageW(app.window(), WM_COMMAND, win32::kMenuSettings, 0);
+  HWND box = nullptr;
+  ASSERT_TRUE(poll_until([&] {
+    box = App::find_child(app.window(), L"显示输入公式条");
+    return box != nullptr && IsWindowVisible(box);
+  }));
+  const HWND panel = GetParent(box);
+  PostMessageW(box, BM_CLICK, 0, 0);
+  ASSERT_TRUE(poll_until([&] { return !IsWindowVisible(bar); }));
+  PostMessageW(box, BM_CLICK, 0, 0);
+  ASSERT_TRUE(poll_until([&] { return IsWindowVisible(bar) != FALSE; }));
+  EXPECT_EQ(ChildWindowFromPointEx(app.window(), overlap, CWP_SKIPINVISIBLE), panel)
+      << "the bar lies above the panel";
+  EXPECT_NE(GetWindowLongW(bar, GWL_STYLE) & WS_CLIPSIBLINGS, 0) << "the bar paints over it";
+}
+
 TEST_F(CalculatorE2e, FirstStartShowsTheTipTenSecondsLater) {
   ASSERT_TRUE(app.start());
   const auto started = std::chrono::steady_clock::now();

@@ -15,7 +15,9 @@ constexpr COLORREF kTextColour = to_colorref(face::kFormulaTextColour);
 
 bool FormulaBarControl::create(HWND parent, const face::Rect& place, Handlers handlers) {
   handlers_ = std::move(handlers);
-  edit_ = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL | ES_READONLY,
+  // Clipped by its siblings: a panel open above it stays whole when the bar is shown again.
+  edit_ = CreateWindowExW(0, L"EDIT", L"",
+                          WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | ES_AUTOHSCROLL | ES_READONLY,
                           place.left, place.top, place.width, place.height, parent, nullptr,
                           GetModuleHandleW(nullptr), nullptr);
   if (!check(edit_ != nullptr, L"CreateWindowExW (formula bar)")) return false;
@@ -41,7 +43,14 @@ LRESULT CALLBACK FormulaBarControl::edit_proc(HWND hwnd, UINT msg, WPARAM wp, LP
 }
 
 void FormulaBarControl::show(bool shown) {
-  ShowWindow(edit_, shown ? SW_SHOW : SW_HIDE);
+  if (!shown) {
+    ShowWindow(edit_, SW_HIDE);
+    return;
+  }
+  // Below every open panel.
+  check(SetWindowPos(edit_, HWND_BOTTOM, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW) != FALSE,
+        L"SetWindowPos (formula bar)");
 }
 
 bool FormulaBarControl::parent_message(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
