@@ -78,6 +78,15 @@ std::optional<DragStep> WindowDrag::move(DragSource source, Point window, Point 
   return DragStep{moved, offset};
 }
 
+Point keep_on_work_area(Point window, Point size, const Rect& work_area) {
+  const auto fit = [](int at, int length, int low, int high) {
+    if (at + length > high) at = high - length;
+    return at < low ? low : at;
+  };
+  return {fit(window.x, size.x, work_area.left, work_area.right),
+          fit(window.y, size.y, work_area.top, work_area.bottom)};
+}
+
 void WindowDrag::leave_mini() {
   mini_mode_ = false;
   dock_ = {};

@@ -30,6 +30,11 @@ struct EdgeInput {
 // at 0, 0 they are the screen's. Returns the window's new top-left and updates `dock`.
 Point apply_edge_rules(DragSource source, const EdgeInput& in, DockState& dock);
 
+// The top-left that puts a window of `size` from `window` wholly on `work_area`: moved back just
+// enough where it sticks out right or below, then left or above (a window larger than the work
+// area keeps its top-left on it). Leaving mini mode at a bottom or right dock needs it.
+Point keep_on_work_area(Point window, Point size, const Rect& work_area);
+
 // Where one mouse move puts the window and by how much the unit-conversion window follows.
 struct DragStep {
   Point window;

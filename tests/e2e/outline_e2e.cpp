@@ -156,6 +156,33 @@ TEST_F(OutlineE2e, DoubleClickOnTheLcdShrinksToItDocksAtTheTopAndComesBack) {
       << "\"恢复\" restores the body outline";
 }
 
+// Docked at the bottom right in mini mode, the face comes back wholly on the work area.
+TEST_F(OutlineE2e, LeavingMiniModeAtABottomRightDockBringsTheWholeFaceOnScreen) {
+  ASSERT_TRUE(app.start());
+  ASSERT_TRUE(poll_until([&] { return region_is_body_outline(app.window()); }));
+  app.double_click(kOnLcd.x, kOnLcd.y);
+  ASSERT_TRUE(poll_until([&] { return region_is_rect(app.window(), RECT{46, 35, 416, 123}); }));
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  ASSERT_TRUE(GetMonitorInfoW(MonitorFromWindow(app.window(), MONITOR_DEFAULTTONEAREST), &monitor));
+  const RECT work = monitor.rcWork;
+  // The LCD in the work area's bottom-right corner, the rest of the face beyond it.
+  SetWindowPos(app.window(), nullptr, work.right - 416, work.bottom - 123, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ASSERT_TRUE(window_at(work.right - 416, work.bottom - 123));
+  PostMessageW(app.window(), WM_COMMAND, win32::kMenuRestore, 0);  // "恢复"
+  ASSERT_TRUE(poll_until([&] { return region_is_body_outline(app.window()); }));
+  RECT face{};
+  EXPECT_TRUE(poll_until([&] {
+    GetWindowRect(app.window(), &face);
+    return face.left >= work.left && face.top >= work.top && face.right <= work.right &&
+           face.bottom <= work.bottom;
+  })) << "the face at "
+      << face.left << "," << face.top << " - " << face.right << "," << face.bottom;
+  EXPECT_EQ(face.right, work.right) << "moved back only as far as needed";
+  EXPECT_EQ(face.bottom, work.bottom);
+}
+
 // The skin panel's slider, a child of the panel in the calculator's window.
 HWND skin_slider(HWND main) {
   const HWND panel = FindWindowExW(main, nullptr, L"OrvantaSkinPanel", nullptr);

@@ -199,6 +199,26 @@ TEST(WindowDrag, MiniModeDocksAtTheTopAndReleasesAfterTheLcdsPull) {
   EXPECT_FALSE(drag.dock().vertical);
 }
 
+TEST(KeepOnWorkArea, MovesTheFaceBackOntoTheWorkAreaOnlyWhereItSticksOut) {
+  const Rect work{0, 0, 1280, 984};  // a taskbar below
+  const Point face{464, 512};
+  const struct {
+    const char* name;
+    Point window;
+    Point expected;
+  } cases[] = {
+      {"inside stays", {100, 200}, {100, 200}}, {"docked bottom right", {864, 901}, {816, 472}},
+      {"right only", {1000, 100}, {816, 100}},  {"bottom only", {10, 700}, {10, 472}},
+      {"left and above", {-46, -35}, {0, 0}},   {"exactly at the corner", {816, 472}, {816, 472}},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(keep_on_work_area(c.window, face, work), c.expected) << c.name;
+  }
+  // A second monitor to the right, and a work area smaller than the face.
+  EXPECT_EQ(keep_on_work_area({2900, 10}, face, {1280, 0, 3200, 1080}), (Point{2736, 10}));
+  EXPECT_EQ(keep_on_work_area({50, 50}, face, {0, 0, 400, 300}), (Point{0, 0}));
+}
+
 TEST(WindowDrag, LeavingMiniModeClearsDocking) {
   WindowDrag drag;
   drag.enter_mini();

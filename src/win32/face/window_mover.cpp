@@ -66,6 +66,17 @@ bool WindowMover::release() {
 
 void WindowMover::leave_mini(HWND window) {
   drag_.leave_mini();
+  // Docked at a bottom or right edge, the full face would stand mostly off the monitor.
+  RECT r{};
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  if (GetWindowRect(window, &r) &&
+      GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &info)) {
+    const RECT& w = info.rcWork;
+    const Point place = keep_on_work_area({r.left, r.top}, {r.right - r.left, r.bottom - r.top},
+                                          {w.left, w.top, w.right, w.bottom});
+    if (place.x != r.left || place.y != r.top) move_window_to(window, place);
+  }
   if (converter_ == nullptr) return;
   const Point w = top_left(window);
   move_window_to(converter_, {w.x + WindowDrag::kConverterAfterMini.x,
