@@ -18,8 +18,8 @@ Limbs multiply_schoolbook(LimbSpan a, LimbSpan b);
 // Three-prime number-theoretic transform; a.size() + b.size() <= kMaxConvolutionLimbs.
 // `allow_vector` false keeps to the portable loops even where AVX2 is available.
 Limbs multiply_ntt(LimbSpan a, LimbSpan b, bool allow_vector = true);
-// Forgets the transform tables kept between products, as at the start of the process (for
-// measuring a first call).
+// Forgets the transform tables and work arrays kept between products, as at the start of the
+// process (for measuring a first call).
 void drop_transform_tables();
 // Splits the longer operand until every piece fits `max_product_limbs`.
 Limbs multiply_in_pieces(LimbSpan a, LimbSpan b, std::size_t max_product_limbs);

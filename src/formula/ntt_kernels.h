@@ -2,6 +2,7 @@
 // The inner loops of the number-theoretic transform for one prime p < 2^30, in a portable and,
 // where the processor has it, an AVX2 version. Values stay lazily in [0, 2p) or [0, 4p) between
 // steps; twiddle products use Shoup's precomputed quotients, so no step divides.
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 
@@ -9,12 +10,16 @@
 
 namespace orvanta::bignum {
 
-// Twiddle factors of every stage: entries [half, 2 half) belong to the stage that combines
-// elements `half` apart, value[half + j] = w^j for w a primitive (2 half)-th root of unity, and
-// quotient[i] = floor(value[i] * 2^32 / p).
+// Twiddle factors stage by stage: the stage that combines elements `half` apart (half = 2^s)
+// has value[s][j] = w^j for j < half, w a primitive (2 half)-th root of unity, and
+// quotient[s][j] = floor(value[s][j] * 2^32 / p).
 struct RootTable {
-  const std::uint32_t* value;
-  const std::uint32_t* quotient;
+  const std::uint32_t* const* value;
+  const std::uint32_t* const* quotient;
+  const std::uint32_t* values(std::size_t half) const { return value[std::countr_zero(half)]; }
+  const std::uint32_t* quotients(std::size_t half) const {
+    return quotient[std::countr_zero(half)];
+  }
 };
 
 struct NttKernels {

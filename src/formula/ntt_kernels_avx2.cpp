@@ -1,9 +1,9 @@
 // Transform loops on eight 32-bit lanes. Compiled for AVX2 function by function and chosen at run
-// time, so the program still runs on processors without it. The 32-bit Windows build leaves
-// them out (its stack is not aligned for 256-bit spills) and uses the portable loops.
+// time, so the program still runs on processors without it, in 32-bit and 64-bit builds alike.
+// Windows builds assemble this file with unaligned vector moves only (see CMakeLists.txt).
 #include "formula/ntt_kernels.h"
 
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(_WIN32)
+#if (defined(__x86_64__) || defined(__i386__)) && defined(__GNUC__)
 #define ORVANTA_NTT_AVX2 1
 #include <immintrin.h>
 #endif
@@ -61,9 +61,9 @@ template <int Half>
 constexpr int kUpperLanes = Half == 1 ? 0xAA : (Half == 2 ? 0xCC : 0xF0);
 
 // Twiddles of a small stage laid over the lanes that need them.
-ORVANTA_AVX2 V small_stage_roots(const U32* table, int half) {
-  alignas(32) U32 lanes[8];
-  for (int i = 0; i < 8; ++i) lanes[i] = table[half + i % half];
+ORVANTA_AVX2 V small_stage_roots(const U32* stage, int half) {
+  U32 lanes[8];
+  for (int i = 0; i < 8; ++i) lanes[i] = stage[i % half];
   return load8(lanes);
 }
 
@@ -99,6 +99,8 @@ __attribute__((target("avx2"))) void forward(U32* a, std::size_t n, RootTable ro
   const V vp = _mm256_set1_epi32(static_cast<int>(p));
   const V p2 = _mm256_set1_epi32(static_cast<int>(2 * p));
   for (std::size_t half = n / 2; half >= 8; half /= 2) {
+    const U32* w = roots.values(half);
+    const U32* wq = roots.quotients(half);
     for (std::size_t start = 0; start < n; start += 2 * half) {
       U32* x = a + start;
       U32* y = x + half;
@@ -107,16 +109,15 @@ __attribute__((target("avx2"))) void forward(U32* a, std::size_t n, RootTable ro
         const V v = load8(y + j);
         store8(x + j, reduce_by(_mm256_add_epi32(u, v), p2));
         const V d = _mm256_add_epi32(_mm256_sub_epi32(u, v), p2);
-        store8(y + j,
-               times(d, load8(roots.value + half + j), load8(roots.quotient + half + j), vp));
+        store8(y + j, times(d, load8(w + j), load8(wq + j), vp));
       }
     }
   }
   // The last three stages pair lanes of one vector.
-  const V w4 = small_stage_roots(roots.value, 4);
-  const V wq4 = small_stage_roots(roots.quotient, 4);
-  const V w2 = small_stage_roots(roots.value, 2);
-  const V wq2 = small_stage_roots(roots.quotient, 2);
+  const V w4 = small_stage_roots(roots.values(4), 4);
+  const V wq4 = small_stage_roots(roots.quotients(4), 4);
+  const V w2 = small_stage_roots(roots.values(2), 2);
+  const V wq2 = small_stage_roots(roots.quotients(2), 2);
   for (std::size_t i = 0; i < n; i += 8) {
     V v = load8(a + i);
     v = forward_in_vector<4>(v, w4, wq4, vp, p2);
@@ -146,10 +147,10 @@ __attribute__((target("avx2"))) void inverse(U32* a, std::size_t n, RootTable ro
                                              U32 scale, U32 scale_quotient) {
   const V vp = _mm256_set1_epi32(static_cast<int>(p));
   const V p2 = _mm256_set1_epi32(static_cast<int>(2 * p));
-  const V w4 = small_stage_roots(roots.value, 4);
-  const V wq4 = small_stage_roots(roots.quotient, 4);
-  const V w2 = small_stage_roots(roots.value, 2);
-  const V wq2 = small_stage_roots(roots.quotient, 2);
+  const V w4 = small_stage_roots(roots.values(4), 4);
+  const V wq4 = small_stage_roots(roots.quotients(4), 4);
+  const V w2 = small_stage_roots(roots.values(2), 2);
+  const V wq2 = small_stage_roots(roots.quotients(2), 2);
   for (std::size_t i = 0; i < n; i += 8) {
     V v = load8(a + i);
     v = inverse_in_vector<1>(v, w2, wq2, vp, p2);
@@ -158,13 +159,14 @@ __attribute__((target("avx2"))) void inverse(U32* a, std::size_t n, RootTable ro
     store8(a + i, v);
   }
   for (std::size_t half = 8; half < n; half *= 2) {
+    const U32* w = roots.values(half);
+    const U32* wq = roots.quotients(half);
     for (std::size_t start = 0; start < n; start += 2 * half) {
       U32* x = a + start;
       U32* y = x + half;
       for (std::size_t j = 0; j < half; j += 8) {
         const V u = reduce_by(load8(x + j), p2);
-        const V t = times(load8(y + j), load8(roots.value + half + j),
-                          load8(roots.quotient + half + j), vp);
+        const V t = times(load8(y + j), load8(w + j), load8(wq + j), vp);
         store8(x + j, _mm256_add_epi32(u, t));
         store8(y + j, _mm256_add_epi32(_mm256_sub_epi32(u, t), p2));
       }

@@ -28,8 +28,8 @@ void load(U32* out, const Limb* in, std::size_t count, U32 p) {
 
 void forward(U32* a, std::size_t n, RootTable roots, U32 p) {
   for (std::size_t half = n / 2; half >= 1; half /= 2) {
-    const U32* w = roots.value + half;
-    const U32* wq = roots.quotient + half;
+    const U32* w = roots.values(half);
+    const U32* wq = roots.quotients(half);
     for (std::size_t start = 0; start < n; start += 2 * half) {
       U32* x = a + start;
       U32* y = x + half;
@@ -53,8 +53,8 @@ void pointwise(U32* a, const U32* b, std::size_t n, U32 p, U32 p_inv_neg) {
 
 void inverse(U32* a, std::size_t n, RootTable roots, U32 p, U32 scale, U32 scale_quotient) {
   for (std::size_t half = 1; half < n; half *= 2) {
-    const U32* w = roots.value + half;
-    const U32* wq = roots.quotient + half;
+    const U32* w = roots.values(half);
+    const U32* wq = roots.quotients(half);
     for (std::size_t start = 0; start < n; start += 2 * half) {
       U32* x = a + start;
       U32* y = x + half;
