@@ -60,7 +60,7 @@ bench: bootstrap
 	@cmake --preset bench >/dev/null
 	@cmake --build --preset bench
 	@cmake --preset win32 >/dev/null
-	@cmake --build --preset win32 --target startup_probe keypress_probe skin_probe
+	@cmake --build --preset win32 --target startup_probe keypress_probe skin_probe big_number_probe
 	@$(SCRIPTS)/bench.sh
 
 # clang's libFuzzer with ASan and UBSan; docs/reliability.md. FUZZ_SECONDS is the time of all

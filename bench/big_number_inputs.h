@@ -22,4 +22,9 @@ inline void big_number_sizes(benchmark::internal::Benchmark* family) {
   family->RangeMultiplier(10)->Range(1000, 1000000)->Unit(benchmark::kMicrosecond);
 }
 
+// 10^5 to 10^7 digits, where a first call is compared with a warm one.
+inline void first_call_sizes(benchmark::internal::Benchmark* family) {
+  family->RangeMultiplier(10)->Range(100000, 10000000)->Unit(benchmark::kMillisecond);
+}
+
 }  // namespace orvanta::bench

@@ -17,9 +17,9 @@ for extra in "$root"/bench/*.sh; do
   echo "== $(basename "$extra")"
   "$extra" "$out"
 done
-# Start-up, key-press and skin-slider probes: the real orvanta.exe and window under Wine, each
-# on a private Xvfb display. Their tables go to <probe>.md.
-for probe in startup_probe keypress_probe skin_probe; do
+# Start-up, key-press, skin-slider and big-number probes: the real orvanta.exe and window under
+# Wine, each on a private Xvfb display. Their tables go to <probe>.md.
+for probe in startup_probe keypress_probe skin_probe big_number_probe; do
   exe="$root/build/win32/$probe.exe"
   if [ ! -f "$exe" ]; then
     echo "== $probe: not built (cmake --build --preset win32 --target $probe)"

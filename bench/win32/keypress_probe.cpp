@@ -21,6 +21,7 @@
 #include "face_reader.h"
 #include "harness.h"
 #include "probe_clock.h"
+#include "probe_messages.h"
 #include "win32/app/main_window.h"
 
 namespace orvanta::probe {
@@ -29,23 +30,6 @@ namespace {
 // Ten digits and C: every press changes the LCD, and it never fills up.
 constexpr const char* kKeys[] = {"k1", "k2", "k3", "k4", "k5", "k6", "k7", "k8", "k9", "k0", "c"};
 constexpr int kKeyCount = sizeof kKeys / sizeof kKeys[0];
-
-// Runs what is waiting (fade timer ticks, repaints) outside the timed part.
-void run_pending_messages() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-}
-
-void let_messages_run(DWORD milliseconds) {
-  const DWORD end = GetTickCount() + milliseconds;
-  while (static_cast<int>(end - GetTickCount()) > 0) {
-    run_pending_messages();
-    Sleep(5);
-  }
-}
 
 // What the core has put on the LCD, as the face reader reads it (leading blanks dropped).
 std::string core_lcd_text(win32::Tcomputer_qel& window) {

@@ -18,6 +18,7 @@
 #include "face_reader.h"
 #include "harness.h"
 #include "probe_clock.h"
+#include "probe_messages.h"
 #include "win32/app/main_window.h"
 #include "win32/chrome/menu_ids.h"
 
@@ -25,14 +26,6 @@ namespace orvanta::probe {
 namespace {
 
 constexpr POINT kSample{381, 392};  // the "=" key below the panel
-
-void run_pending_messages() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-}
 
 void print_row(const char* what, const std::vector<double>& ms) {
   const Summary s = summarise(ms);
