@@ -1,5 +1,7 @@
 #include "win32/system/window_exchange.h"
 
+#include <vector>
+
 #include "tools/grab_filter.h"
 #include "win32/system/answering_wait.h"
 #include "win32/system/clipboard_text.h"
@@ -41,13 +43,21 @@ void post_key(HWND recipient, unsigned key) {
         L"PostMessage(WM_KEYDOWN)");
 }
 
-void synthesise_key(unsigned key, bool up) {
+INPUT key_input(unsigned key, bool up) {
   INPUT input{};
   input.type = INPUT_KEYBOARD;
   input.ki.wVk = static_cast<WORD>(key);
   input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
   input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-  check(SendInput(1, &input, sizeof input) == 1, L"SendInput");
+  return input;
+}
+
+// A run of key steps (Ctrl down, C down, C up, Ctrl up) goes in one SendInput call: the system
+// queues it whole, so no other input and no key-state read can come between Ctrl and C.
+void synthesise_keys(const std::vector<INPUT>& inputs) {
+  check(SendInput(static_cast<UINT>(inputs.size()), const_cast<INPUT*>(inputs.data()),
+                  sizeof(INPUT)) == inputs.size(),
+        L"SendInput");
 }
 
 }  // namespace
@@ -65,7 +75,9 @@ bool WindowExchange::run(const std::vector<DeliveryStep>& steps, HWND recipient,
   using Kind = DeliveryStep::Kind;
   const TargetCharset charset = charset_of(recipient);
   const HWND recipient_window = GetAncestor(recipient, GA_ROOT);
-  for (const DeliveryStep& step : steps) {
+  std::vector<INPUT> keys;
+  for (std::size_t i = 0; i < steps.size(); ++i) {
+    const DeliveryStep& step = steps[i];
     switch (step.kind) {
       case Kind::Character:
         if (!send_character(recipient, charset, step.value)) {
@@ -78,7 +90,12 @@ bool WindowExchange::run(const std::vector<DeliveryStep>& steps, HWND recipient,
         break;
       case Kind::KeyDown:
       case Kind::KeyUp:
-        synthesise_key(step.value, step.kind == Kind::KeyUp);
+        keys.push_back(key_input(step.value, step.kind == Kind::KeyUp));
+        if (i + 1 == steps.size() ||
+            (steps[i + 1].kind != Kind::KeyDown && steps[i + 1].kind != Kind::KeyUp)) {
+          synthesise_keys(keys);
+          keys.clear();
+        }
         break;
       case Kind::Wait:
         wait_answering(step.value);
