@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <memory>
 #include <string>
 #include <thread>
+#include <tuple>
 
 #include "face_reader.h"
 #include "harness.h"
@@ -16,13 +18,32 @@ namespace {
 using namespace std::chrono_literals;
 
 constexpr wchar_t kTargetTitle[] = L"接收窗口";
+// Beside the calculator (199, 112 to 663, 624), not under it: "below" is the z-order, and
+// without a window manager Wine can stack a window brought forward above a top-most one.
+constexpr RECT kTargetPlace{680, 80, 1240, 500};
 
 // An editor window of the test's own, on a thread of its own so that it answers the calculator
 // while the test waits: a top-level window that passes the focus to its edit control, as an
 // editor does. `ansi` makes the edit control an ANSI window (code page 936 in this prefix): a
 // window class of the test's own registered with RegisterClassA, since Wine's EDIT is Unicode
 // even when created through CreateWindowExA. It keeps the bytes it receives as its text.
-class TargetWindow {
+// What the tests need of the window below: its edit control's text, a selection in it, and
+// being the window just below the calculator.
+class Target {
+ public:
+  virtual ~Target() = default;
+  virtual HWND edit() const = 0;
+  std::wstring text() const { return App::text_of(edit()); }
+  // The edit's text, all of it selected.
+  void select(const std::wstring& text) {
+    SendMessageW(edit(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    SendMessageW(edit(), EM_SETSEL, 0, -1);
+  }
+  // On top of the ordinary windows (under the calculator, which stays on top of all).
+  virtual void bring_forward() = 0;
+};
+
+class TargetWindow : public Target {
  public:
   explicit TargetWindow(bool ansi) {
     thread_ = std::thread([this, ansi] { run(ansi); });
@@ -35,16 +56,9 @@ class TargetWindow {
     thread_.join();
   }
 
-  HWND edit() const { return edit_; }
+  HWND edit() const override { return edit_; }
   bool is_unicode() const { return IsWindowUnicode(edit_) != FALSE; }
-  std::wstring text() const { return App::text_of(edit_); }
-  // The edit's text, all of it selected, and the window just below the calculator.
-  void select(const std::wstring& text) {
-    SendMessageW(edit_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-    SendMessageW(edit_, EM_SETSEL, 0, -1);
-  }
-  // On top of the ordinary windows (under the calculator, which stays on top of all).
-  void bring_forward() {
+  void bring_forward() override {
     SetWindowPos(frame_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     SetForegroundWindow(frame_);
   }
@@ -86,8 +100,10 @@ class TargetWindow {
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.lpszClassName = L"OrvantaE2eTarget";
     RegisterClassW(&wc);
-    frame_ = CreateWindowExW(0, wc.lpszClassName, kTargetTitle, WS_OVERLAPPEDWINDOW, 120, 80, 560,
-                             420, nullptr, nullptr, wc.hInstance, nullptr);
+    frame_ = CreateWindowExW(
+        0, wc.lpszClassName, kTargetTitle, WS_OVERLAPPEDWINDOW, kTargetPlace.left, kTargetPlace.top,
+        kTargetPlace.right - kTargetPlace.left, kTargetPlace.bottom - kTargetPlace.top, nullptr,
+        nullptr, wc.hInstance, nullptr);
     const DWORD style =
         WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | ES_NOHIDESEL;
     edit_ = ansi ? CreateWindowExA(0, ansi_class.lpszClassName, "", WS_CHILD | WS_VISIBLE, 0, 0,
@@ -112,6 +128,69 @@ class TargetWindow {
   HWND edit_ = nullptr;
 };
 
+// Wine's own notepad, started by the test and ended by it.
+class Notepad : public Target {
+ public:
+  Notepad() {
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    wchar_t command[] = L"notepad.exe";
+    if (!CreateProcessW(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
+                        &process_)) {
+      ADD_FAILURE() << "notepad did not start: " << GetLastError();
+      return;
+    }
+    WaitForInputIdle(process_.hProcess, 10000);
+    poll_until([&] {
+      EnumWindows(
+          [](HWND w, LPARAM lp) -> BOOL {
+            auto& self = *reinterpret_cast<Notepad*>(lp);
+            DWORD pid = 0;
+            GetWindowThreadProcessId(w, &pid);
+            if (pid != self.process_.dwProcessId || !IsWindowVisible(w)) return TRUE;
+            self.frame_ = w;
+            return FALSE;
+          },
+          reinterpret_cast<LPARAM>(this));
+      if (frame_ != nullptr) edit_ = FindWindowExW(frame_, nullptr, L"Edit", nullptr);
+      return edit_ != nullptr;
+    });
+    if (edit_ == nullptr) ADD_FAILURE() << "notepad's window did not appear";
+  }
+  Notepad(const Notepad&) = delete;
+  Notepad& operator=(const Notepad&) = delete;
+  ~Notepad() override {
+    if (process_.hProcess == nullptr) return;
+    TerminateProcess(process_.hProcess, 0);
+    WaitForSingleObject(process_.hProcess, 5000);
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
+  }
+
+  HWND edit() const override { return edit_; }
+  void bring_forward() override {
+    SetWindowPos(frame_, HWND_TOP, kTargetPlace.left, kTargetPlace.top,
+                 kTargetPlace.right - kTargetPlace.left, kTargetPlace.bottom - kTargetPlace.top, 0);
+    SetForegroundWindow(frame_);
+  }
+
+ private:
+  PROCESS_INFORMATION process_{};
+  HWND frame_ = nullptr;
+  HWND edit_ = nullptr;
+};
+
+enum class Below { kOwnEditor, kNotepad };
+
+std::unique_ptr<Target> make_target(Below below) {
+  if (below == Below::kNotepad) return std::make_unique<Notepad>();
+  return std::make_unique<TargetWindow>(false);
+}
+
+std::string below_name(Below below) {
+  return below == Below::kNotepad ? "Notepad" : "OwnEditor";
+}
+
 // Stored settings: automatic output on (unless said otherwise), silent, the rest as given.
 std::string exchange_settings(const std::string& more, bool automatic_output = true) {
   return std::string("[Setup]\r\nDevice_AutoCopyTo=") + (automatic_output ? "1" : "0") +
@@ -134,10 +213,10 @@ class ExchangeE2e : public ::testing::Test {
   // Starts the calculator over the target, which is then the window just below it: without a
   // tray on the display, Wine shows the calculator's tray icon in a window of its own, which
   // would otherwise be the one below.
-  bool start_over(TargetWindow& target) {
+  bool start_over(Target& target) {
     if (!app.start() || !lcd_shows("0.")) return false;
     target.bring_forward();
-    return true;
+    return lcd_shows("0.");
   }
 
   App app;
@@ -157,40 +236,48 @@ const std::vector<const char*> k1435_75 = {"k1", "k4", "k0", "k0", "kadd", "k3",
                                            "k5", "kp", "k7", "k5", "kdy"};
 constexpr wchar_t kRmb1435_75[] = L"人民币壹仟肆佰叁拾伍圆柒角伍分";
 
-class ResultBelow : public ExchangeE2e, public ::testing::WithParamInterface<OutputCase> {};
+class ResultBelow : public ExchangeE2e,
+                    public ::testing::WithParamInterface<std::tuple<Below, OutputCase>> {};
 
 TEST_P(ResultBelow, ArrivesInTheEditorUnderTheCalculator) {
-  const OutputCase& c = GetParam();
-  TargetWindow target(false);
-  ASSERT_TRUE(target.is_unicode());
+  const OutputCase& c = std::get<1>(GetParam());
+  const std::unique_ptr<Target> target = make_target(std::get<0>(GetParam()));
+  ASSERT_NE(target->edit(), nullptr);
+  ASSERT_TRUE(IsWindowUnicode(target->edit()));
   write_settings(exchange_settings(c.settings));
-  ASSERT_TRUE(start_over(target));
+  ASSERT_TRUE(start_over(*target));
   PostMessageW(app.window(), WM_COMMAND, c.form, 0);
   press_keys(c.keys);
-  EXPECT_TRUE(poll_until([&] { return target.text() == c.arrives; }, 5s))
-      << testing::PrintToString(target.text());
+  EXPECT_TRUE(poll_until([&] { return target->text() == c.arrives; }, 5s))
+      << testing::PrintToString(target->text());
   // Once, and nothing more after it.
   Sleep(500);
-  EXPECT_EQ(target.text(), c.arrives);
+  EXPECT_EQ(target->text(), c.arrives);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Modes, ResultBelow,
-    testing::Values(
-        OutputCase{"Characters", "", win32::kMenuFormFigures, kOnePlusTwo, L"3"},
-        OutputCase{"CharactersSpaceAndLineBreak",
-                   "Device_input_space=1\r\nDevice_input_enter=1\r\n", win32::kMenuFormFigures,
-                   kOnePlusTwo, L"3 \r\n"},
-        OutputCase{"CharactersRmbCapitals", "", win32::kMenuFormRmbCapitals, k1435_75, kRmb1435_75},
-        OutputCase{"CharactersWithFormula", "Device_input_bds=1\r\n", win32::kMenuFormFigures,
-                   kOnePlusTwo, L"1+2=3"},
-        OutputCase{"Whole", "Device_output_type=2\r\n", win32::kMenuFormFigures, kOnePlusTwo, L"3"},
-        OutputCase{"WholeSpaceAndLineBreak",
-                   "Device_output_type=2\r\nDevice_input_space=1\r\nDevice_input_enter=1\r\n",
-                   win32::kMenuFormFigures, kOnePlusTwo, L"3 \r\n"},
-        OutputCase{"WholeRmbCapitals", "Device_output_type=2\r\n", win32::kMenuFormRmbCapitals,
-                   k1435_75, kRmb1435_75}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::Combine(
+        testing::Values(Below::kOwnEditor, Below::kNotepad),
+        testing::Values(
+            OutputCase{"Characters", "", win32::kMenuFormFigures, kOnePlusTwo, L"3"},
+            OutputCase{"CharactersSpaceAndLineBreak",
+                       "Device_input_space=1\r\nDevice_input_enter=1\r\n", win32::kMenuFormFigures,
+                       kOnePlusTwo, L"3 \r\n"},
+            OutputCase{"CharactersRmbCapitals", "", win32::kMenuFormRmbCapitals, k1435_75,
+                       kRmb1435_75},
+            OutputCase{"CharactersWithFormula", "Device_input_bds=1\r\n", win32::kMenuFormFigures,
+                       kOnePlusTwo, L"1+2=3"},
+            OutputCase{"Whole", "Device_output_type=2\r\n", win32::kMenuFormFigures, kOnePlusTwo,
+                       L"3"},
+            OutputCase{"WholeSpaceAndLineBreak",
+                       "Device_output_type=2\r\nDevice_input_space=1\r\nDevice_input_enter=1\r\n",
+                       win32::kMenuFormFigures, kOnePlusTwo, L"3 \r\n"},
+            OutputCase{"WholeRmbCapitals", "Device_output_type=2\r\n", win32::kMenuFormRmbCapitals,
+                       k1435_75, kRmb1435_75})),
+    [](const auto& info) {
+      return below_name(std::get<0>(info.param)) + std::get<1>(info.param).name;
+    });
 
 TEST_F(ExchangeE2e, AnAnsiEditorReceivesTheCapitalsIntact) {
   TargetWindow target(true);
@@ -203,8 +290,8 @@ TEST_F(ExchangeE2e, AnAnsiEditorReceivesTheCapitalsIntact) {
       << testing::PrintToString(target.text());
 }
 
-TEST_F(ExchangeE2e, AutomaticOutputOffSendsNothing) {
-  TargetWindow target(false);
+TEST_F(ExchangeE2e, AutomaticOutputOffSendsNothingToNotepad) {
+  Notepad target;
   write_settings(exchange_settings("", false));
   ASSERT_TRUE(start_over(target));
   press_keys(kOnePlusTwo);
@@ -221,11 +308,14 @@ struct GrabCase {
   const wchar_t* bar;
 };
 
-class GrabBelow : public ExchangeE2e, public ::testing::WithParamInterface<GrabCase> {};
+class GrabBelow : public ExchangeE2e,
+                  public ::testing::WithParamInterface<std::tuple<Below, GrabCase>> {};
 
 TEST_P(GrabBelow, TheHandComputesTheSelection) {
-  const GrabCase& c = GetParam();
-  TargetWindow target(false);
+  const GrabCase& c = std::get<1>(GetParam());
+  const std::unique_ptr<Target> owned = make_target(std::get<0>(GetParam()));
+  Target& target = *owned;
+  ASSERT_NE(target.edit(), nullptr);
   target.select(c.selection);
   write_settings(exchange_settings(c.settings));
   ASSERT_TRUE(start_over(target));
@@ -241,16 +331,22 @@ TEST_P(GrabBelow, TheHandComputesTheSelection) {
 
 INSTANTIATE_TEST_SUITE_P(
     Selections, GrabBelow,
-    testing::Values(GrabCase{"Total", "", L"合计：1,234.50元", "235.5", L"1+234.50"},
-                    GrabCase{"ColumnProduct", "Device_capture=3\r\n", L"12\r\n7.5\r\n3", "270",
-                             L"12*7.5*3"},
-                    // The calculator owns the clipboard here (every number shown goes there):
-                    // the window below copying must not wait on it.
-                    GrabCase{"AfterTheCalculatorFilledTheClipboard", "Device_input_autoclip=1\r\n",
-                             L"合计：1,234.50元", "235.5", L"1+234.50"},
-                    // No number: the message in the bar, the LCD as it was.
-                    GrabCase{"NoNumber", "", L"没有数字", "42", L"错误! 抓取的数据或公式无效!!!"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::Combine(testing::Values(Below::kOwnEditor, Below::kNotepad),
+                     testing::Values(GrabCase{"Total", "", L"合计：1,234.50元", "235.5",
+                                              L"1+234.50"},
+                                     GrabCase{"ColumnProduct", "Device_capture=3\r\n",
+                                              L"12\r\n7.5\r\n3", "270", L"12*7.5*3"},
+                                     // The calculator owns the clipboard here (every number shown
+                                     // goes there): the window below copying must not wait on it.
+                                     GrabCase{"AfterTheCalculatorFilledTheClipboard",
+                                              "Device_input_autoclip=1\r\n", L"合计：1,234.50元",
+                                              "235.5", L"1+234.50"},
+                                     // No number: the message in the bar, the LCD as it was.
+                                     GrabCase{"NoNumber", "", L"没有数字", "42",
+                                              L"错误! 抓取的数据或公式无效!!!"})),
+    [](const auto& info) {
+      return below_name(std::get<0>(info.param)) + std::get<1>(info.param).name;
+    });
 
 }  // namespace
 }  // namespace orvanta::e2e

@@ -1,5 +1,7 @@
 #include "win32/system/window_exchange.h"
 
+#include <cwctype>
+#include <string>
 #include <vector>
 
 #include "tools/grab_filter.h"
@@ -134,19 +136,50 @@ void WindowExchange::deliver(const Outgoing& outgoing) {
   run(delivery_steps(outgoing, charset_of(recipient)), recipient, outgoing.text);
 }
 
+namespace {
+
+// Edit and rich-edit controls (Notepad's, WordPad's, most text fields) copy their selection on
+// WM_COPY, with no synthesised keys that another window or a lagging focus change could take.
+bool copies_on_message(HWND control) {
+  wchar_t name[64]{};
+  if (GetClassNameW(control, name, 64) == 0) return false;
+  std::wstring lower(name);
+  for (wchar_t& c : lower) c = static_cast<wchar_t>(towlower(c));
+  return lower.find(L"edit") != std::wstring::npos;
+}
+
+// Waits, letting messages run, until the clipboard changes from `before`; false after `limit_ms`.
+// Where the system keeps no sequence number (0), the clipboard is taken as changed.
+bool clipboard_changed(DWORD before, int limit_ms) {
+  for (int waited = 0; before != 0 && GetClipboardSequenceNumber() == before;
+       waited += kCopyPollMs) {
+    if (waited >= limit_ms) return false;
+    wait_answering(kCopyPollMs);
+  }
+  return true;
+}
+
+}  // namespace
+
 std::optional<std::string> WindowExchange::copy_selection_below() {
   const HWND target = find_window_below(skip_topmost_);
   if (target == nullptr) return std::nullopt;
-  // Ctrl+C goes to the control with the selection, once the window below has put the focus on it.
+  // The control with the selection, once the window below has put the focus on it.
   const HWND recipient = control_with_caret(target);
   const DWORD before = GetClipboardSequenceNumber();
-  if (!run(selection_copy_steps(), recipient, {})) return std::nullopt;
-  // The sequence number is 0 where the system does not keep one: then the text is read as is.
-  for (int waited = 0; before != 0 && GetClipboardSequenceNumber() == before;
-       waited += kCopyPollMs) {
-    if (waited >= kCopyWaitMs) return std::nullopt;
-    wait_answering(kCopyPollMs);
+  DWORD_PTR answer = 0;
+  if (before != 0 && copies_on_message(recipient) &&
+      SendMessageTimeoutW(recipient, WM_COPY, 0, 0, SMTO_ABORTIFHUNG, kCharacterTimeoutMs,
+                          &answer) != 0 &&
+      clipboard_changed(before, kCopyPollMs * 5)) {
+    // Looking up the focused control attached the two threads' input for a moment: the
+    // calculator asserts its place in front again, as after Ctrl+C.
+    calculator_to_foreground();
+    return read_clipboard_text(*calculator_, kGrabTextLimit);
   }
+  // Any other window: Ctrl+C, as a user would press it.
+  if (!run(selection_copy_steps(), recipient, {})) return std::nullopt;
+  if (!clipboard_changed(before, kCopyWaitMs)) return std::nullopt;
   return read_clipboard_text(*calculator_, kGrabTextLimit);
 }
 
