@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Saves the tools that open on the face: the clock on the LCD (docs/clock.png), the alarm panel
 # (docs/alarms.png), the key-binding editor (docs/key_editor.png) and the question of
-# "设为系统默认计算器" (docs/default_calculator.png).
+# "设为系统默认计算器" (docs/default_calculator.png), and the converter, the income-tax panel and
+# the constants table (docs/converter.png, docs/tax.png, docs/constants.png).
 # Usage: tool-screenshots.sh   (run through with-xvfb.sh; `make screenshot` does that)
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -75,3 +76,18 @@ import -window root -crop "${bw}x${bh}+${bx}+${by}" +repage "$root/docs/default_
 echo "tool-screenshots: docs/default_calculator.png"
 xdotool key Escape  # "否": nothing is changed
 stop
+
+# The converter, the income-tax panel and the constants table: their end-to-end tests keep a
+# picture of the screen where they show them (ORVANTA_SHOTS).
+shots="$(mktemp -d)"
+ORVANTA_SHOTS="Z:${shots//\//\\}" orvanta_wine "$root/build/win32/e2e_tests.exe" \
+  --gtest_filter='ToolsE2e.ConverterFollows*:TaxE2e.*:ConstantsE2e.*' >/dev/null 2>&1 || true
+for name in converter tax constants; do
+  if [ -f "$shots/$name.bmp" ]; then
+    convert "$shots/$name.bmp" "$root/docs/$name.png"
+    echo "tool-screenshots: docs/$name.png"
+  else
+    echo "tool-screenshots: no picture of $name" >&2
+  fi
+done
+rm -rf "$shots"
