@@ -5,7 +5,7 @@
 // thread) is timed beside it, so the rest is the window's share: the worker thread's start and
 // message, and the edit control taking and painting the text. Division asks for n digits.
 //
-//   big_number_probe [largest digits] [runs]   (10^5 and 3 runs by default)
+//   big_number_probe [largest digits] [runs]   (10^5 and 2 runs by default)
 //
 // The sizes are the powers of ten from 10^4 up to the largest.
 #include <windows.h>
@@ -173,7 +173,7 @@ int run(size_t largest, int runs) {
 
 int main(int argc, char** argv) {
   const long long largest = argc > 1 ? std::atoll(argv[1]) : 100000;
-  const int runs = argc > 2 ? std::atoi(argv[2]) : 3;
+  const int runs = argc > 2 ? std::atoi(argv[2]) : 2;
   if (largest < 10000 || runs < 1) {
     std::fprintf(stderr, "usage: big_number_probe [largest digits] [runs]\n");
     return 2;
