@@ -279,6 +279,20 @@ TEST(BigNatural, TransformTablesServeEveryThreadAndEveryStart) {
   EXPECT_EQ(bignum::multiply_ntt(operands[0].first, operands[0].second), expected[0]);
 }
 
+// A transform longer than the kept tables shares their stages and adds its own for itself; the
+// next product must still find the kept ones whole.
+TEST(BigNatural, ProductsBeyondTheKeptTablesAgreeWithPieces) {
+  std::mt19937 rng(11);
+  const bignum::Limbs a = random_limbs(rng, 300000);
+  const bignum::Limbs b = random_limbs(rng, 260000);
+  const bignum::Limbs c = random_limbs(rng, 5000);
+  bignum::drop_transform_tables();
+  const bignum::Limbs small_first = bignum::multiply_ntt(c, c);
+  EXPECT_EQ(bignum::multiply_ntt(a, b), bignum::multiply_in_pieces(a, b, std::size_t{1} << 18));
+  EXPECT_EQ(bignum::multiply_ntt(c, c), small_first);
+  EXPECT_EQ(small_first, bignum::multiply_schoolbook(c, c));
+}
+
 TEST(BigNatural, DivisionAlgorithmsAgree) {
   std::mt19937 rng(5);
   for (const auto& [na, nb] : {std::pair<std::size_t, std::size_t>{1, 1},
