@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 #include <stdexcept>
+#include <utility>
 
 #include "formula/big_natural.h"
 
@@ -44,8 +45,9 @@ Decimal read_decimal(std::string_view text, bool point_allowed = true) {
   return number;
 }
 
-// Canonical text of digits * 10^-frac (frac may be negative or exceed the digit count).
-std::string canonical(std::string_view digits, std::int64_t frac) {
+// Canonical text of digits * 10^-frac (frac may be negative or exceed the digit count), made in
+// the digits' own buffer: a million-digit result is not copied once more.
+std::string canonical(std::string digits, std::int64_t frac) {
   std::size_t begin = 0;
   while (begin < digits.size() && digits[begin] == '0') ++begin;
   std::size_t end = digits.size();
@@ -54,24 +56,18 @@ std::string canonical(std::string_view digits, std::int64_t frac) {
     --frac;
   }
   if (begin == end) return "0";
-  const std::string_view significant = digits.substr(begin, end - begin);
-  const auto count = static_cast<std::int64_t>(significant.size());
+  digits.resize(end);
+  digits.erase(0, begin);
+  const auto count = static_cast<std::int64_t>(digits.size());
   if (frac <= 0) {
-    std::string text(significant);
-    text.append(static_cast<std::size_t>(-frac), '0');
-    return text;
+    digits.append(static_cast<std::size_t>(-frac), '0');
+  } else if (frac >= count) {
+    digits.insert(0, static_cast<std::size_t>(frac - count), '0');
+    digits.insert(0, "0.");
+  } else {
+    digits.insert(static_cast<std::size_t>(count - frac), 1, '.');
   }
-  if (frac >= count) {
-    std::string text = "0.";
-    text.append(static_cast<std::size_t>(frac - count), '0');
-    text.append(significant);
-    return text;
-  }
-  const auto integer_digits = static_cast<std::size_t>(count - frac);
-  std::string text(significant.substr(0, integer_digits));
-  text.push_back('.');
-  text.append(significant.substr(integer_digits));
-  return text;
+  return digits;
 }
 
 // Both numbers as limbs scaled to the same number of fraction digits, returned in `frac`.
@@ -118,8 +114,8 @@ std::string StrRightOf(std::string_view s, std::string_view t) {
 }
 
 std::string BigNormalize(std::string_view a) {
-  const Decimal number = read_decimal(a);
-  return canonical(number.digits, number.frac);
+  Decimal number = read_decimal(a);
+  return canonical(std::move(number.digits), number.frac);
 }
 
 std::string BigAdd(std::string_view a, std::string_view b) {
