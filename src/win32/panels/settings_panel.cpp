@@ -300,8 +300,7 @@ void SettingsPanel::on_hide() {
   if (dragging_) ReleaseCapture();
 }
 
-// Each click puts the position from before the step into the field, so the field lags the
-// spin by one click.
+// A click on the spin's arrows (UDN_DELTAPOS, which the caller answers as handled).
 void SettingsPanel::on_spin(int delta) {
   // One click is one step from the value the field shows, typed or stepped, at once; the spin
   // keeps the same position.
