@@ -28,8 +28,7 @@ echo "feature-screenshots: docs/mini.png"
 
 # A fresh calculator with automatic output over Wine's notepad, which stands beside it (its own
 # stored place) so that the typed text shows.
-kill "$app" 2>/dev/null || true
-wait "$app" 2>/dev/null || true
+orvanta_stop_window
 printf '%b' "[Setup]\r\nColorSkin=${shift_value}\r\nDevice_AutoCopyTo=1\r\nDevice_sound=0\r\n" \
   >"$orvanta_settings/Talvenor.ini"
 for value in iWindowPosX:680 iWindowPosY:112 iWindowPosDX:460 iWindowPosDY:260; do
@@ -56,7 +55,7 @@ if [ -z "$pad" ] || ! orvanta_start_window; then
 fi
 # Notepad just below the calculator (the tray icon's window came up above it), then the
 # calculator in front with "人民币中文大写形式" picked and 1435.75 typed.
-eval "$(xwininfo -id "$pad" | awk '/Absolute upper-left X/{print "px="$4} /Absolute upper-left Y/{print "py="$4} /Width:/{print "pw="$2} /Height:/{print "ph="$2}')"
+eval "$(orvanta_geometry "$pad" p)"
 xdotool mousemove $((px + pw / 2)) $((py + ph / 2)) click 1
 sleep 1
 orvanta_menu_item 6

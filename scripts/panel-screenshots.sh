@@ -16,10 +16,7 @@ orvanta_use_settings '[Setup]\r\nDevice_AutoCopyTo=0\r\n[Welcome]\r\nText=Orvant
 shoot() {
   if ! orvanta_start_window; then echo "panel-screenshots: the window did not appear" >&2; exit 1; fi
   sleep 1.5
-  xdotool mousemove $((x + 200)) $((y + 70)) click 3
-  sleep 0.5
-  for _ in $(seq 1 "$1"); do xdotool key Down; sleep 0.05; done
-  xdotool key Return
+  orvanta_menu_item "$1"
   sleep 0.5
   if [ "${3:-}" = big ]; then
     # The panel stands at 8, 153: its two operand fields, then "* 乘法".
@@ -35,9 +32,7 @@ shoot() {
   orvanta_mouse_away
   sleep "${ORVANTA_SHOT_DELAY:-1.5}"
   orvanta_save_face "$2"
-  kill "$app" 2>/dev/null || true
-  wait "$app" 2>/dev/null || true
-  app=""
+  orvanta_stop_window
   echo "panel-screenshots: $2"
 }
 

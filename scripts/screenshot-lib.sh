@@ -1,6 +1,13 @@
 # Sourced by the screenshot scripts: start the calculator on the current display, find its
 # window, and save what a user sees of it.
 
+# Prints the X window ID's place and size as shell assignments PREFIXx, PREFIXy, PREFIXw and
+# PREFIXh, for eval: `eval "$(orvanta_geometry "$id" b)"` sets bx, by, bw and bh.
+orvanta_geometry() {
+  xwininfo -id "$1" | awk -v p="${2:-}" '/Absolute upper-left X/{print p "x=" $4}
+    /Absolute upper-left Y/{print p "y=" $4} /Width:/{print p "w=" $2} /Height:/{print p "h=" $2}'
+}
+
 # Starts orvanta.exe (or $ORVANTA_EXE) and sets app (its pid), id (the X window), x, y, w, h;
 # false if no window.
 orvanta_start_window() {
@@ -14,7 +21,7 @@ orvanta_start_window() {
     sleep 0.1
   done
   [ -n "$id" ] || return 1
-  eval "$(xwininfo -id "$id" | awk '/Absolute upper-left X/{print "x="$4} /Absolute upper-left Y/{print "y="$4} /Width:/{print "w="$2} /Height:/{print "h="$2}')"
+  eval "$(orvanta_geometry "$id")"
 }
 
 # Moves the mouse away, so no key hovers and no tooltip shows.
@@ -93,6 +100,18 @@ orvanta_after_change() {
 
 # Clicks the client point X, Y of the calculator's window.
 orvanta_click() { xdotool mousemove $((x + $1)) $((y + $2)) click 1; }
+
+# Stops the calculator started by orvanta_start_window and waits until its window is gone, so the
+# next start does not find it on its way out.
+orvanta_stop_window() {
+  kill "$app" 2>/dev/null || true
+  wait "$app" 2>/dev/null || true
+  app=""
+  for _ in $(seq 1 100); do
+    [ -z "$(xdotool search --onlyvisible --name '^Orvanta$' 2>/dev/null || true)" ] && return
+    sleep 0.1
+  done
+}
 
 # Opens the LCD's pop-up menu and picks its item reached by N presses of Down.
 orvanta_menu_item() {

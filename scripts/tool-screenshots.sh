@@ -18,17 +18,6 @@ start() {
   orvanta_wait_still "${w}x${h}+${x}+${y}"
 }
 
-stop() {
-  kill "$app" 2>/dev/null || true
-  wait "$app" 2>/dev/null || true
-  app=""
-  # The next start must not find this window on its way out.
-  for _ in $(seq 1 100); do
-    [ -z "$(xdotool search --onlyvisible --name '^Orvanta$' 2>/dev/null || true)" ] && return
-    sleep 0.1
-  done
-}
-
 press_and_rest() {
   orvanta_click "$1" "$2"
   orvanta_mouse_away
@@ -40,20 +29,20 @@ orvanta_after_change "${w}x${h}+${x}+${y}" press_and_rest 221 177
 orvanta_after_change "${w}x${h}+${x}+${y}" press_and_rest 221 177
 orvanta_save_face "$root/docs/clock.png"
 echo "tool-screenshots: docs/clock.png"
-stop
+orvanta_stop_window
 
 start
 orvanta_after_change "${w}x${h}+${x}+${y}" press_and_rest 311 177  # "闹钟"
 orvanta_save_face "$root/docs/alarms.png"
 echo "tool-screenshots: docs/alarms.png"
-stop
+orvanta_stop_window
 
 start
 orvanta_after_change "${w}x${h}+${x}+${y}" orvanta_menu_item 12  # "自定义键盘"
 orvanta_mouse_away
 orvanta_save_face "$root/docs/key_editor.png"
 echo "tool-screenshots: docs/key_editor.png"
-stop
+orvanta_stop_window
 
 start
 # "设为系统默认计算器": its question. Under Xvfb the first right-click can go to the window's
@@ -70,12 +59,12 @@ for _ in 1 2 3; do
   xdotool key Escape
 done
 if [ -z "$box" ]; then echo "tool-screenshots: the question did not appear" >&2; exit 1; fi
-eval "$(xwininfo -id "$box" | awk '/Absolute upper-left X/{print "bx="$4} /Absolute upper-left Y/{print "by="$4} /Width:/{print "bw="$2} /Height:/{print "bh="$2}')"
+eval "$(orvanta_geometry "$box" b)"
 orvanta_wait_still "${bw}x${bh}+${bx}+${by}"
 import -window root -crop "${bw}x${bh}+${bx}+${by}" +repage "$root/docs/default_calculator.png"
 echo "tool-screenshots: docs/default_calculator.png"
 xdotool key Escape  # "否": nothing is changed
-stop
+orvanta_stop_window
 
 # The converter, the income-tax panel and the constants table: their end-to-end tests keep a
 # picture of the screen where they show them (ORVANTA_SHOTS).

@@ -1,9 +1,8 @@
 #include "win32/panels/settings_panel.h"
 
-#include <algorithm>
-
 #include <commctrl.h>
 
+#include <algorithm>
 #include <charconv>
 #include <optional>
 
@@ -307,10 +306,8 @@ void SettingsPanel::on_spin(int delta) {
   const std::string shown = window_text_utf8(item(kPrecisionEdit));
   const int from =
       std::clamp(whole_number(shown).value_or(spin_position()), kPrecisionMin, kPrecisionMax);
-  const int to = std::clamp(from + (delta > 0   ? 1
-                                    : delta < 0 ? -1
-                                                : 0),
-                            kPrecisionMin, kPrecisionMax);
+  const int step = (delta > 0) - (delta < 0);
+  const int to = std::clamp(from + step, kPrecisionMin, kPrecisionMax);
   SendMessageW(item(kPrecisionSpin), UDM_SETPOS32, 0, to);
   const std::string text = std::to_string(to);
   if (shown == text) return;

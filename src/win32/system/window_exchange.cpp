@@ -1,7 +1,6 @@
 #include "win32/system/window_exchange.h"
 
-#include <cwctype>
-#include <string>
+#include <cwchar>
 #include <vector>
 
 #include "tools/grab_filter.h"
@@ -143,9 +142,8 @@ namespace {
 bool copies_on_message(HWND control) {
   wchar_t name[64]{};
   if (GetClassNameW(control, name, 64) == 0) return false;
-  std::wstring lower(name);
-  for (wchar_t& c : lower) c = static_cast<wchar_t>(towlower(c));
-  return lower.find(L"edit") != std::wstring::npos;
+  CharLowerW(name);
+  return std::wcsstr(name, L"edit") != nullptr;
 }
 
 // Waits, letting messages run, until the clipboard changes from `before`; false after `limit_ms`.
