@@ -18,10 +18,6 @@ namespace {
 
 using e2e::App;
 
-LRESULT CALLBACK plain_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  return DefWindowProcW(hwnd, msg, wp, lp);
-}
-
 // The evaluator's host; each time messages may run, the user clicks `button` once more.
 struct ClickingHost : FormulaHost {
   MessageBoxes& message_boxes() override { return boxes; }
@@ -52,16 +48,8 @@ HWND field(HWND panel, const wchar_t* label) {
 class PanelWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = plain_proc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = L"PanelWindowTestFace";
-    RegisterClassExW(&wc);
-    face_ = CreateWindowExW(0, L"PanelWindowTestFace", L"face", WS_POPUP | WS_CLIPCHILDREN, 40, 40,
-                            464, 512, nullptr, nullptr, wc.hInstance, nullptr);
+    face_ = e2e::make_test_window(L"PanelWindowTestFace", RECT{40, 40, 504, 552});
     ASSERT_NE(face_, nullptr);
-    ShowWindow(face_, SW_SHOWNORMAL);
     ASSERT_TRUE(formula_.create(face_));
     ASSERT_TRUE(big_.create(face_));
   }

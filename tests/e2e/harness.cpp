@@ -341,6 +341,21 @@ Capture capture_screen(const RECT& r) {
   return c;
 }
 
+HWND make_test_window(const wchar_t* class_name, RECT place, WNDPROC proc) {
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof wc;
+  wc.lpfnWndProc = proc;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.hbrBackground = GetSysColorBrush(COLOR_3DFACE);
+  wc.lpszClassName = class_name;
+  RegisterClassExW(&wc);
+  const HWND window = CreateWindowExW(
+      0, class_name, L"test", WS_POPUP | WS_CLIPCHILDREN, place.left, place.top,
+      place.right - place.left, place.bottom - place.top, nullptr, nullptr, wc.hInstance, nullptr);
+  if (window != nullptr) ShowWindow(window, SW_SHOWNORMAL);
+  return window;
+}
+
 Capture App::capture() const {
   return capture_client(main_);
 }

@@ -41,6 +41,10 @@ BITMAPINFO top_down_bitmap_info(int width, int height);
 
 enum class Button { Left, Right, Middle };
 
+// A shown pop-up window of the test's own at `place` (a stand-in for the calculator's face): grey,
+// clipping its children, of a class registered once as `class_name` with `proc`.
+HWND make_test_window(const wchar_t* class_name, RECT place, WNDPROC proc = DefWindowProcW);
+
 // Folder of the running test program; orvanta.exe is built beside it.
 std::wstring program_folder();
 // The settings folder of the calculator inside this Wine prefix (all users' application data).

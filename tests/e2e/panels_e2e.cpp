@@ -42,23 +42,9 @@ struct Recorder : PanelHost {
   }
 };
 
-LRESULT CALLBACK plain_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  return DefWindowProcW(hwnd, msg, wp, lp);
-}
-
 // A stand-in for the calculator's face: a plain window of the main window's size.
 HWND make_face() {
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = plain_proc;
-  wc.hInstance = GetModuleHandleW(nullptr);
-  wc.hbrBackground = GetSysColorBrush(COLOR_3DFACE);
-  wc.lpszClassName = L"PanelsTestFace";
-  RegisterClassExW(&wc);
-  const HWND face = CreateWindowExW(0, L"PanelsTestFace", L"face", WS_POPUP | WS_CLIPCHILDREN, 40,
-                                    40, 464, 512, nullptr, nullptr, wc.hInstance, nullptr);
-  ShowWindow(face, SW_SHOWNORMAL);
-  return face;
+  return e2e::make_test_window(L"PanelsTestFace", RECT{40, 40, 504, 552});
 }
 
 HWND child_of_class(HWND parent, const wchar_t* window_class) {

@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "platform/wide.h"
+#include "win32/panels/long_field.h"
 #include "win32/panels/text_fields.h"
 #include "win32/system/controls.h"
 #include "win32/system/message_boxes.h"
@@ -60,10 +61,17 @@ bool BigNumberPanel::create(HWND parent) {
   font_ = make_song_font(12);
   if (!create_window(parent)) return false;
   const HFONT font = font_.get();
-  first_ = create_labelled_edit(hwnd_, L"值一：", 16, 32, 417, kFirstId, font);
-  second_ = create_labelled_edit(hwnd_, L"值二：", 16, 80, 417, kSecondId, font);
+  // Operands and results of a million digits: fields that draw only the part in view.
+  const auto field = [&](const wchar_t* label, int top, int id, DWORD style,
+                         std::function<void()> on_enter) {
+    create_field_label(hwnd_, label, 16, top, font);
+    return create_long_field(hwnd_, RECT{16, top, 16 + 417, top + kFieldHeight}, id, font, style,
+                             std::move(on_enter));
+  };
+  first_ = field(L"值一：", 32, kFirstId, 0, [this] { links_.on_enter(); });
+  second_ = field(L"值二：", 80, kSecondId, 0, [this] { links_.on_enter(); });
   // Read-only, but the result can be selected and copied.
-  result_ = create_labelled_edit(hwnd_, L"计算结果：", 16, 137, 417, kResultId, font, ES_READONLY);
+  result_ = field(L"计算结果：", 137, kResultId, ES_READONLY, {});
   for (int i = 0; i < 4; ++i) {
     create_child(
         hwnd_, L"BUTTON", kButtons[i].text, BS_PUSHBUTTON | WS_TABSTOP,
@@ -81,9 +89,6 @@ bool BigNumberPanel::create(HWND parent) {
   if (first_ == nullptr || second_ == nullptr || result_ == nullptr || precision_ == nullptr) {
     return false;
   }
-  take_field_keys(first_, [this] { links_.on_enter(); });
-  take_field_keys(second_, [this] { links_.on_enter(); });
-  take_field_keys(result_);
   take_field_keys(precision_);
   return true;
 }

@@ -41,12 +41,16 @@ LRESULT CALLBACK field_keys_proc(HWND edit, UINT msg, WPARAM wp, LPARAM lp, UINT
 
 }  // namespace
 
-HWND create_labelled_edit(HWND parent, const wchar_t* label, int left, int top, int width, int id,
-                          HFONT font, DWORD extra_style) {
+void create_field_label(HWND parent, const wchar_t* label, int left, int top, HFONT font) {
   // As wide as the longest label: wider, it would cover a line beside it (the formula panel's
   // example).
   create_child(parent, L"STATIC", label, SS_LEFT | SS_NOPREFIX,
                RECT{left, top - kLabelHeight - 2, left + kLabelWidth, top - 2}, -1, font);
+}
+
+HWND create_labelled_edit(HWND parent, const wchar_t* label, int left, int top, int width, int id,
+                          HFONT font, DWORD extra_style) {
+  create_field_label(parent, label, left, top, font);
   const HWND edit =
       create_child(parent, L"EDIT", L"", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL | extra_style,
                    RECT{left, top, left + width, top + kFieldHeight}, id, font);

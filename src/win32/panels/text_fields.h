@@ -12,6 +12,9 @@ inline constexpr int kFieldHeight = 21;
 inline constexpr int kLabelHeight = 14;
 inline constexpr int kLabelWidth = 90;
 
+// `label` on the line above a field at (left, top).
+void create_field_label(HWND parent, const wchar_t* label, int left, int top, HFONT font);
+
 // An edit at (left, top) of this width with `label` on the line above; `extra_style` adds
 // ES_READONLY and the like. The edit takes texts of any length (a single-line edit stops at
 // 32,767 characters unless told otherwise).

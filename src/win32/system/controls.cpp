@@ -68,16 +68,18 @@ std::string window_text_utf8(HWND window) {
   }
 }
 
-bool register_window_class(const wchar_t* name, WNDPROC proc, HBRUSH background, HICON icon) {
+bool register_window_class(const wchar_t* name, WNDPROC proc, HBRUSH background, HICON icon,
+                           UINT style, const wchar_t* cursor) {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof wc;
   if (GetClassInfoExW(instance, name, &wc)) return true;
   wc = WNDCLASSEXW{};
   wc.cbSize = sizeof wc;
+  wc.style = style;
   wc.lpfnWndProc = proc;
   wc.hInstance = instance;
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  wc.hCursor = LoadCursorW(nullptr, cursor);
   wc.hIcon = icon;
   wc.hbrBackground = background;
   wc.lpszClassName = name;

@@ -1,0 +1,570 @@
+#include "win32/panels/long_field.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "face/line_view.h"
+#include "win32/system/controls.h"
+
+namespace orvanta::win32 {
+namespace {
+
+constexpr wchar_t kClassName[] = L"OrvantaLongField";
+constexpr int kMargin = 2;  // pixels between the border and the text, as an edit keeps
+constexpr UINT kMenuUndo = 1;
+constexpr UINT kMenuCut = 2;
+constexpr UINT kMenuCopy = 3;
+constexpr UINT kMenuPaste = 4;
+constexpr UINT kMenuDelete = 5;
+constexpr UINT kMenuSelectAll = 6;
+
+bool key_down(int vk) {
+  return (GetKeyState(vk) & 0x8000) != 0;
+}
+
+// The clipboard's text up to its first line break, as a one-line edit pastes it.
+std::wstring clipboard_line(HWND owner) {
+  std::wstring text;
+  if (!OpenClipboard(owner)) return text;
+  if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+      const size_t most = GlobalSize(data) / sizeof(wchar_t);
+      text.assign(chars, std::find(chars, chars + most, L'\0'));
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  text.resize(std::min(text.find_first_of(L"\r\n"), text.size()));
+  return text;
+}
+
+bool put_on_clipboard(HWND owner, std::wstring_view text) {
+  const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+  const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+  if (memory == nullptr) return false;
+  auto* chars = static_cast<wchar_t*>(GlobalLock(memory));
+  std::copy(text.begin(), text.end(), chars);
+  chars[text.size()] = L'\0';
+  GlobalUnlock(memory);
+  if (!OpenClipboard(owner)) {
+    GlobalFree(memory);
+    return false;
+  }
+  EmptyClipboard();
+  const bool ok = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+  CloseClipboard();
+  if (!ok) GlobalFree(memory);
+  return ok;
+}
+
+class LongField {
+ public:
+  LongField(HWND hwnd, std::function<void()> on_enter)
+      : hwnd_(hwnd), on_enter_(std::move(on_enter)) {}
+
+  LRESULT on_message(UINT msg, WPARAM wp, LPARAM lp);
+
+ private:
+  bool read_only() const { return (GetWindowLongW(hwnd_, GWL_STYLE) & ES_READONLY) != 0; }
+  std::wstring_view selected() const {
+    const auto [low, high] = view_.selection();
+    return std::wstring_view(text_).substr(low, high - low);
+  }
+
+  // A new text, every character measured once, with the caret at `caret`.
+  void set_text(std::wstring text, size_t caret);
+  // The selection replaced by `with`; `typing` joins a run of typed characters into one undo.
+  void replace_selection(std::wstring_view with, bool typing = false);
+  void remember_for_undo(bool typing);
+  void undo();
+  void copy() const;
+  void paste();
+
+  int width_of(HDC dc, wchar_t c);
+  void measure_font();
+  void changed();  // after the text changed: caret, paint and EN_CHANGE
+  void moved();    // after the caret or selection moved
+  void place_caret() const;
+  void notify(WORD code) const;
+  int text_top() const;
+
+  void paint();
+  void key(WPARAM vk);
+  void character(wchar_t c);
+  void mouse(LPARAM lp, bool extend);
+  void context_menu(LPARAM lp);
+
+  HWND hwnd_;
+  std::function<void()> on_enter_;
+  HFONT font_ = nullptr;
+  int line_height_ = 16;
+  std::array<int, 128> ascii_widths_{};  // 0 until measured
+  std::unordered_map<wchar_t, int> other_widths_;
+  std::wstring text_;
+  LineView view_;
+  // One level of undo, as an edit control has: the text and selection before the last change.
+  std::wstring undo_text_;
+  std::pair<size_t, size_t> undo_selection_{};
+  bool can_undo_ = false;
+  bool typing_ = false;  // the last change was a typed character
+  bool selecting_ = false;
+};
+
+void LongField::measure_font() {
+  ascii_widths_.fill(0);
+  other_widths_.clear();
+  const HDC dc = GetDC(hwnd_);
+  const HGDIOBJ old = SelectObject(dc, font_ ? font_ : GetStockObject(DEFAULT_GUI_FONT));
+  TEXTMETRICW tm{};
+  GetTextMetricsW(dc, &tm);
+  line_height_ = tm.tmHeight;
+  SelectObject(dc, old);
+  ReleaseDC(hwnd_, dc);
+}
+
+int LongField::width_of(HDC dc, wchar_t c) {
+  int* cached = c < 128 ? &ascii_widths_[c] : nullptr;
+  if (cached != nullptr && *cached > 0) return *cached;
+  if (cached == nullptr) {
+    if (const auto it = other_widths_.find(c); it != other_widths_.end()) return it->second;
+  }
+  SIZE size{};
+  GetTextExtentPoint32W(dc, &c, 1, &size);
+  const int width = std::max<int>(size.cx, 1);
+  if (cached != nullptr) {
+    *cached = width;
+  } else {
+    other_widths_.emplace(c, width);
+  }
+  return width;
+}
+
+void LongField::set_text(std::wstring text, size_t caret) {
+  text_ = std::move(text);
+  const HDC dc = GetDC(hwnd_);
+  const HGDIOBJ old = SelectObject(dc, font_ ? font_ : GetStockObject(DEFAULT_GUI_FONT));
+  std::vector<int> widths(text_.size());
+  for (size_t i = 0; i < text_.size(); ++i) widths[i] = width_of(dc, text_[i]);
+  SelectObject(dc, old);
+  ReleaseDC(hwnd_, dc);
+  view_.set_widths(widths);
+  RECT client;
+  GetClientRect(hwnd_, &client);
+  view_.set_view_width(client.right - 2 * kMargin);
+  view_.put_caret(caret, false);
+}
+
+void LongField::remember_for_undo(bool typing) {
+  if (!(typing && typing_)) {
+    undo_text_ = text_;
+    undo_selection_ = view_.selection();
+    can_undo_ = true;
+  }
+  typing_ = typing;
+}
+
+void LongField::replace_selection(std::wstring_view with, bool typing) {
+  const auto [low, high] = view_.selection();
+  if (with.empty() && low == high) return;
+  remember_for_undo(typing);
+  std::wstring text;
+  text.reserve(text_.size() - (high - low) + with.size());
+  text.append(text_, 0, low).append(with).append(text_, high);
+  set_text(std::move(text), low + with.size());
+  changed();
+}
+
+void LongField::undo() {
+  if (!can_undo_) return;
+  std::wstring before = std::move(undo_text_);
+  const auto [low, high] = undo_selection_;
+  undo_text_ = text_;
+  undo_selection_ = view_.selection();
+  typing_ = false;
+  set_text(std::move(before), low);
+  view_.put_caret(high, true);
+  changed();
+}
+
+void LongField::copy() const {
+  if (!selected().empty()) put_on_clipboard(hwnd_, selected());
+}
+
+void LongField::paste() {
+  if (read_only()) return;
+  const std::wstring line = clipboard_line(hwnd_);
+  if (!line.empty()) replace_selection(line);
+}
+
+void LongField::changed() {
+  InvalidateRect(hwnd_, nullptr, FALSE);
+  place_caret();
+  notify(EN_CHANGE);
+}
+
+void LongField::moved() {
+  typing_ = false;
+  InvalidateRect(hwnd_, nullptr, FALSE);
+  place_caret();
+}
+
+int LongField::text_top() const {
+  RECT client;
+  GetClientRect(hwnd_, &client);
+  return std::max<int>((client.bottom - line_height_) / 2, 0);
+}
+
+void LongField::place_caret() const {
+  if (GetFocus() != hwnd_) return;
+  SetCaretPos(kMargin + static_cast<int>(view_.view_x(view_.caret())), text_top());
+}
+
+void LongField::notify(WORD code) const {
+  SendMessageW(GetParent(hwnd_), WM_COMMAND,
+               MAKEWPARAM(static_cast<WORD>(GetDlgCtrlID(hwnd_)), code),
+               reinterpret_cast<LPARAM>(hwnd_));
+}
+
+void LongField::paint() {
+  PAINTSTRUCT ps;
+  const HDC window_dc = BeginPaint(hwnd_, &ps);
+  RECT client;
+  GetClientRect(hwnd_, &client);
+  // Drawn off screen first: the text and its selection are laid over the background.
+  const HDC dc = CreateCompatibleDC(window_dc);
+  const HBITMAP bitmap = CreateCompatibleBitmap(window_dc, client.right, client.bottom);
+  const HGDIOBJ old_bitmap = SelectObject(dc, bitmap);
+  const HGDIOBJ old_font = SelectObject(dc, font_ ? font_ : GetStockObject(DEFAULT_GUI_FONT));
+  const bool grey = read_only() || !IsWindowEnabled(hwnd_);
+  auto brush = reinterpret_cast<HBRUSH>(
+      SendMessageW(GetParent(hwnd_), grey ? WM_CTLCOLORSTATIC : WM_CTLCOLOREDIT,
+                   reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(hwnd_)));
+  if (brush == nullptr) brush = GetSysColorBrush(grey ? COLOR_3DFACE : COLOR_WINDOW);
+  FillRect(dc, &client, brush);
+  if (!IsWindowEnabled(hwnd_)) SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
+
+  const auto [first, last] = view_.visible();
+  auto [low, high] = view_.selection();
+  if (GetFocus() != hwnd_) low = high = 0;  // an edit hides its selection without the focus
+  const int top = text_top();
+  const RECT clip{kMargin, 0, client.right - kMargin, client.bottom};
+  std::vector<int> dx;
+  // The visible characters in up to three runs: before, in and after the selection.
+  const size_t cuts[] = {first, std::clamp(low, first, last), std::clamp(high, first, last), last};
+  for (int run = 0; run < 3; ++run) {
+    const size_t from = cuts[run];
+    const size_t to = cuts[run + 1];
+    if (from >= to) continue;
+    dx.resize(to - from);
+    for (size_t i = from; i < to; ++i) {
+      dx[i - from] = static_cast<int>(view_.view_x(i + 1) - view_.view_x(i));
+    }
+    const int x = kMargin + static_cast<int>(view_.view_x(from));
+    const bool in_selection = run == 1;
+    const COLORREF text_colour = GetTextColor(dc);
+    if (in_selection) {
+      SetTextColor(dc, GetSysColor(COLOR_HIGHLIGHTTEXT));
+      SetBkColor(dc, GetSysColor(COLOR_HIGHLIGHT));
+    }
+    RECT box{std::max<int>(x, clip.left), top,
+             std::min<int>(kMargin + static_cast<int>(view_.view_x(to)), clip.right),
+             top + line_height_};
+    SetBkMode(dc, in_selection ? OPAQUE : TRANSPARENT);
+    ExtTextOutW(dc, x, top, ETO_CLIPPED | (in_selection ? ETO_OPAQUE : 0), &box, &text_[from],
+                static_cast<UINT>(to - from), dx.data());
+    SetTextColor(dc, text_colour);
+  }
+  BitBlt(window_dc, 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
+  SelectObject(dc, old_font);
+  SelectObject(dc, old_bitmap);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+  EndPaint(hwnd_, &ps);
+}
+
+void LongField::key(WPARAM vk) {
+  const bool shift = key_down(VK_SHIFT);
+  const bool control = key_down(VK_CONTROL);
+  switch (vk) {
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_HOME:
+    case VK_END: {
+      // A number is one word: Ctrl with an arrow goes to its end, as Home and End do.
+      LineView::Move m = vk == VK_HOME ? LineView::Move::kHome : LineView::Move::kEnd;
+      if (vk == VK_LEFT) m = control ? LineView::Move::kHome : LineView::Move::kLeft;
+      if (vk == VK_RIGHT) m = control ? LineView::Move::kEnd : LineView::Move::kRight;
+      view_.move(m, shift);
+      moved();
+      return;
+    }
+    case VK_DELETE:
+      if (shift) return (void)SendMessageW(hwnd_, WM_CUT, 0, 0);
+      if (read_only()) return;
+      if (view_.selection().first == view_.selection().second) {
+        view_.move(LineView::Move::kRight, true);
+      }
+      replace_selection({});
+      return;
+    case VK_INSERT:
+      if (control) SendMessageW(hwnd_, WM_COPY, 0, 0);
+      if (shift) SendMessageW(hwnd_, WM_PASTE, 0, 0);
+      return;
+    case VK_RETURN:
+      if (on_enter_) on_enter_();
+      return;
+  }
+  if (!control) return;
+  switch (vk) {
+    case 'A':
+      view_.select_all();
+      moved();
+      break;
+    case 'C':
+      SendMessageW(hwnd_, WM_COPY, 0, 0);
+      break;
+    case 'X':
+      SendMessageW(hwnd_, WM_CUT, 0, 0);
+      break;
+    case 'V':
+      SendMessageW(hwnd_, WM_PASTE, 0, 0);
+      break;
+    case 'Z':
+      SendMessageW(hwnd_, WM_UNDO, 0, 0);
+      break;
+  }
+}
+
+void LongField::character(wchar_t c) {
+  if (read_only()) return;
+  if (c == L'\b') {
+    if (view_.selection().first == view_.selection().second) {
+      view_.move(LineView::Move::kLeft, true);
+    }
+    replace_selection({});
+    return;
+  }
+  // Control characters (Ctrl+A's, Enter's, Escape's) are keys, not text.
+  if (c < L' ' || c == 0x7F) return;
+  replace_selection(std::wstring_view(&c, 1), true);
+}
+
+void LongField::mouse(LPARAM lp, bool extend) {
+  view_.put_caret(view_.boundary_at(GET_X_LPARAM(lp) - kMargin), extend);
+  moved();
+}
+
+void LongField::context_menu(LPARAM lp) {
+  SetFocus(hwnd_);
+  POINT at{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+  if (at.x == -1 && at.y == -1) {  // from the keyboard: at the caret
+    at = {kMargin + static_cast<int>(view_.view_x(view_.caret())), text_top() + line_height_};
+    ClientToScreen(hwnd_, &at);
+  }
+  const bool writable = !read_only();
+  const bool some = !selected().empty();
+  const UINT on = MF_STRING;
+  const UINT off = MF_STRING | MF_GRAYED;
+  const HMENU menu = CreatePopupMenu();
+  AppendMenuW(menu, writable && can_undo_ ? on : off, kMenuUndo, L"撤销(&U)");
+  AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+  AppendMenuW(menu, writable && some ? on : off, kMenuCut, L"剪切(&T)");
+  AppendMenuW(menu, some ? on : off, kMenuCopy, L"复制(&C)");
+  AppendMenuW(menu, writable && IsClipboardFormatAvailable(CF_UNICODETEXT) ? on : off, kMenuPaste,
+              L"粘贴(&P)");
+  AppendMenuW(menu, writable && some ? on : off, kMenuDelete, L"删除(&D)");
+  AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+  AppendMenuW(menu, text_.empty() ? off : on, kMenuSelectAll, L"全选(&A)");
+  const UINT picked =
+      TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd_, nullptr);
+  DestroyMenu(menu);
+  constexpr UINT kMessages[] = {0, WM_UNDO, WM_CUT, WM_COPY, WM_PASTE, WM_CLEAR};
+  if (picked == kMenuSelectAll) {
+    view_.select_all();
+    moved();
+  } else if (picked > 0 && picked < std::size(kMessages)) {
+    SendMessageW(hwnd_, kMessages[picked], 0, 0);
+  }
+}
+
+LRESULT LongField::on_message(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_PAINT:
+      paint();
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;  // painted whole in WM_PAINT
+    case WM_SIZE:
+      view_.set_view_width(LOWORD(lp) - 2 * kMargin);
+      InvalidateRect(hwnd_, nullptr, FALSE);
+      return 0;
+    case WM_SETFONT:
+      font_ = reinterpret_cast<HFONT>(wp);
+      measure_font();
+      set_text(std::move(text_), 0);
+      if (LOWORD(lp) != 0) InvalidateRect(hwnd_, nullptr, FALSE);
+      return 0;
+    case WM_GETFONT:
+      return reinterpret_cast<LRESULT>(font_);
+    case WM_SETTEXT:
+      set_text(lp == 0 ? std::wstring() : std::wstring(reinterpret_cast<const wchar_t*>(lp)), 0);
+      can_undo_ = typing_ = false;
+      changed();
+      return TRUE;
+    case WM_GETTEXT: {
+      if (wp == 0) return 0;
+      const size_t n = std::min(text_.size(), static_cast<size_t>(wp) - 1);
+      auto* out = reinterpret_cast<wchar_t*>(lp);
+      std::copy_n(text_.data(), n, out);
+      out[n] = L'\0';
+      return static_cast<LRESULT>(n);
+    }
+    case WM_GETTEXTLENGTH:
+      return static_cast<LRESULT>(text_.size());
+    case EM_GETSEL: {
+      const auto [low, high] = view_.selection();
+      if (wp != 0) *reinterpret_cast<DWORD*>(wp) = static_cast<DWORD>(low);
+      if (lp != 0) *reinterpret_cast<DWORD*>(lp) = static_cast<DWORD>(high);
+      return MAKELRESULT(std::min<size_t>(low, 0xFFFF), std::min<size_t>(high, 0xFFFF));
+    }
+    case EM_SETSEL: {
+      // As an edit: -1 as the start takes the selection away, -1 as the end means the end, and
+      // the caret goes to the second position.
+      const auto start = static_cast<int>(wp);
+      const auto end = static_cast<int>(lp);
+      const size_t last = text_.size();
+      if (start == -1) {
+        view_.put_caret(view_.caret(), false);
+      } else {
+        view_.put_caret(static_cast<size_t>(start) > last ? last : static_cast<size_t>(start),
+                        false);
+        view_.put_caret(end < 0 ? last : static_cast<size_t>(end), true);
+      }
+      moved();
+      return 0;
+    }
+    case EM_REPLACESEL:
+      if (lp != 0) replace_selection(reinterpret_cast<const wchar_t*>(lp));
+      return 0;
+    case EM_SETREADONLY:
+      SetWindowLongW(hwnd_, GWL_STYLE,
+                     wp != 0 ? GetWindowLongW(hwnd_, GWL_STYLE) | ES_READONLY
+                             : GetWindowLongW(hwnd_, GWL_STYLE) & ~ES_READONLY);
+      InvalidateRect(hwnd_, nullptr, FALSE);
+      return TRUE;
+    case EM_SETLIMITTEXT:
+      return 0;  // no limit but memory
+    case EM_CANUNDO:
+      return can_undo_ && !read_only();
+    case WM_UNDO:
+    case EM_UNDO:
+      if (!read_only()) undo();
+      return TRUE;
+    case WM_COPY:
+      copy();
+      return 0;
+    case WM_CUT:
+      if (read_only()) return 0;
+      copy();
+      replace_selection({});
+      return 0;
+    case WM_CLEAR:
+      if (!read_only()) replace_selection({});
+      return 0;
+    case WM_PASTE:
+      paste();
+      return 0;
+    case WM_GETDLGCODE:
+      return DLGC_WANTCHARS | DLGC_WANTARROWS | DLGC_WANTALLKEYS | DLGC_HASSETSEL;
+    case WM_KEYDOWN:
+      key(wp);
+      return 0;
+    case WM_CHAR:
+      character(static_cast<wchar_t>(wp));
+      return 0;
+    case WM_SETFOCUS:
+      CreateCaret(hwnd_, nullptr, 1, line_height_);
+      place_caret();
+      ShowCaret(hwnd_);
+      InvalidateRect(hwnd_, nullptr, FALSE);
+      notify(EN_SETFOCUS);
+      return 0;
+    case WM_KILLFOCUS:
+      DestroyCaret();
+      selecting_ = false;
+      InvalidateRect(hwnd_, nullptr, FALSE);
+      notify(EN_KILLFOCUS);
+      return 0;
+    case WM_ENABLE:
+      InvalidateRect(hwnd_, nullptr, FALSE);
+      return 0;
+    case WM_LBUTTONDOWN:
+      SetFocus(hwnd_);
+      SetCapture(hwnd_);
+      selecting_ = true;
+      mouse(lp, (wp & MK_SHIFT) != 0);
+      return 0;
+    case WM_MOUSEMOVE:
+      // Past either end the view scrolls on with each move.
+      if (selecting_ && GetCapture() == hwnd_) mouse(lp, true);
+      return 0;
+    case WM_LBUTTONUP:
+      if (selecting_) ReleaseCapture();
+      selecting_ = false;
+      return 0;
+    case WM_CAPTURECHANGED:
+      selecting_ = false;
+      return 0;
+    case WM_LBUTTONDBLCLK:
+      // A number is one word: a double-click takes it all.
+      view_.select_all();
+      moved();
+      return 0;
+    case WM_CONTEXTMENU:
+      context_menu(lp);
+      return 0;
+  }
+  return DefWindowProcW(hwnd_, msg, wp, lp);
+}
+
+LRESULT CALLBACK long_field_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  auto* field = reinterpret_cast<LongField*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (msg == WM_NCCREATE) {
+    auto* on_enter = static_cast<std::function<void()>*>(
+        reinterpret_cast<const CREATESTRUCTW*>(lp)->lpCreateParams);
+    field = new LongField(hwnd, on_enter ? std::move(*on_enter) : std::function<void()>());
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(field));
+  }
+  if (field == nullptr) return DefWindowProcW(hwnd, msg, wp, lp);
+  if (msg == WM_NCDESTROY) {
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+    delete field;
+    return DefWindowProcW(hwnd, msg, wp, lp);
+  }
+  if (msg == WM_NCCREATE || msg == WM_CREATE) return DefWindowProcW(hwnd, msg, wp, lp);
+  return field->on_message(msg, wp, lp);
+}
+
+}  // namespace
+
+HWND create_long_field(HWND parent, RECT bounds, int id, HFONT font, DWORD style,
+                       std::function<void()> on_enter) {
+  if (!register_window_class(kClassName, long_field_proc, nullptr, nullptr, CS_DBLCLKS,
+                             IDC_IBEAM)) {
+    return nullptr;
+  }
+  const HWND field = CreateWindowExW(
+      0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | style, bounds.left,
+      bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), &on_enter);
+  if (field != nullptr) SendMessageW(field, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  return field;
+}
+
+}  // namespace orvanta::win32

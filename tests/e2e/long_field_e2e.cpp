@@ -1,0 +1,210 @@
+// The big-number panel's long field on a window of the test's own: editing, undo, the clipboard
+// and the mouse as in an edit control, the read-only result, and a text of a million characters
+// drawn in place.
+#include <windows.h>
+// windows.h first
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "harness.h"
+#include "win32/panels/long_field.h"
+
+namespace orvanta::win32 {
+namespace {
+
+using e2e::App;
+
+int g_changes = 0;  // EN_CHANGE from the fields
+
+LRESULT CALLBACK parent_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_COMMAND && HIWORD(wp) == EN_CHANGE) ++g_changes;
+  return DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+void pump() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+}
+
+std::wstring clipboard_text() {
+  std::wstring text;
+  if (!OpenClipboard(nullptr)) return text;
+  if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    text = static_cast<const wchar_t*>(GlobalLock(data));
+    GlobalUnlock(data);
+  }
+  CloseClipboard();
+  return text;
+}
+
+void put_on_clipboard(const std::wstring& text) {
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  EmptyClipboard();
+  const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+  const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+  memcpy(GlobalLock(memory), text.c_str(), bytes);
+  GlobalUnlock(memory);
+  SetClipboardData(CF_UNICODETEXT, memory);
+  CloseClipboard();
+}
+
+void set(HWND f, const wchar_t* text) {
+  SendMessageW(f, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+}
+void select(HWND f, int start, int end) {
+  SendMessageW(f, EM_SETSEL, start, end);
+}
+std::pair<DWORD, DWORD> selection(HWND f) {
+  DWORD start = 0;
+  DWORD end = 0;
+  SendMessageW(f, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  return {start, end};
+}
+void type(HWND f, const std::wstring& text) {
+  for (const wchar_t c : text) SendMessageW(f, WM_CHAR, c, 0);
+}
+void key(HWND f, WPARAM vk) {
+  SendMessageW(f, WM_KEYDOWN, vk, 0);
+}
+
+class LongFieldTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    parent_ = e2e::make_test_window(L"LongFieldTestParent", RECT{60, 60, 520, 180}, parent_proc);
+    ASSERT_NE(parent_, nullptr);
+    font_ = CreateFontW(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, GB2312_CHARSET, 0, 0, 0, 0, L"宋体");
+    field_ = create_long_field(parent_, RECT{16, 16, 433, 37}, 1, font_, 0, [this] { ++enters_; });
+    result_ = create_long_field(parent_, RECT{16, 60, 433, 81}, 2, font_, ES_READONLY);
+    ASSERT_NE(field_, nullptr);
+    ASSERT_NE(result_, nullptr);
+    SetForegroundWindow(parent_);
+    SetFocus(field_);
+    g_changes = 0;
+  }
+  void TearDown() override {
+    DestroyWindow(parent_);
+    DeleteObject(font_);
+  }
+
+  HWND parent_ = nullptr;
+  HFONT font_ = nullptr;
+  HWND field_ = nullptr;
+  HWND result_ = nullptr;
+  int enters_ = 0;
+};
+
+TEST_F(LongFieldTest, EditsLikeAnEditControl) {
+  set(field_, L"12345");
+  EXPECT_EQ(g_changes, 1);
+  EXPECT_EQ(selection(field_), (std::pair<DWORD, DWORD>{0, 0}));  // a new text: caret at 0
+  struct Step {
+    const char* what;
+    void (*act)(HWND);
+    const wchar_t* text;
+    std::pair<DWORD, DWORD> selection;
+  };
+  const Step steps[] = {
+      {"type over a selection", [](HWND f) { select(f, 1, 3), type(f, L"9"); }, L"1945", {2, 2}},
+      {"backspace", [](HWND f) { type(f, L"\b"); }, L"145", {1, 1}},
+      {"delete", [](HWND f) { key(f, VK_DELETE); }, L"15", {1, 1}},
+      // The character brought back is selected, as an edit control does.
+      {"undo the delete", [](HWND f) { SendMessageW(f, WM_UNDO, 0, 0); }, L"145", {1, 2}},
+      {"a typed run", [](HWND f) { select(f, 3, -1), type(f, L"678"); }, L"145678", {6, 6}},
+      {"undoes at once", [](HWND f) { SendMessageW(f, EM_UNDO, 0, 0); }, L"145", {3, 3}},
+      {"control characters are not text", [](HWND f) { type(f, L"\x01\r\x1b"); }, L"145", {3, 3}},
+      {"full-width digits are", [](HWND f) { type(f, L"１２"); }, L"145１２", {5, 5}},
+      {"replace the selection",
+       [](HWND f) {
+         select(f, 0, 1);
+         SendMessageW(f, EM_REPLACESEL, 0, reinterpret_cast<LPARAM>(L"-7"));
+       },
+       L"-745１２",
+       {2, 2}},
+      {"paste stops at a line break",
+       [](HWND f) {
+         put_on_clipboard(L"42\r\n99");
+         select(f, 0, -1);
+         SendMessageW(f, WM_PASTE, 0, 0);
+       },
+       L"42",
+       {2, 2}},
+      {"cut", [](HWND f) { select(f, 1, 2), SendMessageW(f, WM_CUT, 0, 0); }, L"4", {1, 1}},
+  };
+  for (const Step& s : steps) {
+    s.act(field_);
+    EXPECT_EQ(App::text_of(field_), s.text) << s.what;
+    EXPECT_EQ(selection(field_), s.selection) << s.what;
+  }
+  EXPECT_EQ(clipboard_text(), L"2");  // what was cut
+  EXPECT_GE(g_changes, 11);
+  key(field_, VK_RETURN);
+  EXPECT_EQ(enters_, 1);
+}
+
+TEST_F(LongFieldTest, TheReadOnlyResultSelectsAndCopiesButTakesNothing) {
+  set(result_, L"121932631112635269");
+  EXPECT_NE(GetWindowLongW(result_, GWL_STYLE) & ES_READONLY, 0);
+  put_on_clipboard(L"5");
+  type(result_, L"7\b");
+  SendMessageW(result_, WM_PASTE, 0, 0);
+  SendMessageW(result_, WM_CUT, 0, 0);
+  key(result_, VK_DELETE);
+  EXPECT_EQ(App::text_of(result_), L"121932631112635269");
+  select(result_, 3, 6);
+  SendMessageW(result_, WM_COPY, 0, 0);
+  EXPECT_EQ(clipboard_text(), L"932");
+  // Ctrl+A and a double-click take the whole number.
+  select(result_, 0, 0);
+  SendMessageW(result_, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(40, 10));
+  EXPECT_EQ(selection(result_), (std::pair<DWORD, DWORD>{0, 18}));
+}
+
+TEST_F(LongFieldTest, AMouseDragSelectsAndScrollsPastTheEdge) {
+  const std::wstring digits(1000, L'3');
+  set(field_, digits.c_str());
+  // Down near the start, then moves past the right edge: each move scrolls on.
+  SendMessageW(field_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 10));
+  EXPECT_EQ(selection(field_), (std::pair<DWORD, DWORD>{0, 0}));
+  SendMessageW(field_, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(200, 10));
+  const DWORD inside = selection(field_).second;
+  EXPECT_GT(inside, 10u);
+  for (int i = 0; i < 5; ++i) SendMessageW(field_, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(500, 10));
+  SendMessageW(field_, WM_LBUTTONUP, 0, MAKELPARAM(500, 10));
+  const DWORD past = selection(field_).second;
+  EXPECT_GT(past, inside);
+  EXPECT_EQ(selection(field_).first, 0u);
+  SendMessageW(field_, WM_COPY, 0, 0);
+  EXPECT_EQ(clipboard_text(), digits.substr(0, past));
+  // Moves after the button is up select nothing more.
+  SendMessageW(field_, WM_MOUSEMOVE, 0, MAKELPARAM(500, 10));
+  EXPECT_EQ(selection(field_).second, past);
+}
+
+// A million digits: set, drawn at the end with the selection highlighted, copied whole.
+TEST_F(LongFieldTest, AMillionDigitsAreShownSelectedAndCopied) {
+  std::wstring digits(1'000'000, L'8');
+  digits.back() = L'1';
+  set(field_, digits.c_str());
+  EXPECT_EQ(SendMessageW(field_, WM_GETTEXTLENGTH, 0, 0), 1'000'000);
+  SetFocus(field_);
+  SendMessageW(field_, WM_KEYDOWN, VK_END, 0);
+  select(field_, 0, -1);
+  UpdateWindow(field_);
+  pump();
+  const e2e::Capture shown = e2e::capture_client(field_);
+  const COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
+  const std::uint32_t wanted =
+      GetRValue(highlight) << 16 | GetGValue(highlight) << 8 | GetBValue(highlight);
+  int highlighted = 0;
+  for (int x = 0; x < shown.width; ++x) highlighted += shown.at(x, shown.height / 2) == wanted;
+  EXPECT_GT(highlighted, shown.width / 4) << "the selection is drawn";
+  SendMessageW(field_, WM_COPY, 0, 0);
+  EXPECT_EQ(clipboard_text(), digits);
+}
+
+}  // namespace
+}  // namespace orvanta::win32
