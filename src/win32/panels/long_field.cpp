@@ -17,6 +17,10 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"OrvantaLongField";
 constexpr int kMargin = 2;  // pixels between the border and the text, as an edit keeps
+// While a drag selection is held past an edge, the view scrolls on by itself; the further out
+// the mouse, the faster.
+constexpr UINT_PTR kScrollTimer = 1;
+constexpr UINT kScrollEveryMs = 50;
 constexpr UINT kMenuUndo = 1;
 constexpr UINT kMenuCut = 2;
 constexpr UINT kMenuCopy = 3;
@@ -97,7 +101,8 @@ class LongField {
   void paint();
   void key(WPARAM vk);
   void character(wchar_t c);
-  void mouse(LPARAM lp, bool extend);
+  void mouse(int x, bool extend);
+  void scroll_on();
   void context_menu(LPARAM lp);
 
   HWND hwnd_;
@@ -114,6 +119,7 @@ class LongField {
   bool can_undo_ = false;
   bool typing_ = false;  // the last change was a typed character
   bool selecting_ = false;
+  int mouse_x_ = 0;  // where the drag selection's mouse last was
 };
 
 void LongField::measure_font() {
@@ -355,8 +361,21 @@ void LongField::character(wchar_t c) {
   replace_selection(std::wstring_view(&c, 1), true);
 }
 
-void LongField::mouse(LPARAM lp, bool extend) {
-  view_.put_caret(view_.boundary_at(GET_X_LPARAM(lp) - kMargin), extend);
+void LongField::mouse(int x, bool extend) {
+  mouse_x_ = x - kMargin;
+  view_.put_caret(view_.boundary_at(mouse_x_), extend);
+  moved();
+}
+
+void LongField::scroll_on() {
+  RECT client;
+  GetClientRect(hwnd_, &client);
+  const int width = client.right - 2 * kMargin;
+  const int outside = mouse_x_ < 0 ? -mouse_x_ : mouse_x_ - (width - 1);
+  if (!selecting_ || outside <= 0) return;
+  for (int step = 0; step < 1 + outside / 4; ++step) {
+    view_.put_caret(view_.boundary_at(mouse_x_), true);
+  }
   moved();
 }
 
@@ -497,7 +516,6 @@ LRESULT LongField::on_message(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_KILLFOCUS:
       DestroyCaret();
-      selecting_ = false;
       InvalidateRect(hwnd_, nullptr, FALSE);
       notify(EN_KILLFOCUS);
       return 0;
@@ -508,18 +526,21 @@ LRESULT LongField::on_message(UINT msg, WPARAM wp, LPARAM lp) {
       SetFocus(hwnd_);
       SetCapture(hwnd_);
       selecting_ = true;
-      mouse(lp, (wp & MK_SHIFT) != 0);
+      mouse(GET_X_LPARAM(lp), (wp & MK_SHIFT) != 0);
+      SetTimer(hwnd_, kScrollTimer, kScrollEveryMs, nullptr);
       return 0;
     case WM_MOUSEMOVE:
-      // Past either end the view scrolls on with each move.
-      if (selecting_ && GetCapture() == hwnd_) mouse(lp, true);
+      if (selecting_ && GetCapture() == hwnd_) mouse(GET_X_LPARAM(lp), true);
+      return 0;
+    case WM_TIMER:
+      if (wp == kScrollTimer) scroll_on();
       return 0;
     case WM_LBUTTONUP:
       if (selecting_) ReleaseCapture();
-      selecting_ = false;
-      return 0;
+      [[fallthrough]];
     case WM_CAPTURECHANGED:
       selecting_ = false;
+      KillTimer(hwnd_, kScrollTimer);
       return 0;
     case WM_LBUTTONDBLCLK:
       // A number is one word: a double-click takes it all.
