@@ -163,29 +163,54 @@ TEST_F(LongFieldTest, TheReadOnlyResultSelectsAndCopiesButTakesNothing) {
   EXPECT_EQ(selection(result_), (std::pair<DWORD, DWORD>{0, 18}));
 }
 
+// The real mouse, at a point of the field's client area; `button` presses or releases the left
+// button there (0 only moves).
+void mouse_at(HWND field, int x, int y, DWORD button = 0) {
+  POINT p{x, y};
+  ClientToScreen(field, &p);
+  SetCursorPos(p.x, p.y);
+  if (button != 0) {
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = button;
+    SendInput(1, &in, sizeof in);
+  }
+  pump();
+}
+
 TEST_F(LongFieldTest, AMouseDragSelectsAndScrollsOnPastTheEdge) {
   const std::wstring digits(1000, L'3');
   set(field_, digits.c_str());
-  SendMessageW(field_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 10));
+  mouse_at(field_, 2, 10, MOUSEEVENTF_LEFTDOWN);
+  ASSERT_TRUE(e2e::poll_until([&] {
+    pump();
+    return GetCapture() == field_;
+  }));
   EXPECT_EQ(selection(field_), (std::pair<DWORD, DWORD>{0, 0}));
-  SendMessageW(field_, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(200, 10));
-  const DWORD inside = selection(field_).second;
-  EXPECT_GT(inside, 10u);
+  mouse_at(field_, 200, 10);
+  EXPECT_TRUE(e2e::poll_until([&] {
+    pump();
+    return selection(field_).second > 10;
+  }));
   // Held still past the right edge, the selection grows on by itself, to the end.
-  SendMessageW(field_, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(500, 10));
+  mouse_at(field_, 500, 10);
   EXPECT_TRUE(e2e::poll_until([&] {
     pump();
     return selection(field_).second == digits.size();
   }));
   EXPECT_EQ(selection(field_).first, 0u);
   // Back inside, then up: the selection ends where the mouse was and grows no more.
-  SendMessageW(field_, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(200, 10));
-  SendMessageW(field_, WM_LBUTTONUP, 0, MAKELPARAM(200, 10));
+  mouse_at(field_, 200, 10);
+  mouse_at(field_, 200, 10, MOUSEEVENTF_LEFTUP);
+  ASSERT_TRUE(e2e::poll_until([&] {
+    pump();
+    return GetCapture() == nullptr;
+  }));
   const DWORD end = selection(field_).second;
   EXPECT_LT(end, digits.size());
   SendMessageW(field_, WM_COPY, 0, 0);
   EXPECT_EQ(clipboard_text(), digits.substr(0, end));
-  SendMessageW(field_, WM_MOUSEMOVE, 0, MAKELPARAM(500, 10));
+  mouse_at(field_, 500, 10);
   Sleep(150);
   pump();
   EXPECT_EQ(selection(field_).second, end);
