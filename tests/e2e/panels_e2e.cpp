@@ -12,6 +12,7 @@
 
 #include "harness.h"
 #include "platform/text_encoding.h"
+#include "win32/panels/alarm_panel.h"
 #include "win32/panels/settings_panel.h"
 #include "win32/panels/tip_panel.h"
 #include "win32/windows/help_text.h"
@@ -377,6 +378,34 @@ TEST(TipPanel, ShowsItsLinesAndButtons) {
   EXPECT_TRUE(tip.visible());
   click(App::find_child(tip.hwnd(), L"知道了"));
   EXPECT_FALSE(tip.visible());
+  DestroyWindow(face);
+}
+
+// The alarm time field keeps its 62 pixels; its font must leave room for "00:00:00" beside the
+// spin (in the panel's own font the last digit was cut).
+TEST(AlarmPanelLayout, TheTimeFieldShowsItsSecondsWhole) {
+  const HWND face = make_face();
+  PanelHost host;
+  AlarmPanel alarms(host);
+  ASSERT_TRUE(alarms.create(face));
+  alarms.show();
+  const HWND time = child_of_class(alarms.hwnd(), DATETIMEPICK_CLASSW);
+  ASSERT_NE(time, nullptr);
+  RECT field;
+  GetClientRect(time, &field);
+  RECT spin{};
+  if (const HWND updown = FindWindowExW(time, nullptr, UPDOWN_CLASSW, nullptr)) {
+    GetWindowRect(updown, &spin);
+  }
+  const HDC dc = GetDC(time);
+  const HGDIOBJ old =
+      SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(time, WM_GETFONT, 0, 0)));
+  SIZE text{};
+  GetTextExtentPoint32W(dc, L"00:00:00", 8, &text);
+  SelectObject(dc, old);
+  ReleaseDC(time, dc);
+  EXPECT_LT(text.cx, field.right - (spin.right - spin.left))
+      << "text " << text.cx << ", field " << field.right << ", spin " << spin.right - spin.left;
   DestroyWindow(face);
 }
 

@@ -67,8 +67,11 @@ bool AlarmPanel::create(HWND parent) {
   }
   on_ = create_child(hwnd_, L"BUTTON", L"开启", BS_AUTOCHECKBOX | WS_TABSTOP,
                      at(kPage, 6, 3, 48, 17), kOnId, font);
+  // 62 pixels hold the spin and "07:30:00" only in a font a pixel smaller than the panel's;
+  // in that one the seconds' last digit was cut.
+  time_font_ = make_song_font(11);
   time_ = create_child(hwnd_, DATETIMEPICK_CLASSW, L"", DTS_TIMEFORMAT | DTS_UPDOWN | WS_TABSTOP,
-                       at(kPage, 59, 0, 62, 22), kTimeId, font);
+                       at(kPage, 59, 0, 62, 22), kTimeId, time_font_.get());
   if (time_ != nullptr)
     SendMessageW(time_, DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(L"HH:mm:ss"));
   pop_up_ = create_child(hwnd_, L"BUTTON", L"当最小化时弹出计算器", BS_AUTOCHECKBOX | WS_TABSTOP,

@@ -43,6 +43,7 @@ class AlarmPanel : public Panel {
   HWND file_ = nullptr;
   bool filling_ = false;  // controls set by the program are no user's change
   UniqueFont font_;
+  UniqueFont time_font_;
 };
 
 }  // namespace orvanta::win32
