@@ -121,6 +121,19 @@ TEST_F(FormulaPanelE2e, OpeningPastesTheClipboardSelectedWithTheFocusThere) {
   EXPECT_TRUE(lcd_shows("36"));
 }
 
+// A big-number result copied from the other panel and brought here: taken whole at once.
+TEST_F(FormulaPanelE2e, OpeningWithAHugeNumberOnTheClipboardTakesItWhole) {
+  constexpr int n = 200000;
+  put_on_clipboard(std::wstring(n, L'7'));
+  open();
+  ASSERT_TRUE(poll_until([&] { return text_length(input_) == n; }));
+  DWORD start = 1;
+  DWORD end = 0;
+  SendMessageW(input_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  EXPECT_EQ(start, 0u);
+  EXPECT_EQ(end, static_cast<DWORD>(n));
+}
+
 TEST_F(FormulaPanelE2e, FormulasComputeAndTheirNumberGoesOntoTheLcd) {
   open();
   struct Case {

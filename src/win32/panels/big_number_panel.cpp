@@ -6,7 +6,6 @@
 #include <thread>
 
 #include "platform/wide.h"
-#include "win32/panels/long_field.h"
 #include "win32/panels/text_fields.h"
 #include "win32/system/controls.h"
 #include "win32/system/message_boxes.h"
@@ -62,16 +61,12 @@ bool BigNumberPanel::create(HWND parent) {
   if (!create_window(parent)) return false;
   const HFONT font = font_.get();
   // Operands and results of a million digits: fields that draw only the part in view.
-  const auto field = [&](const wchar_t* label, int top, int id, DWORD style,
-                         std::function<void()> on_enter) {
-    create_field_label(hwnd_, label, 16, top, font);
-    return create_long_field(hwnd_, RECT{16, top, 16 + 417, top + kFieldHeight}, id, font, style,
-                             std::move(on_enter));
-  };
-  first_ = field(L"值一：", 32, kFirstId, 0, [this] { links_.on_enter(); });
-  second_ = field(L"值二：", 80, kSecondId, 0, [this] { links_.on_enter(); });
+  first_ = create_labelled_field(hwnd_, L"值一：", 16, 32, 417, kFirstId, font, 0,
+                                 [this] { links_.on_enter(); });
+  second_ = create_labelled_field(hwnd_, L"值二：", 16, 80, 417, kSecondId, font, 0,
+                                  [this] { links_.on_enter(); });
   // Read-only, but the result can be selected and copied.
-  result_ = field(L"计算结果：", 137, kResultId, ES_READONLY, {});
+  result_ = create_labelled_field(hwnd_, L"计算结果：", 16, 137, 417, kResultId, font, ES_READONLY);
   for (int i = 0; i < 4; ++i) {
     create_child(
         hwnd_, L"BUTTON", kButtons[i].text, BS_PUSHBUTTON | WS_TABSTOP,

@@ -311,7 +311,10 @@ void LongField::key(WPARAM vk) {
       return;
     }
     case VK_DELETE:
-      if (shift) return (void)SendMessageW(hwnd_, WM_CUT, 0, 0);
+      if (shift) {
+        SendMessageW(hwnd_, WM_CUT, 0, 0);
+        return;
+      }
       if (read_only()) return;
       if (view_.selection().first == view_.selection().second) {
         view_.move(LineView::Move::kRight, true);

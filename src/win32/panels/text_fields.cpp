@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "win32/panels/long_field.h"
 #include "win32/system/controls.h"
 #include "win32/system/win_check.h"
 
@@ -41,22 +42,14 @@ LRESULT CALLBACK field_keys_proc(HWND edit, UINT msg, WPARAM wp, LPARAM lp, UINT
 
 }  // namespace
 
-void create_field_label(HWND parent, const wchar_t* label, int left, int top, HFONT font) {
+HWND create_labelled_field(HWND parent, const wchar_t* label, int left, int top, int width, int id,
+                           HFONT font, DWORD style, std::function<void()> on_enter) {
   // As wide as the longest label: wider, it would cover a line beside it (the formula panel's
   // example).
   create_child(parent, L"STATIC", label, SS_LEFT | SS_NOPREFIX,
                RECT{left, top - kLabelHeight - 2, left + kLabelWidth, top - 2}, -1, font);
-}
-
-HWND create_labelled_edit(HWND parent, const wchar_t* label, int left, int top, int width, int id,
-                          HFONT font, DWORD extra_style) {
-  create_field_label(parent, label, left, top, font);
-  const HWND edit =
-      create_child(parent, L"EDIT", L"", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL | extra_style,
-                   RECT{left, top, left + width, top + kFieldHeight}, id, font);
-  // 0: as long as memory allows.
-  if (edit != nullptr) SendMessageW(edit, EM_SETLIMITTEXT, 0, 0);
-  return edit;
+  return create_long_field(parent, RECT{left, top, left + width, top + kFieldHeight}, id, font,
+                           style, std::move(on_enter));
 }
 
 void take_field_keys(HWND edit, std::function<void()> on_enter) {
