@@ -4,6 +4,7 @@
 #include <windows.h>
 // windows.h first
 #include <gtest/gtest.h>
+#include <imm.h>
 
 #include <string>
 
@@ -214,6 +215,23 @@ TEST_F(LongFieldTest, AMouseDragSelectsAndScrollsOnPastTheEdge) {
   Sleep(150);
   pump();
   EXPECT_EQ(selection(field_).second, end);
+}
+
+TEST_F(LongFieldTest, AnInputMethodComposesAtTheCaret) {
+  set(field_, L"1+2");
+  select(field_, 3, 3);
+  POINT caret{};
+  GetCaretPos(&caret);
+  ASSERT_GT(caret.x, 2);
+  SendMessageW(field_, WM_IME_STARTCOMPOSITION, 0, 0);
+  const HIMC context = ImmGetContext(field_);
+  ASSERT_NE(context, nullptr);
+  COMPOSITIONFORM form{};
+  EXPECT_TRUE(ImmGetCompositionWindow(context, &form));
+  ImmReleaseContext(field_, context);
+  EXPECT_EQ(form.dwStyle, static_cast<DWORD>(CFS_POINT));
+  EXPECT_EQ(form.ptCurrentPos.x, caret.x);
+  EXPECT_EQ(form.ptCurrentPos.y, caret.y);
 }
 
 // A million digits: set, drawn at the end with the selection highlighted, copied whole.

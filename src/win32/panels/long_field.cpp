@@ -1,5 +1,6 @@
 #include "win32/panels/long_field.h"
 
+#include <imm.h>
 #include <windowsx.h>
 
 #include <algorithm>
@@ -95,6 +96,7 @@ class LongField {
   void changed();  // after the text changed: caret, paint and EN_CHANGE
   void moved();    // after the caret or selection moved
   void place_caret() const;
+  void place_composition() const;
   void notify(WORD code) const;
   int text_top() const;
 
@@ -229,6 +231,21 @@ int LongField::text_top() const {
 void LongField::place_caret() const {
   if (GetFocus() != hwnd_) return;
   SetCaretPos(kMargin + static_cast<int>(view_.view_x(view_.caret())), text_top());
+}
+
+// An input method (Chinese annotations in a formula) composes at the caret, in the field's font.
+void LongField::place_composition() const {
+  const HIMC context = ImmGetContext(hwnd_);
+  if (context == nullptr) return;
+  COMPOSITIONFORM form{};
+  form.dwStyle = CFS_POINT;
+  form.ptCurrentPos = {kMargin + static_cast<int>(view_.view_x(view_.caret())), text_top()};
+  ImmSetCompositionWindow(context, &form);
+  LOGFONTW font{};
+  if (font_ != nullptr && GetObjectW(font_, sizeof font, &font) != 0) {
+    ImmSetCompositionFontW(context, &font);
+  }
+  ImmReleaseContext(hwnd_, context);
 }
 
 void LongField::notify(WORD code) const {
@@ -510,6 +527,9 @@ LRESULT LongField::on_message(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CHAR:
       character(static_cast<wchar_t>(wp));
       return 0;
+    case WM_IME_STARTCOMPOSITION:
+      place_composition();
+      break;
     case WM_SETFOCUS:
       CreateCaret(hwnd_, nullptr, 1, line_height_);
       place_caret();
