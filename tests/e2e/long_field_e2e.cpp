@@ -5,11 +5,13 @@
 // windows.h first
 #include <gtest/gtest.h>
 #include <imm.h>
+#include <oleacc.h>
 
 #include <string>
 
 #include "harness.h"
 #include "win32/panels/long_field.h"
+#include "win32/panels/text_fields.h"
 
 namespace orvanta::win32 {
 namespace {
@@ -78,8 +80,9 @@ class LongFieldTest : public ::testing::Test {
     parent_ = e2e::make_test_window(L"LongFieldTestParent", RECT{60, 60, 520, 180}, parent_proc);
     ASSERT_NE(parent_, nullptr);
     font_ = CreateFontW(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, GB2312_CHARSET, 0, 0, 0, 0, L"宋体");
-    field_ = create_long_field(parent_, RECT{16, 16, 433, 37}, 1, font_, 0, [this] { ++enters_; });
-    result_ = create_long_field(parent_, RECT{16, 60, 433, 81}, 2, font_, ES_READONLY);
+    field_ =
+        create_labelled_field(parent_, L"值一：", 16, 24, 417, 1, font_, 0, [this] { ++enters_; });
+    result_ = create_labelled_field(parent_, L"计算结果：", 16, 72, 417, 2, font_, ES_READONLY);
     ASSERT_NE(field_, nullptr);
     ASSERT_NE(result_, nullptr);
     SetForegroundWindow(parent_);
@@ -232,6 +235,42 @@ TEST_F(LongFieldTest, AnInputMethodComposesAtTheCaret) {
   EXPECT_EQ(form.dwStyle, static_cast<DWORD>(CFS_POINT));
   EXPECT_EQ(form.ptCurrentPos.x, caret.x);
   EXPECT_EQ(form.ptCurrentPos.y, caret.y);
+}
+
+// Role, value and read-only state as an edit control reports them; the name is the label's.
+TEST_F(LongFieldTest, ScreenReadersSeeATextFieldWithItsValue) {
+  set(field_, L"12+34");
+  set(result_, L"121932631112635269");
+  struct Case {
+    HWND field;
+    const wchar_t* name;
+    const wchar_t* value;
+    bool read_only;
+  };
+  for (const Case& c : {Case{field_, L"值一：", L"12+34", false},
+                        Case{result_, L"计算结果：", L"121932631112635269", true}}) {
+    IAccessible* accessible = nullptr;
+    ASSERT_TRUE(SUCCEEDED(AccessibleObjectFromWindow(c.field, OBJID_CLIENT, IID_IAccessible,
+                                                     reinterpret_cast<void**>(&accessible))));
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    VARIANT role{};
+    EXPECT_TRUE(SUCCEEDED(accessible->get_accRole(self, &role)));
+    EXPECT_EQ(role.lVal, ROLE_SYSTEM_TEXT);
+    BSTR name = nullptr;
+    EXPECT_EQ(accessible->get_accName(self, &name), S_OK);
+    EXPECT_EQ(std::wstring(name == nullptr ? L"" : name), c.name);
+    SysFreeString(name);
+    BSTR value = nullptr;
+    EXPECT_TRUE(SUCCEEDED(accessible->get_accValue(self, &value)));
+    EXPECT_EQ(std::wstring(value == nullptr ? L"" : value), c.value);
+    SysFreeString(value);
+    VARIANT state{};
+    EXPECT_TRUE(SUCCEEDED(accessible->get_accState(self, &state)));
+    EXPECT_EQ((state.lVal & STATE_SYSTEM_READONLY) != 0, c.read_only);
+    accessible->Release();
+  }
 }
 
 // A million digits: set, drawn at the end with the selection highlighted, copied whole.

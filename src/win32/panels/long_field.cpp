@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "face/line_view.h"
+#include "win32/panels/long_field_accessible.h"
 #include "win32/system/controls.h"
 
 namespace orvanta::win32 {
@@ -213,6 +214,7 @@ void LongField::paste() {
 void LongField::changed() {
   InvalidateRect(hwnd_, nullptr, FALSE);
   place_caret();
+  NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, hwnd_, OBJID_CLIENT, CHILDID_SELF);
   notify(EN_CHANGE);
 }
 
@@ -573,6 +575,14 @@ LRESULT LongField::on_message(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CONTEXTMENU:
       context_menu(lp);
       return 0;
+    case WM_GETOBJECT:
+      // Screen readers (this is a talking calculator) see a text field with its value.
+      if (static_cast<LONG>(lp) == OBJID_CLIENT) {
+        if (const LRESULT answer = answer_accessibility_request(hwnd_, wp); answer > 0) {
+          return answer;
+        }
+      }
+      break;
   }
   return DefWindowProcW(hwnd_, msg, wp, lp);
 }
