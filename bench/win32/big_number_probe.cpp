@@ -152,7 +152,7 @@ int run(size_t largest, int runs) {
         painted.push_back(c.painted);
         alone.push_back(c.operation);
       }
-      std::printf("| %s | %zu | %.1f ms | %.1f ms | %.1f ms | %d |\n", op.name, digits,
+      std::printf("| %s | %zu | %.1f ms | %.1f ms | %.2f ms | %d |\n", op.name, digits,
                   summarise(shown).median, summarise(painted).median, summarise(alone).median,
                   runs);
       std::fflush(stdout);
