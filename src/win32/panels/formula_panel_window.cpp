@@ -1,7 +1,10 @@
 #include "win32/panels/formula_panel_window.h"
 
+#include <cstdint>
+
 #include "platform/wide.h"
 #include "win32/panels/text_fields.h"
+#include "win32/system/clipboard_text.h"
 #include "win32/system/controls.h"
 #include "win32/system/win_check.h"
 
@@ -73,15 +76,11 @@ void FormulaPanelWindow::open() {
 }
 
 void FormulaPanelWindow::paste_clipboard() {
-  if (!IsClipboardFormatAvailable(CF_UNICODETEXT) || !OpenClipboard(hwnd_)) return;
-  if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-    if (const auto* text = static_cast<const wchar_t*>(GlobalLock(data))) {
-      // The selection is replaced, as a paste does.
-      SendMessageW(input_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
-      GlobalUnlock(data);
-    }
+  if (!IsClipboardFormatAvailable(CF_UNICODETEXT)) return;
+  if (const auto text = read_clipboard_wide(hwnd_, SIZE_MAX)) {
+    // The selection is replaced, as a paste does.
+    SendMessageW(input_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text->c_str()));
   }
-  CloseClipboard();
 }
 
 void FormulaPanelWindow::calculate() {

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <unordered_map>
@@ -12,6 +13,7 @@
 
 #include "face/line_view.h"
 #include "win32/panels/long_field_accessible.h"
+#include "win32/system/clipboard_text.h"
 #include "win32/system/controls.h"
 
 namespace orvanta::win32 {
@@ -36,37 +38,9 @@ bool key_down(int vk) {
 
 // The clipboard's text up to its first line break, as a one-line edit pastes it.
 std::wstring clipboard_line(HWND owner) {
-  std::wstring text;
-  if (!OpenClipboard(owner)) return text;
-  if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-    if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
-      const size_t most = GlobalSize(data) / sizeof(wchar_t);
-      text.assign(chars, std::find(chars, chars + most, L'\0'));
-      GlobalUnlock(data);
-    }
-  }
-  CloseClipboard();
+  std::wstring text = read_clipboard_wide(owner, SIZE_MAX).value_or(std::wstring());
   text.resize(std::min(text.find_first_of(L"\r\n"), text.size()));
   return text;
-}
-
-bool put_on_clipboard(HWND owner, std::wstring_view text) {
-  const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-  const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
-  if (memory == nullptr) return false;
-  auto* chars = static_cast<wchar_t*>(GlobalLock(memory));
-  std::copy(text.begin(), text.end(), chars);
-  chars[text.size()] = L'\0';
-  GlobalUnlock(memory);
-  if (!OpenClipboard(owner)) {
-    GlobalFree(memory);
-    return false;
-  }
-  EmptyClipboard();
-  const bool ok = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
-  CloseClipboard();
-  if (!ok) GlobalFree(memory);
-  return ok;
 }
 
 class LongField {
@@ -202,7 +176,7 @@ void LongField::undo() {
 }
 
 void LongField::copy() const {
-  if (!selected().empty()) put_on_clipboard(hwnd_, selected());
+  if (!selected().empty()) put_clipboard_text(hwnd_, selected());
 }
 
 void LongField::paste() {

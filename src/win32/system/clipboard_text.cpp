@@ -33,13 +33,15 @@ class OpenedClipboard {
 }  // namespace
 
 bool put_clipboard_text(HWND owner, std::string_view utf8) {
-  std::wstring wide;
   try {
-    wide = to_wide(utf8);
+    return put_clipboard_text(owner, std::wstring_view(to_wide(utf8)));
   } catch (const EncodingError&) {
     return false;
   }
-  const std::size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
+}
+
+bool put_clipboard_text(HWND owner, std::wstring_view text) {
+  const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
   HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
   if (!check(memory != nullptr, L"GlobalAlloc")) return false;
   void* p = GlobalLock(memory);
@@ -47,7 +49,8 @@ bool put_clipboard_text(HWND owner, std::string_view utf8) {
     GlobalFree(memory);
     return false;
   }
-  std::memcpy(p, wide.c_str(), bytes);
+  std::memcpy(p, text.data(), text.size() * sizeof(wchar_t));
+  static_cast<wchar_t*>(p)[text.size()] = L'\0';
   GlobalUnlock(memory);
   const OpenedClipboard clipboard(owner);
   if (!clipboard || !check(EmptyClipboard() != FALSE, L"EmptyClipboard") ||
@@ -58,7 +61,7 @@ bool put_clipboard_text(HWND owner, std::string_view utf8) {
   return true;  // the clipboard owns the memory now
 }
 
-std::optional<std::string> read_clipboard_text(HWND owner, std::size_t max_characters) {
+std::optional<std::wstring> read_clipboard_wide(HWND owner, std::size_t max_characters) {
   const OpenedClipboard clipboard(owner);
   if (!clipboard) return std::nullopt;
   HANDLE data = GetClipboardData(CF_UNICODETEXT);
@@ -76,8 +79,14 @@ std::optional<std::string> read_clipboard_text(HWND owner, std::size_t max_chara
   }
   std::wstring wide(text, units);
   GlobalUnlock(data);
+  return wide;
+}
+
+std::optional<std::string> read_clipboard_text(HWND owner, std::size_t max_characters) {
+  const std::optional<std::wstring> wide = read_clipboard_wide(owner, max_characters);
+  if (!wide) return std::nullopt;
   try {
-    return from_wide(wide);
+    return from_wide(*wide);
   } catch (const EncodingError&) {
     return std::nullopt;  // a lone surrogate: no text a formula could come from
   }

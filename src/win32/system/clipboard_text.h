@@ -10,11 +10,13 @@
 
 namespace orvanta::win32 {
 
-// Replaces the clipboard's contents with `utf8`; false when the clipboard could not be had.
+// Replaces the clipboard's contents with the text; false when the clipboard could not be had.
+bool put_clipboard_text(HWND owner, std::wstring_view text);
 bool put_clipboard_text(HWND owner, std::string_view utf8);
 
-// The clipboard's text as UTF-8, at most `max_characters` characters of it; none when it
-// holds no text or could not be opened.
+// The clipboard's text, at most `max_characters` characters of it; none when it holds no text
+// or could not be opened. As UTF-8 also none when it holds a lone surrogate.
+std::optional<std::wstring> read_clipboard_wide(HWND owner, std::size_t max_characters);
 std::optional<std::string> read_clipboard_text(HWND owner, std::size_t max_characters);
 
 }  // namespace orvanta::win32
