@@ -134,6 +134,45 @@ TEST_F(FormulaPanelE2e, OpeningWithAHugeNumberOnTheClipboardTakesItWhole) {
   EXPECT_EQ(end, static_cast<DWORD>(n));
 }
 
+// Tab and Shift+Tab walk the panel's controls from top to bottom and round again; a field
+// reached so has its text selected.
+TEST_F(FormulaPanelE2e, TabWalksThroughThePanel) {
+  open();
+  set_text(output_, L"3.5");
+  const HWND calculate = control(L"计 算");
+  const HWND close = control(L"关 闭");
+  const auto focus = [&] {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(app.window(), nullptr), &info);
+    return info.hwndFocus;
+  };
+  ASSERT_TRUE(poll_until([&] { return focus() == input_; }));
+  struct Step {
+    bool back;
+    HWND to;
+  };
+  for (const Step& s : {Step{false, calculate}, Step{false, single_step_}, Step{false, output_},
+                        Step{false, close}, Step{false, input_}, Step{true, close}}) {
+    if (s.back) {
+      app.key_chord({VK_SHIFT}, VK_TAB);
+    } else {
+      app.key(VK_TAB);
+    }
+    EXPECT_TRUE(poll_until([&] { return focus() == s.to; }))
+        << App::text_of(s.to) << " expected, at " << App::text_of(focus());
+  }
+  app.key_chord({VK_SHIFT}, VK_TAB);  // from "关 闭" back to the result field
+  ASSERT_TRUE(poll_until([&] { return focus() == output_; }));
+  DWORD start = 1;
+  DWORD end = 0;
+  SendMessageW(output_, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+               reinterpret_cast<LPARAM>(&end));
+  EXPECT_EQ(start, 0u);
+  EXPECT_EQ(end, 3u);
+  EXPECT_EQ(App::text_of(output_), L"3.5") << "Tab types nothing";
+}
+
 TEST_F(FormulaPanelE2e, FormulasComputeAndTheirNumberGoesOntoTheLcd) {
   open();
   struct Case {

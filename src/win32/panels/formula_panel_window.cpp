@@ -57,11 +57,12 @@ bool FormulaPanelWindow::create(HWND parent) {
   // Long fields, as in the big-number panel: a big result copied there may be pasted here.
   input_ = create_labelled_field(hwnd_, L"输入公式:", 8, 24, 398, kInputId, font, 0,
                                  [this] { calculate(); });
-  output_ = create_labelled_field(hwnd_, L"计算结果：", 8, 89, 398, kOutputId, font);
+  // Made in the order Tab walks them: top to bottom.
   create_child(hwnd_, L"BUTTON", L"计 算", BS_PUSHBUTTON | WS_TABSTOP,
                RECT{160, 56, 160 + 81, 56 + kButtonHeight}, kCalculateId, font);
   single_step_ = create_child(hwnd_, L"BUTTON", L"单步求解", BS_AUTOCHECKBOX | WS_TABSTOP,
                               RECT{336, 52, 336 + 73, 52 + 17}, kSingleStepId, font);
+  output_ = create_labelled_field(hwnd_, L"计算结果：", 8, 89, 398, kOutputId, font);
   create_child(hwnd_, L"BUTTON", L"关 闭", BS_PUSHBUTTON | WS_TABSTOP,
                RECT{332, 211, 332 + 78, 211 + kButtonHeight}, kCloseId, font);
   if (input_ == nullptr || output_ == nullptr || single_step_ == nullptr) return false;

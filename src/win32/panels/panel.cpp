@@ -52,4 +52,21 @@ LRESULT Panel::handle_message(UINT msg, WPARAM wp, LPARAM lp) {
   return on_message(msg, wp, lp);
 }
 
+bool tab_through_panel(HWND face, const MSG& msg) {
+  if (msg.message != WM_KEYDOWN || msg.wParam != VK_TAB) return false;
+  if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
+  HWND panel = msg.hwnd;
+  while (panel != nullptr && GetParent(panel) != face) panel = GetParent(panel);
+  if (panel == nullptr || !IsWindowVisible(panel)) return false;
+  const HWND from = msg.hwnd == panel ? nullptr : msg.hwnd;
+  const HWND next = GetNextDlgTabItem(panel, from, GetKeyState(VK_SHIFT) < 0);
+  if (next == nullptr) return false;  // a window without tab stops (the formula bar)
+  if (next == from) return true;
+  SetFocus(next);
+  if ((SendMessageW(next, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) != 0) {
+    SendMessageW(next, EM_SETSEL, 0, -1);
+  }
+  return true;
+}
+
 }  // namespace orvanta::win32

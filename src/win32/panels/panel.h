@@ -77,4 +77,10 @@ class Panel : public BaseWindow<Panel> {
   PanelLook look_;
 };
 
+// Tab and Shift+Tab move the focus through the tab stops of the visible panel that holds it, in
+// the order the controls were made, as in a dialog (panels are not dialogs, so nothing else
+// does it); a field reached so has all its text selected. `face` is the window the panels stand
+// on. True when `msg` was such a key and was taken.
+bool tab_through_panel(HWND face, const MSG& msg);
+
 }  // namespace orvanta::win32
