@@ -134,8 +134,8 @@ TEST_F(FormulaPanelE2e, OpeningWithAHugeNumberOnTheClipboardTakesItWhole) {
   EXPECT_EQ(end, static_cast<DWORD>(n));
 }
 
-// Tab and Shift+Tab walk the panel's controls from top to bottom and round again; a field
-// reached so has its text selected.
+// Tab and Shift+Tab walk the panel's controls from top to bottom and round again, and lead into
+// the panel from outside it; a field reached so has its text selected.
 TEST_F(FormulaPanelE2e, TabWalksThroughThePanel) {
   open();
   set_text(output_, L"3.5");
@@ -162,7 +162,13 @@ TEST_F(FormulaPanelE2e, TabWalksThroughThePanel) {
     EXPECT_TRUE(poll_until([&] { return focus() == s.to; }))
         << App::text_of(s.to) << " expected, at " << App::text_of(focus());
   }
-  app.key_chord({VK_SHIFT}, VK_TAB);  // from "关 闭" back to the result field
+  // From outside the panel (the formula bar) Tab goes into it.
+  app.click(46 + 20, 105 + 8);
+  ASSERT_TRUE(poll_until([&] { return focus() != close && focus() != nullptr; }));
+  app.key(VK_TAB);
+  EXPECT_TRUE(poll_until([&] { return focus() == input_; })) << App::text_of(focus());
+  app.key_chord({VK_SHIFT}, VK_TAB);
+  app.key_chord({VK_SHIFT}, VK_TAB);  // round to "关 闭", then back to the result field
   ASSERT_TRUE(poll_until([&] { return focus() == output_; }));
   DWORD start = 1;
   DWORD end = 0;

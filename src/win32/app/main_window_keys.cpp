@@ -65,7 +65,7 @@ void Tcomputer_qel::quit_now() {
 bool Tcomputer_qel::pre_translate(MSG& msg) {
   if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return false;
   // With a panel's fields taking the typing, Tab walks through them.
-  if (!panels_.key_preview()) return tab_through_panel(hwnd_, msg);
+  if (!panels_.key_preview()) return panels_.tab(hwnd_, msg);
   if (msg.hwnd != hwnd_ && GetParent(msg.hwnd) != hwnd_) return false;
   return key_down(static_cast<int>(msg.wParam));
 }

@@ -5,11 +5,14 @@
 namespace orvanta::win32 {
 
 void PanelHost::panel_shown(const Panel& panel) {
-  if (panel.takes_typing()) ++typing_panels_;
+  if (!panel.takes_typing()) return;
+  ++typing_panels_;
+  typing_panel_ = panel.hwnd();
 }
 
 void PanelHost::panel_hidden(const Panel& panel) {
   if (panel.takes_typing() && typing_panels_ > 0) --typing_panels_;
+  if (panel.hwnd() == typing_panel_) typing_panel_ = nullptr;
 }
 
 Panel::~Panel() {
@@ -52,15 +55,20 @@ LRESULT Panel::handle_message(UINT msg, WPARAM wp, LPARAM lp) {
   return on_message(msg, wp, lp);
 }
 
-bool tab_through_panel(HWND face, const MSG& msg) {
+bool PanelHost::tab(HWND face, const MSG& msg) const {
   if (msg.message != WM_KEYDOWN || msg.wParam != VK_TAB) return false;
   if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
+  const bool back = GetKeyState(VK_SHIFT) < 0;
   HWND panel = msg.hwnd;
   while (panel != nullptr && GetParent(panel) != face) panel = GetParent(panel);
-  if (panel == nullptr || !IsWindowVisible(panel)) return false;
-  const HWND from = msg.hwnd == panel ? nullptr : msg.hwnd;
-  const HWND next = GetNextDlgTabItem(panel, from, GetKeyState(VK_SHIFT) < 0);
-  if (next == nullptr) return false;  // a window without tab stops (the formula bar)
+  HWND from = msg.hwnd == panel ? nullptr : msg.hwnd;
+  HWND next =
+      panel != nullptr && IsWindowVisible(panel) ? GetNextDlgTabItem(panel, from, back) : nullptr;
+  if (next == nullptr && typing_panel_ != nullptr && IsWindowVisible(typing_panel_)) {
+    from = nullptr;
+    next = GetNextDlgTabItem(typing_panel_, nullptr, back);
+  }
+  if (next == nullptr) return false;
   if (next == from) return true;
   SetFocus(next);
   if ((SendMessageW(next, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) != 0) {

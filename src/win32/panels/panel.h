@@ -23,9 +23,17 @@ class PanelHost {
   virtual void panel_shown(const Panel& panel);
   virtual void panel_hidden(const Panel& panel);
 
+  // Tab and Shift+Tab move the focus through the tab stops of the visible panel that holds it,
+  // in the order the controls were made, as in a dialog (panels are not dialogs, so nothing else
+  // does it); from outside every panel (the face, the formula bar) they go into the panel that
+  // takes typing, shown last. A field reached so has all its text selected. `face` is the window
+  // the panels stand on. True when `msg` was such a key and was taken.
+  bool tab(HWND face, const MSG& msg) const;
+
  private:
   bool preview_on_ = false;
-  int typing_panels_ = 0;  // visible panels that take typing
+  int typing_panels_ = 0;        // visible panels that take typing
+  HWND typing_panel_ = nullptr;  // the one of them shown last
 };
 
 // Where a panel stands and how it looks.
@@ -76,11 +84,5 @@ class Panel : public BaseWindow<Panel> {
   PanelPlace place_;
   PanelLook look_;
 };
-
-// Tab and Shift+Tab move the focus through the tab stops of the visible panel that holds it, in
-// the order the controls were made, as in a dialog (panels are not dialogs, so nothing else
-// does it); a field reached so has all its text selected. `face` is the window the panels stand
-// on. True when `msg` was such a key and was taken.
-bool tab_through_panel(HWND face, const MSG& msg);
 
 }  // namespace orvanta::win32
