@@ -82,33 +82,24 @@ void ConstantsGrid::draw_cell(HDC dc, int column, int row, const RECT& r) const 
 }
 
 void ConstantsGrid::paint() {
-  PAINTSTRUCT ps;
-  const HDC dc = BeginPaint(hwnd_, &ps);
-  RECT client{};
-  GetClientRect(hwnd_, &client);
-  UniqueMemoryDc memory(CreateCompatibleDC(dc));
-  UniqueBitmap bitmap(CreateCompatibleBitmap(dc, client.right, client.bottom));
-  if (memory && bitmap) {
-    // Composed off-screen and copied in one piece.
-    ScopedSelect select(memory.get(), bitmap.get());
-    FillRect(memory.get(), &client, GetSysColorBrush(COLOR_INFOBK));
+  paint_off_screen(hwnd_, [this](HDC dc, const RECT&) {
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    FillRect(dc, &client, GetSysColorBrush(COLOR_INFOBK));
     UniqueBrush lines(CreateSolidBrush(kGridLine));
     const RECT grid{0, 0, layout_.total_width(),
                     std::min<LONG>(client.bottom, (visible_rows() + 2) * (kRowHeight + 1))};
-    FillRect(memory.get(), &grid, lines.get());
-    ScopedSelect font(memory.get(), font_.get());
-    SetBkMode(memory.get(), TRANSPARENT);
-    SetTextColor(memory.get(), kPurple);
+    FillRect(dc, &grid, lines.get());
+    ScopedSelect font(dc, font_.get());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, kPurple);
     const int last = std::min(kConstantRows, top_row_ + visible_rows());
     for (int column = 0; column < layout_.columns(); ++column) {
-      draw_cell(memory.get(), column, 0, cell_rect(column, 0));
-      for (int row = top_row_; row <= last; ++row) {
-        draw_cell(memory.get(), column, row, cell_rect(column, row));
-      }
+      draw_cell(dc, column, 0, cell_rect(column, 0));
+      for (int row = top_row_; row <= last; ++row)
+        draw_cell(dc, column, row, cell_rect(column, row));
     }
-    BitBlt(dc, 0, 0, client.right, client.bottom, memory.get(), 0, 0, SRCCOPY);
-  }
-  EndPaint(hwnd_, &ps);
+  });
 }
 
 void ConstantsGrid::on_click(POINT p) {

@@ -4,11 +4,8 @@
 #include <windowsx.h>
 
 #include <algorithm>
-#include <array>
 #include <cstdint>
-#include <cstring>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "face/line_view.h"
@@ -66,6 +63,7 @@ class LongField {
   void copy() const;
   void paste();
 
+  HGDIOBJ shown_font() const { return font_ ? font_ : GetStockObject(DEFAULT_GUI_FONT); }
   int width_of(HDC dc, wchar_t c);
   void measure_font();
   void changed();  // after the text changed: caret, paint and EN_CHANGE
@@ -75,7 +73,7 @@ class LongField {
   void notify(WORD code) const;
   int text_top() const;
 
-  void paint();
+  void paint(HDC dc) const;
   void key(WPARAM vk);
   void character(wchar_t c);
   void mouse(int x, bool extend);
@@ -86,8 +84,8 @@ class LongField {
   std::function<void()> on_enter_;
   HFONT font_ = nullptr;
   int line_height_ = 16;
-  std::array<int, 128> ascii_widths_{};  // 0 until measured
-  std::unordered_map<wchar_t, int> other_widths_;
+  // Each UTF-16 unit's width in the font, 0 until measured.
+  std::vector<std::uint16_t> widths_ = std::vector<std::uint16_t>(0x10000);
   std::wstring text_;
   LineView view_;
   // One level of undo, as an edit control has: the text and selection before the last change.
@@ -100,41 +98,35 @@ class LongField {
 };
 
 void LongField::measure_font() {
-  ascii_widths_.fill(0);
-  other_widths_.clear();
+  std::fill(widths_.begin(), widths_.end(), 0);
   const HDC dc = GetDC(hwnd_);
-  const HGDIOBJ old = SelectObject(dc, font_ ? font_ : GetStockObject(DEFAULT_GUI_FONT));
   TEXTMETRICW tm{};
-  GetTextMetricsW(dc, &tm);
-  line_height_ = tm.tmHeight;
-  SelectObject(dc, old);
+  {
+    ScopedSelect font(dc, shown_font());
+    GetTextMetricsW(dc, &tm);
+  }
   ReleaseDC(hwnd_, dc);
+  line_height_ = tm.tmHeight;
 }
 
 int LongField::width_of(HDC dc, wchar_t c) {
-  int* cached = c < 128 ? &ascii_widths_[c] : nullptr;
-  if (cached != nullptr && *cached > 0) return *cached;
-  if (cached == nullptr) {
-    if (const auto it = other_widths_.find(c); it != other_widths_.end()) return it->second;
-  }
-  SIZE size{};
-  GetTextExtentPoint32W(dc, &c, 1, &size);
-  const int width = std::max<int>(size.cx, 1);
-  if (cached != nullptr) {
-    *cached = width;
-  } else {
-    other_widths_.emplace(c, width);
+  std::uint16_t& width = widths_[c];
+  if (width == 0) {
+    SIZE size{};
+    GetTextExtentPoint32W(dc, &c, 1, &size);
+    width = static_cast<std::uint16_t>(std::clamp<LONG>(size.cx, 1, 0xFFFF));
   }
   return width;
 }
 
 void LongField::set_text(std::wstring text, size_t caret) {
   text_ = std::move(text);
-  const HDC dc = GetDC(hwnd_);
-  const HGDIOBJ old = SelectObject(dc, font_ ? font_ : GetStockObject(DEFAULT_GUI_FONT));
   std::vector<int> widths(text_.size());
-  for (size_t i = 0; i < text_.size(); ++i) widths[i] = width_of(dc, text_[i]);
-  SelectObject(dc, old);
+  const HDC dc = GetDC(hwnd_);
+  {
+    ScopedSelect font(dc, shown_font());
+    for (size_t i = 0; i < text_.size(); ++i) widths[i] = width_of(dc, text_[i]);
+  }
   ReleaseDC(hwnd_, dc);
   view_.set_widths(widths);
   RECT client;
@@ -230,16 +222,10 @@ void LongField::notify(WORD code) const {
                reinterpret_cast<LPARAM>(hwnd_));
 }
 
-void LongField::paint() {
-  PAINTSTRUCT ps;
-  const HDC window_dc = BeginPaint(hwnd_, &ps);
+void LongField::paint(HDC dc) const {
   RECT client;
   GetClientRect(hwnd_, &client);
-  // Drawn off screen first: the text and its selection are laid over the background.
-  const HDC dc = CreateCompatibleDC(window_dc);
-  const HBITMAP bitmap = CreateCompatibleBitmap(window_dc, client.right, client.bottom);
-  const HGDIOBJ old_bitmap = SelectObject(dc, bitmap);
-  const HGDIOBJ old_font = SelectObject(dc, font_ ? font_ : GetStockObject(DEFAULT_GUI_FONT));
+  ScopedSelect font(dc, shown_font());
   const bool grey = read_only() || !IsWindowEnabled(hwnd_);
   auto brush = reinterpret_cast<HBRUSH>(
       SendMessageW(GetParent(hwnd_), grey ? WM_CTLCOLORSTATIC : WM_CTLCOLOREDIT,
@@ -279,12 +265,6 @@ void LongField::paint() {
                 static_cast<UINT>(to - from), dx.data());
     SetTextColor(dc, text_colour);
   }
-  BitBlt(window_dc, 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
-  SelectObject(dc, old_font);
-  SelectObject(dc, old_bitmap);
-  DeleteObject(bitmap);
-  DeleteDC(dc);
-  EndPaint(hwnd_, &ps);
 }
 
 void LongField::key(WPARAM vk) {
@@ -411,7 +391,8 @@ void LongField::context_menu(LPARAM lp) {
 LRESULT LongField::on_message(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_PAINT:
-      paint();
+      // The text and its selection laid over the background off screen.
+      paint_off_screen(hwnd_, [this](HDC dc, const RECT&) { paint(dc); });
       return 0;
     case WM_ERASEBKGND:
       return 1;  // painted whole in WM_PAINT

@@ -86,6 +86,26 @@ bool register_window_class(const wchar_t* name, WNDPROC proc, HBRUSH background,
   return check(RegisterClassExW(&wc) != 0, L"RegisterClassExW");
 }
 
+void paint_off_screen(HWND window, const std::function<void(HDC, const RECT& area)>& draw) {
+  PAINTSTRUCT ps;
+  const HDC dc = BeginPaint(window, &ps);
+  const RECT& area = ps.rcPaint;
+  const int w = area.right - area.left;
+  const int h = area.bottom - area.top;
+  if (w > 0 && h > 0) {
+    UniqueMemoryDc memory(CreateCompatibleDC(dc));
+    UniqueBitmap bitmap(CreateCompatibleBitmap(dc, w, h));
+    if (memory && bitmap) {
+      ScopedSelect select(memory.get(), bitmap.get());
+      SetViewportOrgEx(memory.get(), -area.left, -area.top, nullptr);
+      draw(memory.get(), area);
+      SetViewportOrgEx(memory.get(), 0, 0, nullptr);
+      BitBlt(dc, area.left, area.top, w, h, memory.get(), 0, 0, SRCCOPY);
+    }
+  }
+  EndPaint(window, &ps);
+}
+
 void PanelLook::paint_background(HWND panel, HDC dc) const {
   RECT client;
   GetClientRect(panel, &client);

@@ -3,6 +3,7 @@
 // tooltips.
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "platform/handles_win32.h"
@@ -27,6 +28,10 @@ class PanelLook {
   COLORREF colour_;
   UniqueBrush brush_;
 };
+
+// Answers WM_PAINT: `draw` paints the part of the client area that needs it, in client
+// coordinates, into a bitmap that is then copied to the screen in one piece (no flicker).
+void paint_off_screen(HWND window, const std::function<void(HDC, const RECT& area)>& draw);
 
 // "宋体" at the given pixel height (character height, as the face's fonts are given).
 UniqueFont make_song_font(int pixel_height, int weight = FW_NORMAL);

@@ -180,24 +180,7 @@ void TForm2::changes_done() {
 }
 
 void TForm2::paint() {
-  PAINTSTRUCT ps;
-  const HDC dc = BeginPaint(hwnd_, &ps);
-  const RECT& area = ps.rcPaint;
-  const int w = area.right - area.left;
-  const int h = area.bottom - area.top;
-  if (w > 0 && h > 0) {
-    // Composed off-screen and copied in one piece: no flicker.
-    UniqueMemoryDc memory(CreateCompatibleDC(dc));
-    UniqueBitmap bitmap(CreateCompatibleBitmap(dc, w, h));
-    if (memory && bitmap) {
-      ScopedSelect select(memory.get(), bitmap.get());
-      SetViewportOrgEx(memory.get(), -area.left, -area.top, nullptr);
-      draw(memory.get(), area);
-      SetViewportOrgEx(memory.get(), 0, 0, nullptr);
-      BitBlt(dc, area.left, area.top, w, h, memory.get(), 0, 0, SRCCOPY);
-    }
-  }
-  EndPaint(hwnd_, &ps);
+  paint_off_screen(hwnd_, [this](HDC dc, const RECT& area) { draw(dc, area); });
 }
 
 void TForm2::draw(HDC dc, const RECT& area) const {
