@@ -17,6 +17,7 @@ namespace orvanta::win32 {
 namespace {
 
 using e2e::App;
+using e2e::pump;
 
 // The evaluator's host; each time messages may run, the user clicks `button` once more.
 struct ClickingHost : FormulaHost {
@@ -31,14 +32,6 @@ struct ClickingHost : FormulaHost {
   HWND button = nullptr;
   int runs = 0;
 };
-
-void pump() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-}
 
 // The edit that follows its label.
 HWND field(HWND panel, const wchar_t* label) {

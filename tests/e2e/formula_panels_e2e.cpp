@@ -19,18 +19,6 @@ const std::string kSettledSettings =
     "[Setup]\r\nDevice_AutoCopyTo=0\r\nDevice_find_windows=0\r\nDevice_gs3500=3500\r\n"
     "Device_point=-1\r\n[Welcome]\r\nText=Orvanta\r\n";
 
-void put_on_clipboard(const std::wstring& text) {
-  ASSERT_TRUE(OpenClipboard(nullptr));
-  EmptyClipboard();
-  const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-  const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
-  ASSERT_NE(memory, nullptr);
-  memcpy(GlobalLock(memory), text.c_str(), bytes);
-  GlobalUnlock(memory);
-  SetClipboardData(CF_UNICODETEXT, memory);
-  CloseClipboard();
-}
-
 // The edit that follows its label (a labelled edit's label is created just before it).
 HWND field_after(HWND label) {
   return label == nullptr ? nullptr : GetWindow(label, GW_HWNDNEXT);

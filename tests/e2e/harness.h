@@ -41,6 +41,13 @@ BITMAPINFO top_down_bitmap_info(int width, int height);
 
 enum class Button { Left, Right, Middle };
 
+// Runs the messages waiting for this thread's windows (panels built in the test's process).
+void pump();
+
+// The clipboard's text: replaced whole by `text`, and read back (empty when it holds none).
+void put_on_clipboard(const std::wstring& text);
+std::wstring clipboard_text();
+
 // A shown pop-up window of the test's own at `place` (a stand-in for the calculator's face): grey,
 // clipping its children, of a class registered once as `class_name` with `proc`.
 HWND make_test_window(const wchar_t* class_name, RECT place, WNDPROC proc = DefWindowProcW);

@@ -22,6 +22,7 @@ namespace orvanta::win32 {
 namespace {
 
 using e2e::App;
+using e2e::pump;
 
 // The panels' host as the main window has it (key preview on), counting what it is told.
 struct Recorder : PanelHost {
@@ -58,14 +59,6 @@ HWND child_of_class(HWND parent, const wchar_t* window_class) {
 
 void click(HWND control) {
   SendMessageW(control, BM_CLICK, 0, 0);
-}
-
-void pump() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
 }
 
 RECT rect_in_parent(HWND window) {
