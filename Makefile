@@ -2,10 +2,16 @@
 SHELL := /bin/bash
 .DEFAULT_GOAL := help
 SCRIPTS := scripts
-# Whichever python3 is first on PATH; `make PY=... assets` picks another.
-PY ?= $(shell command -v python3 || echo python3)
+# Debian's python3, which the bootstrap gives numpy and Pillow (a pyenv or venv python3 first on
+# PATH lacks them); `make PY=... assets` picks another.
+PY ?= /usr/bin/python3
+# Both Windows builds are made on every machine: `win32` (i686, the program as shipped) and
+# `win64` (x86_64). The tests, `make run` and the probes use the one this machine's Wine runs:
+# the i686 build wherever the kernel runs 32-bit programs.
+WINDOWS_ARCH := $(shell $(SCRIPTS)/windows-arch.sh)
+WINDOWS_PRESET := $(if $(filter i686,$(WINDOWS_ARCH)),win32,win64)
 
-.PHONY: help bootstrap native win32 bench-build fuzz test test-native test-win32 format-check format run sim screenshot bench assets clean
+.PHONY: help bootstrap native win32 win64 windows bench-build fuzz test test-native test-windows format-check format run sim screenshot bench assets clean
 
 help:
 	@echo "make run         build and start the calculator under Wine"
@@ -23,17 +29,20 @@ native: bootstrap
 	@cmake --preset native >/dev/null
 	@cmake --build --preset native
 
-win32: bootstrap
-	@cmake --preset win32 >/dev/null
-	@cmake --build --preset win32
+win32 win64: bootstrap
+	@cmake --preset $@ >/dev/null
+	@cmake --build --preset $@
 
-test: format-check native win32 test-native test-win32
+windows: win32 win64
+
+test: format-check native windows test-native test-windows
 
 test-native:
 	@ctest --preset native
 
-test-win32:
-	@$(SCRIPTS)/with-xvfb.sh ctest --preset win32
+test-windows:
+	@echo "test-windows: running the $(WINDOWS_ARCH) build ($(WINDOWS_PRESET) preset) under Wine"
+	@$(SCRIPTS)/with-xvfb.sh ctest --preset $(WINDOWS_PRESET)
 
 format-check:
 	@files=$$(git ls-files -co --exclude-standard -- '*.cpp' '*.h'); \
@@ -44,13 +53,13 @@ format-check:
 format:
 	@clang-format -i $$(git ls-files -co --exclude-standard -- '*.cpp' '*.h')
 
-run: win32
+run: $(WINDOWS_PRESET)
 	@$(SCRIPTS)/run.sh
 
 sim: native
 	@echo "$(CURDIR)/build/native/orvanta-sim"
 
-screenshot: win32
+screenshot: $(WINDOWS_PRESET)
 	@$(SCRIPTS)/with-xvfb.sh $(SCRIPTS)/screenshot.sh docs/screenshot.png
 	@$(SCRIPTS)/with-xvfb.sh $(SCRIPTS)/feature-screenshots.sh
 	@$(SCRIPTS)/with-xvfb.sh $(SCRIPTS)/panel-screenshots.sh
@@ -59,8 +68,8 @@ screenshot: win32
 bench: bootstrap
 	@cmake --preset bench >/dev/null
 	@cmake --build --preset bench
-	@cmake --preset win32 >/dev/null
-	@cmake --build --preset win32 --target startup_probe keypress_probe skin_probe big_number_probe
+	@cmake --preset $(WINDOWS_PRESET) >/dev/null
+	@cmake --build --preset $(WINDOWS_PRESET) --target startup_probe keypress_probe skin_probe big_number_probe
 	@$(SCRIPTS)/bench.sh
 
 # clang's libFuzzer with ASan and UBSan; docs/reliability.md. FUZZ_SECONDS is the time of all

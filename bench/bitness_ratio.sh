@@ -15,10 +15,10 @@ if [[ " $arches " == *" i686 "* ]] && [ "$(ORVANTA_WINDOWS_ARCH= "$root/scripts/
 fi
 mkdir -p "$out"
 for arch in $arches; do
-  build="$root/build/win32-$arch"
-  cmake -S "$root" -B "$build" -G Ninja --toolchain "$root/cmake/mingw.cmake" \
-    -DCMAKE_BUILD_TYPE=Release -DORVANTA_WINDOWS_ARCH="$arch" >/dev/null
-  cmake --build "$build" --target big_number_probe >/dev/null
+  preset=win64
+  [ "$arch" = i686 ] && preset=win32
+  build="$root/build/$preset"
+  (cd "$root" && cmake --preset "$preset" >/dev/null && cmake --build --preset "$preset" --target big_number_probe >/dev/null)
   ORVANTA_WINDOWS_ARCH="$arch" "$root/scripts/with-xvfb.sh" "$root/scripts/wine-run.sh" \
     "$build/big_number_probe.exe" "$largest" 5 >"$out/big_number_probe-$arch.md"
 done

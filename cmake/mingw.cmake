@@ -1,6 +1,6 @@
-# Cross build of the Windows program with MinGW-w64 (posix threads variant). 32-bit as shipped;
-# 64-bit on a machine whose kernel runs no 32-bit programs, where only 64-bit Wine can run the
-# tests (scripts/windows-arch.sh tells which).
+# Cross build of the Windows program with MinGW-w64 (posix threads variant): the `win32` preset
+# builds it for i686, as shipped, and `win64` for x86_64. Every machine builds both; the tests run
+# on the one this machine's Wine can start (scripts/windows-arch.sh tells which).
 set(CMAKE_SYSTEM_NAME Windows)
 if(NOT ORVANTA_WINDOWS_ARCH)
   execute_process(COMMAND ${CMAKE_CURRENT_LIST_DIR}/../scripts/windows-arch.sh
@@ -17,5 +17,8 @@ set(CMAKE_FIND_ROOT_PATH /usr/${ORVANTA_MINGW_PREFIX})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-# ctest runs the Windows programs through Wine, in the tests' own prefix.
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run.sh)
+# ctest runs the Windows programs through the Wine of this build's architecture, in the tests'
+# own prefix.
+set(CMAKE_CROSSCOMPILING_EMULATOR
+    /usr/bin/env ORVANTA_WINDOWS_ARCH=${ORVANTA_WINDOWS_ARCH}
+    ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run.sh)

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Runs every benchmark program of the bench preset, then the Windows probes of the win32 preset
+# Runs every benchmark program of the bench preset, then the Windows probes
 # through Wine; figures go to build/bench/results/.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -18,11 +18,13 @@ for extra in "$root"/bench/*.sh; do
   "$extra" "$out"
 done
 # Start-up, key-press, skin-slider and big-number probes: the real orvanta.exe and window under
-# Wine, each on a private Xvfb display. Their tables go to <probe>.md.
+# Wine, each on a private Xvfb display, from the build this machine runs (i686 where it can).
+# Their tables go to <probe>.md.
+source "$root/scripts/wine-env.sh"
 for probe in startup_probe keypress_probe skin_probe big_number_probe; do
-  exe="$root/build/win32/$probe.exe"
+  exe="$ORVANTA_BUILD/$probe.exe"
   if [ ! -f "$exe" ]; then
-    echo "== $probe: not built (cmake --build --preset win32 --target $probe)"
+    echo "== $probe: not built (cmake --build --preset $(basename "$ORVANTA_BUILD") --target $probe)"
     continue
   fi
   echo "== $probe"

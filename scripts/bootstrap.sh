@@ -16,13 +16,16 @@ if [ "${1:-}" = fuzz ]; then
   packages+=(clang libclang-rt-dev)
 fi
 
-# The program as shipped is 32-bit; a kernel that runs no 32-bit programs gets the 64-bit build,
-# which 64-bit Wine runs (scripts/windows-arch.sh).
+# Both Windows builds are made everywhere: the program as shipped is 32-bit, and a 64-bit build
+# stands beside it. Wine runs the tests in the architecture the kernel allows: 32-bit Wine where
+# it runs 32-bit programs, 64-bit Wine elsewhere (scripts/windows-arch.sh).
+packages+=(g++-mingw-w64-i686-posix binutils-mingw-w64-i686)
+packages+=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64)
 arch="$("$(dirname "${BASH_SOURCE[0]}")/windows-arch.sh")"
 if [ "$arch" = i686 ]; then
-  packages+=(g++-mingw-w64-i686-posix binutils-mingw-w64-i686 wine wine32:i386)
+  packages+=(wine wine32:i386)
 else
-  packages+=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64)
+  packages+=(wine wine64)
 fi
 
 sudo_if_needed() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }

@@ -3,8 +3,8 @@
 # user's own prefix (the tests keep theirs apart).
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-exe="$root/build/win32/orvanta.exe"
 source "$root/scripts/wine-env.sh"
+exe="$ORVANTA_BUILD/orvanta.exe"
 export WINEPREFIX_ORVANTA="${WINEPREFIX_ORVANTA:-$ORVANTA_USER_PREFIX}"
 export WINEPREFIX="$WINEPREFIX_ORVANTA"
 if [ -z "${DISPLAY:-}" ]; then

@@ -11,7 +11,7 @@ orvanta_geometry() {
 # Starts orvanta.exe (or $ORVANTA_EXE) and sets app (its pid), id (the X window), x, y, w, h;
 # false if no window.
 orvanta_start_window() {
-  orvanta_wine "${ORVANTA_EXE:-$ORVANTA_ROOT/build/win32/orvanta.exe}" >/dev/null 2>&1 &
+  orvanta_wine "${ORVANTA_EXE:-$ORVANTA_BUILD/orvanta.exe}" >/dev/null 2>&1 &
   app=$!
   id=""
   for _ in $(seq 1 200); do

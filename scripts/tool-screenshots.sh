@@ -69,7 +69,7 @@ orvanta_stop_window
 # The converter, the income-tax panel and the constants table: their end-to-end tests keep a
 # picture of the screen where they show them (ORVANTA_SHOTS).
 shots="$(mktemp -d)"
-ORVANTA_SHOTS="Z:${shots//\//\\}" orvanta_wine "$root/build/win32/e2e_tests.exe" \
+ORVANTA_SHOTS="Z:${shots//\//\\}" orvanta_wine "$ORVANTA_BUILD/e2e_tests.exe" \
   --gtest_filter='ToolsE2e.ConverterFollows*:TaxE2e.*:ConstantsE2e.*' >/dev/null 2>&1 || true
 for name in converter tax constants; do
   if [ -f "$shots/$name.bmp" ]; then

@@ -13,6 +13,13 @@ else
   ORVANTA_WINE=wine
 fi
 export ORVANTA_WINE
+# The build whose programs this Wine runs: the `win32` preset (i686, as shipped) or `win64`.
+if [ "$ORVANTA_WINDOWS_ARCH" = i686 ]; then
+  ORVANTA_BUILD="$ORVANTA_ROOT/build/win32"
+else
+  ORVANTA_BUILD="$ORVANTA_ROOT/build/win64"
+fi
+export ORVANTA_BUILD
 ORVANTA_USER_PREFIX="$ORVANTA_ROOT/build/wineprefix-$ORVANTA_WINDOWS_ARCH"
 ORVANTA_TEST_PREFIX="$ORVANTA_ROOT/build/wineprefix-tests-$ORVANTA_WINDOWS_ARCH"
 export WINEPREFIX="${WINEPREFIX_ORVANTA:-$ORVANTA_TEST_PREFIX}"
