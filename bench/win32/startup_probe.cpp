@@ -21,6 +21,7 @@ namespace orvanta::probe {
 namespace {
 
 using e2e::Capture;
+using e2e::find_window_of;
 
 constexpr double kGiveUpMs = 30000;
 
@@ -36,28 +37,6 @@ struct Times {
   double idle = 0;     // and the program waiting for input
   double painted = 0;  // and its first content in the window's pixels
 };
-
-struct WindowSearch {
-  DWORD pid;
-  const std::function<bool(HWND)>* wanted;
-  HWND found;
-};
-
-BOOL CALLBACK match_window(HWND hwnd, LPARAM lp) {
-  auto* s = reinterpret_cast<WindowSearch*>(lp);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(hwnd, &pid);
-  if (pid != s->pid || !IsWindowVisible(hwnd) || !(*s->wanted)(hwnd)) return TRUE;
-  s->found = hwnd;
-  return FALSE;
-}
-
-// The first visible top-level window of the process that `wanted` accepts.
-HWND find_window_of(DWORD pid, const std::function<bool(HWND)>& wanted) {
-  WindowSearch search{pid, &wanted, nullptr};
-  EnumWindows(match_window, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
 
 // The main window has no owner (tooltips and menus have one).
 HWND find_main_window(DWORD pid) {

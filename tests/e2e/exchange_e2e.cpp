@@ -142,16 +142,7 @@ class Notepad : public Target {
     }
     WaitForInputIdle(process_.hProcess, 10000);
     poll_until([&] {
-      EnumWindows(
-          [](HWND w, LPARAM lp) -> BOOL {
-            auto& self = *reinterpret_cast<Notepad*>(lp);
-            DWORD pid = 0;
-            GetWindowThreadProcessId(w, &pid);
-            if (pid != self.process_.dwProcessId || !IsWindowVisible(w)) return TRUE;
-            self.frame_ = w;
-            return FALSE;
-          },
-          reinterpret_cast<LPARAM>(this));
+      frame_ = find_window_of(process_.dwProcessId, [](HWND) { return true; });
       if (frame_ != nullptr) edit_ = FindWindowExW(frame_, nullptr, L"Edit", nullptr);
       return edit_ != nullptr;
     });
@@ -251,7 +242,8 @@ TEST_P(ResultBelow, ArrivesInTheEditorUnderTheCalculator) {
   EXPECT_TRUE(poll_until([&] { return target->text() == c.arrives; }, 5s))
       << testing::PrintToString(target->text());
   // Once, and nothing more after it.
-  Sleep(500);
+  app.wait_idle();
+  wait_idle_window(target->edit());
   EXPECT_EQ(target->text(), c.arrives);
 }
 
@@ -296,7 +288,8 @@ TEST_F(ExchangeE2e, AutomaticOutputOffSendsNothingToNotepad) {
   ASSERT_TRUE(start_over(target));
   press_keys(kOnePlusTwo);
   ASSERT_TRUE(lcd_shows("3"));
-  Sleep(800);
+  app.wait_idle();
+  wait_idle_window(target.edit());
   EXPECT_EQ(target.text(), L"");
 }
 

@@ -7,27 +7,16 @@
 #include <cstdio>
 #include <cstring>
 #include <iterator>
+#include <utility>
 
 namespace orvanta::e2e {
 namespace {
 
 constexpr wchar_t kMainCaption[] = L"Orvanta";
 
-struct FindContext {
-  DWORD pid;
-  const std::wstring* caption;
-  HWND found;
-};
-
-BOOL CALLBACK find_top_level(HWND hwnd, LPARAM lp) {
-  auto* ctx = reinterpret_cast<FindContext*>(lp);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(hwnd, &pid);
-  if (pid != ctx->pid || !IsWindowVisible(hwnd)) return TRUE;
-  if (App::text_of(hwnd) == *ctx->caption) {
-    ctx->found = hwnd;
-    return FALSE;
-  }
+// EnumWindows wants a CALLBACK (stdcall on i686), which a lambda does not convert to.
+BOOL CALLBACK collect_window(HWND hwnd, LPARAM lp) {
+  reinterpret_cast<std::vector<HWND>*>(lp)->push_back(hwnd);
   return TRUE;
 }
 
@@ -74,6 +63,60 @@ bool Capture::save_bmp(const std::wstring& path) const {
   fwrite(&info, sizeof info, 1, f);
   fwrite(pixels.data(), 1, bytes, f);
   return fclose(f) == 0;
+}
+
+bool wait_idle_window(HWND window) {
+  // A sent message is taken at the thread's next look into its queue, ahead of the input
+  // waiting there; the second one only at a later look, usually once that input has been
+  // handled (or inside a box it opened). On a busy machine the input may still be on its way,
+  // so a test that expects an effect polls for the effect.
+  for (int round = 0; round < 2; ++round) {
+    DWORD_PTR ignored = 0;
+    if (SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored)) continue;
+    // A window that is gone (the program ended, as some tests want) has nothing left to do.
+    return IsWindow(window) == FALSE;
+  }
+  return true;
+}
+
+Capture capture_screen_still(const RECT& screen) {
+  Capture last = capture_screen(screen);
+  poll_until(
+      [&] {
+        Capture now = capture_screen(screen);
+        const bool still = now.pixels == last.pixels;
+        last = std::move(now);
+        return still;
+      },
+      std::chrono::seconds(5));
+  return last;
+}
+
+std::vector<HWND> top_level_windows(DWORD pid) {
+  std::vector<HWND> all;
+  EnumWindows(collect_window, reinterpret_cast<LPARAM>(&all));
+  std::vector<HWND> own;
+  for (HWND w : all) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(w, &owner);
+    if (owner == pid) own.push_back(w);
+  }
+  return own;
+}
+
+HWND find_window_of(DWORD pid, const std::function<bool(HWND)>& wanted) {
+  for (HWND w : top_level_windows(pid)) {
+    if (IsWindowVisible(w) && wanted(w)) return w;
+  }
+  return nullptr;
+}
+
+HWND open_menu(DWORD pid) {
+  return find_window_of(pid, [](HWND w) {
+    wchar_t name[16]{};
+    GetClassNameW(w, name, 16);
+    return std::wstring(name) == L"#32768";
+  });
 }
 
 std::wstring program_folder() {
@@ -172,10 +215,7 @@ bool App::launch() {
 }
 
 bool App::main_shown() {
-  const std::wstring caption = kMainCaption;
-  FindContext ctx{pid_, &caption, nullptr};
-  EnumWindows(find_top_level, reinterpret_cast<LPARAM>(&ctx));
-  main_ = ctx.found;
+  main_ = find_window(kMainCaption);
   return main_ != nullptr;
 }
 
@@ -193,20 +233,32 @@ RECT App::window_rect() const {
 }
 
 void App::send_mouse(int x, int y, DWORD flags) {
+  send_mouse(x, y, std::vector<DWORD>{flags});
+}
+
+void App::send_mouse(int x, int y, const std::vector<DWORD>& events) {
   wait_idle();  // what the test did to the window before (a posted command) is done
   POINT p{x, y};
   ClientToScreen(main_, &p);
+  send_mouse_on_screen(p, events);
+}
+
+void App::send_mouse_on_screen(POINT p, const std::vector<DWORD>& events) {
   // The X pointer goes there too: windows moving under a pointer left behind would get the
   // display's own pointer events from the old place.
   SetCursorPos(p.x, p.y);
-  INPUT in{};
-  in.type = INPUT_MOUSE;
-  in.mi.dx =
-      (p.x * 65535 + GetSystemMetrics(SM_CXSCREEN) / 2) / (GetSystemMetrics(SM_CXSCREEN) - 1);
-  in.mi.dy =
-      (p.y * 65535 + GetSystemMetrics(SM_CYSCREEN) / 2) / (GetSystemMetrics(SM_CYSCREEN) - 1);
-  in.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
-  SendInput(1, &in, sizeof in);
+  // One batch: the events reach the program together, as a quick hand's would, however busy
+  // the machine is (a double-click stays one).
+  std::vector<INPUT> in(events.size());
+  for (size_t i = 0; i < events.size(); ++i) {
+    in[i].type = INPUT_MOUSE;
+    in[i].mi.dx =
+        (p.x * 65535 + GetSystemMetrics(SM_CXSCREEN) / 2) / (GetSystemMetrics(SM_CXSCREEN) - 1);
+    in[i].mi.dy =
+        (p.y * 65535 + GetSystemMetrics(SM_CYSCREEN) / 2) / (GetSystemMetrics(SM_CYSCREEN) - 1);
+    in[i].mi.dwFlags = events[i] | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+  }
+  SendInput(static_cast<UINT>(in.size()), in.data(), sizeof in[0]);
   wait_idle();
 }
 
@@ -242,15 +294,49 @@ void App::press(int x, int y, Button button) {
 void App::release(int x, int y, Button button) {
   send_mouse(x, y, up_flag(button));
 }
+HWND App::wait_menu() const {
+  const DWORD thread = GetWindowThreadProcessId(main_, nullptr);
+  HWND menu = nullptr;
+  poll_until([&] {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return (menu = open_menu(pid_)) != nullptr && GetGUIThreadInfo(thread, &info) &&
+           (info.flags & GUI_INMENUMODE) != 0;
+  });
+  return menu;
+}
+
+bool App::start_drag(int x, int y) {
+  press(x, y);
+  const DWORD thread = GetWindowThreadProcessId(main_, nullptr);
+  return poll_until(
+      [&] {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        return GetGUIThreadInfo(thread, &info) && info.hwndCapture == main_ &&
+               GetForegroundWindow() == main_;
+      },
+      std::chrono::seconds(5));
+}
+void App::move_mouse_on_screen(POINT screen) {
+  send_mouse_on_screen(screen, {0});
+}
+void App::release_here(Button button) {
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dwFlags = up_flag(button);
+  SendInput(1, &in, sizeof in);
+  wait_idle();
+}
 
 void App::click(int x, int y, Button button) {
-  press(x, y, button);
-  release(x, y, button);
+  send_mouse(x, y, {down_flag(button), up_flag(button)});
 }
 
 void App::double_click(int x, int y) {
-  click(x, y);
-  click(x, y);
+  const DWORD down = down_flag(Button::Left);
+  const DWORD up = up_flag(Button::Left);
+  send_mouse(x, y, {down, up, down, up});
 }
 
 void App::key(WORD virtual_key) {
@@ -264,12 +350,8 @@ void App::key(WORD virtual_key) {
 }
 
 void App::wait_idle() const {
-  // A sent message is taken at the program's next look into its queue, ahead of the input
-  // waiting there; a second one is taken only at the look after that, once that input has been
-  // handled (or inside a box it opened).
-  for (int round = 0; round < 2; ++round) {
-    DWORD_PTR ignored = 0;
-    if (!SendMessageTimeoutW(main_, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored)) return;
+  if (!wait_idle_window(main_)) {
+    ADD_FAILURE() << "the calculator did not answer within 5 s";
   }
 }
 
@@ -288,7 +370,7 @@ void App::key_chord(std::initializer_list<WORD> held, WORD virtual_key) {
   add(virtual_key, KEYEVENTF_KEYUP);
   for (auto it = std::rbegin(held); it != std::rend(held); ++it) add(*it, KEYEVENTF_KEYUP);
   SendInput(static_cast<UINT>(in.size()), in.data(), sizeof in[0]);
-  Sleep(30);
+  wait_idle();
 }
 
 BITMAPINFO top_down_bitmap_info(int width, int height) {
@@ -404,9 +486,7 @@ std::wstring App::text_at(int x, int y) const {
 }
 
 HWND App::find_window(const std::wstring& caption) const {
-  FindContext ctx{pid_, &caption, nullptr};
-  EnumWindows(find_top_level, reinterpret_cast<LPARAM>(&ctx));
-  return ctx.found;
+  return find_window_of(pid_, [&](HWND w) { return text_of(w) == caption; });
 }
 
 HWND App::wait_window(const std::wstring& caption, std::chrono::milliseconds timeout) const {

@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -35,6 +36,9 @@ struct Capture {
 Capture capture_client(HWND window);
 // A rectangle of the screen (several windows at once).
 Capture capture_screen(const RECT& screen);
+// The same once it has come to rest: two captures in a row alike (at most 5 s), for pictures
+// taken after a change whose last paint may still be on its way.
+Capture capture_screen_still(const RECT& screen);
 
 // The header of a top-down 32-bit DIB of this size: pixels as Capture holds them.
 BITMAPINFO top_down_bitmap_info(int width, int height);
@@ -51,6 +55,18 @@ std::wstring clipboard_text();
 // A shown pop-up window of the test's own at `place` (a stand-in for the calculator's face): grey,
 // clipping its children, of a class registered once as `class_name` with `proc`.
 HWND make_test_window(const wchar_t* class_name, RECT place, WNDPROC proc = DefWindowProcW);
+
+// Waits until the thread of `window` has taken everything sent to it so far and waits for more
+// (two round trips of WM_NULL); false when it did not answer within 5 s.
+bool wait_idle_window(HWND window);
+
+// The top-level windows of process `pid` in z-order, hidden ones included.
+std::vector<HWND> top_level_windows(DWORD pid);
+// The first visible top-level window of process `pid` that `wanted` accepts; nullptr when none.
+HWND find_window_of(DWORD pid, const std::function<bool(HWND)>& wanted);
+
+// The pop-up menu process `pid` shows, nullptr while none shows.
+HWND open_menu(DWORD pid);
 
 // Folder of the running test program; orvanta.exe is built beside it.
 std::wstring program_folder();
@@ -88,6 +104,15 @@ class App {
   void move_mouse(int x, int y);
   void press(int x, int y, Button button = Button::Left);
   void release(int x, int y, Button button = Button::Left);
+  // For drags, where the window moves under the mouse. The press waits until the program holds
+  // the mouse (its window in front, with the capture): until then the system gives the moves
+  // to whatever window is under them, as it would a hurried real mouse. Then points of the
+  // screen, and the button up where the mouse is (a client point taken before the window has
+  // moved would drag it back).
+  // False when the program did not take the mouse within 5 s.
+  bool start_drag(int x, int y);
+  void move_mouse_on_screen(POINT screen);
+  void release_here(Button button = Button::Left);
   // Real key press and release (the window is brought to the foreground first).
   void key(WORD virtual_key);
   // The key pressed while the modifier keys `held` are down (VK_CONTROL, VK_SHIFT, VK_MENU).
@@ -110,7 +135,12 @@ class App {
   // Clicks the button of a dialog whose text is `label` ("是", "否", "确定").
   static bool press_dialog_button(HWND dialog, const std::wstring& label);
 
-  // Waits until the program has taken every input sent so far and waits for more.
+  // The pop-up menu the program shows, once it tracks the mouse and keys in it (nullptr when none
+  // comes within 10 s): a click before that may not reach it.
+  HWND wait_menu() const;
+
+  // Waits until the program has taken every input sent so far and waits for more; fails the
+  // test when it does not answer within 5 s.
   void wait_idle() const;
   // Ends the program as a user would (its close request, "是" in the confirmation box); a
   // program that does not end, or one showing another box, is killed.
@@ -121,6 +151,8 @@ class App {
 
  private:
   void send_mouse(int x, int y, DWORD flags);
+  void send_mouse(int x, int y, const std::vector<DWORD>& events);
+  void send_mouse_on_screen(POINT screen, const std::vector<DWORD>& events);
   HANDLE process_ = nullptr;
   DWORD pid_ = 0;
   HWND main_ = nullptr;

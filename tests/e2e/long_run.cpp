@@ -38,22 +38,6 @@ struct Objects {
   SIZE_T private_bytes = 0;
 };
 
-struct ButtonSearch {
-  DWORD pid;
-  const std::wstring* label;
-  HWND found;
-};
-
-BOOL CALLBACK search_button(HWND top, LPARAM lp) {
-  auto& search = *reinterpret_cast<ButtonSearch*>(lp);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(top, &pid);
-  if (pid != search.pid || !IsWindowVisible(top)) return TRUE;
-  const HWND button = App::find_child(top, *search.label);
-  if (button != nullptr && IsWindowVisible(button)) search.found = button;
-  return search.found == nullptr;
-}
-
 class LongRun : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -126,9 +110,13 @@ class LongRun : public ::testing::Test {
 
   // A button of any visible window of the program, found by its text.
   HWND find_button(const std::wstring& label) const {
-    ButtonSearch search{app.process_id(), &label, nullptr};
-    EnumWindows(search_button, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    HWND found = nullptr;
+    find_window_of(app.process_id(), [&](HWND top) {
+      const HWND button = App::find_child(top, label);
+      if (button != nullptr && IsWindowVisible(button)) found = button;
+      return found != nullptr;
+    });
+    return found;
   }
 
   App app;
@@ -197,7 +185,7 @@ TEST_F(LongRun, PanelsAndMenusOpenedAndClosedTwentyTimesLeakNothing) {
     }
     // The LCD's pop-up menu, opened by the right button and closed by Escape.
     app.click((lcd.left + lcd.right) / 2, (lcd.top + lcd.bottom) / 2, Button::Right);
-    std::this_thread::sleep_for(100ms);
+    app.wait_menu();
     app.key(VK_ESCAPE);
     dismiss_boxes();
     ASSERT_TRUE(app.running()) << where;

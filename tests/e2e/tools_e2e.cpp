@@ -26,31 +26,12 @@ constexpr POINT kOnFace{30, 135};  // bare face: no key, no strip
 constexpr POINT kOnLcd{200, 70};
 constexpr COLORREF kRing = RGB(255, 100, 0);
 
-struct FindConverter {
-  DWORD process;
-  HWND found;
-};
-
-BOOL CALLBACK find_converter(HWND window, LPARAM lp) {
-  auto* search = reinterpret_cast<FindConverter*>(lp);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(window, &pid);
-  wchar_t name[64]{};
-  GetClassNameW(window, name, 64);
-  if (pid == search->process && std::wstring(name) == L"OrvantaConverter") {
-    search->found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
 // With ORVANTA_SHOTS set to a folder, a rectangle of the screen is kept there as NAME.bmp
 // (the pictures of the help and the documentation come from these runs).
 void keep_shot(const wchar_t* name, RECT screen) {
   wchar_t folder[MAX_PATH]{};
   if (GetEnvironmentVariableW(L"ORVANTA_SHOTS", folder, MAX_PATH) == 0) return;
-  Sleep(300);  // let the last paint reach the screen
-  const Capture c = capture_screen(screen);
+  const Capture c = capture_screen_still(screen);
   c.save_bmp(std::wstring(folder) + L"\\" + name + L".bmp");
 }
 
@@ -75,9 +56,13 @@ class ToolsE2e : public ::testing::Test {
   bool lcd_shows(const std::string& text) { return reader.lcd_shows(app, text); }
 
   HWND converter() const {
-    FindConverter search{app.process_id(), nullptr};
-    EnumWindows(find_converter, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    // Hidden or shown: the converter is made hidden with the main window.
+    for (HWND w : top_level_windows(app.process_id())) {
+      wchar_t name[64]{};
+      GetClassNameW(w, name, 64);
+      if (std::wstring(name) == L"OrvantaConverter") return w;
+    }
+    return nullptr;
   }
   bool converter_showing() const {
     const HWND c = converter();
@@ -114,7 +99,7 @@ class ToolsE2e : public ::testing::Test {
     in.mi.dwFlags = MOUSEEVENTF_WHEEL;
     in.mi.mouseData = static_cast<DWORD>(-WHEEL_DELTA * notches);
     SendInput(1, &in, sizeof in);
-    Sleep(100);
+    app.wait_idle();
   }
   bool ring_in(int column, int row, int scrolled = 0) const {
     const Capture c = capture_client(converter());
@@ -220,24 +205,22 @@ TEST_F(ToolsE2e, ConverterMovesWithTheCalculatorAndClosesForMiniModeAndMinimise)
     POINT grip{kOnFace.x, kOnFace.y};
     ClientToScreen(app.window(), &grip);
     app.move_mouse(kOnFace.x, kOnFace.y);
-    app.press(kOnFace.x, kOnFace.y);
-    for (const POINT step : {POINT{20, 10}, POINT{40, 25}}) {
-      POINT to{grip.x + step.x, grip.y + step.y};
-      ScreenToClient(app.window(), &to);
-      app.move_mouse(to.x, to.y);
+    if (!app.start_drag(kOnFace.x, kOnFace.y)) {
+      app.release_here();
+      continue;
     }
+    for (const POINT step : {POINT{20, 10}, POINT{40, 25}}) {
+      app.move_mouse_on_screen({grip.x + step.x, grip.y + step.y});
+    }
+    app.release_here();
     moved = poll_until(
         [&] {
           GetWindowRect(app.window(), &main_after);
           return main_after.left == main_before.left + 40 && main_after.top == main_before.top + 25;
         },
         3s);
-    if (!moved) app.release(kOnFace.x, kOnFace.y);
   }
   ASSERT_TRUE(moved) << "the calculator at " << main_after.left << "," << main_after.top;
-  // Released only once the window has moved: the point is given in its client coordinates, and
-  // a release computed from the old place would drag it back.
-  app.release(kOnFace.x, kOnFace.y);
   RECT now{};
   EXPECT_TRUE(poll_until([&] {
     GetWindowRect(converter(), &now);

@@ -17,27 +17,15 @@ using namespace std::chrono_literals;
 
 // The text of the calculator's tooltip that is showing, empty while none shows.
 std::wstring shown_tip(const App& app) {
-  struct Search {
-    DWORD pid;
-    std::wstring text;
-  } search{app.process_id(), {}};
-  EnumWindows(
-      [](HWND w, LPARAM lp) -> BOOL {
-        auto& s = *reinterpret_cast<Search*>(lp);
-        DWORD pid = 0;
-        GetWindowThreadProcessId(w, &pid);
-        wchar_t name[64]{};
-        GetClassNameW(w, name, 64);
-        if (pid != s.pid || !IsWindowVisible(w) || lstrcmpiW(name, TOOLTIPS_CLASSW) != 0) {
-          return TRUE;
-        }
-        wchar_t text[256]{};
-        SendMessageW(w, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
-        s.text = text;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.text;
+  const HWND tip = find_window_of(app.process_id(), [](HWND w) {
+    wchar_t name[64]{};
+    GetClassNameW(w, name, 64);
+    return lstrcmpiW(name, TOOLTIPS_CLASSW) == 0;
+  });
+  if (tip == nullptr) return {};
+  wchar_t text[256]{};
+  SendMessageW(tip, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
+  return text;
 }
 
 TEST(MainWindow, AppearsBorderlessOnTopAtItsPlace) {
