@@ -19,6 +19,9 @@ constexpr EdgeConstants kLcdEdges{-38, 43, 122, -50, 55};
 
 }  // namespace
 
+// A release puts the window at its place (top + 30, bottom − 140, left + 30, right − 440) plus
+// how far the pull went beyond its threshold: where a drag in one-pixel steps would have it by
+// now, so moves that arrive coalesced on a busy machine end where small steps end.
 Point apply_edge_rules(DragSource source, const EdgeInput& in, DockState& dock) {
   const EdgeConstants& c = source == DragSource::kFace ? kFaceEdges : kLcdEdges;
   const Rect& m = in.monitor;
@@ -29,7 +32,7 @@ Point apply_edge_rules(DragSource source, const EdgeInput& in, DockState& dock) 
     dock.vertical = true;
   } else if (dock.vertical && in.mouse.y - in.origin.y > c.top_release &&
              in.cursor.y < m.bottom - 92) {
-    w.y = m.top + 30;
+    w.y = m.top + 30 + (in.mouse.y - in.origin.y - c.top_release - 1);
     dock.vertical = false;
   }
 
@@ -37,7 +40,7 @@ Point apply_edge_rules(DragSource source, const EdgeInput& in, DockState& dock) 
     w.y = m.bottom - c.bottom_dock;
     dock.vertical = true;
   } else if (dock.vertical && in.origin.y - in.mouse.y > 25 && in.cursor.y > m.top + 92) {
-    w.y = m.bottom - 140;
+    w.y = m.bottom - 140 - (in.origin.y - in.mouse.y - 26);
     dock.vertical = false;
   }
 
@@ -46,7 +49,7 @@ Point apply_edge_rules(DragSource source, const EdgeInput& in, DockState& dock) 
     dock.horizontal = true;
   } else if (dock.horizontal && in.mouse.x - in.origin.x > c.left_release &&
              in.cursor.x < m.right - 388) {
-    w.x = m.left + 30;
+    w.x = m.left + 30 + (in.mouse.x - in.origin.x - c.left_release - 1);
     dock.horizontal = false;
   }
 
@@ -54,7 +57,7 @@ Point apply_edge_rules(DragSource source, const EdgeInput& in, DockState& dock) 
     w.x = m.right - 408;
     dock.horizontal = true;
   } else if (dock.horizontal && in.origin.x - in.mouse.x > 25 && in.cursor.x > m.left + 388) {
-    w.x = m.right - 440;
+    w.x = m.right - 440 - (in.origin.x - in.mouse.x - 26);
     dock.horizontal = false;
   }
   return w;
@@ -73,7 +76,13 @@ std::optional<DragStep> WindowDrag::move(DragSource source, Point window, Point 
   if (!dock_.horizontal) offset.x = mouse.x - drag_origin_.x;
   Point moved{window.x + offset.x, window.y + offset.y};
   if (mini_mode_) {
+    const DockState before = dock_;
     moved = apply_edge_rules(source, {moved, mouse, drag_origin_, cursor, monitor}, dock_);
+    // A release puts the window at a fixed place under a mouse that stays where it is; the
+    // grip moves with it, so the window goes on from there instead of jumping back under the
+    // mouse at the next move (or not, when moves come coalesced).
+    if (before.vertical && !dock_.vertical) drag_origin_.y = mouse.y + window.y - moved.y;
+    if (before.horizontal && !dock_.horizontal) drag_origin_.x = mouse.x + window.x - moved.x;
   }
   return DragStep{moved, offset};
 }

@@ -28,6 +28,8 @@ struct EdgeInput {
 // The mini-mode edge rules in their order: top dock or release, bottom dock or release, left,
 // right. Edges are the monitor's, so a window on a second monitor docks there; with one monitor
 // at 0, 0 they are the screen's. Returns the window's new top-left and updates `dock`.
+// A release's place is carried on by the pull beyond the threshold, so the window stands where
+// a drag in one-pixel steps would have put it.
 Point apply_edge_rules(DragSource source, const EdgeInput& in, DockState& dock);
 
 // The top-left that puts a window of `size` from `window` wholly on `work_area`: moved back just

@@ -2,7 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace orvanta {
+
+void PrintTo(const Point& p, std::ostream* out) {
+  *out << p.x << "," << p.y;
+}
+
 namespace {
 
 constexpr Rect kScreen{0, 0, 1024, 768};  // W 1024, H 768
@@ -217,6 +224,62 @@ TEST(KeepOnWorkArea, MovesTheFaceBackOntoTheWorkAreaOnlyWhereItSticksOut) {
   // A second monitor to the right, and a work area smaller than the face.
   EXPECT_EQ(keep_on_work_area({2900, 10}, face, {1280, 0, 3200, 1080}), (Point{2736, 10}));
   EXPECT_EQ(keep_on_work_area({50, 50}, face, {0, 0, 400, 300}), (Point{0, 0}));
+}
+
+// The window and the mouse on the screen, as the window sees them in mini mode: each move reports
+// the mouse in the window (the LCD taken at the window's top-left), and the window goes where
+// the drag puts it.
+class ScreenDrag {
+ public:
+  ScreenDrag(Point window, Point press_at) : window_(window) {
+    drag_.enter_mini();
+    drag_.press(in_window(press_at));
+  }
+  Point move(Point cursor) {
+    if (const auto step = drag_.move(kLcd, window_, in_window(cursor), cursor, kScreen)) {
+      window_ = step->window;
+    }
+    return window_;
+  }
+
+ private:
+  Point in_window(Point cursor) const { return {cursor.x - window_.x, cursor.y - window_.y}; }
+  WindowDrag drag_;
+  Point window_;
+};
+
+// A busy machine delivers some of a drag's mouse positions, some of them twice: the window must
+// stand where a drag in one-pixel steps puts it, docked and released alike.
+TEST(WindowDrag, CoalescedOrRepeatedMovesEndWhereSmallStepsEnd) {
+  constexpr Point kWindow{300, 200};
+  constexpr Point kPress{400, 240};
+  // Up past the top (dock), down past the pull (release) and on, left past the edge (dock),
+  // right past the pull (release) and on, down to the bottom (dock), up past the push (release).
+  const Point waypoints[] = {{400, 20},  {420, 100}, {430, 150}, {40, 160},
+                             {200, 170}, {260, 720}, {250, 560}, {250, 500}};
+  ScreenDrag steps(kWindow, kPress);
+  ScreenDrag arrived(kWindow, kPress);
+  Point cursor = kPress;
+  for (const Point to : waypoints) {
+    while (cursor != to) {
+      cursor.x += (to.x > cursor.x) - (to.x < cursor.x);
+      cursor.y += (to.y > cursor.y) - (to.y < cursor.y);
+      steps.move(cursor);
+    }
+    const Point once = arrived.move(to);
+    EXPECT_EQ(arrived.move(to), once) << "the same place again moves nothing";
+    EXPECT_EQ(once, steps.move(to)) << "at " << to.x << "," << to.y;
+  }
+}
+
+TEST(WindowDrag, AfterAReleaseTheWindowGoesOnFromWhereItWasPut) {
+  ScreenDrag drag({300, 200}, {400, 240});
+  EXPECT_EQ(drag.move({400, 20}), (Point{300, -38}));  // docked
+  // 44 below the press point in the docked LCD: released to 30, and the mouse staying there or
+  // moving on carries the window from 30, not back under the press point.
+  EXPECT_EQ(drag.move({400, 46}), (Point{300, 30}));
+  EXPECT_EQ(drag.move({400, 46}), (Point{300, 30}));
+  EXPECT_EQ(drag.move({400, 50}), (Point{300, 34}));
 }
 
 TEST(WindowDrag, LeavingMiniModeClearsDocking) {
