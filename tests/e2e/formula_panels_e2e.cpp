@@ -220,7 +220,7 @@ TEST_F(FormulaPanelE2e, AnEmptyFieldDoesNothing) {
   set_text(input_, L"");
   set_text(output_, L"");
   click(calculate_);
-  Sleep(300);
+  app.wait_idle();
   EXPECT_EQ(App::text_of(output_), L"");
   EXPECT_EQ(app.find_window(L"错误！"), nullptr);
   EXPECT_TRUE(lcd_shows("0."));

@@ -75,9 +75,9 @@ void save_shot(HWND face, const wchar_t* name) {
   RedrawWindow(face, nullptr, nullptr,
                RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
   pump();
-  Sleep(200);
-  pump();
-  e2e::capture_client(face).save_bmp(std::wstring(folder) + L"\\" + name);
+  RECT screen{};
+  GetWindowRect(face, &screen);
+  e2e::capture_screen_still(screen).save_bmp(std::wstring(folder) + L"\\" + name);
 }
 
 class SettingsPanelTest : public ::testing::Test {
