@@ -198,6 +198,8 @@ void App::close() {
 }
 
 bool App::launch() {
+  // The program's clock can be moved on by advance_clock (and by nothing else).
+  SetEnvironmentVariableW(L"ORVANTA_TEST_CLOCK", L"1");
   std::wstring exe = program_folder() + L"\\orvanta.exe";
   std::wstring command = L"\"" + exe + L"\"";
   STARTUPINFOW si{};
@@ -294,6 +296,15 @@ void App::press(int x, int y, Button button) {
 void App::release(int x, int y, Button button) {
   send_mouse(x, y, up_flag(button));
 }
+void App::advance_clock(std::chrono::milliseconds by) const {
+  static const UINT message = RegisterWindowMessageW(L"OrvantaAdvanceClock");
+  DWORD_PTR ignored = 0;
+  if (!SendMessageTimeoutW(main_, message, static_cast<WPARAM>(by.count()), 0, SMTO_NORMAL, 5000,
+                           &ignored)) {
+    ADD_FAILURE() << "the calculator did not take the clock's advance";
+  }
+}
+
 HWND App::wait_menu() const {
   const DWORD thread = GetWindowThreadProcessId(main_, nullptr);
   HWND menu = nullptr;

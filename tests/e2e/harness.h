@@ -139,6 +139,10 @@ class App {
   // comes within 10 s): a click before that may not reach it.
   HWND wait_menu() const;
 
+  // Moves the program's clock on (ORVANTA_TEST_CLOCK, set for every program the harness starts)
+  // and runs what became due, once each: the first-run tip, an alarm's tick.
+  void advance_clock(std::chrono::milliseconds by) const;
+
   // Waits until the program has taken every input sent so far and waits for more; fails the
   // test when it does not answer within 5 s.
   void wait_idle() const;

@@ -89,37 +89,69 @@ TEST_F(KeyboardE2e, ClockShowsDateThenTimeThenTheNumberAndHoldsKeysBack) {
   EXPECT_TRUE(lcd_shows("4")) << reader.lcd_text(app.capture());
 }
 
-// An alarm a few seconds ahead, stored as the panel stores it.
-std::string alarm_section(int seconds_ahead, int action, const char* tip) {
+// An alarm two minutes ahead, stored as the panel stores it, with its time of day in seconds.
+struct Alarm {
+  std::string section;
+  int at;
+};
+
+Alarm alarm_ahead(int action, const char* tip) {
   SYSTEMTIME now;
   GetLocalTime(&now);
-  const int t = (now.wHour * 3600 + now.wMinute * 60 + now.wSecond + seconds_ahead) % 86400;
+  const int at = (now.wHour * 3600 + now.wMinute * 60 + now.wSecond + 120) % 86400;
   char text[160];
   std::snprintf(text, sizeof text,
-                "[Time1]\r\non=1\r\nTime=%02d:%02d:%02d\r\nTip=%s\r\nAction=%d\r\n", t / 3600,
-                t / 60 % 60, t % 60, tip, action);
-  return text;
+                "[Time1]\r\non=1\r\nTime=%02d:%02d:%02d\r\nTip=%s\r\nAction=%d\r\n", at / 3600,
+                at / 60 % 60, at % 60, tip, action);
+  return {text, at};
+}
+
+// How far the program's clock must move for an alarm at `at` to act: half a second past it.
+std::chrono::milliseconds until(int at) {
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  const long long since_midnight =
+      (now.wHour * 3600LL + now.wMinute * 60 + now.wSecond) * 1000 + now.wMilliseconds;
+  long long ms = at * 1000LL + 500 - since_midnight;
+  if (ms < 0) ms += 86400000;
+  return std::chrono::milliseconds(ms);
+}
+
+int boxes_captioned(const App& app, const wchar_t* caption) {
+  int n = 0;
+  for (HWND w : top_level_windows(app.process_id())) {
+    n += IsWindowVisible(w) && App::text_of(w) == caption;
+  }
+  return n;
 }
 
 TEST_F(KeyboardE2e, AlarmShowsItsTipOnce) {
-  write_settings(kSettled + alarm_section(3, 2, "Meeting"));
+  const Alarm alarm = alarm_ahead(2, "Meeting");
+  write_settings(kSettled + alarm.section);
   ASSERT_TRUE(app.start());
-  HWND box = app.wait_window(L"到点提示", 15s);
+  app.advance_clock(until(alarm.at));
+  HWND box = app.wait_window(L"到点提示");
   ASSERT_NE(box, nullptr);
   bool has_tip = false;
   for (const std::wstring& text : App::child_texts(box)) has_tip |= text == L"Meeting";
   EXPECT_TRUE(has_tip);
-  Sleep(2500);  // further ticks inside the window open no second box
+  // Further ticks inside the alarm's five seconds open no second box.
+  for (int second = 0; second < 3; ++second) app.advance_clock(1000ms);
+  app.wait_idle();
+  EXPECT_EQ(boxes_captioned(app, L"到点提示"), 1);
   App::press_dialog_button(box, L"确定") || App::press_dialog_button(box, L"OK");
   EXPECT_TRUE(poll_until([&] { return app.find_window(L"到点提示") == nullptr; }, 3s));
-  Sleep(1500);
+  app.advance_clock(1000ms);
+  app.wait_idle();
   EXPECT_EQ(app.find_window(L"到点提示"), nullptr);
 }
 
 TEST_F(KeyboardE2e, AlarmQuitsTheCalculator) {
-  write_settings(kSettled + alarm_section(2, 4, "x"));
+  const Alarm alarm = alarm_ahead(4, "x");
+  write_settings(kSettled + alarm.section);
   ASSERT_TRUE(app.start());
-  EXPECT_TRUE(app.wait_exit(15s));
+  app.advance_clock(until(alarm.at));
+  EXPECT_TRUE(app.wait_exit());
 }
 
 TEST_F(KeyboardE2e, PowerActionsReachOnlyTheRecorder) {
@@ -128,19 +160,19 @@ TEST_F(KeyboardE2e, PowerActionsReachOnlyTheRecorder) {
   const std::wstring record = std::wstring(folder) + L"orvanta_power_record.txt";
   DeleteFileW(record.c_str());
   SetEnvironmentVariableW(L"ORVANTA_POWER_RECORDER", record.c_str());
-  write_settings(kSettled + alarm_section(2, 7, "x"));
+  const Alarm alarm = alarm_ahead(7, "x");
+  write_settings(kSettled + alarm.section);
   ASSERT_TRUE(app.start());
+  app.advance_clock(until(alarm.at));
   std::string recorded;
-  EXPECT_TRUE(poll_until(
-      [&] {
-        FILE* f = _wfopen(record.c_str(), L"rb");
-        if (f == nullptr) return false;
-        char buffer[64] = {};
-        recorded.assign(buffer, std::fread(buffer, 1, sizeof buffer - 1, f));
-        std::fclose(f);
-        return !recorded.empty();
-      },
-      15s));
+  EXPECT_TRUE(poll_until([&] {
+    FILE* f = _wfopen(record.c_str(), L"rb");
+    if (f == nullptr) return false;
+    char buffer[64] = {};
+    recorded.assign(buffer, std::fread(buffer, 1, sizeof buffer - 1, f));
+    std::fclose(f);
+    return !recorded.empty();
+  }));
   EXPECT_EQ(recorded, "power_off\n");
   EXPECT_TRUE(app.running());
   DeleteFileW(record.c_str());

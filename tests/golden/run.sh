@@ -12,4 +12,8 @@ for script in "$dir"/*.txt; do
   fi
 done
 echo "$passed passed, $failed failed"
+if [ "$passed" -eq 0 ] && [ "$failed" -eq 0 ]; then
+  echo "golden: no script in $dir"
+  exit 1
+fi
 [ "$failed" -eq 0 ]

@@ -40,6 +40,7 @@
 #include "win32/system/base_window.h"
 #include "win32/system/desktop_shell.h"
 #include "win32/system/machine_actions.h"
+#include "win32/system/program_clock.h"
 #include "win32/system/shell_link.h"
 #include "win32/system/sound_player.h"
 #include "win32/windows/converter_window.h"
@@ -159,7 +160,8 @@ class Tcomputer_qel : public BaseWindow<Tcomputer_qel> {
   Dib canvas_;  // the whole client area, composed off-screen
   LcdView lcd_{canvas_};
   CommandTable commands_;
-  TimerTable timers_{&hwnd_};
+  ProgramClock clock_;
+  TimerTable timers_{&hwnd_, clock_};
   KeyPad keys_{&hwnd_, canvas_, timers_,
                [this](const std::string& name, MouseButton b) { run_key(name, b); }};
   TimerTable::Id tip_timer_ = 0;

@@ -10,9 +10,7 @@ namespace {
 constexpr UINT kAlarmIntervalMs = 1000;
 constexpr wchar_t kHotkeyAtom[] = L"calc HotKey";
 
-LocalDateTime local_now() {
-  SYSTEMTIME st;
-  GetLocalTime(&st);
+LocalDateTime local_date_time(const SYSTEMTIME& st) {
   return {st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond, st.wMilliseconds};
 }
 
@@ -50,11 +48,11 @@ void Tcomputer_qel::key_editor_closed(bool stored) {
 }
 
 void Tcomputer_qel::alarm_tick() {
-  alarms_->tick(local_now());
+  alarms_->tick(local_date_time(clock_.local_time()));
 }
 
 void Tcomputer_qel::clock_key() {
-  alarms_->clock_key(local_now());
+  alarms_->clock_key(local_date_time(clock_.local_time()));
 }
 
 void Tcomputer_qel::quit_now() {
