@@ -3,11 +3,11 @@
 # headers and those of the folders listed before it. Portable folders never include windows.h
 # (files ending in _win32 are the Windows side of a portable interface). Inside src/win32 the
 # rooms follow the same rule among themselves. Every include names its header by its path from
-# src/, so "face/..." always means one folder.
+# src/.
 set -euo pipefail
 cd "$(dirname "$0")/../src"
 layers=(numeric platform settings face display formula engine tools sim win32)
-rooms=(system windows panels chrome face app)
+rooms=(system windows panels chrome window features app)
 rank() { local i; for i in "${!layers[@]}"; do [ "${layers[$i]}" = "$1" ] && echo "$i" && return; done; echo -1; }
 room_rank() { local i; for i in "${!rooms[@]}"; do [ "${rooms[$i]}" = "$1" ] && echo "$i" && return; done; echo -1; }
 status=0
@@ -33,6 +33,16 @@ while IFS= read -r file; do
         echo "check-layers: $file includes win32/$to/, which is above win32/$room/"; status=1
       fi
     done < <(sed -n 's|^#include "win32/\([a-z0-9_]*\)/.*|\1|p' "$file" | sort -u)
+    # A feature's folder sees features/feature.h and its own files, never another feature's:
+    # features meet through the context and the services they offer.
+    if [ "$room" = features ]; then
+      own=$(echo "$file" | cut -d/ -f3)
+      while IFS= read -r other; do
+        if [ "$other" != "$own" ]; then
+          echo "check-layers: $file includes win32/features/$other/, another feature's folder"; status=1
+        fi
+      done < <(sed -n 's|^#include "win32/features/\([a-z0-9_]*\)/.*|\1|p' "$file" | sort -u)
+    fi
   fi
   if [ "$from" != win32 ] && [[ "$file" != *_win32.* ]] && grep -q '^#include <windows.h>' "$file"; then
     echo "check-layers: $file is portable but includes windows.h"; status=1

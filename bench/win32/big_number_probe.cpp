@@ -23,7 +23,7 @@
 #include "platform/wide.h"
 #include "probe_clock.h"
 #include "probe_messages.h"
-#include "win32/app/main_window.h"
+#include "win32/app/app.h"
 #include "win32/chrome/menu_ids.h"
 
 namespace orvanta::probe {
@@ -120,7 +120,7 @@ int run(size_t largest, int runs) {
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&icc);
   e2e::write_settings("[Setup]\r\nDevice_sound=0\r\nDevice_AutoCopyTo=0\r\n");
-  win32::Tcomputer_qel window(GetModuleHandleW(nullptr));
+  win32::App window(GetModuleHandleW(nullptr));
   if (!window.create()) return 1;
   window.show();
   let_messages_run(500);

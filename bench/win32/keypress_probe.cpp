@@ -17,12 +17,12 @@
 #include <string>
 #include <vector>
 
-#include "engine/key_table.h"
+#include "engine/key_handlers.h"
 #include "face_reader.h"
 #include "harness.h"
 #include "probe_clock.h"
 #include "probe_messages.h"
-#include "win32/app/main_window.h"
+#include "win32/app/app.h"
 
 namespace orvanta::probe {
 namespace {
@@ -32,7 +32,7 @@ constexpr const char* kKeys[] = {"k1", "k2", "k3", "k4", "k5", "k6", "k7", "k8",
 constexpr int kKeyCount = sizeof kKeys / sizeof kKeys[0];
 
 // What the core has put on the LCD, as the face reader reads it (leading blanks dropped).
-std::string core_lcd_text(win32::Tcomputer_qel& window) {
+std::string core_lcd_text(win32::App& window) {
   const std::string& text = window.calculator().frame().text;
   const size_t first = text.find_first_not_of(' ');
   return first == std::string::npos ? std::string() : text.substr(first);
@@ -53,7 +53,7 @@ struct Press {
 
 class Probe {
  public:
-  explicit Probe(win32::Tcomputer_qel& window) : window_(window), hwnd_(window.hwnd()) {}
+  explicit Probe(win32::App& window) : window_(window), hwnd_(window.hwnd()) {}
 
   // Presses the keys in turn, `count` timed presses after some untimed ones. `press` does the
   // work of one press and returns its two stretches.
@@ -128,7 +128,7 @@ class Probe {
     GdiFlush();
   }
 
-  win32::Tcomputer_qel& window_;
+  win32::App& window_;
   HWND hwnd_;
   HWND converter_ = nullptr;
   e2e::FaceReader reader_;
@@ -157,7 +157,7 @@ int run(int presses, bool with_converter) {
   e2e::write_settings("[Setup]\r\nDevice_sound=0\r\n");
   SetCursorPos(0, 0);  // keep the pointer off the face, so no hover fades run meanwhile
 
-  win32::Tcomputer_qel window(GetModuleHandleW(nullptr));
+  win32::App window(GetModuleHandleW(nullptr));
   if (!window.create()) return 1;
   window.show();
   let_messages_run(500);

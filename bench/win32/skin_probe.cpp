@@ -19,7 +19,7 @@
 #include "harness.h"
 #include "probe_clock.h"
 #include "probe_messages.h"
-#include "win32/app/main_window.h"
+#include "win32/app/app.h"
 #include "win32/chrome/menu_ids.h"
 
 namespace orvanta::probe {
@@ -47,7 +47,7 @@ int run(int steps) {
   e2e::write_settings("[Setup]\r\nDevice_sound=0\r\n");
   SetCursorPos(0, 0);  // no hover fades meanwhile
 
-  win32::Tcomputer_qel window(GetModuleHandleW(nullptr));
+  win32::App window(GetModuleHandleW(nullptr));
   if (!window.create()) return 1;
   window.show();
   const HWND hwnd = window.hwnd();

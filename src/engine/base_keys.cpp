@@ -50,7 +50,7 @@ void Calculator::switch_base(NumberBase target) {
   // next operation never reads digits of the old one.
   const std::string converted_acc =
       st.pending_op == PendingOp::None && !st.acc_text.empty() ? convert(st.acc_text) : "";
-  ports_.face.show_base_strip(target);
+  ports_.base_strip.show_base_strip(target);
   st.calc_base = target;
   show_angle_lights();
   if (old_base != target) {

@@ -32,6 +32,11 @@ void Calculator::error_step() {
   state_.has_point = false;
 }
 
+void Calculator::show_fault() {
+  error_step();
+  flush_frame();
+}
+
 void Calculator::splay(std::string_view token) {
   ports_.voice.play(token);
 }

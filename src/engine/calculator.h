@@ -149,6 +149,10 @@ class Calculator {
   // The formula panel's finished number goes onto the LCD as the entry.
   void take_formula_result(const FormulaRun& run);
 
+  // A fault that escaped a handler outside the calculator (a window's): the error display, as
+  // a key's own fault shows it.
+  void show_fault();
+
   // Completes the pending operation.
   void enter();
   // What a text put on the LCD is: a number being typed shows as typed; results, recalls and

@@ -159,12 +159,12 @@ void Calculator::kint(MouseButton b) {
 
 void Calculator::pi(MouseButton b) {
   if (b == MouseButton::Right) {
-    ports_.face.show_constants_table();
+    ports_.constants.show_constants_table();
     return;
   }
   if (b != MouseButton::Left) return;
   guarded([&] {
-    ports_.face.hide_constants_table();
+    ports_.constants.hide_constants_table();
     if (state_.calc_base != NumberBase::Dec) return;
     state_.entry_text = kPiText;
     state_.cur_value = kPi;

@@ -1,7 +1,7 @@
 #include <array>
 #include <string>
 
-#include "engine/key_table.h"
+#include "engine/key_handlers.h"
 #include "sim/calculator_sim.h"
 
 namespace orvanta::sim {

@@ -3,7 +3,7 @@
 #include <charconv>
 #include <string>
 
-#include "engine/key_table.h"
+#include "engine/key_handlers.h"
 #include "sim/alarm_sim.h"
 #include "sim/calculator_sim.h"
 #include "tools/key_dispatch.h"

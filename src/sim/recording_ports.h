@@ -79,7 +79,8 @@ struct RecordingPump : MessagePump {
   std::function<void(int)> during_wait;
 };
 
-struct RecordingFace : FacePanels {
+// The base strip and the constants table beside the keys.
+struct RecordingFace : BaseStrip, ConstantsTableView {
   void show_base_strip(NumberBase base) override { strip = base; }
   void show_constants_table() override { constants_shown = true; }
   void hide_constants_table() override { constants_shown = false; }
@@ -102,8 +103,8 @@ struct RecordingPorts {
   RecordingFace face;
 
   CalculatorPorts ports() {
-    return {lcd,       formula_bar, voice,     message_boxes, settings,
-            clipboard, output,      converter, pump,          face};
+    return {lcd,    formula_bar, voice, message_boxes, settings, clipboard,
+            output, converter,   pump,  face,          face};
   }
 };
 

@@ -10,8 +10,8 @@
 
 #include "harness.h"
 #include "sim/recording_message_boxes.h"
-#include "win32/panels/big_number_panel.h"
-#include "win32/panels/formula_panel_window.h"
+#include "win32/features/big_numbers/big_number_panel.h"
+#include "win32/features/formula/formula_panel_window.h"
 
 namespace orvanta::win32 {
 namespace {

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/key_table.h"
+#include "engine/key_handlers.h"
 #include "face/face_layout.h"
 #include "face_reader.h"
 #include "harness.h"

@@ -12,9 +12,9 @@
 
 #include "harness.h"
 #include "platform/text_encoding.h"
-#include "win32/panels/alarm_panel.h"
-#include "win32/panels/settings_panel.h"
-#include "win32/panels/tip_panel.h"
+#include "win32/features/alarms/alarm_panel.h"
+#include "win32/features/settings/settings_panel.h"
+#include "win32/features/tip/tip_panel.h"
 #include "win32/windows/help_text.h"
 #include "win32/windows/help_window.h"
 

@@ -4,7 +4,7 @@
 // LCD frame can always be drawn.
 #include <exception>
 
-#include "engine/key_table.h"
+#include "engine/key_handlers.h"
 #include "fuzz/fuzz_support.h"
 #include "fuzz/lcd_check.h"
 #include "sim/calculator_sim.h"

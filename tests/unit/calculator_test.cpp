@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/key_table.h"
+#include "engine/key_handlers.h"
 #include "numeric/calc_error.h"
 #include "numeric/number_text.h"
 #include "sim/calculator_sim.h"

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "engine/calculator.h"
-#include "engine/key_table.h"
+#include "engine/key_handlers.h"
 #include "sim/calculator_sim.h"
 #include "tools/exchange_delivery.h"
 #include "tools/exchange_output.h"
@@ -243,7 +243,7 @@ class ResultsBelow : public testing::Test {
   ResultsBelow() {
     calc_ = std::make_unique<Calculator>(CalculatorPorts{
         ports_.lcd, ports_.formula_bar, ports_.voice, ports_.message_boxes, ports_.settings,
-        ports_.clipboard, output_, ports_.converter, ports_.pump, ports_.face});
+        ports_.clipboard, output_, ports_.converter, ports_.pump, ports_.face, ports_.face});
     sim::start_calculator(*calc_);
     calc_->auto_output_changed(true);
   }

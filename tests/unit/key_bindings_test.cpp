@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/key_table.h"
+#include "engine/key_handlers.h"
 #include "sim/recording_message_boxes.h"
 #include "sim/recording_ports.h"
 #include "tools/key_dispatch.h"

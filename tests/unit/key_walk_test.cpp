@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/key_table.h"
+#include "engine/key_handlers.h"
 #include "formula/formula_panel.h"
 #include "sim/calculator_sim.h"
 

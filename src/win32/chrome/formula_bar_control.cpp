@@ -1,0 +1,91 @@
+#include "win32/chrome/formula_bar_control.h"
+
+#include "platform/wide.h"
+#include "win32/system/controls.h"
+#include "win32/system/geometry.h"
+#include "win32/system/win_check.h"
+
+namespace orvanta::win32 {
+namespace {
+
+constexpr COLORREF kBarColour = to_colorref(face::kFormulaBarColour);
+constexpr COLORREF kTextColour = to_colorref(face::kFormulaTextColour);
+
+}  // namespace
+
+bool FormulaBarControl::create(HWND parent, const face::Rect& place, Handlers handlers) {
+  handlers_ = std::move(handlers);
+  // Clipped by its siblings: a panel open above it stays whole when the bar is shown again.
+  edit_ = CreateWindowExW(0, L"EDIT", L"",
+                          WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | ES_AUTOHSCROLL | ES_READONLY,
+                          place.left, place.top, place.width, place.height, parent, nullptr,
+                          GetModuleHandleW(nullptr), nullptr);
+  if (!check(edit_ != nullptr, L"CreateWindowExW (formula bar)")) return false;
+  font_ = make_song_font(12, FW_BOLD);
+  SendMessageW(edit_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+  brush_.reset(CreateSolidBrush(kBarColour));
+  SetWindowLongPtrW(edit_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  default_proc_ = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(edit_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&edit_proc)));
+  return check(default_proc_ != nullptr, L"SetWindowLongPtrW (formula bar)");
+}
+
+LRESULT CALLBACK FormulaBarControl::edit_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  auto* self = reinterpret_cast<FormulaBarControl*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (msg == WM_KEYDOWN || msg == WM_CHAR) {
+    if (wp == VK_RETURN || (msg == WM_CHAR && wp == L'\r')) return 0;
+    if (msg == WM_KEYDOWN) {
+      if (!self->handlers_.key_allowed()) return 0;
+      self->key_pending_ = true;
+    }
+  }
+  return CallWindowProcW(self->default_proc_, hwnd, msg, wp, lp);
+}
+
+void FormulaBarControl::show(bool shown) {
+  if (!shown) {
+    ShowWindow(edit_, SW_HIDE);
+    return;
+  }
+  // Below every open panel.
+  check(SetWindowPos(edit_, HWND_BOTTOM, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW) != FALSE,
+        L"SetWindowPos (formula bar)");
+}
+
+bool FormulaBarControl::parent_message(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+  if (edit_ == nullptr || reinterpret_cast<HWND>(lp) != edit_) return false;
+  switch (msg) {
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC: {
+      const HDC dc = reinterpret_cast<HDC>(wp);
+      SetTextColor(dc, kTextColour);
+      SetBkColor(dc, kBarColour);
+      result = reinterpret_cast<LRESULT>(brush_.get());
+      return true;
+    }
+    case WM_COMMAND:
+      if (HIWORD(wp) != EN_CHANGE) return false;
+      if (key_pending_) {
+        key_pending_ = false;
+        handlers_.changed(text());
+      }
+      result = 0;
+      return true;
+  }
+  return false;
+}
+
+void FormulaBarControl::set_text(std::string_view text) {
+  SetWindowTextW(edit_, to_wide(text).c_str());
+}
+
+std::string FormulaBarControl::text() const {
+  return window_text_utf8(edit_);
+}
+
+void FormulaBarControl::set_read_only(bool read_only) {
+  SendMessageW(edit_, EM_SETREADONLY, read_only ? TRUE : FALSE, 0);
+}
+
+}  // namespace orvanta::win32

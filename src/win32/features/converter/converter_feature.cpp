@@ -1,0 +1,75 @@
+#include "win32/features/converter/converter_feature.h"
+
+#include "face/window_drag.h"
+#include "win32/system/win_check.h"
+
+namespace orvanta::win32 {
+namespace {
+
+RECT rect_of(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  return r;
+}
+
+}  // namespace
+
+void ConverterFeature::attach(FeatureContext& context) {
+  context_ = &context;
+  context.key("kdwhs", [this](MouseButton b) { converter_key(b); });
+}
+
+TForm2& ConverterFeature::window() {
+  if (!window_) {
+    window_ = std::make_unique<TForm2>(converter_);
+    const RECT main = rect_of(context_->window().hwnd());
+    window_->create(context_->window().hwnd(), {main.left + offset_.x, main.top + offset_.y});
+  }
+  return *window_;
+}
+
+void ConverterFeature::converter_key(MouseButton button) {
+  const bool down = !key_down_;
+  key_down_ = down;
+  if (button != MouseButton::Left) return;
+  if (down) {
+    if (window_) window_->reset_column_widths();
+    return;
+  }
+  if (window_ && window_->showing()) {
+    close();
+    return;
+  }
+  const HWND main = context_->window().hwnd();
+  SetForegroundWindow(main);
+  window().show_at(rect_of(main).left + TForm2::kBesideMainWindow);
+  offset_.x = TForm2::kBesideMainWindow;
+}
+
+void ConverterFeature::close() {
+  if (window_) window_->close();
+}
+
+void ConverterFeature::window_dragged(POINT offset) {
+  if (!window_ || window_->hwnd() == nullptr) return;  // made later, where the calculator is then
+  const RECT r = rect_of(window_->hwnd());
+  check(SetWindowPos(window_->hwnd(), nullptr, r.left + offset.x, r.top + offset.y, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE) != FALSE,
+        L"SetWindowPos (converter drag)");
+}
+
+void ConverterFeature::mini_mode_changed(bool on) {
+  if (on) {
+    close();
+    return;
+  }
+  // Leaving mini mode puts the converter beside the calculator's top-left, visible or not.
+  offset_ = {WindowDrag::kConverterAfterMini.x, WindowDrag::kConverterAfterMini.y};
+  if (!window_ || window_->hwnd() == nullptr) return;
+  const RECT main = rect_of(context_->window().hwnd());
+  check(SetWindowPos(window_->hwnd(), nullptr, main.left + offset_.x, main.top + offset_.y, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE) != FALSE,
+        L"SetWindowPos (converter)");
+}
+
+}  // namespace orvanta::win32

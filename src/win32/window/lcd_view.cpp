@@ -1,0 +1,74 @@
+#include "win32/window/lcd_view.h"
+
+#include "face/face_layout.h"
+#include "platform/wide.h"
+#include "win32/system/geometry.h"
+
+namespace orvanta::win32 {
+namespace {
+
+constexpr COLORREF kLcdColour = to_colorref(face::kLcdColour);
+
+}  // namespace
+
+void LcdView::create(HINSTANCE instance) {
+  for (const face::Glyph& glyph : face::kGlyphs) {
+    glyphs_[glyph.character] = load_bitmap_resource(instance, to_wide(glyph.resource).c_str());
+  }
+  for (const face::Indicator& ind : face::kIndicators) {
+    const std::string name(ind.name);
+    indicators_[name] = load_bitmap_resource(instance, to_wide(name).c_str());
+  }
+  const face::Rect& lcd = face::kLcdArea;
+  screen_back_ = Dib(lcd.width, lcd.height);
+  screen_back_.fill(kLcdColour);
+  canvas_.copy_from(screen_back_.view(), 0, 0, lcd.width, lcd.height, lcd.left, lcd.top);
+}
+
+void LcdView::draw_indicator(const std::string& name, bool visible) {
+  if (!visible) return;  // the LCD background underneath is already on the canvas
+  const auto it = indicators_.find(name);
+  if (it == indicators_.end() || it->second.width() == 0) return;
+  for (const face::Indicator& ind : face::kIndicators) {
+    if (ind.name == name) {
+      canvas_.copy_from(it->second.view(), 0, 0, ind.rect.width, ind.rect.height, ind.rect.left,
+                        ind.rect.top);
+    }
+  }
+}
+
+void LcdView::show(const LcdFrame& frame) {
+  if (!ready()) return;
+  draw(frame);
+  const RECT lcd = to_rect(face::kLcdArea);
+  InvalidateRect(*owner_, &lcd, FALSE);
+  if (drawn_) drawn_();
+}
+
+void LcdView::draw(const LcdFrame& frame) {
+  screen_back_.fill(kLcdColour);
+  for (size_t i = 0; i < LcdFrame::kCells; ++i) {
+    const auto it = glyphs_.find(frame.cell(i));
+    if (it == glyphs_.end()) continue;  // a blank leaves its cell empty
+    const face::Rect cell = face::lcd_cell(static_cast<int>(i));
+    screen_back_.copy_from(it->second.view(), 0, 0, cell.width, cell.height, cell.left, cell.top);
+  }
+  const face::Rect& lcd = face::kLcdArea;
+  canvas_.copy_from(screen_back_.view(), 0, 0, lcd.width, lcd.height, lcd.left, lcd.top);
+  const LcdIndicators& l = frame.lights;
+  draw_indicator("sound_on", l.sound_on);
+  draw_indicator("mem_on", l.mem_on);
+  draw_indicator("error_on", l.error_on);
+  draw_indicator("PT_MODE", l.pt_mode);
+  draw_indicator("KX_MODE", l.kx_mode);
+  draw_indicator("angle_jd", l.angle_jd);
+  draw_indicator("angle_hd", l.angle_hd);
+  draw_indicator("input_hand", true);
+  draw_indicator("add_on", l.add_on);
+  draw_indicator("sub_on", l.sub_on);
+  draw_indicator("sum_on", l.sum_on);
+  draw_indicator("div_on", l.div_on);
+  tooltip_ = to_wide(frame.tooltip);
+}
+
+}  // namespace orvanta::win32

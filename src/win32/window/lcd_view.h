@@ -1,0 +1,48 @@
+#pragma once
+// The LCD on the face, the core's LcdRenderer: a frame (14 cells, indicators, tooltip) composed
+// off-screen from the glyph and indicator pictures, then copied onto the window's canvas in one
+// piece, so no half-drawn number is ever shown.
+#include <windows.h>
+
+#include <functional>
+#include <map>
+#include <string>
+
+#include "display/lcd_frame.h"
+#include "engine/ports/lcd_renderer.h"
+#include "face/bgr_image.h"
+#include "win32/window/dib.h"
+
+namespace orvanta::win32 {
+
+class LcdView : public LcdRenderer {
+ public:
+  // Draws on `canvas`, which the window at `owner` shows; `drawn` runs after each frame.
+  LcdView(Dib& canvas, const HWND* owner, std::function<void()> drawn)
+      : canvas_(canvas), owner_(owner), drawn_(std::move(drawn)) {}
+  LcdView(const LcdView&) = delete;
+  LcdView& operator=(const LcdView&) = delete;
+
+  // Loads the glyphs and indicator pictures and puts the empty LCD on the canvas.
+  void create(HINSTANCE instance);
+  bool ready() const { return screen_back_.valid() && canvas_.valid(); }
+  // Composes `frame` onto the canvas and invalidates the LCD's rectangle of the window.
+  void show(const LcdFrame& frame) override;
+  // The tooltip of the frame last drawn.
+  wchar_t* tooltip() { return tooltip_.data(); }
+
+ private:
+  void draw_indicator(const std::string& name, bool visible);
+
+  void draw(const LcdFrame& frame);
+
+  Dib& canvas_;
+  const HWND* owner_;
+  std::function<void()> drawn_;
+  Dib screen_back_;  // the LCD alone, composed before it goes onto the canvas
+  std::map<char, BgrImage> glyphs_;
+  std::map<std::string, BgrImage> indicators_;
+  std::wstring tooltip_;
+};
+
+}  // namespace orvanta::win32

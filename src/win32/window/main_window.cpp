@@ -1,0 +1,217 @@
+#include "win32/window/main_window.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include "face/face_layout.h"
+#include "face/window_outline.h"
+#include "win32/chrome/face_tooltips.h"
+#include "win32/system/geometry.h"
+#include "win32/system/win_check.h"
+#include "win32/window/window_shape.h"
+
+namespace orvanta::win32 {
+namespace {
+
+constexpr wchar_t kClassName[] = L"Tcomputer_qel";
+constexpr wchar_t kCaption[] = L"Orvanta";
+constexpr RECT kLcdRect = to_rect(face::kLcdArea);
+constexpr RECT kStripRect = to_rect(face::kStrip);
+
+}  // namespace
+
+Tcomputer_qel::Tcomputer_qel(HINSTANCE instance, WindowHost& host, ProgramClock& clock)
+    : instance_(instance),
+      host_(host),
+      timers_(&hwnd_, clock),
+      keys_(&hwnd_, canvas_.dib(), timers_,
+            [this](const std::string& name, MouseButton b) { host_.run_key(name, b); }) {}
+
+bool Tcomputer_qel::create(HICON icon, HICON small_icon) {
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof wc;
+  wc.style = CS_DBLCLKS;
+  wc.lpfnWndProc = &BaseWindow::window_proc;
+  wc.hInstance = instance_;
+  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  wc.hIcon = icon;
+  wc.hIconSm = small_icon;
+  wc.lpszClassName = kClassName;
+  if (!check(RegisterClassExW(&wc) != 0, L"RegisterClassExW")) return false;
+  // A tool window has no taskbar button; the calculator lives in the notification area.
+  const HWND hwnd = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, kClassName, kCaption,
+                                    WS_POPUP | WS_CLIPCHILDREN, kLeft, kTop, kClientWidth,
+                                    kClientHeight, nullptr, nullptr, instance_, this);
+  return check(hwnd != nullptr, L"CreateWindowExW");
+}
+
+void Tcomputer_qel::on_create() {
+  canvas_.create(instance_, kClientWidth, kClientHeight);
+  lcd_.create(instance_);
+  keys_.create(canvas_.pictures());
+  tooltip_ = create_face_tooltips(hwnd_);
+  // Out of sight, it holds the focus so that the keyboard keys reach the key preview.
+  focus_home_ = check_handle(CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, -200, -200, 20,
+                                             20, hwnd_, nullptr, instance_, nullptr),
+                             L"CreateWindowExW (focus holder)");
+}
+
+void Tcomputer_qel::shape() {
+  const std::vector<Rect> runs =
+      mover_.mini_mode() ? std::vector<Rect>{kMiniOutline} : mask_runs(canvas_.mask().view());
+  set_outline(hwnd_, region_from_rects(runs), false);
+  host_.outline_changed();
+}
+
+void Tcomputer_qel::toggle_mini_mode() {
+  if (!mover_.mini_mode()) {
+    mover_.enter_mini();
+    set_outline(hwnd_, region_from_rects({kMiniOutline}), true);
+    host_.mini_mode_changed(true);
+    return;
+  }
+  mover_.leave_mini(hwnd_);
+  shape();
+  // Hidden and shown again: the whole face appears at once in its restored outline.
+  ShowWindow(hwnd_, SW_HIDE);
+  ShowWindow(hwnd_, SW_SHOW);
+  SetForegroundWindow(hwnd_);
+  host_.mini_mode_changed(false);
+}
+
+int Tcomputer_qel::recolour(int shift) {
+  const int applied = canvas_.recolour(shift);
+  canvas_.compose_around_lcd();
+  keys_.paint_all();
+  InvalidateRect(hwnd_, nullptr, FALSE);
+  return applied;
+}
+
+void Tcomputer_qel::paint() {
+  PAINTSTRUCT ps;
+  const HDC dc = BeginPaint(hwnd_, &ps);
+  const RECT& r = ps.rcPaint;
+  BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, canvas_.dib().dc(), r.left, r.top,
+         SRCCOPY);
+  EndPaint(hwnd_, &ps);
+}
+
+void Tcomputer_qel::on_mouse_move(POINT p) {
+  if (const std::optional<POINT> offset = mover_.move(hwnd_, p)) {
+    if (offset->x != 0 || offset->y != 0) host_.dragged(*offset);
+    return;
+  }
+  if (!tracking_leave_) {
+    TRACKMOUSEEVENT tme{sizeof tme, TME_LEAVE, hwnd_, 0};
+    tracking_leave_ = TrackMouseEvent(&tme) != FALSE;
+  }
+  keys_.mouse_move(p);
+}
+
+void Tcomputer_qel::on_button_down(POINT p, MouseButton button, bool double_click) {
+  if (keys_.button_down(p, button)) return;
+  // A press on the face or the LCD takes the focus away from any text field.
+  host_.face_pressed();
+  SetFocus(focus_home_);
+  if (PtInRect(&kStripRect, p)) {
+    if (button == MouseButton::Left) host_.strip_pressed(p.y - kStripRect.top);
+    return;
+  }
+  const RECT hand = indicator_rect("input_hand");
+  if (button == MouseButton::Left && PtInRect(&hand, p)) {
+    if (!double_click) host_.hand_clicked();  // a quick second click neither grabs nor shrinks
+    return;
+  }
+  const bool on_lcd = PtInRect(&kLcdRect, p) != FALSE;
+  if (on_lcd && double_click && button == MouseButton::Left) {
+    toggle_mini_mode();
+    return;
+  }
+  if (on_lcd && button == MouseButton::Right) {
+    POINT screen = p;
+    ClientToScreen(hwnd_, &screen);
+    host_.lcd_menu(screen);
+    return;
+  }
+  if (button != MouseButton::Left) return;
+  // The LCD and the face pictures drag alike but dock with their own constants.
+  mover_.press(p, on_lcd ? DragSource::kLcd : DragSource::kFace,
+               on_lcd ? POINT{kLcdRect.left, kLcdRect.top} : POINT{0, 0});
+  SetCapture(hwnd_);
+}
+
+void Tcomputer_qel::on_button_up(POINT p, MouseButton button) {
+  if (button == MouseButton::Left && mover_.release()) {
+    ReleaseCapture();
+    return;
+  }
+  keys_.button_up(p, button);
+}
+
+LRESULT Tcomputer_qel::handle_message(UINT msg, WPARAM wp, LPARAM lp) {
+  const POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+  switch (msg) {
+    case WM_CREATE:
+      on_create();
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;  // the canvas covers everything: no flicker
+    case WM_PAINT:
+      paint();
+      return 0;
+    case WM_MOUSEMOVE:
+      on_mouse_move(p);
+      return 0;
+    case WM_MOUSELEAVE:
+      tracking_leave_ = false;
+      keys_.mouse_leave();
+      return 0;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      on_button_down(p, MouseButton::Left, msg == WM_LBUTTONDBLCLK);
+      return 0;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+      on_button_down(p, MouseButton::Right, false);
+      return 0;
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK:
+      on_button_down(p, MouseButton::Middle, false);
+      return 0;
+    case WM_LBUTTONUP:
+      on_button_up(p, MouseButton::Left);
+      return 0;
+    case WM_RBUTTONUP:
+      on_button_up(p, MouseButton::Right);
+      return 0;
+    case WM_MBUTTONUP:
+      on_button_up(p, MouseButton::Middle);
+      return 0;
+    case WM_CAPTURECHANGED:
+      mover_.release();
+      return 0;
+    case WM_SETCURSOR:
+      if (LOWORD(lp) != HTCLIENT) break;
+      {
+        POINT c;
+        GetCursorPos(&c);
+        ScreenToClient(hwnd_, &c);
+        SetCursor(LoadCursorW(nullptr, keys_.key_at(c) >= 0 ? IDC_HAND : IDC_ARROW));
+      }
+      return TRUE;
+    case WM_TIMER:
+      if (timers_.run(wp)) return 0;
+      break;
+    case WM_NOTIFY:
+      if (auto* tip = reinterpret_cast<NMTTDISPINFOW*>(lp);
+          tip->hdr.code == TTN_GETDISPINFOW && tip->hdr.idFrom == kLcdToolId) {
+        tip->lpszText = lcd_.tooltip();
+        return 0;
+      }
+      break;
+  }
+  if (LRESULT result = 0; host_.message(msg, wp, lp, result)) return result;
+  return default_proc(msg, wp, lp);
+}
+
+}  // namespace orvanta::win32

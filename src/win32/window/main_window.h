@@ -1,0 +1,90 @@
+#pragma once
+// Tcomputer_qel: the calculator's one borderless, top-most window, and only a window. It paints
+// the face from its canvas, finds what the mouse is on and hands it to the part that owns it:
+// the key pad, the LCD, the outline and mini mode, the mover. What is no part of the face goes
+// up to its host.
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+#include "engine/mouse_button.h"
+#include "win32/system/base_window.h"
+#include "win32/system/timer_table.h"
+#include "win32/window/face_canvas.h"
+#include "win32/window/key_pad.h"
+#include "win32/window/lcd_view.h"
+#include "win32/window/window_mover.h"
+
+namespace orvanta::win32 {
+
+// What the window hands up to the program around it.
+class WindowHost {
+ public:
+  virtual ~WindowHost() = default;
+  // A face key's handler (a calculator key or a tool's).
+  virtual void run_key(const std::string& name, MouseButton button) = 0;
+  // The four-position base strip, pressed `y` pixels below its top.
+  virtual void strip_pressed(int y) = 0;
+  virtual void hand_clicked() = 0;
+  // The right button on the LCD, at a screen point.
+  virtual void lcd_menu(POINT screen) = 0;
+  // The face or the LCD took a press that was no key's.
+  virtual void face_pressed() = 0;
+  virtual void lcd_drawn() = 0;
+  virtual void dragged(POINT offset) = 0;
+  virtual void mini_mode_changed(bool on) = 0;
+  // The outline was cut again (the tray icon is registered again after it).
+  virtual void outline_changed() = 0;
+  // Any message the window does not take itself; true when taken, the answer in `result`.
+  virtual bool message(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) = 0;
+};
+
+class Tcomputer_qel : public BaseWindow<Tcomputer_qel> {
+ public:
+  static constexpr int kLeft = 199;
+  static constexpr int kTop = 112;
+  static constexpr int kClientWidth = 464;
+  static constexpr int kClientHeight = 512;
+
+  Tcomputer_qel(HINSTANCE instance, WindowHost& host, ProgramClock& clock);
+  // Registers the class and creates the window with its face, hidden. False on failure.
+  bool create(HICON icon, HICON small_icon);
+
+  TimerTable& timers() { return timers_; }
+  FaceCanvas& canvas() { return canvas_; }
+  LcdView& lcd() { return lcd_; }
+  KeyPad& keys() { return keys_; }
+  // The invisible control that holds the keyboard focus while the face has it, so the key
+  // preview sees the keys.
+  HWND focus_home() const { return focus_home_; }
+
+  // The outline cut from the mask, or the LCD's rectangle in mini mode.
+  void shape();
+  bool mini_mode() const { return mover_.mini_mode(); }
+  void toggle_mini_mode();
+  // Recolours the face and draws it again around the LCD; returns the shift applied.
+  int recolour(int shift);
+
+ private:
+  friend class BaseWindow<Tcomputer_qel>;
+  LRESULT handle_message(UINT msg, WPARAM wp, LPARAM lp);
+  void on_create();
+  void paint();
+  void on_mouse_move(POINT p);
+  void on_button_down(POINT p, MouseButton button, bool double_click);
+  void on_button_up(POINT p, MouseButton button);
+
+  HINSTANCE instance_;
+  WindowHost& host_;
+  TimerTable timers_;
+  FaceCanvas canvas_{&hwnd_};
+  LcdView lcd_{canvas_.dib(), &hwnd_, [this] { host_.lcd_drawn(); }};
+  KeyPad keys_;
+  WindowMover mover_;
+  HWND focus_home_ = nullptr;
+  HWND tooltip_ = nullptr;
+  bool tracking_leave_ = false;
+};
+
+}  // namespace orvanta::win32
