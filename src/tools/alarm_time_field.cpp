@@ -1,7 +1,6 @@
 #include "tools/alarm_time_field.h"
 
 #include <array>
-#include <cstdio>
 
 namespace orvanta {
 namespace {
@@ -46,10 +45,11 @@ std::optional<TimeOfDay> read_time_field(std::string_view text) {
   }
   TimeOfDay time;
   time.milliseconds = ((pairs[0].value * 60 + pairs[1].value) * 60 + pairs[2].value) * 1000;
-  char shown[16];
-  std::snprintf(shown, sizeof shown, "%02d:%02d:%02d", pairs[0].value, pairs[1].value,
-                pairs[2].value);
-  time.text = shown;
+  for (int i = 0; i < kPairs; ++i) {
+    if (i > 0) time.text += ':';
+    time.text += static_cast<char>('0' + pairs[i].value / 10);
+    time.text += static_cast<char>('0' + pairs[i].value % 10);
+  }
   return time;
 }
 
