@@ -428,6 +428,12 @@ std::string fix_text(Extended value) {
   return masked_text(value, 15, 0, false);
 }
 
+std::string fix_text_15(Extended value) {
+  const RoundedDecimal rounded = round_decimal(value, kGeneralSignificant, 15);
+  if (rounded.point > kMaxFixedDecimalExponent) return general_text(value);
+  return fixed_from(rounded, 0, false);
+}
+
 std::string plain_text(Extended value) {
   const RoundedDecimal rounded = round_decimal(value, kMaxSignificant, 15);
   if (rounded.point <= kMaxFixedDecimalExponent) return fixed_from(rounded, 0, false);

@@ -32,6 +32,9 @@ bool try_parse_number(std::string_view text, Extended& out);
 // FIX_MASK "##############0.###############": at most 15 decimals (rounded at the 15th),
 // at most 18 significant digits; from 1E18 up the general form.
 std::string fix_text(Extended value);
+// FIX_MASK with at most 15 significant digits, rounded once: for values computed through
+// rounded factors, whose further digits are noise. From 1E18 up the general form.
+std::string fix_text_15(Extended value);
 // FIX_MASK below 10^18; from there on plain digits instead of the general form, the fewest
 // significant digits (at most 21, enough for every Extended) that read back as the same value.
 // For texts that are read again as numbers, such as the formula evaluator's.

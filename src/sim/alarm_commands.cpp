@@ -65,13 +65,15 @@ void alarm(SimContext& context, std::string_view args) {
     throw SimError("alarm: expected an action code 1 to 7");
   }
   const int n = number[0] - '0';
+  // As on the page: "开启", the action and the tip are stored as they change, then the time
+  // field is left (a rejected time may switch the alarm off), then "确 定".
   AlarmPage page = sim.clock.page(n);
   page.on = state == "on";
-  page.time_text = sim.clock.time_field_exit(n, time);
   page.action = code[0] - '0';
   // The tip is the rest of the line after one blank, blanks included.
   if (args.size() > 1) page.tip = args.substr(1);
   sim.clock.page_changed(n, page);
+  sim.clock.time_field_exit(n, time);
   sim.clock.ok();
   sim.panel_open = false;
 }

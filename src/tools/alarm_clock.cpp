@@ -12,16 +12,22 @@ void AlarmClock::page_changed(int alarm, const AlarmPage& page) {
   write_alarm_page(settings_, alarm, page);
 }
 
-std::string AlarmClock::time_field_exit(int alarm, std::string_view text) {
+const AlarmPage& AlarmClock::time_field_exit(int alarm, std::string_view text) {
   AlarmPage& page = pages_.at(alarm - 1);
-  if (!parse_time_of_day(text)) {
-    boxes_.show(kBadTimeCaption, kBadTimeText, BoxIcon::Information, BoxButtons::Ok);
-    page.time_text = kMidnightText;
-    return page.time_text;
+  if (const std::optional<TimeOfDay> time = read_time_field(text)) {
+    page.time_text = time->text;
+    page.has_time = true;
+    if (!loading_) settings_.write_text(alarm_section(alarm), "Time", page.time_text);
+    return page;
   }
-  page.time_text = text;
-  if (!loading_) settings_.write_text(alarm_section(alarm), "Time", text);
-  return page.time_text;
+  boxes_.show(kBadTimeCaption, kBadTimeText, BoxIcon::Information, BoxButtons::Ok);
+  // The field shows the time it had; a page that had none is switched off and stored so,
+  // rather than left on at the 00:00:00 the user never gave.
+  if (!page.has_time && page.on) {
+    page.on = false;
+    if (!loading_) write_alarm_page(settings_, alarm, page);
+  }
+  return page;
 }
 
 void AlarmClock::ok() {
@@ -29,29 +35,29 @@ void AlarmClock::ok() {
   const std::optional<IniDocument> document = settings_.read_document();
   // An unreadable file has been reported; the pages and the running alarms stay as they were.
   if (document) {
-    bool bad_time = false;
+    std::string bad_times;
     for (int alarm = 1; alarm <= kAlarmCount; ++alarm) {
-      int stored_action = 0;
-      AlarmPage page = read_alarm_page(*document, alarm, pages_[alarm - 1], stored_action);
-      const std::optional<int> time = parse_time_of_day(page.time_text);
-      if (!time) {
-        bad_time = true;
-        page.time_text = kMidnightText;
+      const StoredAlarm stored = read_alarm_page(*document, alarm, pages_[alarm - 1]);
+      const AlarmPage& page = stored.page;
+      if (stored.bad_time) {
+        if (!bad_times.empty()) bad_times += '\n';
+        bad_times += bad_stored_time_text(alarm, *stored.bad_time);
       }
       pages_[alarm - 1] = page;
       if (on_page_loaded) on_page_loaded(alarm, page);
 
       alarm_record& record = records_[alarm - 1];
-      record.on = page.on && time.has_value();
+      record.on = page.on;
       record.pop_up = page.pop_up;
-      record.time = time.value_or(0);
-      record.action = stored_action;
+      record.time = parse_time_of_day(page.time_text).value_or(0);
+      record.action = stored.action;
       record.tip = page.tip;
       record.file = page.file;
     }
-    if (bad_time) {
-      boxes_.show(kBadTimeCaption, kBadTimeText, BoxIcon::Information, BoxButtons::Ok);
-      settings_.report_failure();
+    // Nothing is written while loading: the file keeps the bad time until the page is set
+    // again, and each "确 定" tells of it.
+    if (!bad_times.empty()) {
+      boxes_.show(kBadTimeCaption, bad_times, BoxIcon::Warning, BoxButtons::Ok);
     }
   }
   loading_ = false;

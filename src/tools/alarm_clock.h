@@ -51,12 +51,15 @@ class AlarmClock {
   // A control of the page changed (save handler): the section is written at once; the running
   // alarm waits for "确 定". Nothing is written while "确 定" fills the pages.
   void page_changed(int alarm, const AlarmPage& page);
-  // The time field lost the focus: a valid time is written at once and returned; an invalid one
-  // shows the box and the field goes back to "00:00:00" (not written).
-  std::string time_field_exit(int alarm, std::string_view text);
+  // The time field lost the focus with `text` (read_time_field): a valid time is written at once
+  // as "HH:MM:SS". An invalid one shows the box and is neither kept nor written: the field goes
+  // back to the page's time, and a page that had none is switched off (and stored so) when it
+  // was on. Returns the page, for the window to show its field and "开启" again.
+  const AlarmPage& time_field_exit(int alarm, std::string_view text);
   // "确 定" (also once at start-up): reloads the pages and the running alarms from the settings
-  // file and switches the tick on or off. A page whose stored time is no time of day keeps its
-  // alarm off, and the others are read all the same.
+  // file and switches the tick on or off. A stored time that is no time of day shows its page
+  // off and keeps its alarm off, with one box naming every such alarm; the others are read all
+  // the same.
   void ok();
   // Called for each page as "确 定" fills it, so the window can set the page's controls.
   std::function<void(int alarm, const AlarmPage& page)> on_page_loaded;

@@ -1,6 +1,5 @@
 #pragma once
-// One alarm as its page on the alarm panel shows it, how it is stored in section Time<n>, and
-// the time-of-day rule of the time field.
+// One alarm as its page on the alarm panel shows it, and how it is stored in section Time<n>.
 #include <array>
 #include <optional>
 #include <string>
@@ -9,6 +8,7 @@
 #include "settings/ini_document.h"
 #include "settings/settings_store.h"
 #include "settings/settings_table.h"
+#include "tools/alarm_time_field.h"
 
 namespace orvanta {
 
@@ -31,6 +31,9 @@ inline constexpr std::string_view kDefaultAlarmTip = "您设定的时间已到�
 inline constexpr std::string_view kBadTimeText = "输入的时间错误，请检查！";
 inline constexpr std::string_view kBadTimeCaption = "提示";
 
+// The line of the box that tells of a stored time that is no time of day.
+std::string bad_stored_time_text(int alarm, std::string_view stored);
+
 // The controls of one page: "开启", the time field, "当最小化时弹出计算器", the selected radio
 // button, the tip and the file.
 struct AlarmPage {
@@ -40,19 +43,25 @@ struct AlarmPage {
   std::string file;
   bool pop_up = true;
   int action = static_cast<int>(AlarmAction::Ring);
+  // The time field holds a time that was entered or stored, not the default a page without
+  // one shows: a time the user never gave must not arm the alarm (see time_field_exit).
+  bool has_time = false;
 
   bool operator==(const AlarmPage&) const = default;
 };
 
-// Hours 0 to 23, minutes and seconds 0 to 59, each one or two digits, separated by ":".
-// The time of day in milliseconds; nullopt for anything else.
-std::optional<int> parse_time_of_day(std::string_view text);
+// Section Time<n> as "确 定" reads it.
+struct StoredAlarm {
+  AlarmPage page;
+  // The code as stored, also one outside 1 to 7 (which selects no radio button, so the page
+  // keeps the previous one).
+  int action = static_cast<int>(AlarmAction::Ring);
+  // A stored `Time` that is no time of day; the page then shows the alarm off at 00:00:00.
+  std::optional<std::string> bad_time;
+};
 
-// The stored values of alarm n (1 to 6) with the defaults for missing keys. An action code
-// outside 1 to 7 selects no radio button, so the page keeps `previous.action`; `stored_action`
-// receives the code as stored.
-AlarmPage read_alarm_page(const IniDocument& document, int alarm, const AlarmPage& previous,
-                          int& stored_action);
+// The stored values of alarm n (1 to 6) with the defaults for missing keys.
+StoredAlarm read_alarm_page(const IniDocument& document, int alarm, const AlarmPage& previous);
 
 // The save handler of a page: the whole section in one write; false when it failed (reported
 // by the store).

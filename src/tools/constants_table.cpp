@@ -1,6 +1,7 @@
 #include "tools/constants_table.h"
 
 #include <array>
+#include <cmath>
 #include <string>
 
 #include "engine/calculator.h"
@@ -12,23 +13,35 @@ namespace orvanta {
 namespace {
 
 // Rows 74 and 80 are both silicon; the table has always listed it twice.
+//
+// Sources of the physical rows. Exact by definition: the speed of light, the elementary charge,
+// Planck's and Avogadro's constants (the SI since 2019, 9th SI Brochure, BIPM 2019), the
+// standard atmosphere and the standard acceleration of gravity 9.80665 m/s^2 (3rd CGPM 1901,
+// adopted for sea level at 45 degrees latitude; 1 atm = 101325 Pa, 10th CGPM 1954), the
+// thermochemical calorie (4.184 J), the astronomical unit (IAU 2012 Resolution B2) and the
+// light year (IAU: c times a Julian year of 365.25 days). G is the CODATA 2018 recommended
+// value; the molar volume of an ideal gas at 273.15 K and 101.325 kPa, RT/p with the exact
+// R = N_A k, is not a finite decimal and is shown to 15 digits (CODATA 2018:
+// 22.41396954... L/mol). The mean densities of the earth, the moon and the sun are those of
+// NASA's planetary and solar fact sheets (5514, 3344 and 1408 kg/m^3); the materials are
+// handbook values. G's unit is written N·m^2/kg^2 (= m^3/(kg·s^2)), which fits the unit column.
 constexpr std::array<ConstantRow, kConstantRows> kConstants{{
     {" π", "3.14159265359", ""},
     {" e", "2.71828183", ""},
-    {" g", "9.81", ""},
+    {" g", "9.80665", "米/秒^2"},
     {"真空中的光速", "299792458", "米/秒"},
-    {"一个电子带的电量", "1.60217733e-19", "库"},
-    {"万有引力常数", "6.67259e-11", "米^2/秒^-2/千克"},
-    {"阿伏伽德罗常数", "6.0221367e+23", "摩"},
-    {"普朗克常量", "6.620775e-34", "焦/秒"},
-    {"标准情况下理想气体摩尔体积", "0.0224141", "米^3/摩"},
+    {"一个电子带的电量", "1.602176634e-19", "库"},
+    {"万有引力常数", "6.67430e-11", "牛·米^2/千克^2"},
+    {"阿伏伽德罗常数", "6.02214076e+23", "摩^-1"},
+    {"普朗克常量", "6.62607015e-34", "焦·秒"},
+    {"标准情况下理想气体摩尔体积", "0.0224139695450141", "米^3/摩"},
     {"标准大气压", "101325", "帕"},
     {"热功当量", "4.184", "焦/卡"},
-    {"1天文单位", "149600000000", "米"},
-    {"1光年", "9.4605e+15", "米"},
-    {"地球表面重力加速度(45°纬度处)", "9.8061", "米/秒"},
-    {"地球的平均密度", "5.52", "克/立方厘米"},
-    {"月球的平均密度", "3.36", "克/立方厘米"},
+    {"1天文单位", "149597870700", "米"},
+    {"1光年", "9.4607304725808e+15", "米"},
+    {"地球表面重力加速度(45°纬度处)", "9.80665", "米/秒^2"},
+    {"地球的平均密度", "5.51", "克/立方厘米"},
+    {"月球的平均密度", "3.34", "克/立方厘米"},
     {"太阳的平均密度", "1.41", "克/立方厘米"},
     {"灰铸铁的密度", "6.8", "克/立方厘米"},
     {"白口铸铁的密度", "7.4", "克/立方厘米"},
@@ -46,8 +59,11 @@ constexpr std::array<ConstantRow, kConstantRows> kConstants{{
     {"紫铜的密度", "8.89", "克/立方厘米"},
     {"黄铜的密度", "8.4", "克/立方厘米"},
     {"铸造用黄铜的密度", "8.622", "克/立方厘米"},
-    {"压力加工用铝青铜的密度", "8.65", "克/立方厘米"},
-    {"铸造用锡青铜的密度", "7.5", "克/立方厘米"},
+    // Aluminium bronzes for working are 7.5 (QAl9-4, QAl10-3-1.5) to 8.2 g/cm^3 and cast tin
+    // bronzes 8.7 to 8.8 (common metals table of the mechanical design handbooks); the table
+    // had given the aluminium bronze 8.65 and the tin bronze 7.5.
+    {"压力加工用铝青铜的密度", "7.5", "克/立方厘米"},
+    {"铸造用锡青铜的密度", "8.8", "克/立方厘米"},
     {"工业纯铝的密度", "2.71", "克/立方厘米"},
     {"压力加工用铝合金的密度", "2.67", "克/立方厘米"},
     {"铸造用铝合金的密度", "2.6", "克/立方厘米"},
@@ -156,10 +172,12 @@ bool pick_constant(Calculator& calculator, int row) {
     return true;
   }
   state.cur_value = value;
-  // The plain number text; the three constants below 0.0001 (the electron's charge, the
-  // gravitational and Planck's constants) in the exponent form, which fifteen decimals would
-  // round to 0 or cut.
-  state.entry_text = value != 0 && value < 1e-4L ? general_text(value) : fix_text(value);
+  // The plain number text; the constants below 0.0001 (the electron's charge, the gravitational
+  // and Planck's constants), which fifteen decimals would round to 0 or cut, and those from
+  // 1E15 up (the light year), whose digits overflow the 14 cells, in the exponent form.
+  const Extended size = std::fabs(value);
+  state.entry_text =
+      value != 0 && (size < 1e-4L || size >= 1e15L) ? general_text(value) : fix_text(value);
   calculator.qel_play(state.entry_text);
   return true;
 }

@@ -22,8 +22,8 @@ inline constexpr int kConstantRows = 118;
 std::span<const ConstantRow> constants_table();
 
 // A click on the value cell of `row` (1 to 118): the value becomes the entry and goes onto the
-// LCD in plain number text (below 0.0001 in the exponent form), in whatever base the
-// calculator is; nothing is spoken. False for a row outside the table.
+// LCD in plain number text (below 0.0001 and from 1E15 up in the exponent form), in whatever base
+// the calculator is; nothing is spoken. False for a row outside the table.
 bool pick_constant(Calculator& calculator, int row);
 
 }  // namespace orvanta

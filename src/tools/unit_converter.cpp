@@ -14,10 +14,12 @@ Extended source_value(std::string_view text) {
   return try_parse_number(text, value) ? value : 0;
 }
 
-// The plain number text; a conversion beyond the 80-bit range cannot be written as digits.
+// The plain number text to 15 significant digits: the 80-bit result carries the rounding of
+// the sizes and of the arithmetic in its last digits, which a cell must not show. A conversion
+// beyond the 80-bit range cannot be written as digits.
 std::string cell_number(Extended value) {
   if (std::isinf(value)) return infinity_text(value);
-  return fix_text(value);
+  return fix_text_15(value);
 }
 
 bool valid_cell(int column, int row) {
@@ -98,11 +100,11 @@ void UnitConverter::notify(int column, int row) {
 
 void UnitConverter::factor_cells(int category, const UnitCategory& units) {
   const Extended v = source_value(source_text_);
-  const Extended main_factor = units.units[main_rows_[category] - 1].factor;
+  const Extended main_size = units.units[main_rows_[category] - 1].size;
   int row = 1;
   for (const UnitRow& unit : units.units) {
-    // Multiplication first, as the table's factors were meant to be used.
-    write(category, row++, cell_number(v * unit.factor / main_factor) + std::string(unit.text));
+    // The ratio first: a value near the 80-bit limit overflows only where its result does.
+    write(category, row++, cell_number(v * (main_size / unit.size)) + std::string(unit.text));
   }
 }
 

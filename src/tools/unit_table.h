@@ -15,7 +15,7 @@ inline constexpr int kUnitGridRows = 19;
 
 // How a category's cells follow the displayed number.
 enum class UnitKind {
-  Factor,       // value x F(row) / F(main row)
+  Factor,       // value x size(main row) / size(row)
   Temperature,  // Celsius and Fahrenheit
   Angle,        // decimal degrees and degrees.minutes-seconds
 };
@@ -23,9 +23,9 @@ enum class UnitKind {
 struct UnitRow {
   // Begins with one blank, which separates it from the number in front.
   std::string_view text;
-  // How many of this unit make up one base unit of the category (1 for the base unit);
-  // unused outside the factor categories.
-  Extended factor;
+  // One of this unit in the category's reference unit (metres, grams, square and cubic
+  // metres, newtons, watts, joules, pascals, bits); unused outside the factor categories.
+  Extended size;
 };
 
 struct UnitCategory {

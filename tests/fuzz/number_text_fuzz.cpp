@@ -35,8 +35,8 @@ std::string without_commas(std::string text) {
 void check_writers(Extended value) {
   const std::string bits = bits_of(value);
   if (!std::isfinite(value)) {
-    for (auto* writer :
-         {&fix_text, &plain_text, &general_text, &thousands_text, &tooltip_text, &money_text}) {
+    for (auto* writer : {&fix_text, &fix_text_15, &plain_text, &general_text, &thousands_text,
+                         &tooltip_text, &money_text}) {
       bool refused = false;
       try {
         (void)writer(value);
@@ -69,6 +69,11 @@ void check_writers(Extended value) {
   const std::string fixed = fix_text(value);
   fuzz::check(std::fabs(read_back(fixed, "fix_text") - value) <= tolerance,
               "fix_text strays from the value", fixed + " from " + bits);
+  const std::string fixed15 = fix_text_15(value);
+  const long double tolerance15 =
+      magnitude < 1e18L ? std::max(5e-16L, magnitude * 5e-15L) * 1.01L : magnitude * 6e-15L;
+  fuzz::check(std::fabs(read_back(fixed15, "fix_text_15") - value) <= tolerance15,
+              "fix_text_15 strays from the value", fixed15 + " from " + bits);
   const std::string grouped = thousands_text(value);
   fuzz::check(std::fabs(read_back(without_commas(grouped), "thousands_text") - value) <= tolerance,
               "thousands_text strays from the value", grouped + " from " + bits);

@@ -37,10 +37,10 @@ class AlarmClockTest : public ::testing::Test {
   void set_alarm(int n, std::string_view time, AlarmAction action, std::string_view tip = {}) {
     AlarmPage page = alarms_.page(n);
     page.on = true;
-    page.time_text = alarms_.time_field_exit(n, time);
     page.action = static_cast<int>(action);
     if (!tip.empty()) page.tip = tip;
     alarms_.page_changed(n, page);
+    alarms_.time_field_exit(n, time);
     alarms_.ok();
   }
 
@@ -63,27 +63,54 @@ class AlarmClockTest : public ::testing::Test {
   AlarmClock alarms_{calc_, ports_.settings, ports_.message_boxes, actions_};
 };
 
-TEST(TimeOfDayTest, AcceptsOnlyTimesOfTheDay) {
+// The time field's mask "!99:99:99": six digits fill hh, mm and ss, typed with or without the
+// ":"s; the text is the field's as shown and stored.
+TEST(TimeFieldTest, DigitsFillHoursMinutesAndSeconds) {
   const struct {
-    std::string_view text;
-    std::optional<int> ms;
+    std::string_view typed;
+    std::optional<std::string> time;
   } cases[] = {
-      {"00:00:00", 0},
-      {"08:00:03", (8 * 3600 + 3) * 1000},
-      {"23:59:59", (23 * 3600 + 59 * 60 + 59) * 1000},
-      {"8:5:9", (8 * 3600 + 5 * 60 + 9) * 1000},
+      {"08:30:00", "08:30:00"},
+      {"12:34:56", "12:34:56"},
+      {"00:00:00", "00:00:00"},
+      {"23:59:59", "23:59:59"},
+      // Without the ":"s a full pair moves on.
+      {"083000", "08:30:00"},
+      {"123456", "12:34:56"},
+      // A ":" moves on at once: a lone digit is that number, missing places are 0.
+      {"8:30", "08:30:00"},
+      {"8:5:9", "08:05:09"},
+      {"12:00", "12:00:00"},
+      {"0830", "08:30:00"},
+      {"7", "07:00:00"},
+      // The field's text with blank places, as the mask shows them.
+      {"8_:30:__", "08:30:00"},
+      {" 8:30:00", "08:30:00"},
+      {"08:30:0_", "08:30:00"},
+      // Not a time of the day.
       {"24:00:00", std::nullopt},
       {"25:00:00", std::nullopt},
       {"12:60:00", std::nullopt},
       {"12:00:60", std::nullopt},
-      {"12:00", std::nullopt},
-      {"1_:00:00", std::nullopt},
-      {"__:__:__", std::nullopt},
-      {"12:00:00 ", std::nullopt},
-      {"123:00:00", std::nullopt},
+      {"99:99:99", std::nullopt},
+      // Nothing in the hours, more places than the mask has, or characters it does not take.
       {"", std::nullopt},
+      {"__:__:__", std::nullopt},
+      {":30:00", std::nullopt},
+      {"0830001", std::nullopt},
+      {"12:00:00 ", std::nullopt},
+      {"12:00:00:", std::nullopt},
+      {"123:00:00", std::nullopt},
+      {"08.30", std::nullopt},
+      {"八点", std::nullopt},
   };
-  for (const auto& c : cases) EXPECT_EQ(parse_time_of_day(c.text), c.ms) << c.text;
+  for (const auto& c : cases) {
+    const std::optional<TimeOfDay> read = read_time_field(c.typed);
+    EXPECT_EQ(read ? std::optional<std::string>(read->text) : std::nullopt, c.time) << c.typed;
+  }
+  EXPECT_EQ(parse_time_of_day("08:00:03"), (8 * 3600 + 3) * 1000);
+  EXPECT_EQ(parse_time_of_day("235959"), (23 * 3600 + 59 * 60 + 59) * 1000);
+  EXPECT_EQ(parse_time_of_day("24:00:00"), std::nullopt);
 }
 
 TEST(LocalTimeTest, DateAndTimeTexts) {
@@ -274,23 +301,46 @@ TEST_F(AlarmClockTest, PagesAreWrittenAtOnceAndRunOnlyAfterOk) {
   EXPECT_TRUE(actions_.timer);
 }
 
-TEST_F(AlarmClockTest, InvalidTypedTimeShowsTheBoxAndResets) {
-  EXPECT_EQ(alarms_.time_field_exit(2, "25:00:00"), "00:00:00");
-  EXPECT_EQ(ports_.message_boxes.texts(), Strings{"提示: 输入的时间错误，请检查！"});
-  EXPECT_FALSE(ports_.settings.document.get("Time2", "Time"));
-  EXPECT_EQ(alarms_.time_field_exit(2, "06:15:00"), "06:15:00");
+TEST_F(AlarmClockTest, TypedTimeIsStoredAsTheFieldShowsIt) {
+  EXPECT_EQ(alarms_.time_field_exit(2, "0615").time_text, "06:15:00");
   EXPECT_EQ(ports_.settings.document.get("Time2", "Time"), "06:15:00");
+  EXPECT_TRUE(ports_.message_boxes.shown.empty());
 }
 
-// A bad stored time keeps only its own alarm off; the others are read and ring.
-TEST(AlarmLoadingTest, BadStoredTimeSkipsOnlyThatAlarm) {
+// A rejected time is never kept: the page goes back to the time it had, and a page that had
+// none is switched off rather than left on at a 00:00:00 nobody gave.
+TEST_F(AlarmClockTest, RejectedTimeKeepsThePreviousOneOrSwitchesTheAlarmOff) {
+  set_alarm(1, "06:15:00", AlarmAction::Ring);
+  set_alarm(2, "25:00:00", AlarmAction::PowerOff);
+  set_alarm(1, "12:34:67", AlarmAction::Ring);
+  EXPECT_EQ(ports_.message_boxes.texts(),
+            (Strings{"提示: 输入的时间错误，请检查！", "提示: 输入的时间错误，请检查！"}));
+
+  EXPECT_EQ(alarms_.page(1).time_text, "06:15:00");
+  EXPECT_TRUE(alarms_.page(1).on);
+  EXPECT_EQ(ports_.settings.document.get("Time1", "Time"), "06:15:00");
+  EXPECT_EQ(alarms_.record(1).time, (6 * 3600 + 15 * 60) * 1000);
+
+  EXPECT_FALSE(alarms_.page(2).on);
+  EXPECT_EQ(alarms_.page(2).time_text, "00:00:00");
+  EXPECT_EQ(ports_.settings.document.get("Time2", "on"), "0");
+  EXPECT_FALSE(alarms_.record(2).on);
+  // Midnight passes without the power-off.
+  EXPECT_EQ(tick(at(0, 0, 1, 0, 9)), "-");
+  EXPECT_EQ(tick(at(6, 15, 1, 0, 9)), "1,1");
+  EXPECT_TRUE(actions_.calls.empty());
+}
+
+// A bad stored time keeps only its own alarm off, with one box that names it instead of the
+// settings warning; the others are read and ring.
+TEST(AlarmLoadingTest, BadStoredTimeSwitchesOnlyThatAlarmOff) {
   sim::RecordingPorts ports;
   CountingSettings settings;
   Calculator calc(ports.ports());
   sim::RecordingAlarmActions actions;
   AlarmClock alarms(calc, settings, ports.message_boxes, actions);
-  for (const auto& [alarm, time] :
-       {std::pair{1, "06:00:00"}, std::pair{2, "25:00:00"}, std::pair{3, "07:00:00"}}) {
+  for (const auto& [alarm, time] : {std::pair{1, "06:00:00"}, std::pair{2, "25:00:00"},
+                                    std::pair{3, "7:00"}, std::pair{5, "abc"}}) {
     settings.write_values(alarm_section(alarm),
                           std::vector<SettingEntry>{{"on", "1"}, {"Time", time}});
   }
@@ -301,12 +351,30 @@ TEST(AlarmLoadingTest, BadStoredTimeSkipsOnlyThatAlarm) {
   EXPECT_TRUE(alarms.record(1).on);
   EXPECT_FALSE(alarms.record(2).on);
   EXPECT_TRUE(alarms.record(3).on);
+  EXPECT_FALSE(alarms.record(5).on);
+  EXPECT_FALSE(alarms.page(2).on) << "the page shows it off";
   EXPECT_EQ(alarms.page(2).time_text, "00:00:00");
-  EXPECT_EQ(settings.failures, 1);
-  EXPECT_EQ(ports.message_boxes.texts(), Strings{"提示: 输入的时间错误，请检查！"});
+  EXPECT_EQ(alarms.page(3).time_text, "07:00:00");
+  EXPECT_EQ(settings.failures, 0) << "no settings warning: the file was read";
+  EXPECT_EQ(ports.message_boxes.texts(),
+            Strings{"提示: 闹钟2保存的时间“25:00:00”无效，该闹钟已关闭，请重新设定时间！\n"
+                    "闹钟5保存的时间“abc”无效，该闹钟已关闭，请重新设定时间！"});
   // Loading writes nothing back.
   EXPECT_EQ(settings.document.get("Time2", "Time"), "25:00:00");
+  EXPECT_EQ(settings.document.get("Time2", "on"), "1");
   EXPECT_FALSE(alarms.tick(at(7, 0, 1)) == std::nullopt);
+  EXPECT_TRUE(alarms.tick(at(0, 0, 1, 0, 9)) == std::nullopt);
+
+  // Typed again, the page takes its time; its stored time counts from then on.
+  AlarmPage page = alarms.page(2);
+  page.on = true;
+  alarms.page_changed(2, page);
+  alarms.time_field_exit(2, "08:00:00");
+  ports.message_boxes.shown.clear();
+  alarms.ok();
+  EXPECT_TRUE(alarms.record(2).on);
+  EXPECT_EQ(ports.message_boxes.texts(),
+            Strings{"提示: 闹钟5保存的时间“abc”无效，该闹钟已关闭，请重新设定时间！"});
 }
 
 TEST_F(AlarmClockTest, MissingKeysGiveTheDefaults) {

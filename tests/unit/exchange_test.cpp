@@ -129,6 +129,13 @@ TopLevelWindow window(std::string title, bool topmost = false, bool visible = tr
   return {visible, enabled, topmost, std::move(title)};
 }
 
+// A window as above with one more fact set: visible and enabled to the system, but no window a
+// user sees or types into.
+TopLevelWindow with(TopLevelWindow w, bool TopLevelWindow::*fact) {
+  w.*fact = true;
+  return w;
+}
+
 TEST(FindTargetWindow, SkipsWhatIsNoApplicationWindow) {
   struct Case {
     std::string name;
@@ -145,6 +152,25 @@ TEST(FindTargetWindow, SkipsWhatIsNoApplicationWindow) {
       {"OwnCaption", {window("x"), window("Orvanta"), window("b")}, true, 2},
       {"TopMostSkipped", {window("Orvanta"), window("a", true), window("b")}, true, 2},
       {"TopMostKept", {window("Orvanta"), window("a", true), window("b")}, false, 1},
+      // A suspended app or a window on another virtual desktop: cloaked, still "visible".
+      {"Cloaked",
+       {window("Orvanta"), with(window("设置"), &TopLevelWindow::cloaked), window("b")},
+       true,
+       2},
+      {"ToolWindow",
+       {window("Orvanta"), with(window("工具栏"), &TopLevelWindow::tool_window), window("b")},
+       true,
+       2},
+      // WS_EX_APPWINDOW puts a tool window in the taskbar: an application window after all.
+      {"ToolWindowInTheTaskbar",
+       {window("Orvanta"),
+        with(with(window("面板"), &TopLevelWindow::tool_window), &TopLevelWindow::app_window)},
+       true,
+       1},
+      {"ShellDesktop",
+       {window("Orvanta"), with(window("Program Manager"), &TopLevelWindow::shell_desktop)},
+       true,
+       std::nullopt},
       {"NoneLeft", {window("Orvanta"), window(""), window("Orvanta")}, true, std::nullopt},
       {"Empty", {}, true, std::nullopt},
   };

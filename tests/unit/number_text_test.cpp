@@ -121,6 +121,23 @@ INSTANTIATE_TEST_SUITE_P(
         FormatCase{999999999999999999.4L, "999999999999999999"}, FormatCase{1e18L, "1E18"},
         FormatCase{-1.5e20L, "-1.5E20"}, FormatCase{factorial(170), "7.257415615308E306"}));
 
+class FixText15 : public ::testing::TestWithParam<FormatCase> {};
+TEST_P(FixText15, WritesAtMostFifteenSignificantDigits) {
+  EXPECT_EQ(fix_text_15(GetParam().value), GetParam().expected);
+}
+INSTANTIATE_TEST_SUITE_P(
+    Values, FixText15,
+    ::testing::Values(
+        // The digits beyond the 15th of a result of rounded factors go.
+        FormatCase{98066.5L * 760 / 101325, "735.559240069085"},
+        FormatCase{1.0L / 0.0000254L, "39370.0787401575"},
+        FormatCase{-266.0L / 18, "-14.7777777777778"},
+        // The 15 decimals still bound small values.
+        FormatCase{1.0L / 1073741824, "0.000000000931323"}, FormatCase{1e-16L, "0"},
+        // Whole numbers from 1E15 on keep their places as zeros; from 1E18 the general form.
+        FormatCase{123456789012345678.0L, "123456789012346000"},
+        FormatCase{999999999999999999.4L, "1E18"}, FormatCase{-1.5e20L, "-1.5E20"}));
+
 class PlainText : public ::testing::TestWithParam<FormatCase> {};
 TEST_P(PlainText, WritesDigitsThatReadBackAsTheSameValue) {
   const std::string text = plain_text(GetParam().value);

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "numeric/number_text.h"
 #include "tools/angle_text.h"
 #include "tools/unit_table.h"
 
@@ -54,9 +55,9 @@ INSTANTIATE_TEST_SUITE_P(
                        {{{0, 1}, "1 米"},
                         {{0, 2}, "10 分米"},
                         {{0, 7}, "0.001 公里"},
-                        {{0, 16}, "0.000621388 英里"},
-                        // 18 significant digits, trailing zeros dropped.
-                        {{0, 18}, "39370.07874015748 密耳MIL(PCB或晶片布局)"}}},
+                        {{0, 16}, "0.000621371192237 英里"},
+                        // 15 significant digits, trailing zeros dropped.
+                        {{0, 18}, "39370.0787401575 密耳MIL(PCB或晶片布局)"}}},
         // Kilobytes are the storage column's main unit; fractions cut to 15 decimals.
         ConversionCase{"StorageFromKilobytes",
                        "1",
@@ -86,7 +87,7 @@ INSTANTIATE_TEST_SUITE_P(
         ConversionCase{"MainRowShowsTheNumber",
                        "0.1",
                        {{0, 13}},
-                       {{{0, 13}, "0.1 英寸"}, {{0, 1}, "0.00254000508001 米"}}},
+                       {{{0, 13}, "0.1 英寸"}, {{0, 1}, "0.00254 米"}}},
         // The error mark is no number: everything is converted from 0.
         ConversionCase{"ErrorMarkCountsAsZero",
                        "......",
@@ -97,6 +98,115 @@ INSTANTIATE_TEST_SUITE_P(
         // Beyond the 80-bit range a cell says so rather than failing the display.
         ConversionCase{"OverflowIsInfinite", "1E4930", {}, {{{0, 6}, "INF 纳米"}}}),
     [](const auto& info) { return info.param.name; });
+
+// One of the main unit in other units of its column, from the definitions: the international
+// yard and pound, the nautical mile, the shi units, the gallons, standard gravity, the
+// horsepowers, the thermochemical calorie, the IT BTU and the atmosphere of 760 mmHg.
+struct DefinitionCase {
+  Click main;
+  std::vector<std::pair<int, std::string>> rows;  // row of the same column, its cell
+};
+
+TEST(UnitDefinitions, OneMainUnitIsExactlyItsDefinition) {
+  const DefinitionCase cases[] = {
+      {{0, 16}, {{14, "5280 英尺"}, {15, "1760 码"}, {13, "63360 英寸"}, {1, "1609.344 米"}}},
+      {{0, 17}, {{1, "1852 米"}}},
+      {{0, 13}, {{18, "1000 密耳MIL(PCB或晶片布局)"}, {3, "2.54 厘米"}}},
+      {{0, 8}, {{9, "1500 市尺"}, {1, "500 米"}}},
+      {{0, 1}, {{9, "3 市尺"}, {10, "30 市寸"}}},
+      {{1, 9}, {{7, "16 盎司"}, {8, "7000 格令"}, {1, "453.59237 克"}}},
+      {{1, 8}, {{1, "0.06479891 克"}}},
+      {{1, 10}, {{9, "2000 磅"}}},
+      {{1, 11}, {{9, "2240 磅"}}},
+      {{1, 5}, {{4, "10 市两"}, {1, "500 克"}}},
+      {{2, 12}, {{6, "43560 平方英尺"}, {1, "4046.8564224 平方米"}}},
+      {{2, 6}, {{7, "144 平方英寸"}}},
+      {{2, 11}, {{5, "6000 平方市尺"}}},
+      {{3, 6}, {{5, "1728 立方英寸"}}},
+      {{3, 8}, {{5, "231 立方英寸"}, {3, "3.785411784 立方分米(升)"}}},
+      {{3, 9}, {{3, "4.54609 立方分米(升)"}}},
+      {{3, 10}, {{9, "8 英加仑"}}},
+      {{3, 7}, {{3, "10 立方分米(升)"}}},
+      {{4, 1}, {{4, "9.80665 牛顿(公斤·米/秒^2)"}}},
+      {{4, 2},
+       {{4, "4.4482216152605 牛顿(公斤·米/秒^2)"}, {3, "444822.16152605 达因(克·厘米/秒^2)"}}},
+      {{5, 6}, {{1, "4.184 千瓦"}}},
+      {{5, 3}, {{5, "550 英尺·磅/秒"}, {1, "0.74569987158227 千瓦"}}},
+      {{5, 2}, {{4, "75 公斤·米/秒"}, {1, "0.73549875 千瓦"}, {8, "1 匹(空调耗电量)"}}},
+      {{5, 7}, {{1, "1.05505585262 千瓦"}}},
+      {{6, 2}, {{5, "2647795.5 焦耳(10^7尔格)"}}},
+      {{6, 1}, {{5, "3600000 焦耳(10^7尔格)"}}},
+      {{7, 2}, {{3, "760 水银柱高度(毫米)"}, {5, "1013.25 毫巴"}}},
+      {{7, 1}, {{4, "10 水柱高度(米)"}, {5, "980.665 毫巴"}}},
+      {{7, 6}, {{5, "68.9475729316836 毫巴"}}},
+  };
+  for (const DefinitionCase& c : cases) {
+    UnitConverter converter;
+    converter.select_cell(c.main.column, c.main.row);
+    show(converter, "1");
+    for (const auto& [row, text] : c.rows) {
+      EXPECT_EQ(converter.cell(c.main.column, row), text)
+          << "1" << converter.cell(c.main.column, c.main.row);
+    }
+  }
+}
+
+// The number in front of a cell's unit text.
+Extended cell_value(const UnitConverter& converter, int column, int row) {
+  const std::string& text = converter.cell(column, row);
+  return parse_number(text.substr(0, text.find(' ')));
+}
+
+// Every pair of units agrees both ways: 1 A shown in B, and that text converted back from B,
+// is 1 A again (to the cells' 15 digits).
+TEST(UnitDefinitions, EveryPairRoundTrips) {
+  const auto& categories = unit_categories();
+  for (int c = 0; c < kUnitCategories; ++c) {
+    if (categories[c].kind != UnitKind::Factor) continue;
+    const int rows = static_cast<int>(categories[c].units.size());
+    for (int a = 1; a <= rows; ++a) {
+      for (int b = 1; b <= rows; ++b) {
+        UnitConverter converter;
+        converter.select_cell(c, a);
+        converter.refresh(c, "1", NumberBase::Dec);
+        const std::string there = converter.cell(c, b);
+        // Below 0.1 the cells' 15 decimals hold fewer than 15 significant digits.
+        if (cell_value(converter, c, b) < 0.1L) continue;
+        converter.select_cell(c, b);
+        converter.refresh(c, there.substr(0, there.find(' ')), NumberBase::Dec);
+        EXPECT_NEAR(static_cast<double>(cell_value(converter, c, a)), 1.0, 1e-13)
+            << c << ": " << a << " -> " << there;
+      }
+    }
+  }
+}
+
+// Significant digits of a cell's number: no more than 15, however long the 80-bit result.
+int significant_digits(std::string_view number) {
+  if (number.find('E') != std::string_view::npos) number = number.substr(0, number.find('E'));
+  std::string digits;
+  for (const char ch : number) {
+    if (ch >= '0' && ch <= '9') digits += ch;
+  }
+  const std::size_t first = digits.find_first_not_of('0');
+  if (first == std::string::npos) return 0;
+  digits = digits.substr(first);
+  return static_cast<int>(digits.find_last_not_of('0') + 1);
+}
+
+TEST(UnitConverter, CellsShowAtMostFifteenSignificantDigits) {
+  for (const std::string_view shown : {"1", "212", "5.3345", "-2.5", "0.7", "12345678901234"}) {
+    UnitConverter converter;
+    show(converter, shown);
+    for (int c = 0; c < kUnitCategories - 1; ++c) {
+      for (int r = 1; r < kUnitGridRows; ++r) {
+        const std::string& text = converter.cell(c, r);
+        if (text.empty()) continue;
+        EXPECT_LE(significant_digits(text.substr(0, text.find(' '))), 15) << shown << ": " << text;
+      }
+    }
+  }
+}
 
 TEST(UnitTable, CategoriesAsTheGridShowsThem) {
   const std::vector<std::pair<std::string, int>> expected{
@@ -111,9 +221,9 @@ TEST(UnitTable, CategoriesAsTheGridShowsThem) {
     if (categories[c].kind == UnitKind::Factor)
       factors += static_cast<int>(categories[c].units.size());
   }
-  // Every factor of the table, the storage ones as exact binary fractions.
+  // Every unit of the factor columns; the storage sizes are whole numbers of bits.
   EXPECT_EQ(factors, 83);
-  EXPECT_EQ(categories[9].units[7].factor, 1.0L / (1024L * 1024 * 1024));
+  EXPECT_EQ(categories[9].units[7].size, 8192.0L * 1024 * 1024 * 1024);
   UnitConverter converter;
   EXPECT_EQ(converter.cell(3, 0), "   体积(容积)");
   EXPECT_EQ(converter.main_row(9), 5);
