@@ -1,9 +1,7 @@
 // The tools beside the keypad: the unit converter's grid, the income-tax panel and the
 // constants table.
-#include <algorithm>
 #include <charconv>
 #include <string>
-#include <vector>
 
 #include "sim/calculator_sim.h"
 #include "sim/sim.h"
@@ -60,14 +58,11 @@ void unit(SimContext& context, std::string_view args) {
 
 // Each argument is a field's text; fields not given stay empty.
 void tax(SimContext& context, std::string_view args) {
-  std::vector<std::string> fields;
-  for (std::size_t start = 0; start < args.size();) {
-    const std::size_t end = std::min(args.find(' ', start), args.size());
-    if (end > start) fields.emplace_back(args.substr(start, end - start));
-    start = end + 1;
+  std::string_view fields[3];
+  for (std::string_view& field : fields) field = next_word(args);
+  if (!next_word(args).empty()) {
+    throw SimError("tax: expected at most <salary> <base> <deductions>");
   }
-  if (fields.size() > 3) throw SimError("tax: expected at most <salary> <base> <deductions>");
-  fields.resize(3);
   IncomeTaxForm& form = tool_sim(context).tax;
   form.salary_changed(fields[0]);
   form.base_changed(fields[1]);
@@ -87,8 +82,10 @@ void pick(SimContext& context, std::string_view args) {
 
 bool set_tool_setting(SimContext& context, std::string_view key, std::string_view value) {
   IncomeTaxForm& form = tool_sim(context).tax;
-  if (key == setting_info(SettingId::DeviceGsTable).key) {
-    form.table_changed(value == "2" ? TaxTable::Y2019 : TaxTable::Y2011);
+  const SettingInfo& table = setting_info(SettingId::DeviceGsTable);
+  if (key == table.key) {
+    form.table_changed(
+        static_cast<TaxTable>(std::get<int>(read_stored(table, std::string(value)))));
   } else if (key == setting_info(SettingId::DeviceGs3500).key) {
     form.base_changed(value);
   } else if (key == setting_info(SettingId::DeviceGs0).key) {

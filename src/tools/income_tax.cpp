@@ -1,7 +1,11 @@
 #include "tools/income_tax.h"
 
+#include <algorithm>
+
 namespace orvanta {
 namespace {
+
+constexpr int kMonthsInYear = 12;
 
 std::string_view field_name(TaxField field) {
   switch (field) {
@@ -11,18 +15,56 @@ std::string_view field_name(TaxField field) {
       return "个人所得税基数";
     case TaxField::Deductions:
       return "可扣项目";
+    case TaxField::Special:
+      return "专项附加扣除";
   }
   return {};
 }
 
+TaxResult monthly_tax(Cents salary, Cents taxable, TaxTable table) {
+  const Cents tax = tax_by_table(taxable, tax_brackets(table));
+  return {money_text(salary - tax), money_text(tax), {}, std::nullopt};
+}
+
+// The same pay every month of the year; the fields show `month`.
+TaxResult cumulative_tax(const MonthIncome& income, Cents basic, int month) {
+  const std::vector<MonthIncome> year(kMonthsInYear, income);
+  TaxResult result;
+  result.schedule = withhold_cumulative(year, basic);
+  const MonthWithholding& row = result.schedule[std::clamp(month, 1, kMonthsInYear) - 1];
+  result.after_tax = money_text(row.after_tax);
+  result.tax = money_text(row.withheld);
+  return result;
+}
+
 }  // namespace
 
+std::string_view tax_table_caption(TaxTable table) {
+  switch (table) {
+    case TaxTable::Y2011:
+      return "2011版税率表";
+    case TaxTable::Y2019:
+      return "2019版税率表";
+    case TaxTable::Cumulative:
+      return "累计预扣（2019年起）";
+  }
+  return {};
+}
+
 const TaxBrackets& tax_brackets(TaxTable table) {
-  return table == TaxTable::Y2019 ? kMonthlyTable2019 : kMonthlyTable2011;
+  switch (table) {
+    case TaxTable::Y2011:
+      return kMonthlyTable2011;
+    case TaxTable::Y2019:
+      return kMonthlyTable2019;
+    case TaxTable::Cumulative:
+      break;
+  }
+  return kAnnualTable;
 }
 
 std::string_view default_tax_base(TaxTable table) {
-  return table == TaxTable::Y2019 ? "5000" : "3500";
+  return tax_base_for_table(static_cast<int>(table));
 }
 
 std::string base_for_table(std::string_view base, TaxTable from, TaxTable to) {
@@ -41,15 +83,16 @@ Cents TaxFieldReader::read(TaxField field, std::string_view text) {
   return value.cents;
 }
 
-TaxResult compute_income_tax(std::string_view salary_text, std::string_view base_text,
-                             std::string_view deductions_text, TaxTable table) {
+TaxResult compute_income_tax(const TaxFields& fields, TaxTable table) {
   TaxFieldReader reader;
-  const Cents salary = reader.read(TaxField::Salary, salary_text);
-  const Cents base = reader.read(TaxField::Base, base_text);
-  const Cents deductions = reader.read(TaxField::Deductions, deductions_text);
-  if (reader.refused()) return {{}, {}, reader.refused()};
-  const Cents tax = tax_by_table(salary - base - deductions, tax_brackets(table));
-  return {money_text(salary - tax), money_text(tax), std::nullopt};
+  const Cents salary = reader.read(TaxField::Salary, fields.salary);
+  const Cents base = reader.read(TaxField::Base, fields.base);
+  const Cents deductions = reader.read(TaxField::Deductions, fields.deductions);
+  const bool cumulative = table == TaxTable::Cumulative;
+  const Cents special = cumulative ? reader.read(TaxField::Special, fields.special) : 0;
+  if (reader.refused()) return {{}, {}, {}, reader.refused()};
+  if (cumulative) return cumulative_tax({salary, deductions, special, 0}, base, fields.month);
+  return monthly_tax(salary, salary - base - deductions, table);
 }
 
 }  // namespace orvanta

@@ -20,7 +20,8 @@ void IncomeTaxForm::table_changed(TaxTable table) {
 }
 
 bool IncomeTaxForm::compute() {
-  TaxResult result = compute_income_tax(salary_, base(), deductions(), table());
+  TaxResult result =
+      compute_income_tax(TaxFields{salary_, base(), deductions(), special_, month_}, table());
   if (result.refused) {
     clear_results();
     calculator_.message_boxes().show(kTaxRefusalCaption, refusal_text(*result.refused),
@@ -29,12 +30,14 @@ bool IncomeTaxForm::compute() {
   }
   after_tax_ = std::move(result.after_tax);
   tax_ = std::move(result.tax);
+  schedule_ = std::move(result.schedule);
   return true;
 }
 
 void IncomeTaxForm::clear_results() {
   after_tax_.clear();
   tax_.clear();
+  schedule_.clear();
 }
 
 }  // namespace orvanta
