@@ -1,13 +1,17 @@
-// The tools beside the keypad: the unit converter's grid, the income-tax panel and the
-// constants table.
+// The tools beside the keypad: the unit converter's grid, the income-tax panel, cumulative
+// withholding, the year-end bonus and the constants table.
 #include <charconv>
 #include <string>
+#include <vector>
 
 #include "sim/calculator_sim.h"
 #include "sim/sim.h"
 #include "tools/constants_table.h"
+#include "tools/cumulative_withholding.h"
 #include "tools/income_tax_form.h"
+#include "tools/money.h"
 #include "tools/unit_converter.h"
+#include "tools/year_end_bonus.h"
 
 namespace orvanta::sim {
 namespace {
@@ -71,6 +75,36 @@ void tax(SimContext& context, std::string_view args) {
   context.out << "after=" << form.after_tax() << "\ttax=" << form.tax() << "\n";
 }
 
+Cents amount(std::string_view word, std::string_view what) {
+  const MoneyField value = read_money(word);
+  if (word.empty() || value.problem != MoneyProblem::None) {
+    throw SimError(std::string(what) + ": expected an amount, got '" + std::string(word) + "'");
+  }
+  return value.cents;
+}
+
+void paye(SimContext& context, std::string_view args) {
+  constexpr std::string_view kUsage = "paye: expected <months> <salary> <insurance> <special>";
+  const std::string_view count = next_word(args);
+  const std::string_view words[3] = {next_word(args), next_word(args), next_word(args)};
+  if (words[2].empty() || !next_word(args).empty()) throw SimError(std::string(kUsage));
+  const int months = whole_number(count, "paye");
+  if (months < 1 || months > 12) throw SimError("paye: months run from 1 to 12");
+  const MonthIncome income{amount(words[0], "paye"), amount(words[1], "paye"),
+                           amount(words[2], "paye"), 0};
+  const std::vector<MonthIncome> year(static_cast<std::size_t>(months), income);
+  for (const MonthWithholding& row : withhold_cumulative(year)) {
+    context.out << "month=" << row.month << "\ttax=" << money_text(row.withheld)
+                << "\tcum=" << money_text(row.withheld_so_far) << "\n";
+  }
+}
+
+void bonus(SimContext& context, std::string_view args) {
+  const Cents bonus = amount(next_word(args), "bonus");
+  if (!next_word(args).empty()) throw SimError("bonus: expected <amount>");
+  context.out << "tax=" << money_text(bonus_tax_alone(bonus).tax) << "\n";
+}
+
 void pick(SimContext& context, std::string_view args) {
   const int row = whole_number(args, "pick");
   if (!pick_constant(calculator_sim(context).calculator, row)) {
@@ -100,6 +134,8 @@ void register_tool_commands(CommandTable& table) {
   table["units"] = units;
   table["unit"] = unit;
   table["tax"] = tax;
+  table["paye"] = paye;
+  table["bonus"] = bonus;
   table["pick"] = pick;
 }
 
