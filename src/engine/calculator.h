@@ -41,6 +41,8 @@ class Calculator {
   const LcdFrame& frame() const { return frame_; }
   // What the evaluator needs when the formula panel or the grab runs it.
   FormulaHost& formula_host() { return host_; }
+  // The window's message boxes, shown after the LCD has caught up; the tools report here too.
+  MessageBoxes& message_boxes() { return boxes_; }
 
   // An option changed (a control, a menu item, a key): it is stored, and the core acts on its
   // own options; every other option is only kept for whoever reads it.

@@ -57,18 +57,12 @@ constexpr std::int64_t kMaxDecimalExponent = 4933;
 constexpr std::int64_t kMinDecimalExponent = -4950;
 constexpr std::int64_t kExponentClamp = 1000000000;
 
-struct DecimalText {
-  bool negative = false;
-  std::string digits;         // significant digits, no leading or trailing zeros; empty for 0
-  std::int64_t exponent = 0;  // value = digits * 10^exponent
-};
-
 bool is_digit(char c) {
   return c >= '0' && c <= '9';
 }
 
-// Blanks, an optional sign, digits with at most one point (at least one digit), an optional
-// exponent "e"/"E" with optional sign and at least one digit, blanks.
+}  // namespace
+
 bool scan_decimal(std::string_view text, DecimalText& out) {
   std::size_t i = 0;
   const std::size_t n = text.size();
@@ -123,6 +117,8 @@ bool scan_decimal(std::string_view text, DecimalText& out) {
   }
   return true;
 }
+
+namespace {
 
 BigUint digits_to_big(const std::string& digits) {
   BigUint value;

@@ -2,6 +2,7 @@
 // Number texts shared by the whole core: parsing decimal text into Extended values and the
 // fixed output forms (plain, general, thousands, tooltip, money). Implemented without the C
 // library's long double formatting so the Windows and Linux builds produce the same digits.
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -23,6 +24,16 @@ struct NumberFormatError : std::runtime_error {
 Extended parse_number(std::string_view text);
 // Same, but returns false instead of throwing.
 bool try_parse_number(std::string_view text, Extended& out);
+
+// A number text as written, exactly: value = digits × 10^exponent.
+struct DecimalText {
+  bool negative = false;
+  std::string digits;         // significant digits, no leading or trailing zeros; empty for 0
+  std::int64_t exponent = 0;  // clamped far beyond any Extended
+};
+// Reads the texts parse_number reads, without rounding (a text of more than 11,600 significant
+// digits keeps a sticky last digit); false for any other text.
+bool scan_decimal(std::string_view text, DecimalText& out);
 
 // The writers below work on the exact binary value, round it once, halves away from zero,
 // never write "-0", and throw NumberFormatError for infinities and NaNs (such a value fails

@@ -48,11 +48,11 @@ SettingValue read_stored(const SettingInfo& info, const std::optional<std::strin
       return std::clamp(profile_int(stored, initial), info.min_value, info.max_value);
     }
     case SettingType::Choice: {
-      // Only the exact texts "1" .. max select a button; "01" or "5" leave the first one.
+      // Only the exact texts "1" .. max select a button; "01" or "5" leave the default one.
       const std::optional<int> choice = parse_profile_int(raw);
       const bool valid = choice && profile_text(*choice) == raw && *choice >= info.min_value &&
                          *choice <= info.max_value;
-      return valid ? *choice : 1;
+      return valid ? *choice : profile_int(std::string(info.default_value), 1);
     }
     case SettingType::Text:
       return raw.empty() ? std::string(info.default_value) : raw;

@@ -25,9 +25,10 @@ struct Options {
   bool science_mode = false;         // "科学计算模式"
   bool sound = true;                 // the voice key
   bool degrees = true;               // the angle key
-  std::string tax_base = "3500";     // the income-tax panel's base
+  std::string tax_base = "5000";     // the income-tax panel's base
   std::string tax_deductions;        // the income-tax panel's deductible items
-  int tax_table = 1;                 // the income-tax panel's table: 1 of 2011, 2 of 2019
+  int tax_table = 2;                 // the income-tax panel's table: 1 of 2011, 2 of 2019,
+                                     // 3 cumulative withholding
   int capture = 1;               // the operator between loose grabbed numbers: 1 to 4 are + - * /
   int output_type = 1;           // 1 character by character, 2 whole
   int skin_shift = 0;            // the face's hue shift, -180 to 180

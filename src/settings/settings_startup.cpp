@@ -1,5 +1,7 @@
 #include "settings/settings_startup.h"
 
+#include <algorithm>
+
 namespace orvanta {
 namespace {
 
@@ -19,6 +21,29 @@ StartupValue plan_one(const SettingInfo& info, const std::optional<std::string>&
   return result;
 }
 
+StartupValue& planned(std::vector<StartupValue>& plan, SettingId id) {
+  return *std::find_if(plan.begin(), plan.end(),
+                       [id](const StartupValue& v) { return v.id == id; });
+}
+
+// The income-tax panel's base goes with its table: an empty base takes the table's, and 2011's
+// 3500 in a file without a table (read as the law in force) takes 2019's. A base the user typed
+// for the table stored with it stays.
+void settle_tax_base(const IniDocument& document, std::vector<StartupValue>& plan) {
+  const SettingInfo& base_info = setting_info(SettingId::DeviceGs3500);
+  const SettingInfo& table_info = setting_info(SettingId::DeviceGsTable);
+  const std::string stored_base = document.get(base_info.section, base_info.key).value_or("");
+  const SettingValue& table = planned(plan, SettingId::DeviceGsTable).value;
+  const bool no_table = document.get(table_info.section, table_info.key) != stored_text(table);
+  const bool old_default = no_table && stored_base == tax_base_for_table(kTaxTable2011);
+  const std::string own_base(tax_base_for_table(std::get<int>(table)));
+  StartupValue& base = planned(plan, SettingId::DeviceGs3500);
+  if ((stored_base.empty() || old_default) && std::get<std::string>(base.value) != own_base) {
+    base.value = own_base;
+    base.store = own_base;
+  }
+}
+
 }  // namespace
 
 std::vector<StartupValue> plan_startup_settings(const IniDocument& document) {
@@ -27,6 +52,7 @@ std::vector<StartupValue> plan_startup_settings(const IniDocument& document) {
   for (const SettingInfo& info : kStartupSettings) {
     plan.push_back(plan_one(info, document.get(info.section, info.key)));
   }
+  settle_tax_base(document, plan);
   return plan;
 }
 

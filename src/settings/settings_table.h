@@ -18,7 +18,7 @@ enum class SettingType {
   Text,
   Boolean,    // "1" or "0"; read as an integer, non-zero is true
   Integer,    // decimal; clamped to [min_value, max_value] where the control clamps
-  Choice,     // exactly one of "1" .. max_value, compared as text; anything else is "1"
+  Choice,     // exactly one of "1" .. max_value, compared as text; anything else is the default
   OnWhenOne,  // on exactly when the text is "1"
 };
 
@@ -37,6 +37,17 @@ enum class OptionOwner {
   Exchange,  // the exchange with the window below
   Tools,     // a tool window (the income-tax panel)
 };
+
+// The income-tax panel's tables as Device_gs_table stores them. A file without the key is on
+// the law in force; a stored "1" keeps the old table.
+inline constexpr int kTaxTable2011 = 1;        // the monthly brackets of 2011
+inline constexpr int kTaxTable2019 = 2;        // the monthly brackets of 2019
+inline constexpr int kTaxTableCumulative = 3;  // cumulative withholding, since 2019
+
+// The base field's text that goes with a table: the monthly tax-free amount of its rules.
+constexpr std::string_view tax_base_for_table(int table) {
+  return table == kTaxTable2011 ? "3500" : "5000";
+}
 
 // The member of Options a setting is kept in.
 using OptionField = std::variant<bool Options::*, int Options::*, std::string Options::*>;
@@ -121,14 +132,16 @@ inline constexpr std::array kStartupSettings = {
                 StartupWrite::None, "", &Options::sound, OptionOwner::Core},
     SettingInfo{SettingId::DeviceAngle, kSetupSection, "Device_angle", SettingType::Boolean, "1",
                 StartupWrite::None, "", &Options::degrees, OptionOwner::Core},
-    // An empty field falls back to the default, so a first start stores it.
-    SettingInfo{SettingId::DeviceGs3500, kSetupSection, "Device_gs3500", SettingType::Text, "3500",
-                StartupWrite::WhenChanged, "3500", &Options::tax_base, OptionOwner::Tools},
+    // An empty field falls back to its table's base (settle_tax_base), so a first start stores
+    // it.
+    SettingInfo{SettingId::DeviceGs3500, kSetupSection, "Device_gs3500", SettingType::Text,
+                tax_base_for_table(kTaxTable2019), StartupWrite::WhenChanged,
+                tax_base_for_table(kTaxTable2019), &Options::tax_base, OptionOwner::Tools},
     SettingInfo{SettingId::DeviceGs0, kSetupSection, "Device_gs_0", SettingType::Text, "",
                 StartupWrite::WhenChanged, "", &Options::tax_deductions, OptionOwner::Tools},
-    // The income-tax panel's table: "1" the brackets of 2011 (base 3500), "2" those of 2019.
     SettingInfo{SettingId::DeviceGsTable, kSetupSection, "Device_gs_table", SettingType::Choice,
-                "1", StartupWrite::WhenChanged, "1", &Options::tax_table, OptionOwner::Tools, 1, 2},
+                "2", StartupWrite::WhenChanged, "2", &Options::tax_table, OptionOwner::Tools,
+                kTaxTable2011, kTaxTableCumulative},
     SettingInfo{SettingId::DeviceCapture, kSetupSection, "Device_capture", SettingType::Choice, "1",
                 StartupWrite::WhenChanged, "1", &Options::capture, OptionOwner::Exchange, 1, 4},
     SettingInfo{SettingId::DeviceOutputType, kSetupSection, "Device_output_type",

@@ -33,7 +33,7 @@ using CommandTable = std::map<std::string, Command, std::less<>>;
 void register_calculator_commands(CommandTable& table);  // keys, base, set, bar, print
 void register_formula_commands(CommandTable& table);     // step, eval, big, words
 void register_exchange_commands(CommandTable& table);    // grab
-void register_tool_commands(CommandTable& table);        // units, unit, tax, pick
+void register_tool_commands(CommandTable& table);        // units, unit, tax, paye, bonus, pick
 void register_alarm_commands(CommandTable& table);       // clock, alarm, tick
 void register_keyboard_commands(CommandTable& table);    // key, bind
 

@@ -1,6 +1,5 @@
-// The tools beside the keypad: the unit converter's grid, the income-tax panel and the
-// constants table.
-#include <algorithm>
+// The tools beside the keypad: the unit converter's grid, the income-tax panel, cumulative
+// withholding, the year-end bonus and the constants table.
 #include <charconv>
 #include <string>
 #include <vector>
@@ -8,8 +7,11 @@
 #include "sim/calculator_sim.h"
 #include "sim/sim.h"
 #include "tools/constants_table.h"
+#include "tools/cumulative_withholding.h"
 #include "tools/income_tax_form.h"
+#include "tools/money.h"
 #include "tools/unit_converter.h"
+#include "tools/year_end_bonus.h"
 
 namespace orvanta::sim {
 namespace {
@@ -60,20 +62,47 @@ void unit(SimContext& context, std::string_view args) {
 
 // Each argument is a field's text; fields not given stay empty.
 void tax(SimContext& context, std::string_view args) {
-  std::vector<std::string> fields;
-  for (std::size_t start = 0; start < args.size();) {
-    const std::size_t end = std::min(args.find(' ', start), args.size());
-    if (end > start) fields.emplace_back(args.substr(start, end - start));
-    start = end + 1;
+  std::string_view fields[3];
+  for (std::string_view& field : fields) field = next_word(args);
+  if (!next_word(args).empty()) {
+    throw SimError("tax: expected at most <salary> <base> <deductions>");
   }
-  if (fields.size() > 3) throw SimError("tax: expected at most <salary> <base> <deductions>");
-  fields.resize(3);
   IncomeTaxForm& form = tool_sim(context).tax;
   form.salary_changed(fields[0]);
   form.base_changed(fields[1]);
   form.deductions_changed(fields[2]);
   form.compute();
   context.out << "after=" << form.after_tax() << "\ttax=" << form.tax() << "\n";
+}
+
+Cents amount(std::string_view word, std::string_view what) {
+  const MoneyField value = read_money(word);
+  if (word.empty() || value.problem != MoneyProblem::None) {
+    throw SimError(std::string(what) + ": expected an amount, got '" + std::string(word) + "'");
+  }
+  return value.cents;
+}
+
+void paye(SimContext& context, std::string_view args) {
+  constexpr std::string_view kUsage = "paye: expected <months> <salary> <insurance> <special>";
+  const std::string_view count = next_word(args);
+  const std::string_view words[3] = {next_word(args), next_word(args), next_word(args)};
+  if (words[2].empty() || !next_word(args).empty()) throw SimError(std::string(kUsage));
+  const int months = whole_number(count, "paye");
+  if (months < 1 || months > 12) throw SimError("paye: months run from 1 to 12");
+  const MonthIncome income{amount(words[0], "paye"), amount(words[1], "paye"),
+                           amount(words[2], "paye"), 0};
+  const std::vector<MonthIncome> year(static_cast<std::size_t>(months), income);
+  for (const MonthWithholding& row : withhold_cumulative(year)) {
+    context.out << "month=" << row.month << "\ttax=" << money_text(row.withheld)
+                << "\tcum=" << money_text(row.withheld_so_far) << "\n";
+  }
+}
+
+void bonus(SimContext& context, std::string_view args) {
+  const Cents bonus = amount(next_word(args), "bonus");
+  if (!next_word(args).empty()) throw SimError("bonus: expected <amount>");
+  context.out << "tax=" << money_text(bonus_tax_alone(bonus).tax) << "\n";
 }
 
 void pick(SimContext& context, std::string_view args) {
@@ -87,8 +116,10 @@ void pick(SimContext& context, std::string_view args) {
 
 bool set_tool_setting(SimContext& context, std::string_view key, std::string_view value) {
   IncomeTaxForm& form = tool_sim(context).tax;
-  if (key == setting_info(SettingId::DeviceGsTable).key) {
-    form.table_changed(value == "2" ? TaxTable::Y2019 : TaxTable::Y2011);
+  const SettingInfo& table = setting_info(SettingId::DeviceGsTable);
+  if (key == table.key) {
+    form.table_changed(
+        static_cast<TaxTable>(std::get<int>(read_stored(table, std::string(value)))));
   } else if (key == setting_info(SettingId::DeviceGs3500).key) {
     form.base_changed(value);
   } else if (key == setting_info(SettingId::DeviceGs0).key) {
@@ -103,6 +134,8 @@ void register_tool_commands(CommandTable& table) {
   table["units"] = units;
   table["unit"] = unit;
   table["tax"] = tax;
+  table["paye"] = paye;
+  table["bonus"] = bonus;
   table["pick"] = pick;
 }
 

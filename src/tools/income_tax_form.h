@@ -1,8 +1,9 @@
 #pragma once
-// The income-tax panel `grsds_panel` without its window: the five fields as texts, the choice
-// of table, what each change stores, and "计  算".
+// The income-tax panel `grsds_panel` without its window: the fields as texts, the choice of
+// table, what each change stores, and "计  算".
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/calculator.h"
 #include "tools/income_tax.h"
@@ -12,7 +13,8 @@ namespace orvanta {
 class IncomeTaxForm {
  public:
   // The base, the deductible items and the table are the calculator's options: start-up reads
-  // them (an empty base comes back as "3500") and every change here goes through them.
+  // them (an empty base comes back as its table's) and every change here goes through them. A
+  // field that is no amount is reported through the calculator's message boxes.
   explicit IncomeTaxForm(Calculator& calculator) : calculator_(calculator) {}
 
   // LabeledEdit1Change and friends: the field's whole text; the base and the deductible items
@@ -20,29 +22,39 @@ class IncomeTaxForm {
   void salary_changed(std::string_view text) { salary_ = text; }
   void base_changed(std::string_view text);
   void deductions_changed(std::string_view text);
-  // A table chosen on the panel is stored; a base still at the other table's default takes
-  // this one's (and is stored like a typed one).
+  // Cumulative withholding only, not stored: the special additional deductions per month, and
+  // the month (1 to 12) whose withholding the result fields show.
+  void special_changed(std::string_view text) { special_ = text; }
+  void month_changed(int month) { month_ = month; }
+  // A table chosen on the panel is stored; a base still at the old table's default takes the
+  // new one's (and is stored like a typed one). The results of the old table are cleared.
   void table_changed(TaxTable table);
 
-  // BitBtn1Click: fills the two result fields.
-  void compute();
+  // BitBtn1Click: fills the result fields. A field that is no amount, or too large for one,
+  // brings up a box naming it and leaves the result fields empty; false then.
+  bool compute();
 
   const std::string& salary() const { return salary_; }
   const std::string& base() const { return calculator_.options().tax_base; }
   const std::string& deductions() const { return calculator_.options().tax_deductions; }
+  const std::string& special() const { return special_; }
+  int month() const { return month_; }
   const std::string& after_tax() const { return after_tax_; }
   const std::string& tax() const { return tax_; }
-  TaxTable table() const { return table_of(calculator_.options()); }
+  // Cumulative withholding: months 1 to 12 after a computation; empty otherwise.
+  const std::vector<MonthWithholding>& schedule() const { return schedule_; }
+  TaxTable table() const { return static_cast<TaxTable>(calculator_.options().tax_table); }
 
  private:
-  static TaxTable table_of(const Options& options) {
-    return options.tax_table == 2 ? TaxTable::Y2019 : TaxTable::Y2011;
-  }
+  void clear_results();
 
   Calculator& calculator_;
   std::string salary_;
+  std::string special_;
+  int month_ = 1;
   std::string after_tax_;
   std::string tax_;
+  std::vector<MonthWithholding> schedule_;
 };
 
 }  // namespace orvanta

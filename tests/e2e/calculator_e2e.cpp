@@ -12,7 +12,7 @@ using namespace std::chrono_literals;
 
 // Every value at its control's initial state, so a start with this file writes nothing.
 const std::string kSettledSettings =
-    "[Setup]\r\nDevice_AutoCopyTo=0\r\nDevice_find_windows=0\r\nDevice_gs3500=3500\r\n"
+    "[Setup]\r\nDevice_AutoCopyTo=0\r\nDevice_find_windows=0\r\nDevice_gs3500=5000\r\n"
     "Device_point=-1\r\n[Welcome]\r\nText=Orvanta\r\n";
 
 class CalculatorE2e : public ::testing::Test {
@@ -95,7 +95,7 @@ TEST_F(CalculatorE2e, FirstStartLeavesTheSettingsFile) {
   } expected[] = {
       {L"Setup", L"Device_AutoCopyTo", L"0"},
       {L"Setup", L"Device_find_windows", L"1"},
-      {L"Setup", L"Device_gs3500", L"3500"},
+      {L"Setup", L"Device_gs3500", L"5000"},
       {L"Setup", L"Device_point", L"-1"},
       {L"Welcome", L"Text", L"欢迎使用Orvanta 作者:Brenic"},
       {L"KeyBord", L"Key27", L"电源"},

@@ -185,7 +185,7 @@ std::string below_name(Below below) {
 // Stored settings: automatic output on (unless said otherwise), silent, the rest as given.
 std::string exchange_settings(const std::string& more, bool automatic_output = true) {
   return std::string("[Setup]\r\nDevice_AutoCopyTo=") + (automatic_output ? "1" : "0") +
-         "\r\nDevice_find_windows=1\r\nDevice_gs3500=3500\r\nDevice_point=-1\r\n"
+         "\r\nDevice_find_windows=1\r\nDevice_gs3500=5000\r\nDevice_point=-1\r\n"
          "Device_sound=0\r\n" +
          more + "[Welcome]\r\nText=Orvanta\r\n";
 }

@@ -16,7 +16,7 @@ namespace {
 using namespace std::chrono_literals;
 
 const std::string kSettledSettings =
-    "[Setup]\r\nDevice_AutoCopyTo=0\r\nDevice_find_windows=0\r\nDevice_gs3500=3500\r\n"
+    "[Setup]\r\nDevice_AutoCopyTo=0\r\nDevice_find_windows=0\r\nDevice_gs3500=5000\r\n"
     "Device_point=-1\r\n[Welcome]\r\nText=Orvanta\r\n";
 
 // The edit that follows its label (a labelled edit's label is created just before it).

@@ -17,7 +17,7 @@ using namespace std::chrono_literals;
 
 // A settled settings file, with `more` lines in its [Setup] section.
 std::string settled(const std::string& more = "") {
-  return "[Setup]\r\nDevice_AutoCopyTo=0\r\nDevice_find_windows=0\r\nDevice_gs3500=3500\r\n"
+  return "[Setup]\r\nDevice_AutoCopyTo=0\r\nDevice_find_windows=0\r\nDevice_gs3500=5000\r\n"
          "Device_point=-1\r\n" +
          more + "[Welcome]\r\nText=Orvanta\r\n";
 }

@@ -84,7 +84,7 @@ class ShortcutE2e : public ::testing::Test {
     ASSERT_TRUE(com_.ok());
     remove_settings();
     write_settings(
-        "[Setup]\r\nDevice_AutoCopyTo=0\r\nDevice_find_windows=1\r\nDevice_gs3500=3500\r\n"
+        "[Setup]\r\nDevice_AutoCopyTo=0\r\nDevice_find_windows=1\r\nDevice_gs3500=5000\r\n"
         "Device_point=-1\r\nDevice_sound=0\r\n[Welcome]\r\nText=Orvanta\r\n");
     // The user's desktop may be a link to a folder outside the prefix: it is moved to a
     // folder of the test's own for the test's time.

@@ -16,7 +16,7 @@ using namespace std::chrono_literals;
 
 // A settled file: no first-run tip over the face.
 const std::string kSettings =
-    "[Setup]\r\nDevice_AutoCopyTo=0\r\nDevice_find_windows=0\r\nDevice_gs3500=3500\r\n"
+    "[Setup]\r\nDevice_AutoCopyTo=0\r\nDevice_find_windows=0\r\nDevice_gs3500=5000\r\n"
     "Device_point=-1\r\n[Welcome]\r\nText=Orvanta\r\n";
 
 constexpr POINT kGridOrigin{13, 23};  // the converter's grid in its client area
@@ -267,7 +267,8 @@ TEST_F(TaxE2e, ComputesAndKeepsItsBaseAcrossARestart) {
   // Closing without the question, so the test can restart the calculator.
   write_settings(
       "[Setup]\r\nDevice_AutoCopyTo=0\r\nDevice_find_windows=0\r\nDevice_gs3500=3500\r\n"
-      "Device_ESC_exit=0\r\nDevice_point=-1\r\n[Welcome]\r\nText=Orvanta\r\n");
+      "Device_gs_table=1\r\nDevice_ESC_exit=0\r\nDevice_point=-1\r\n[Welcome]\r\n"
+      "Text=Orvanta\r\n");
   ASSERT_TRUE(app.start());
   open_panel();
   EXPECT_EQ(App::text_of(field(1)), L"3500");

@@ -23,7 +23,7 @@ constexpr const char* kFirstStartFile =
     "[Setup]\r\n"
     "Device_AutoCopyTo=0\r\n"
     "Device_find_windows=1\r\n"
-    "Device_gs3500=3500\r\n"
+    "Device_gs3500=5000\r\n"
     "Device_point=-1\r\n"
     "[Welcome]\r\n"
     "Text=\xBB\xB6\xD3\xAD\xCA\xB9\xD3\xC3Orvanta \xD7\xF7\xD5\xDF:Brenic\r\n"
@@ -128,14 +128,17 @@ INSTANTIATE_TEST_SUITE_P(
         StoredCase{"Device_capture=3", SettingId::DeviceCapture, 3, "Device_capture=3"},
         StoredCase{"Device_capture=03", SettingId::DeviceCapture, 1, "Device_capture=03"},
         StoredCase{"Device_output_type=2", SettingId::DeviceOutputType, 2, "Device_output_type=2"},
-        StoredCase{"Device_gs3500=", SettingId::DeviceGs3500, std::string("3500"),
-                   "Device_gs3500=3500"},
-        StoredCase{"Device_gs3500=5000", SettingId::DeviceGs3500, std::string("5000"),
+        // An empty base takes its table's; without a table the one in force, 2019's.
+        StoredCase{"Device_gs3500=", SettingId::DeviceGs3500, std::string("5000"),
                    "Device_gs3500=5000"},
+        StoredCase{"Device_gs3500=4200", SettingId::DeviceGs3500, std::string("4200"),
+                   "Device_gs3500=4200"},
         StoredCase{"Device_gs_0=\"1200\"", SettingId::DeviceGs0, std::string("1200"),
                    "Device_gs_0=1200"},
         StoredCase{"Device_gs_table=2", SettingId::DeviceGsTable, 2, "Device_gs_table=2"},
-        StoredCase{"Device_gs_table=2019", SettingId::DeviceGsTable, 1, "Device_gs_table=2019"},
+        StoredCase{"Device_gs_table=3", SettingId::DeviceGsTable, 3, "Device_gs_table=3"},
+        // No choice: the default, the table in force.
+        StoredCase{"Device_gs_table=2019", SettingId::DeviceGsTable, 2, "Device_gs_table=2019"},
         StoredCase{"Device_point=4", SettingId::DevicePoint, std::string("4"), "Device_point=4"}));
 
 TEST_F(StartupTest, AStoredWelcomeLineIsKept) {
