@@ -60,6 +60,7 @@ def script(layout):
 
 
 def manifest():
+    # "*": the same manifest serves the i686 and the x86-64 build.
     os_ids = [
         '35138b9a-5d96-4fbd-8e2d-a2440225f93a',  # Windows 7
         '4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38',  # Windows 8
@@ -69,12 +70,12 @@ def manifest():
     supported = '\n'.join(f'      <supportedOS Id="{{{i}}}"/>' for i in os_ids)
     return f'''<?xml version="1.0" encoding="UTF-8" standalone="yes"?>
 <assembly xmlns="urn:schemas-microsoft-com:asm.v1" manifestVersion="1.0">
-  <assemblyIdentity type="win32" name="Orvanta.Calculator" version="3.11.0.0" processorArchitecture="x86"/>
+  <assemblyIdentity type="win32" name="Orvanta.Calculator" version="3.11.0.0" processorArchitecture="*"/>
   <description>Orvanta</description>
   <dependency>
     <dependentAssembly>
       <assemblyIdentity type="win32" name="Microsoft.Windows.Common-Controls" version="6.0.0.0"
-                        processorArchitecture="x86" publicKeyToken="6595b64144ccf1df" language="*"/>
+                        processorArchitecture="*" publicKeyToken="6595b64144ccf1df" language="*"/>
     </dependentAssembly>
   </dependency>
   <trustInfo xmlns="urn:schemas-microsoft-com:asm.v3">
