@@ -258,7 +258,7 @@ void Calculator::read_out_result() {
   // Keys pressed during a wait may redraw the LCD; the result read is the one shown now, as
   // its cells show it.
   std::string result = state_.shown_text;
-  if (state_.calc_base == NumberBase::Dec) result = fit_exponent_form(result, LcdFrame::kCells);
+  if (state_.calc_base == NumberBase::Dec) result = fit_to_cells(result, LcdFrame::kCells);
   for (const char ch : result) {
     splay(std::string(1, ch));
     wait(kPerCharacterMs);

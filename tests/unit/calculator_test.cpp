@@ -94,14 +94,57 @@ TEST_F(CalculatorTest, NegativeNumberFillsTheCellsFromTheRight) {
   EXPECT_EQ(state().cur_value, -12.5L);
 }
 
-TEST_F(CalculatorTest, OverlongResultLightsErrorAndKeepsTheFullValueInTheTooltip) {
-  keys("12345678*100000000=");
-  EXPECT_EQ(lcd().text, "12345678000000");
-  EXPECT_TRUE(lcd().lights.error_on);
+TEST_F(CalculatorTest, ALongNumberIsNeverShownSmallerThanItIs) {
+  struct Case {
+    const char* keys;
+    bool thousands;
+    const char* precision;
+    const char* shown;
+    bool light;  // the cells do not show the whole number
+  };
+  for (const Case& c : {
+           Case{"99999999999999+1=", false, "-1", "1E14", false},
+           Case{"12345678*100000000=", false, "-1", "1.2345678E15", false},
+           // The mantissa rounded half up to the cells, the exponent whole.
+           Case{"94607304725808*100=", false, "-1", "9.460730473E15", true},
+           Case{"0-99999999999999-1=", false, "-1", "-1E14", false},
+           Case{"0-12345678901234=", false, "-1", "-1.23456789E13", true},
+           Case{"99999999999999+1=", false, "2", "1E14", false},
+           // Separators that would push digits off the cells are left out there.
+           Case{"12345678901*10=", true, "-1", "123456789010", false},
+           Case{"10000000000*10000=", true, "-1", "1E14", false},
+           Case{"1234567.891+0=", true, "-1", "1,234,567.891", false},
+           // A fraction too long for the cells still shows its first cells.
+           Case{"2/3=", false, "-1", "0.666666666666", true},
+       }) {
+    calc().thousands_changed(c.thousands);
+    calc().precision_changed(c.precision);
+    press("c");
+    keys(c.keys);
+    EXPECT_EQ(lcd().text, c.shown) << c.keys;
+    EXPECT_EQ(lcd().lights.error_on, c.light) << c.keys;
+  }
+  // A typed number that the sign key makes too long: the cells keep its magnitude.
+  press("c");
+  keys("12345678901234");
+  press("kzf");
+  EXPECT_EQ(lcd().text, "-1.23456789E13");
+}
+
+TEST_F(CalculatorTest, ALongPlainResultGoesBelowWholeAndIsReadAsShown) {
+  calc().auto_output_changed(true);
+  calc().result_to_clipboard_changed(true);
+  keys("12345678*100000000");
+  ports_.voice.said.clear();
+  keys("=");
+  EXPECT_EQ(lcd().text, "1.2345678E15");
   EXPECT_EQ(lcd().tooltip, "1,234,567,800,000,000");
-  press("Khex_on");
-  keys("FF");
-  EXPECT_FALSE(lcd().lights.error_on);
+  EXPECT_EQ(ports_.clipboard.text, "1234567800000000");
+  ASSERT_EQ(ports_.output.sent.size(), 1u);
+  EXPECT_EQ(ports_.output.sent[0].shown_text, "1234567800000000");
+  EXPECT_EQ(ports_.output.sent[0].value_text, "1234567800000000");
+  EXPECT_EQ(ports_.voice.said,
+            (Strings{"=", "1", ".", "2", "3", "4", "5", "6", "7", "8", "1", "5"}));
 }
 
 TEST_F(CalculatorTest, HexadecimalTooltipIsTheTextItself) {
