@@ -25,10 +25,11 @@ std::string typed_thousands(std::string_view text);
 std::string fit_exponent_form(std::string_view text, std::size_t cells);
 
 // A decimal number as the LCD's cells show it, never smaller than it is: the exponent form
-// keeps its exponent (fit_exponent_form), and a plain number whose integer digits, sign
-// included, need more than the cells goes into the exponent form ("100000000000000" is "1E14",
-// "9460730472580800" is "9.460730473E15"), its mantissa rounded half up to what fits. Other
-// texts stay as they are: a fraction too long for the cells shows its first cells.
+// keeps its exponent (fit_exponent_form), and a plain number too long for the cells goes into
+// the exponent form when its integer digits, sign included, need more than the cells
+// ("100000000000000" is "1E14", "9460730472580800" is "9.460730473E15") or it is below 1E-4
+// ("0.000000000000033" is "3.3E-14", not "0.000000000000"), its mantissa rounded half up to what
+// fits. Other texts stay as they are: a fraction too long for the cells shows its first cells.
 std::string fit_to_cells(std::string_view text, std::size_t cells);
 
 // How many cells the integer part of a number text takes: everything before its point.

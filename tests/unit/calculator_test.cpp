@@ -114,8 +114,10 @@ TEST_F(CalculatorTest, ALongNumberIsNeverShownSmallerThanItIs) {
            Case{"12345678901*10=", true, "-1", "123456789010", false},
            Case{"10000000000*10000=", true, "-1", "1E14", false},
            Case{"1234567.891+0=", true, "-1", "1,234,567.891", false},
-           // A fraction too long for the cells still shows its first cells.
+           // A fraction too long for the cells still shows its first cells, unless they would
+           // show next to nothing of it.
            Case{"2/3=", false, "-1", "0.666666666666", true},
+           Case{"1/3/10000000000000=", false, "-1", "3.3E-14", false},
        }) {
     calc().thousands_changed(c.thousands);
     calc().precision_changed(c.precision);

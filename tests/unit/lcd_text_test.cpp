@@ -90,6 +90,10 @@ TEST(LcdText, IntegerDigitsBeyondTheCellsGoIntoTheExponentForm) {
       {"999999999990000", "1E15"},
       // Exponent forms keep their exponent.
       {"1.5241578780672E26", "1.524157878E26"},
+      // Below 1E-4 the first cells would show few digits or none.
+      {"0.000000000000033", "3.3E-14"},
+      {"-0.0000123456789012", "-1.23456789E-5"},
+      {"0.000123456789012", "0.000123456789012"},
       // Texts whose integer digits fit stay: a long fraction shows its first cells.
       {"12345678901234", "12345678901234"},
       {"0.666666666666667", "0.666666666666667"},
