@@ -1,10 +1,12 @@
 // The operator keys, `enter` that completes a pending operation, and equals.
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <optional>
 #include <string>
 
 #include "display/lcd_text.h"
+#include "display/voice_tokens.h"
 #include "engine/binary_ops.h"
 #include "engine/calculator.h"
 #include "engine/formula_text.h"
@@ -259,9 +261,10 @@ void Calculator::read_out_result() {
   // its cells show it.
   std::string result = state_.shown_text;
   if (state_.calc_base == NumberBase::Dec) result = fit_to_cells(result, LcdFrame::kCells);
-  for (const char ch : result) {
-    splay(std::string(1, ch));
-    wait(kPerCharacterMs);
+  // A clip longer than the pause (the exponent's words) is not cut off by the next one.
+  for (const std::string& token : read_out_tokens(result)) {
+    splay(token);
+    wait(std::max(kPerCharacterMs, voice_clip_milliseconds(token)));
   }
 }
 

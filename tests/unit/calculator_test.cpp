@@ -145,8 +145,12 @@ TEST_F(CalculatorTest, ALongPlainResultGoesBelowWholeAndIsReadAsShown) {
   ASSERT_EQ(ports_.output.sent.size(), 1u);
   EXPECT_EQ(ports_.output.sent[0].shown_text, "1234567800000000");
   EXPECT_EQ(ports_.output.sent[0].value_text, "1234567800000000");
+  // The exponent's words take their own time, so the next clip does not cut them off.
   EXPECT_EQ(ports_.voice.said,
-            (Strings{"=", "1", ".", "2", "3", "4", "5", "6", "7", "8", "1", "5"}));
+            (Strings{"=", "1", ".", "2", "3", "4", "5", "6", "7", "8", "E", "1", "5", "^"}));
+  const std::vector<int>& waits = ports_.pump.waits;
+  ASSERT_GE(waits.size(), 4u);
+  EXPECT_EQ(std::vector<int>(waits.end() - 4, waits.end()), (std::vector<int>{700, 300, 300, 500}));
 }
 
 TEST_F(CalculatorTest, HexadecimalTooltipIsTheTextItself) {
@@ -549,8 +553,8 @@ TEST_F(CalculatorTest, ANumberInExponentFormKeepsItsExponentOnTheLcd) {
   EXPECT_TRUE(lcd().lights.error_on);
   EXPECT_EQ(lcd().tooltip, "1.5241578780672E26");
   // The read-out and the output below follow the cells.
-  EXPECT_EQ(ports_.voice.said,
-            (Strings{"=", "1", ".", "5", "2", "4", "1", "5", "7", "8", "7", "8", "2", "6"}));
+  EXPECT_EQ(ports_.voice.said, (Strings{"=", "1", ".", "5", "2", "4", "1", "5", "7", "8", "7", "8",
+                                        "E", "2", "6", "^"}));
   ASSERT_EQ(ports_.output.sent.size(), 1u);
   EXPECT_EQ(ports_.output.sent[0].shown_text, "1.524157878E26");
   EXPECT_EQ(ports_.output.sent[0].value_text, "1.524157878E26");
