@@ -223,7 +223,7 @@ class Calculator {
   void hex_digit_key(MouseButton b, char digit);
   Extended entry_value() const;
   void finish_new_number();
-  void start_after_stored_entry();
+  void start_new_entry();
 
   // Operators.
   void arithmetic_key(MouseButton b, PendingOp op);

@@ -610,6 +610,45 @@ TEST_F(CalculatorTest, TypedDigitsShowAsTypedUnderAFixedPrecision) {
   EXPECT_EQ(lcd().text, "3.14");
 }
 
+TEST_F(CalculatorTest, AfterEqualsTheNextDigitOrPointStartsANewNumber) {
+  struct Case {
+    const char* before;
+    const char* after;
+    const char* shown;
+  };
+  for (const Case& c :
+       {// Equals with nothing to compute leaves the number it showed finished too.
+        Case{"1234=", "12", "12"}, Case{"12.5=", "3", "3"}, Case{"12.5=", ".5", "0.5"},
+        Case{"1234=", "0", "0"}, Case{"5+3=", "2+1=", "3"}, Case{"1234==", "7", "7"}}) {
+    press("c");
+    keys(c.before);
+    keys(c.after);
+    EXPECT_EQ(lcd().text, c.shown) << c.before << " " << c.after;
+    if (!std::string_view(c.after).ends_with('=')) {
+      EXPECT_EQ(state().entry_text, c.shown) << c.before << " " << c.after;
+    }
+  }
+  // The sign and backspace keys work on the finished number without reopening it.
+  press("c");
+  keys("1234=");
+  press("kzf");
+  EXPECT_EQ(lcd().text, "-1234");
+  press("tg");
+  EXPECT_EQ(lcd().text, "-1234");
+  keys("5");
+  EXPECT_EQ(lcd().text, "5");
+  EXPECT_FALSE(state().is_negative);
+  // Up to the full entry again: the eleven characters with separators, the hexadecimal digits.
+  calc().thousands_changed(true);
+  press("c");
+  keys("12345678901=2");
+  EXPECT_EQ(lcd().text, "2");
+  calc().thousands_changed(false);
+  press("Khex_on");
+  keys("1A=B");
+  EXPECT_EQ(lcd().text, "B");
+}
+
 TEST_F(CalculatorTest, AfterMemoryStoreOrRecallTheNextDigitStartsANewNumber) {
   struct Case {
     const char* before;
