@@ -54,7 +54,7 @@ void Calculator::start_new_entry() {
 
 void Calculator::digit_key(MouseButton b, char digit) {
   if (b != MouseButton::Left) return;
-  guarded([&] {
+  key_work([&] {
     auto& entry = state_.entry_text;
     if (!digit_allowed(digit, state_.calc_base) || (digit == '0' && entry == "0")) return;
     start_new_entry();
@@ -73,7 +73,7 @@ void Calculator::digit_key(MouseButton b, char digit) {
 
 void Calculator::hex_digit_key(MouseButton b, char digit) {
   if (b != MouseButton::Left || state_.calc_base != NumberBase::Hex) return;
-  guarded([&] {
+  key_work([&] {
     start_new_entry();
     auto& entry = state_.entry_text;
     if (entry.size() < kMaxEntry) {
@@ -137,7 +137,7 @@ void Calculator::kf(MouseButton b) {
 
 void Calculator::kp(MouseButton b) {
   if (b != MouseButton::Left || state_.calc_base != NumberBase::Dec) return;
-  guarded([&] {
+  key_work([&] {
     start_new_entry();
     auto& entry = state_.entry_text;
     if (options_.thousands && entry.size() >= kMaxEntryWithSeparators) return;
@@ -158,7 +158,7 @@ void Calculator::kp(MouseButton b) {
 
 void Calculator::kzf(MouseButton b) {
   if (b != MouseButton::Left || state_.calc_base != NumberBase::Dec) return;
-  guarded([&] {
+  key_work([&] {
     auto& entry = state_.entry_text;
     if (!is_zero_or_empty(entry) && !state_.is_negative && entry[0] != '-') {
       entry.insert(entry.begin(), '-');
@@ -195,7 +195,7 @@ void Calculator::kzf(MouseButton b) {
 
 void Calculator::tg(MouseButton b) {
   if (b != MouseButton::Left) return;
-  guarded([&] {
+  key_work([&] {
     auto& entry = state_.entry_text;
     // A number equals showed is finished, as a result is: nothing to take back.
     if (entry.empty() || state_.new_number) return;
@@ -216,7 +216,7 @@ void Calculator::tg(MouseButton b) {
 
 void Calculator::ce(MouseButton b) {
   if (b != MouseButton::Left) return;
-  guarded([&] {
+  key_work([&] {
     state_.cur_value = 0;
     qel_play("0.");
     state_.entry_text = "0";
@@ -239,7 +239,7 @@ void Calculator::ce(MouseButton b) {
 
 void Calculator::c(MouseButton b) {
   if (b != MouseButton::Left) return;
-  guarded([&] {
+  key_work([&] {
     reset_calculation();
     say("c");
   });
