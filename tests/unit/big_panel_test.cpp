@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <optional>
 
 #include "sim/recording_message_boxes.h"
@@ -19,58 +20,61 @@ TEST(BigPanel, PrecisionFieldRewritesItselfToItsIntegerValue) {
   }
 }
 
-TEST(BigPanel, EachButtonPutsItsResult) {
-  struct Case {
-    BigOperation op;
-    const char* first;
-    const char* second;
-    const char* precision;
-    const char* result;
-  };
-  for (const Case& c :
-       {Case{BigOperation::Add, "99999999999999999999", "1", "10", "100000000000000000000"},
-        Case{BigOperation::Subtract, "3", "5", "10", "-2"},
-        Case{BigOperation::Multiply, "123456789", "987654321", "10", "121932631112635269"},
-        Case{BigOperation::Divide, "1", "3", "10", "0.3333333333"},
-        Case{BigOperation::Divide, "1", "300", "3", "0.00333"},
-        // The field as it rewrites itself: no integer divides to 10 digits.
-        Case{BigOperation::Divide, "1", "3", "x", "0.3333333333"},
-        Case{BigOperation::Divide, "5", "0", "10", "0"},
-        // Empty fields count as zero for every button.
-        Case{BigOperation::Add, "", "", "10", "0"}, Case{BigOperation::Subtract, "", "", "10", "0"},
-        Case{BigOperation::Multiply, "", "", "10", "0"},
-        Case{BigOperation::Divide, "", "", "10", "0"}}) {
+struct ButtonCase {
+  BigOperation op;
+  const char* first;
+  const char* second;
+  const char* result;
+  const char* precision = "10";
+};
+
+void expect_results(std::initializer_list<ButtonCase> cases) {
+  for (const ButtonCase& c : cases) {
     EXPECT_EQ(big_panel_result(c.op, c.first, c.second, c.precision), c.result)
         << c.first << " " << static_cast<int>(c.op) << " " << c.second;
   }
 }
 
+TEST(BigPanel, EachButtonPutsItsResult) {
+  expect_results({
+      {BigOperation::Add, "99999999999999999999", "1", "100000000000000000000"},
+      {BigOperation::Subtract, "3", "5", "-2"},
+      {BigOperation::Multiply, "123456789", "987654321", "121932631112635269"},
+      {BigOperation::Divide, "1", "3", "0.3333333333"},
+      {BigOperation::Divide, "1", "300", "0.00333", "3"},
+      // The field as it rewrites itself: no integer divides to 10 digits.
+      {BigOperation::Divide, "1", "3", "0.3333333333", "x"},
+      {BigOperation::Divide, "5", "0", "0"},
+      // Empty fields count as zero for every button.
+      {BigOperation::Add, "", "", "0"},
+      {BigOperation::Subtract, "", "", "0"},
+      {BigOperation::Multiply, "", "", "0"},
+      {BigOperation::Divide, "", "", "0"},
+  });
+}
+
 TEST(BigPanel, SignedOperandsKeepTheirSigns) {
-  struct Case {
-    BigOperation op;
-    const char* first;
-    const char* second;
-    const char* result;
-  };
-  for (const Case& c :
-       {Case{BigOperation::Add, "-5", "3", "-2"}, Case{BigOperation::Add, "-5", "-3", "-8"},
-        Case{BigOperation::Add, "5", "-8", "-3"}, Case{BigOperation::Add, "+5", "-5", "0"},
-        Case{BigOperation::Subtract, "-5", "-3", "-2"},
-        Case{BigOperation::Subtract, "5", "-3", "8"}, Case{BigOperation::Subtract, "-5", "3", "-8"},
-        Case{BigOperation::Multiply, "-5", "3", "-15"},
-        Case{BigOperation::Multiply, "-5", "-3", "15"},
-        Case{BigOperation::Multiply, "-5", "0", "0"},
-        Case{BigOperation::Divide, "-1", "3", "-0.3333333333"},
-        Case{BigOperation::Divide, "10", "-4", "-2.5"},
-        Case{BigOperation::Divide, "-10", "-4", "2.5"}, Case{BigOperation::Divide, "-5", "0", "0"},
-        Case{BigOperation::Add, "-.5", "0.25", "-0.25"},
-        // Commas grouping the integer digits in threes, blanks around.
-        Case{BigOperation::Add, "1,000", "1", "1001"},
-        Case{BigOperation::Add, " -1,234,567.5 ", "0.5", "-1234567"},
-        Case{BigOperation::Multiply, "999", "1,000,000", "999000000"}}) {
-    EXPECT_EQ(big_panel_result(c.op, c.first, c.second, "10"), c.result)
-        << c.first << " " << static_cast<int>(c.op) << " " << c.second;
-  }
+  expect_results({
+      {BigOperation::Add, "-5", "3", "-2"},
+      {BigOperation::Add, "-5", "-3", "-8"},
+      {BigOperation::Add, "5", "-8", "-3"},
+      {BigOperation::Add, "+5", "-5", "0"},
+      {BigOperation::Subtract, "-5", "-3", "-2"},
+      {BigOperation::Subtract, "5", "-3", "8"},
+      {BigOperation::Subtract, "-5", "3", "-8"},
+      {BigOperation::Multiply, "-5", "3", "-15"},
+      {BigOperation::Multiply, "-5", "-3", "15"},
+      {BigOperation::Multiply, "-5", "0", "0"},
+      {BigOperation::Divide, "-1", "3", "-0.3333333333"},
+      {BigOperation::Divide, "10", "-4", "-2.5"},
+      {BigOperation::Divide, "-10", "-4", "2.5"},
+      {BigOperation::Divide, "-5", "0", "0"},
+      {BigOperation::Add, "-.5", "0.25", "-0.25"},
+      // Commas grouping the integer digits in threes, blanks around.
+      {BigOperation::Add, "1,000", "1", "1001"},
+      {BigOperation::Add, " -1,234,567.5 ", "0.5", "-1234567"},
+      {BigOperation::Multiply, "999", "1,000,000", "999000000"},
+  });
 }
 
 TEST(BigPanel, AFieldThatIsNoNumberIsRefusedWithItsMessage) {
