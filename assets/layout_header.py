@@ -73,6 +73,7 @@ def header(layout):
         'struct VoiceClip {',
         '  std::string_view token;     // what the voice player is asked to say',
         '  std::string_view resource;  // its WAV clip',
+        '  int milliseconds;           // how long it speaks',
         '};',
         '',
         'inline constexpr int kFaceWidth = %d;' % layout['face']['width'],
@@ -147,7 +148,8 @@ def header(layout):
         'inline constexpr std::array<VoiceClip, %d> kVoiceClips = {{' % len(layout['clips']),
     ]
     for clip in layout['clips']:
-        lines.append('    {%s, %s},' % (cpp_string(clip['token']), cpp_string(clip['name'])))
+        lines.append('    {%s, %s, %d},' % (cpp_string(clip['token']), cpp_string(clip['name']),
+                                             int(round(clip['seconds'] * 1000))))
     lines += [
         '}};',
         '',

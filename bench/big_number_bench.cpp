@@ -5,6 +5,7 @@
 
 #include "big_number_inputs.h"
 #include "formula/big_number.h"
+#include "formula/big_panel.h"
 #include "formula/limb_algorithms.h"
 
 namespace orvanta {
@@ -48,6 +49,43 @@ void BM_BigDiv(benchmark::State& state) {
 }
 BENCHMARK(BM_BigDiv)->Apply(bench::big_number_sizes);
 BENCHMARK(BM_BigDiv)->Arg(10000000)->Unit(benchmark::kMillisecond);
+
+// The panel's way in: the fields read (a sign, commas grouping in threes) and the signed result,
+// against the bare operations above on the same digits.
+std::string grouped(const std::string& digits) {
+  std::string text;
+  for (std::size_t i = 0; i < digits.size(); ++i) {
+    if (i > 0 && (digits.size() - i) % 3 == 0) text += ',';
+    text += digits[i];
+  }
+  return text;
+}
+
+void run_panel(benchmark::State& state, BigOperation op, bool with_commas) {
+  const auto digits = static_cast<std::size_t>(state.range(0));
+  const std::string a = "-" + bench::random_decimal(digits, 1);
+  std::string b = bench::random_decimal(digits, 2);
+  if (with_commas) b = grouped(b);
+  const std::string precision = std::to_string(digits);
+  for (auto _ : state) benchmark::DoNotOptimize(big_panel_result(op, a, b, precision));
+}
+
+// A negative first operand: -a + b is a subtraction, -a * b a product with its sign.
+void BM_PanelAddSigned(benchmark::State& state) {
+  run_panel(state, BigOperation::Add, false);
+}
+BENCHMARK(BM_PanelAddSigned)->Apply(bench::big_number_sizes);
+
+void BM_PanelMulSigned(benchmark::State& state) {
+  run_panel(state, BigOperation::Multiply, false);
+}
+BENCHMARK(BM_PanelMulSigned)->Apply(bench::big_number_sizes);
+
+// The second operand grouped in threes by commas, which come out in a copy of its digits.
+void BM_PanelMulGrouped(benchmark::State& state) {
+  run_panel(state, BigOperation::Multiply, true);
+}
+BENCHMARK(BM_PanelMulGrouped)->Apply(bench::big_number_sizes);
 
 // The first product or quotient of a process also builds the transform tables and work arrays
 // that later calls find ready; each iteration here starts without them.

@@ -107,6 +107,49 @@ std::string fit_exponent_form(std::string_view text, std::size_t cells) {
   }
 }
 
+std::size_t integer_cells(std::string_view text) {
+  return std::min(text.find('.'), text.size());
+}
+
+std::string fit_to_cells(std::string_view text, std::size_t cells) {
+  if (has_exponent(text)) return fit_exponent_form(text, cells);
+  if (text.size() <= cells) return std::string(text);
+  const bool negative = text.starts_with('-');
+  const std::string_view unsigned_text = text.substr(negative ? 1 : 0);
+  const std::size_t point = std::min(unsigned_text.find('.'), unsigned_text.size());
+  const std::string_view whole = unsigned_text.substr(0, point);
+  const std::string_view fraction = unsigned_text.substr(std::min(point + 1, unsigned_text.size()));
+  const auto is_digits = [](std::string_view part) {
+    return part.find_first_not_of("0123456789") == std::string_view::npos;
+  };
+  if (whole.empty() || !is_digits(whole) || !is_digits(fraction)) return std::string(text);
+  // Too big for the cells, or so small (below 1E-4, where the general form also turns to the
+  // exponent) that the first cells would show few digits or none: 0.000000000000033 is 3.3E-14.
+  const bool too_big = whole.size() > cells - (negative ? 1 : 0) && whole[0] != '0';
+  const bool too_small = whole == "0" && fraction.starts_with("0000");
+  if (!too_big && !too_small) return std::string(text);
+  std::string digits = std::string(whole) + std::string(fraction);
+  const std::size_t first = digits.find_first_not_of('0');
+  if (first == std::string::npos) return std::string(text);
+  digits.erase(0, first);
+  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+  const long exponent = static_cast<long>(whole.size()) - 1 - static_cast<long>(first);
+  std::string exponent_form = negative ? "-" : "";
+  exponent_form += digits[0];
+  if (digits.size() > 1) exponent_form += "." + digits.substr(1);
+  exponent_form += "E" + std::to_string(exponent);
+  return fit_exponent_form(exponent_form, cells);
+}
+
+bool cells_show_whole(std::string_view drawn, std::string_view text, std::size_t cells) {
+  Extended value = 0;
+  if (!try_parse_number(text, value)) return text.size() <= cells;
+  std::string digits(drawn);
+  std::erase(digits, ',');
+  Extended shown = 0;
+  return try_parse_number(digits, shown) && shown == value;
+}
+
 bool has_glyph(char c) {
   return c == ' ' || !glyph_resource(c).empty();
 }

@@ -81,7 +81,7 @@ void Calculator::strip_rest() {
 
 void Calculator::base_button(MouseButton b, NumberBase base) {
   if (b != MouseButton::Left) return;
-  guarded([&] { switch_base(base); });
+  key_work([&] { switch_base(base); });
 }
 
 void Calculator::Khex_on(MouseButton b) {
@@ -99,7 +99,7 @@ void Calculator::kbin_on(MouseButton b) {
 
 void Calculator::Image5(MouseButton b, int y) {
   if (b != MouseButton::Left) return;
-  guarded([&] {
+  key_work([&] {
     if (y >= 1 && y <= kStripHexEnd) {
       switch_base(NumberBase::Hex);
     } else if (y > kStripHexEnd && y <= kStripDecEnd) {
@@ -129,7 +129,7 @@ void Calculator::kxor(MouseButton b) {
 
 void Calculator::knot(MouseButton b) {
   if (b != MouseButton::Left) return;
-  guarded([&] {
+  key_work([&] {
     auto& st = state_;
     st.formula_head.clear();
     show_welcome();
@@ -157,7 +157,7 @@ void Calculator::shift_key(MouseButton b, bool left) {
   }
   if (b != MouseButton::Right) return;
   // Right button: shift the number once.
-  guarded([&] {
+  key_work([&] {
     auto& st = state_;
     enter();
     const std::string entry = to_decimal(st.entry_text, st.calc_base);

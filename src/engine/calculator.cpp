@@ -191,6 +191,7 @@ bool Calculator::change_setting(std::string_view key, std::string_view value) {
 // ---- typing into the formula bar ----------------------------------------------
 
 bool Calculator::formula_bar_key() {
+  stop_read_out();
   if (!options_.science_mode) {
     boxes_.show("提示", "普通计算模式不能编辑输入栏!", BoxIcon::Information, BoxButtons::Ok);
     return false;
@@ -239,7 +240,7 @@ void Calculator::take_formula_result(const FormulaRun& run) {
 
 void Calculator::voice(MouseButton b) {
   if (b != MouseButton::Left) return;
-  guarded([&] { change_option(SettingId::DeviceSound, !frame_.lights.sound_on); });
+  key_work([&] { change_option(SettingId::DeviceSound, !frame_.lights.sound_on); });
 }
 
 }  // namespace orvanta

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "display/lcd_frame.h"
 #include "display/output_form.h"
@@ -155,6 +156,12 @@ class Calculator {
   // a key's own fault shows it.
   void show_fault();
 
+  // A key came in while equals speaks its result: the voice stops where it is and equals is
+  // over, so the key is handled as after any equals (a second equals while equals speaks is
+  // ignored before it gets here). Every key handler that acts calls it; the window calls it
+  // for the keys it handles itself (clock, alarms, converter, menus).
+  void stop_read_out();
+
   // Completes the pending operation.
   void enter();
   // What a text put on the LCD is: a number being typed shows as typed; results, recalls and
@@ -202,6 +209,12 @@ class Calculator {
   // Runs a key's work; any fault inside it ends in the error display.
   template <class Work>
   void guarded(Work&& work);
+  // The same for a key handler that acts: a read-out still going stops first.
+  template <class Work>
+  void key_work(Work&& work) {
+    stop_read_out();
+    guarded(std::forward<Work>(work));
+  }
   // The one error display: "se", the error mark, the calculation emptied.
   void error_step();
   // splay when voice is on.
@@ -229,7 +242,7 @@ class Calculator {
   void hex_digit_key(MouseButton b, char digit);
   Extended entry_value() const;
   void finish_new_number();
-  void start_after_stored_entry();
+  void start_new_entry();
 
   // Operators.
   void arithmetic_key(MouseButton b, PendingOp op);
@@ -238,7 +251,7 @@ class Calculator {
   // After an operator: the number typed so far becomes the first operand and entry starts anew.
   void take_entry_as_operand();
   std::optional<Extended> scientific_value();
-  void read_out_result();
+  void speak_result();
 
   // Functions.
   void trig_key(MouseButton b, TrigKey key);
@@ -272,6 +285,11 @@ class Calculator {
   std::optional<ResultToSend> result_to_send_;
   // The formula bar's chain is the one whose value the last equals showed.
   bool chain_is_result_ = false;
+  // Equals speaking its result; a key coming in marks it stopped.
+  struct ReadOut {
+    bool stopped = false;
+  };
+  ReadOut* read_out_ = nullptr;
   Host host_{*this};
 };
 

@@ -42,9 +42,10 @@ void Calculator::finish_new_number() {
   state_.acc_text.clear();
 }
 
-// The number MS stored is finished: what is typed next is a new number.
-void Calculator::start_after_stored_entry() {
-  if (!state_.entry_stored) return;
+// After equals or MS the number shown is finished, whatever it was (a result, or an entry that
+// equals had nothing to compute with): the next digit or point starts a new number.
+void Calculator::start_new_entry() {
+  if (!state_.entry_stored && !state_.new_number) return;
   state_.entry_stored = false;
   state_.entry_text.clear();
   state_.has_point = false;
@@ -53,13 +54,12 @@ void Calculator::start_after_stored_entry() {
 
 void Calculator::digit_key(MouseButton b, char digit) {
   if (b != MouseButton::Left) return;
-  guarded([&] {
-    start_after_stored_entry();
+  key_work([&] {
     auto& entry = state_.entry_text;
+    if (!digit_allowed(digit, state_.calc_base) || (digit == '0' && entry == "0")) return;
+    start_new_entry();
     const bool decimal = state_.calc_base == NumberBase::Dec;
     if (options_.thousands && decimal && entry.size() >= kMaxEntryWithSeparators) return;
-    if (!digit_allowed(digit, state_.calc_base)) return;
-    if (digit == '0' && entry == "0") return;
     if (entry.size() < kMaxEntry) {
       if (entry == "0") entry.clear();
       entry += digit;
@@ -73,7 +73,8 @@ void Calculator::digit_key(MouseButton b, char digit) {
 
 void Calculator::hex_digit_key(MouseButton b, char digit) {
   if (b != MouseButton::Left || state_.calc_base != NumberBase::Hex) return;
-  guarded([&] {
+  key_work([&] {
+    start_new_entry();
     auto& entry = state_.entry_text;
     if (entry.size() < kMaxEntry) {
       if (entry == "0") entry.clear();
@@ -136,8 +137,8 @@ void Calculator::kf(MouseButton b) {
 
 void Calculator::kp(MouseButton b) {
   if (b != MouseButton::Left || state_.calc_base != NumberBase::Dec) return;
-  guarded([&] {
-    start_after_stored_entry();
+  key_work([&] {
+    start_new_entry();
     auto& entry = state_.entry_text;
     if (options_.thousands && entry.size() >= kMaxEntryWithSeparators) return;
     // The point counts toward the 14 characters like a digit.
@@ -157,7 +158,7 @@ void Calculator::kp(MouseButton b) {
 
 void Calculator::kzf(MouseButton b) {
   if (b != MouseButton::Left || state_.calc_base != NumberBase::Dec) return;
-  guarded([&] {
+  key_work([&] {
     auto& entry = state_.entry_text;
     if (!is_zero_or_empty(entry) && !state_.is_negative && entry[0] != '-') {
       entry.insert(entry.begin(), '-');
@@ -165,7 +166,7 @@ void Calculator::kzf(MouseButton b) {
       state_.is_negative = true;
       qel_play(entry, Shown::Typed);
       say("-");
-      finish_new_number();
+      // A number equals left on the LCD stays finished: the next digit starts a new one.
     } else if (!is_zero_or_empty(entry) && state_.is_negative) {
       entry.erase(0, 1);
       state_.cur_value = std::fabs(state_.cur_value);
@@ -194,9 +195,10 @@ void Calculator::kzf(MouseButton b) {
 
 void Calculator::tg(MouseButton b) {
   if (b != MouseButton::Left) return;
-  guarded([&] {
+  key_work([&] {
     auto& entry = state_.entry_text;
-    if (entry.empty()) return;
+    // A number equals showed is finished, as a result is: nothing to take back.
+    if (entry.empty() || state_.new_number) return;
     const char last = entry.back();
     // A lone sign is never left behind.
     if (entry.size() == 2 && entry.find('-') != std::string::npos) {
@@ -214,7 +216,7 @@ void Calculator::tg(MouseButton b) {
 
 void Calculator::ce(MouseButton b) {
   if (b != MouseButton::Left) return;
-  guarded([&] {
+  key_work([&] {
     state_.cur_value = 0;
     qel_play("0.");
     state_.entry_text = "0";
@@ -237,7 +239,7 @@ void Calculator::ce(MouseButton b) {
 
 void Calculator::c(MouseButton b) {
   if (b != MouseButton::Left) return;
-  guarded([&] {
+  key_work([&] {
     reset_calculation();
     say("c");
   });

@@ -34,7 +34,7 @@ void Calculator::show_result(Extended result) {
 
 void Calculator::trig_key(MouseButton b, TrigKey key) {
   if (state_.calc_base != NumberBase::Dec || b == MouseButton::Middle) return;
-  guarded([&] {
+  key_work([&] {
     const auto result =
         trig_key_result(key, b == MouseButton::Right, state_.cur_value, state_.angle_degrees);
     if (result) show_result(*result);
@@ -80,7 +80,7 @@ void Calculator::kcsch(MouseButton b) {
 
 void Calculator::kpf(MouseButton b) {
   if (state_.calc_base != NumberBase::Dec || b == MouseButton::Middle) return;
-  guarded([&] {
+  key_work([&] {
     const Extended x = state_.cur_value;
     if (b == MouseButton::Right) {
       if (x < 0) throw CalcError("square root of a negative number");
@@ -104,7 +104,7 @@ void Calculator::kycf(MouseButton b) {
 
 void Calculator::klog(MouseButton b) {
   if (state_.calc_base != NumberBase::Dec || b != MouseButton::Left) return;
-  guarded([&] {
+  key_work([&] {
     if (state_.cur_value <= 0) throw CalcError("logarithm of a non-positive number");
     show_result(std::log10(state_.cur_value));
   });
@@ -112,7 +112,7 @@ void Calculator::klog(MouseButton b) {
 
 void Calculator::kds(MouseButton b) {
   if (state_.calc_base != NumberBase::Dec || b != MouseButton::Left) return;
-  guarded([&] {
+  key_work([&] {
     if (state_.cur_value == 0) throw CalcError("division by zero");
     show_result(checked(1 / state_.cur_value));
   });
@@ -120,7 +120,7 @@ void Calculator::kds(MouseButton b) {
 
 void Calculator::kjc(MouseButton b) {
   if (state_.calc_base != NumberBase::Dec || b != MouseButton::Left) return;
-  guarded([&] {
+  key_work([&] {
     const std::int32_t n = low32(round_to_int64(state_.cur_value));
     Extended result = 1;
     // The product leaves the extended range after 1754!; stop there instead of running on.
@@ -131,7 +131,7 @@ void Calculator::kjc(MouseButton b) {
 
 void Calculator::kbfh(MouseButton b) {
   if (state_.calc_base != NumberBase::Dec || b != MouseButton::Left) return;
-  guarded([&] {
+  key_work([&] {
     const Extended x = state_.cur_value;
     if (!(x < kSquareLimit)) {
       say("se");
@@ -145,7 +145,7 @@ void Calculator::kbfh(MouseButton b) {
 
 void Calculator::kint(MouseButton b) {
   if (b != MouseButton::Left) return;
-  guarded([&] {
+  key_work([&] {
     state_.formula_head.clear();
     show_welcome();
     if (state_.calc_base != NumberBase::Dec) return;
@@ -163,7 +163,7 @@ void Calculator::pi(MouseButton b) {
     return;
   }
   if (b != MouseButton::Left) return;
-  guarded([&] {
+  key_work([&] {
     ports_.constants.hide_constants_table();
     if (state_.calc_base != NumberBase::Dec) return;
     state_.entry_text = kPiText;
@@ -176,7 +176,7 @@ void Calculator::pi(MouseButton b) {
 
 void Calculator::jd_hd(MouseButton b) {
   if (b != MouseButton::Left) return;
-  guarded([&] {
+  key_work([&] {
     if (state_.calc_base == NumberBase::Dec) {
       state_.angle_degrees = !state_.angle_degrees;
       show_angle_lights();

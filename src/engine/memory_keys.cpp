@@ -7,7 +7,7 @@ namespace orvanta {
 
 void Calculator::memory_key(MouseButton b, PendingOp op) {
   if (b != MouseButton::Left || state_.calc_base != NumberBase::Dec) return;
-  guarded([&] {
+  key_work([&] {
     auto& st = state_;
     const std::string shown = fix_text(st.cur_value);
     frame_.lights.mem_on = true;
@@ -38,7 +38,7 @@ void Calculator::madd(MouseButton b) {
 
 void Calculator::mc(MouseButton b) {
   if (b != MouseButton::Left || state_.calc_base != NumberBase::Dec) return;
-  guarded([&] {
+  key_work([&] {
     frame_.lights.mem_on = false;
     state_.mem_value = 0;
   });
@@ -46,7 +46,7 @@ void Calculator::mc(MouseButton b) {
 
 void Calculator::mr(MouseButton b) {
   if (b != MouseButton::Left || state_.calc_base != NumberBase::Dec) return;
-  guarded([&] {
+  key_work([&] {
     auto& st = state_;
     st.cur_value = st.mem_value;
     st.entry_text = fix_text(st.mem_value);
@@ -59,7 +59,7 @@ void Calculator::mr(MouseButton b) {
 
 void Calculator::ms(MouseButton b) {
   if (b != MouseButton::Left || state_.calc_base != NumberBase::Dec) return;
-  guarded([&] {
+  key_work([&] {
     frame_.lights.mem_on = true;
     state_.mem_value = state_.cur_value;
     state_.entry_text = fix_text(state_.cur_value);

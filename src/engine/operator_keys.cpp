@@ -1,10 +1,12 @@
 // The operator keys, `enter` that completes a pending operation, and equals.
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <optional>
 #include <string>
 
 #include "display/lcd_text.h"
+#include "display/voice_tokens.h"
 #include "engine/binary_ops.h"
 #include "engine/calculator.h"
 #include "engine/formula_text.h"
@@ -141,7 +143,7 @@ std::optional<Extended> Calculator::scientific_value() {
 
 void Calculator::arithmetic_key(MouseButton b, PendingOp op) {
   if (b != MouseButton::Left) return;
-  guarded([&] {
+  key_work([&] {
     auto& st = state_;
     const ArithmeticKey key = arithmetic_key_of(op);
     enter();
@@ -165,7 +167,7 @@ void Calculator::arithmetic_key(MouseButton b, PendingOp op) {
 
 // The two-operand keys without a sign in the chain (power, root, remainder, logic, shifts).
 void Calculator::operand_key(PendingOp op, bool rests_formula_bar) {
-  guarded([&] {
+  key_work([&] {
     auto& st = state_;
     enter();
     st.pending_op = op;
@@ -241,27 +243,48 @@ void Calculator::kdy(MouseButton b) {
     st.pending_op = PendingOp::None;
     st.new_number = true;
     if (ports_.formula_bar.text() == kDivideByZeroText) return;
-    if (st.voice_enabled) {
-      splay("=");
-      wait(kAfterEqualsMs);
-    }
+    // Equals is finished before it speaks, so a key pressed while it speaks finds it done.
     if (!st.formula_head.empty()) {
       st.formula_head = finished_chain(ports_.formula_bar.text());
       st.formula_tail.clear();
       ports_.formula_bar.set_text(st.formula_head);
     }
-    if (st.voice_enabled && st.calc_base != NumberBase::Hex) read_out_result();
+    if (st.voice_enabled) speak_result();
   });
 }
 
-void Calculator::read_out_result() {
-  // Keys pressed during a wait may redraw the LCD; the result read is the one shown now, as
-  // its cells show it.
+void Calculator::stop_read_out() {
+  if (read_out_ == nullptr) return;
+  read_out_->stopped = true;
+  read_out_ = nullptr;
+  // The key that stopped it is no second equals: equals is over for it.
+  state_.equals_busy = false;
+}
+
+// "=" and, outside hexadecimal, the result character by character; each pause lets messages
+// run, and a key handler coming in meanwhile stops the voice where it is.
+void Calculator::speak_result() {
+  ReadOut read_out;
+  read_out_ = &read_out;
+  struct EndReadOut {
+    Calculator& calc;
+    ReadOut& read_out;
+    ~EndReadOut() {
+      if (calc.read_out_ == &read_out) calc.read_out_ = nullptr;
+    }
+  } end_read_out{*this, read_out};
+
+  splay("=");
+  wait(kAfterEqualsMs);
+  if (read_out.stopped || state_.calc_base == NumberBase::Hex) return;
+  // The result read is the one shown, as its cells show it.
   std::string result = state_.shown_text;
-  if (state_.calc_base == NumberBase::Dec) result = fit_exponent_form(result, LcdFrame::kCells);
-  for (const char ch : result) {
-    splay(std::string(1, ch));
-    wait(kPerCharacterMs);
+  if (state_.calc_base == NumberBase::Dec) result = fit_to_cells(result, LcdFrame::kCells);
+  // A clip longer than the pause (the exponent's words) is not cut off by the next one.
+  for (const std::string& token : read_out_tokens(result)) {
+    splay(token);
+    wait(std::max(kPerCharacterMs, voice_clip_milliseconds(token)));
+    if (read_out.stopped) return;
   }
 }
 

@@ -44,17 +44,22 @@ void Calculator::qel_play(std::string_view text_in, Shown kind) {
   }
   state_.keep_formula_once = false;
 
-  if (options_.thousands && decimal) s = typed ? typed_thousands(s) : apply_thousands(s);
+  std::string grouped = s;
+  if (options_.thousands && decimal) grouped = typed ? typed_thousands(s) : apply_thousands(s);
   hide_operator_lights();
   state_.is_negative = false;
-  if (options_.result_to_clipboard) ports_.clipboard.set_text(s);
-  // The light tells that the text did not fit; a number in exponent form keeps its exponent
-  // on the cells, and what is sent below is what the LCD shows.
-  const bool overlong = s.size() > LcdFrame::kCells;
+  if (options_.result_to_clipboard) ports_.clipboard.set_text(grouped);
+  // The cells never show a number smaller than it is: separators that would push integer
+  // digits off them are left out there, and a number whose integer digits still do not fit
+  // goes into the exponent form.
+  std::string cells = grouped;
+  std::string sent = grouped;
   std::string value = text;  // what the wordings read
   if (decimal) {
-    std::string fitted = fit_exponent_form(s, LcdFrame::kCells);
-    if (fitted != s) s = value = std::move(fitted);
+    cells = fit_to_cells(integer_cells(grouped) > LcdFrame::kCells ? s : grouped, LcdFrame::kCells);
+    // A result already in the exponent form goes below as its cells show it; plain digits go
+    // whole, as the window below has room for them.
+    if (grouped.find('E') != std::string::npos && cells != grouped) sent = value = cells;
   }
   // Only the display of the equals' own result is sent, and once: keys pressed while equals
   // waits also draw with equals_busy set, but run one reentry level deeper. Only a number
@@ -63,11 +68,13 @@ void Calculator::qel_play(std::string_view text_in, Shown kind) {
   if (state_.auto_output && state_.equals_busy && result_to_send_ &&
       result_to_send_->depth == reentry_depth_ && !text.empty() && text != "0." &&
       is_number_of_base(text, state_.calc_base) && ports_.formula_bar.text() != kDivideByZeroText) {
-    send_result(s, value);
+    send_result(sent, value);
   }
 
-  frame_.lights.error_on = overlong;
-  const std::string drawn = s.substr(0, LcdFrame::kCells);
+  const std::string drawn = cells.substr(0, LcdFrame::kCells);
+  // The light tells that the cells do not show the whole number (the tooltip does).
+  frame_.lights.error_on =
+      decimal ? !cells_show_whole(drawn, s, LcdFrame::kCells) : grouped.size() > LcdFrame::kCells;
   for (const char ch : drawn) {
     if (!has_glyph(ch)) throw CalcError("no glyph for a character of the display text");
     if (ch == '.' && state_.entry_text != "0") state_.has_point = true;

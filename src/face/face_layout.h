@@ -45,6 +45,7 @@ struct Glyph {
 struct VoiceClip {
   std::string_view token;     // what the voice player is asked to say
   std::string_view resource;  // its WAV clip
+  int milliseconds;           // how long it speaks
 };
 
 inline constexpr int kFaceWidth = 463;
@@ -190,11 +191,13 @@ inline constexpr std::array<std::string_view, 3> kMenuImages = {"MENU_ON", "MENU
 inline constexpr Rgb kMenuImageBackground = {240, 240, 240};
 
 // The voice clips by the token each one says.
-inline constexpr std::array<VoiceClip, 21> kVoiceClips = {{
-    {"0", "S0"},   {"1", "S1"},   {"2", "S2"},   {"3", "S3"},   {"4", "S4"},  {"5", "S5"},
-    {"6", "S6"},   {"7", "S7"},   {"8", "S8"},   {"9", "S9"},   {".", "SP"},  {"-", "SF"},
-    {"+", "SADD"}, {"_", "SSUB"}, {"*", "SSUM"}, {"/", "SDIV"}, {"=", "SDY"}, {"c", "SC"},
-    {"ce", "SCE"}, {"se", "SE"},  {"nz", "SNZ"},
+inline constexpr std::array<VoiceClip, 23> kVoiceClips = {{
+    {"0", "S0", 290},   {"1", "S1", 290},   {"2", "S2", 290},    {"3", "S3", 290},
+    {"4", "S4", 290},   {"5", "S5", 290},   {"6", "S6", 290},    {"7", "S7", 300},
+    {"8", "S8", 290},   {"9", "S9", 290},   {".", "SP", 250},    {"-", "SF", 300},
+    {"+", "SADD", 290}, {"_", "SSUB", 330}, {"*", "SSUM", 530},  {"/", "SDIV", 500},
+    {"=", "SDY", 500},  {"c", "SC", 450},   {"ce", "SCE", 580},  {"se", "SE", 450},
+    {"E", "SEXP", 700}, {"^", "SCF", 500},  {"nz", "SNZ", 1250},
 }};
 
 }  // namespace orvanta::face

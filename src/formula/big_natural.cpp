@@ -57,12 +57,12 @@ Limbs from_digits(std::string_view digits) {
   return result;
 }
 
-std::string to_digits(LimbSpan value) {
-  if (value.empty()) return {};
+std::string to_digits(LimbSpan value, std::size_t spare_zeros) {
+  if (value.empty()) return std::string(spare_zeros, '0');
   const std::string top = std::to_string(value.back());
-  std::string text(top.size() + (value.size() - 1) * kBaseDigits, '0');
-  std::memcpy(text.data(), top.data(), top.size());
-  char* out = text.data() + top.size();
+  std::string text(spare_zeros + top.size() + (value.size() - 1) * kBaseDigits, '0');
+  std::memcpy(text.data() + spare_zeros, top.data(), top.size());
+  char* out = text.data() + spare_zeros + top.size();
   for (std::size_t i = value.size() - 1; i-- > 0; out += kBaseDigits)
     write_full_limb(value[i], out);
   return text;

@@ -21,8 +21,9 @@ inline constexpr int kBaseDigits = 9;
 
 // `digits` holds only '0'..'9' (leading zeros allowed).
 Limbs from_digits(std::string_view digits);
-// Decimal digits without leading zeros; the empty text for zero.
-std::string to_digits(LimbSpan value);
+// Decimal digits without leading zeros; the empty text for zero. `spare_zeros` zeros go in
+// front, room for a sign without another copy of the digits.
+std::string to_digits(LimbSpan value, std::size_t spare_zeros = 0);
 
 int compare(LimbSpan a, LimbSpan b);
 Limbs add(LimbSpan a, LimbSpan b);

@@ -45,9 +45,11 @@ Decimal read_decimal(std::string_view text, bool point_allowed = true) {
   return number;
 }
 
-// Canonical text of digits * 10^-frac (frac may be negative or exceed the digit count), made in
-// the digits' own buffer: a million-digit result is not copied once more.
-std::string canonical(std::string digits, std::int64_t frac) {
+// Canonical text of digits * 10^-frac (frac may be negative or exceed the digit count), with a
+// '-' in front when `negative` and not zero, made in the digits' own buffer: a million-digit
+// result is not copied once more, nor for its sign when a leading zero makes room for it
+// (to_digits leaves one spare for a negative result).
+std::string canonical(std::string digits, std::int64_t frac, bool negative = false) {
   std::size_t begin = 0;
   while (begin < digits.size() && digits[begin] == '0') ++begin;
   std::size_t end = digits.size();
@@ -57,15 +59,23 @@ std::string canonical(std::string digits, std::int64_t frac) {
   }
   if (begin == end) return "0";
   digits.resize(end);
-  digits.erase(0, begin);
-  const auto count = static_cast<std::int64_t>(digits.size());
+  const std::size_t sign = negative ? 1 : 0;
+  if (negative && begin > 0) {
+    // A leading zero makes room for the sign.
+    digits.erase(0, begin - 1);
+    digits[0] = '-';
+  } else {
+    digits.erase(0, begin);
+    if (negative) digits.insert(0, 1, '-');
+  }
+  const auto count = static_cast<std::int64_t>(digits.size() - sign);
   if (frac <= 0) {
     digits.append(static_cast<std::size_t>(-frac), '0');
   } else if (frac >= count) {
-    digits.insert(0, static_cast<std::size_t>(frac - count), '0');
-    digits.insert(0, "0.");
+    digits.insert(sign, static_cast<std::size_t>(frac - count), '0');
+    digits.insert(sign, "0.");
   } else {
-    digits.insert(static_cast<std::size_t>(count - frac), 1, '.');
+    digits.insert(sign + static_cast<std::size_t>(count - frac), 1, '.');
   }
   return digits;
 }
@@ -118,9 +128,9 @@ std::string BigNormalize(std::string_view a) {
   return canonical(std::move(number.digits), number.frac);
 }
 
-std::string BigAdd(std::string_view a, std::string_view b) {
+std::string BigAdd(std::string_view a, std::string_view b, bool negative) {
   const Aligned x = align(a, b);
-  return canonical(bignum::to_digits(bignum::add(x.a, x.b)), x.frac);
+  return canonical(bignum::to_digits(bignum::add(x.a, x.b), negative ? 1 : 0), x.frac, negative);
 }
 
 std::string BigSub(std::string_view a, std::string_view b) {
@@ -128,15 +138,15 @@ std::string BigSub(std::string_view a, std::string_view b) {
   if (bignum::compare(x.b, x.a) <= 0) {
     return canonical(bignum::to_digits(bignum::subtract(x.a, x.b)), x.frac);
   }
-  return "-" + canonical(bignum::to_digits(bignum::subtract(x.b, x.a)), x.frac);
+  return canonical(bignum::to_digits(bignum::subtract(x.b, x.a), 1), x.frac, true);
 }
 
-std::string BigMul(std::string_view a, std::string_view b) {
+std::string BigMul(std::string_view a, std::string_view b, bool negative) {
   const Decimal x = read_decimal(a);
   const Decimal y = read_decimal(b);
   const bignum::Limbs product =
       bignum::multiply(bignum::from_digits(x.digits), bignum::from_digits(y.digits));
-  return canonical(bignum::to_digits(product), x.frac + y.frac);
+  return canonical(bignum::to_digits(product, negative ? 1 : 0), x.frac + y.frac, negative);
 }
 
 std::string BigMulDigit(std::string_view a, int d) {
@@ -165,7 +175,7 @@ std::string BigDigits(std::string_view a) {
   return significant_part(read_decimal(a)).digits;
 }
 
-std::string BigDiv(std::string_view a, std::string_view b, std::int64_t p) {
+std::string BigDiv(std::string_view a, std::string_view b, std::int64_t p, bool negative) {
   if (p <= 0) return "0";
   const Decimal x = significant_part(read_decimal(a));
   const Decimal y = significant_part(read_decimal(b));
@@ -194,7 +204,7 @@ std::string BigDiv(std::string_view a, std::string_view b, std::int64_t p) {
   }
   const bignum::Limbs quotient =
       bignum::divide(bignum::from_digits(numerator), bignum::from_digits(B));
-  return canonical(bignum::to_digits(quotient), x.frac - y.frac + s);
+  return canonical(bignum::to_digits(quotient, negative ? 1 : 0), x.frac - y.frac + s, negative);
 }
 
 }  // namespace orvanta::My_Calcs

@@ -23,10 +23,12 @@ std::string StrRightOf(std::string_view s, std::string_view t);
 
 // Canonical form of a big number.
 std::string BigNormalize(std::string_view a);
-std::string BigAdd(std::string_view a, std::string_view b);
+// `negative` (for the panel's signed operands) puts a '-' in front of a result that is not 0,
+// without another copy of its digits.
+std::string BigAdd(std::string_view a, std::string_view b, bool negative = false);
 // a - b, with a leading '-' when b is larger.
 std::string BigSub(std::string_view a, std::string_view b);
-std::string BigMul(std::string_view a, std::string_view b);
+std::string BigMul(std::string_view a, std::string_view b, bool negative = false);
 // a times one digit d, not canonical: as many digits as a (leading zeros kept) plus the carry.
 // Every character of a other than a digit, the point included, counts as 0; a negative d as 0.
 std::string BigMulDigit(std::string_view a, int d);
@@ -44,6 +46,6 @@ std::string BigDigits(std::string_view a);
 // from the first partial remainder, not places after the point: for p = 10, 1/3 gives
 // 0.3333333333, 100/3 gives 33.33333333 and 12/123 gives 0.0975609756. An exact quotient ends
 // early (10/4 gives 2.5). Division by zero and p <= 0 give "0".
-std::string BigDiv(std::string_view a, std::string_view b, std::int64_t p);
+std::string BigDiv(std::string_view a, std::string_view b, std::int64_t p, bool negative = false);
 
 }  // namespace orvanta::My_Calcs

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "display/number_wording.h"
-#include "formula/big_number.h"
+#include "formula/big_panel.h"
 #include "formula/evaluator.h"
 #include "formula/formula_panel.h"
 #include "sim/calculator_sim.h"
@@ -72,17 +72,22 @@ void big(SimContext& c, std::string_view args) {
       throw SimError("big: bad precision '" + std::string(p) + "'");
     }
   }
+  BigOperation operation = BigOperation::Add;
   if (op == "add") {
-    c.out << My_Calcs::BigAdd(a, b) << "\n";
+    operation = BigOperation::Add;
   } else if (op == "sub") {
-    c.out << My_Calcs::BigSub(a, b) << "\n";
+    operation = BigOperation::Subtract;
   } else if (op == "mul") {
-    c.out << My_Calcs::BigMul(a, b) << "\n";
+    operation = BigOperation::Multiply;
   } else if (op == "div") {
-    c.out << My_Calcs::BigDiv(a, b, precision) << "\n";
+    operation = BigOperation::Divide;
   } else {
     throw SimError("big: expected add, sub, mul or div, got '" + std::string(op) + "'");
   }
+  // As a button of the panel: a field it cannot read gets its box and no result.
+  if (!big_operands_accepted(a, b, calculator_sim(c).ports.message_boxes)) return;
+  c.out << big_signed_result(operation, *read_big_operand(a), *read_big_operand(b), precision)
+        << "\n";
 }
 
 void words(SimContext& c, std::string_view args) {

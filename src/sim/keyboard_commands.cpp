@@ -58,11 +58,16 @@ KeyModifiers modifiers(std::string_view rest) {
 }
 
 // The face keys the window handles itself: the clock reads the sim's time, the alarm key opens
-// the panel; the others (power, unit converter, the LCD menu) have nothing to show here.
+// the panel; the others (power, unit converter, the LCD menu) have nothing to show here. They
+// stop a read-out as the calculator's own keys do.
 void press(SimContext& context, const KeyPress& press) {
+  Calculator& calculator = calculator_sim(context).calculator;
   if (const KeyHandler handler = find_key_handler(press.button)) {
-    (calculator_sim(context).calculator.*handler)(press.mouse);
-  } else if (press.button == "Ktime") {
+    (calculator.*handler)(press.mouse);
+    return;
+  }
+  calculator.stop_read_out();
+  if (press.button == "Ktime") {
     AlarmSim& alarms = alarm_sim(context);
     alarms.clock.clock_key(alarms.now);
   } else if (press.button == "klz") {

@@ -14,12 +14,16 @@ inline constexpr std::string_view kGrabFailedText = "错误! 抓取的数据或�
 // At most this many characters of the clipboard are read.
 inline constexpr std::size_t kGrabTextLimit = 65535;
 
-// The formula in a grabbed text: digits, points and parentheses are kept, + * / and up to
-// three minus signs in a row are kept (a newer + * / replaces an older sign), and each run of
-// any other characters (letters, blanks, commas, line breaks, every non-ASCII character)
-// becomes one `capture_operator` between loose numbers. The ends are trimmed to a digit or
-// a parenthesis (a leading "-", or "." before a digit, stays). Empty when no number is left.
-// "合计：1,234.50元" -> "1+234.50"; "5 - 3" -> "5+-3"; "12\n7.5\n3" with '*' -> "12*7.5*3".
+// The formula in a grabbed text: numbers, points and parentheses are kept, + * / ^ and up to
+// three minus signs in a row are kept (a newer + * / ^ replaces an older sign), and each run
+// of any other characters (letters, blanks, other commas, line breaks, every non-ASCII
+// character) becomes one `capture_operator` between loose numbers. A number's digits grouped
+// in threes by commas are one number, and an exponent (E, e, E+, E-) belongs to its number,
+// written out in plain digits for the evaluator. The ends are trimmed to a digit or a
+// parenthesis (a leading "-", or "." before a digit, stays). Empty when no number is left or
+// an exponent is beyond every value of the calculator.
+// "合计：1,234.50元" -> "1234.50"; "1.5E+05" -> "150000"; "5 - 3" -> "5+-3";
+// "12\n7.5\n3" with '*' -> "12*7.5*3".
 std::string grab_filter(std::string_view text, char capture_operator);
 
 // The grabbed formula evaluated pass by pass (messages off): a number text when all went

@@ -50,8 +50,9 @@ std::string_view default_button(int code, KeyModifiers held) {
 
 }  // namespace
 
-KeyPress dispatch_key(const KeyTable& table, int code, KeyModifiers held, const KeyGuards& guards) {
-  if (guards.equals_busy) return {KeyRoute::Ignored, {}};
+namespace {
+
+KeyPress press_of(const KeyTable& table, int code, KeyModifiers held, const KeyGuards& guards) {
   if (guards.formula_bar_focused && formula_bar_key(code)) return {KeyRoute::FormulaBar, {}};
   if (guards.clock_shown || guards.panel_open) return {KeyRoute::Ignored, {}};
   const std::string_view function = table.KeyToFunction(code, held);
@@ -63,6 +64,18 @@ KeyPress dispatch_key(const KeyTable& table, int code, KeyModifiers held, const 
   const KeyFunction* bound = find_key_function(function);
   if (!bound || bound->button.empty()) return {KeyRoute::Nothing, {}};
   return {KeyRoute::Press, bound->button, bound->mouse};
+}
+
+}  // namespace
+
+KeyPress dispatch_key(const KeyTable& table, int code, KeyModifiers held, const KeyGuards& guards) {
+  const KeyPress press = press_of(table, code, held, guards);
+  // Only equals waits for equals: keys typed while the result is read out are the user's next
+  // number, never lost.
+  if (guards.equals_busy && press.route == KeyRoute::Press && press.button == "kdy") {
+    return {KeyRoute::Ignored, {}};
+  }
+  return press;
 }
 
 }  // namespace orvanta

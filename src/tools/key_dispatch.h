@@ -10,7 +10,9 @@ namespace orvanta {
 
 // What the window knows at the moment of the key press.
 struct KeyGuards {
-  bool equals_busy = false;  // equals is reading its result out
+  // Equals is running (reading its result out): a second equals is held back; any other key
+  // goes through, and the calculator stops the read-out for it.
+  bool equals_busy = false;
   bool formula_bar_focused = false;
   bool clock_shown = false;  // the LCD shows the date or the time
   // The alarm panel, the key-binding editor, the income-tax panel or the formula panel.

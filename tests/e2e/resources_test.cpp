@@ -234,7 +234,7 @@ TEST_F(ProgramResources, EveryClipIsMono8BitPcmOfItsLength) {
       {"S0", 0.29},   {"S1", 0.29},   {"S2", 0.29},   {"S3", 0.29},   {"S4", 0.29},  {"S5", 0.29},
       {"S6", 0.29},   {"S7", 0.30},   {"S8", 0.29},   {"S9", 0.29},   {"SP", 0.25},  {"SF", 0.30},
       {"SADD", 0.29}, {"SSUB", 0.33}, {"SSUM", 0.53}, {"SDIV", 0.50}, {"SDY", 0.50}, {"SC", 0.45},
-      {"SCE", 0.58},  {"SE", 0.45},   {"SNZ", 1.25},
+      {"SCE", 0.58},  {"SE", 0.45},   {"SEXP", 0.70}, {"SCF", 0.50},  {"SNZ", 1.25},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

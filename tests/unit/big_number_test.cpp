@@ -51,6 +51,27 @@ TEST(BigNumber, SubtractsWithSignWhenSecondIsLarger) {
   for (const auto& c : cases) EXPECT_EQ(BigSub(c.a, c.b), c.expected) << c.a << " - " << c.b;
 }
 
+TEST(BigNumber, NegatedResultsCarryTheirSignButZeroNone) {
+  // Sums with a trailing zero, a point, a leading "0." and nine digits in one limb (no spare
+  // leading zero for the sign); products and quotients likewise.
+  const BinaryCase sums[] = {{"5", "3", "-8"},
+                             {"1.5", "1", "-2.5"},
+                             {"0.1", "0.15", "-0.25"},
+                             {"600", "600", "-1200"},
+                             {"999999999", "0", "-999999999"},
+                             {"0", "", "0"}};
+  for (const auto& c : sums) EXPECT_EQ(BigAdd(c.a, c.b, true), c.expected) << c.a << " + " << c.b;
+  const BinaryCase products[] = {
+      {"5", "3", "-15"}, {"0.1", "0.1", "-0.01"}, {"25", "40", "-1000"}, {"5", "0", "0"}};
+  for (const auto& c : products) {
+    EXPECT_EQ(BigMul(c.a, c.b, true), c.expected) << c.a << " * " << c.b;
+  }
+  EXPECT_EQ(BigDiv("1", "3", 10, true), "-0.3333333333");
+  EXPECT_EQ(BigDiv("100", "4", 10, true), "-25");
+  EXPECT_EQ(BigDiv("5", "0", 10, true), "0");
+  EXPECT_EQ(BigAdd("5", "3", false), "8");
+}
+
 TEST(BigNumber, Multiplies) {
   const BinaryCase cases[] = {
       {"0.1", "0.1", "0.01"},

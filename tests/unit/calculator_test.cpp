@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,7 @@
 #include "numeric/calc_error.h"
 #include "numeric/number_text.h"
 #include "sim/calculator_sim.h"
+#include "tools/key_dispatch.h"
 
 namespace orvanta {
 namespace {
@@ -94,14 +96,63 @@ TEST_F(CalculatorTest, NegativeNumberFillsTheCellsFromTheRight) {
   EXPECT_EQ(state().cur_value, -12.5L);
 }
 
-TEST_F(CalculatorTest, OverlongResultLightsErrorAndKeepsTheFullValueInTheTooltip) {
-  keys("12345678*100000000=");
-  EXPECT_EQ(lcd().text, "12345678000000");
-  EXPECT_TRUE(lcd().lights.error_on);
+TEST_F(CalculatorTest, ALongNumberIsNeverShownSmallerThanItIs) {
+  struct Case {
+    const char* keys;
+    bool thousands;
+    const char* precision;
+    const char* shown;
+    bool light;  // the cells do not show the whole number
+  };
+  for (const Case& c : {
+           Case{"99999999999999+1=", false, "-1", "1E14", false},
+           Case{"12345678*100000000=", false, "-1", "1.2345678E15", false},
+           // The mantissa rounded half up to the cells, the exponent whole.
+           Case{"94607304725808*100=", false, "-1", "9.460730473E15", true},
+           Case{"0-99999999999999-1=", false, "-1", "-1E14", false},
+           Case{"0-12345678901234=", false, "-1", "-1.23456789E13", true},
+           Case{"99999999999999+1=", false, "2", "1E14", false},
+           // Separators that would push digits off the cells are left out there.
+           Case{"12345678901*10=", true, "-1", "123456789010", false},
+           Case{"10000000000*10000=", true, "-1", "1E14", false},
+           Case{"1234567.891+0=", true, "-1", "1,234,567.891", false},
+           // A fraction too long for the cells still shows its first cells, unless they would
+           // show next to nothing of it.
+           Case{"2/3=", false, "-1", "0.666666666666", true},
+           Case{"1/3/10000000000000=", false, "-1", "3.3E-14", false},
+       }) {
+    calc().thousands_changed(c.thousands);
+    calc().precision_changed(c.precision);
+    press("c");
+    keys(c.keys);
+    EXPECT_EQ(lcd().text, c.shown) << c.keys;
+    EXPECT_EQ(lcd().lights.error_on, c.light) << c.keys;
+  }
+  // A typed number that the sign key makes too long: the cells keep its magnitude.
+  press("c");
+  keys("12345678901234");
+  press("kzf");
+  EXPECT_EQ(lcd().text, "-1.23456789E13");
+}
+
+TEST_F(CalculatorTest, ALongPlainResultGoesBelowWholeAndIsReadAsShown) {
+  calc().auto_output_changed(true);
+  calc().result_to_clipboard_changed(true);
+  keys("12345678*100000000");
+  ports_.voice.said.clear();
+  keys("=");
+  EXPECT_EQ(lcd().text, "1.2345678E15");
   EXPECT_EQ(lcd().tooltip, "1,234,567,800,000,000");
-  press("Khex_on");
-  keys("FF");
-  EXPECT_FALSE(lcd().lights.error_on);
+  EXPECT_EQ(ports_.clipboard.text, "1234567800000000");
+  ASSERT_EQ(ports_.output.sent.size(), 1u);
+  EXPECT_EQ(ports_.output.sent[0].shown_text, "1234567800000000");
+  EXPECT_EQ(ports_.output.sent[0].value_text, "1234567800000000");
+  // The exponent's words take their own time, so the next clip does not cut them off.
+  EXPECT_EQ(ports_.voice.said,
+            (Strings{"=", "1", ".", "2", "3", "4", "5", "6", "7", "8", "E", "1", "5", "^"}));
+  const std::vector<int>& waits = ports_.pump.waits;
+  ASSERT_GE(waits.size(), 4u);
+  EXPECT_EQ(std::vector<int>(waits.end() - 4, waits.end()), (std::vector<int>{700, 300, 300, 500}));
 }
 
 TEST_F(CalculatorTest, HexadecimalTooltipIsTheTextItself) {
@@ -131,26 +182,91 @@ TEST_F(CalculatorTest, EqualsReadsTheResultOutWithItsPauses) {
   EXPECT_FALSE(state().equals_busy);
 }
 
-TEST_F(CalculatorTest, EqualsDuringTheReadOutIsIgnoredButOtherKeysWork) {
+// Keys the user types while equals speaks: each pause of the read-out takes the next one,
+// through the keyboard dispatch as the window does it; those left when equals is over follow.
+class ReadOutTest : public CalculatorTest {
+ protected:
+  ReadOutTest() {
+    ports_.pump.during_wait = [this](int) { type_next(); };
+  }
+
+  void type_next() {
+    if (typed_.empty()) return;
+    const int code = typed_.front();
+    typed_.pop_front();
+    KeyGuards guards;
+    guards.equals_busy = state().equals_busy;
+    const KeyPress key = dispatch_key(table_, code, {}, guards);
+    if (key.route == KeyRoute::Press) press(key.button, key.mouse);
+  }
+
+  void equals_while_typing(std::deque<int> codes) {
+    typed_ = std::move(codes);
+    typed_.push_front(kEnter);
+    ports_.voice.said.clear();
+    while (!typed_.empty()) type_next();
+  }
+
+  static constexpr int kEnter = 0x0D;
+  static constexpr int kNoKey = 0;  // a pause in which the user types nothing
+  KeyTable table_;
+  std::deque<int> typed_;
+};
+
+TEST_F(ReadOutTest, AKeyStopsTheReadOutAndIsHandledAsAfterEquals) {
+  const struct {
+    std::deque<int> typed;
+    Strings said;
+    const char* shown;
+    const char* bar;
+  } cases[] = {
+      // Equals while equals speaks is ignored: one read-out, whole.
+      {{kEnter, kEnter, kEnter}, {"=", "1", "5"}, "15", "12+3"},
+      // A digit in the second pause: the voice stops, the digit starts a new number.
+      {{kNoKey, '7'}, {"=", "1", "7"}, "7", "7"},
+      // An operator goes on from the result; the equals after it computes and speaks.
+      {{0x6B, '4', kEnter}, {"=", "+", "4", "=", "1", "9"}, "19", "12+3+4"},
+  };
+  for (const auto& c : cases) {
+    press("c");
+    keys("12+3");
+    equals_while_typing(c.typed);
+    EXPECT_EQ(ports_.voice.said, c.said) << c.shown;
+    EXPECT_EQ(lcd().text, c.shown);
+    EXPECT_EQ(ports_.formula_bar.bar, c.bar) << c.shown;
+    EXPECT_FALSE(state().equals_busy) << c.shown;
+  }
+  // Equals works again once the read-out is over.
+  ports_.voice.said.clear();
+  keys("=");
+  EXPECT_EQ(ports_.voice.said, (Strings{"=", "1", "9"}));
+}
+
+TEST_F(ReadOutTest, NoKeyTypedDuringTheReadOutIsLost) {
+  keys("123456+654321");
+  // Sixteen presses of 9 from the first pause on; the entry takes its 14 characters.
+  equals_while_typing(std::deque<int>(16, '9'));
+  EXPECT_EQ(lcd().text, "99999999999999");
+  EXPECT_EQ(state().entry_text, "99999999999999");
+  EXPECT_TRUE(state().acc_text.empty());
+  Strings said(14, "9");
+  said.insert(said.begin(), "=");
+  EXPECT_EQ(ports_.voice.said, said);
+}
+
+TEST_F(ReadOutTest, EqualsAfterAKeyInTheSamePauseSpeaksItsOwnResult) {
   keys("12+3");
   ports_.voice.said.clear();
-  int wait_count = 0;
+  int pauses = 0;
   ports_.pump.during_wait = [&](int) {
-    press("kdy");  // ignored: the read-out must not start twice over
-    if (++wait_count == 2) press("k7");
+    if (++pauses != 2) return;
+    keys("7+1=");
   };
   keys("=");
-  ports_.pump.during_wait = nullptr;
-  // One "=" and one read-out of the result; the 7 pressed meanwhile was spoken and taken.
-  EXPECT_EQ(ports_.voice.said, (Strings{"=", "1", "7", "5"}));
-  EXPECT_EQ(lcd().text, "7");
-  EXPECT_EQ(state().entry_text, "7");
-  EXPECT_TRUE(state().acc_text.empty());
-  EXPECT_FALSE(state().new_number);
+  EXPECT_EQ(ports_.voice.said, (Strings{"=", "1", "7", "+", "1", "=", "8"}));
+  EXPECT_EQ(lcd().text, "8");
+  EXPECT_EQ(ports_.formula_bar.bar, "7+1");
   EXPECT_FALSE(state().equals_busy);
-  // Equals works again once the read-out is over.
-  keys("=");
-  EXPECT_EQ(ports_.voice.said.back(), "7");
 }
 
 TEST_F(CalculatorTest, HexadecimalEqualsSaysEqualsWithoutReadOut) {
@@ -504,8 +620,8 @@ TEST_F(CalculatorTest, ANumberInExponentFormKeepsItsExponentOnTheLcd) {
   EXPECT_TRUE(lcd().lights.error_on);
   EXPECT_EQ(lcd().tooltip, "1.5241578780672E26");
   // The read-out and the output below follow the cells.
-  EXPECT_EQ(ports_.voice.said,
-            (Strings{"=", "1", ".", "5", "2", "4", "1", "5", "7", "8", "7", "8", "2", "6"}));
+  EXPECT_EQ(ports_.voice.said, (Strings{"=", "1", ".", "5", "2", "4", "1", "5", "7", "8", "7", "8",
+                                        "E", "2", "6", "^"}));
   ASSERT_EQ(ports_.output.sent.size(), 1u);
   EXPECT_EQ(ports_.output.sent[0].shown_text, "1.524157878E26");
   EXPECT_EQ(ports_.output.sent[0].value_text, "1.524157878E26");
@@ -559,6 +675,45 @@ TEST_F(CalculatorTest, TypedDigitsShowAsTypedUnderAFixedPrecision) {
   EXPECT_EQ(lcd().text, "3.14");
   press("mr");
   EXPECT_EQ(lcd().text, "3.14");
+}
+
+TEST_F(CalculatorTest, AfterEqualsTheNextDigitOrPointStartsANewNumber) {
+  struct Case {
+    const char* before;
+    const char* after;
+    const char* shown;
+  };
+  for (const Case& c :
+       {// Equals with nothing to compute leaves the number it showed finished too.
+        Case{"1234=", "12", "12"}, Case{"12.5=", "3", "3"}, Case{"12.5=", ".5", "0.5"},
+        Case{"1234=", "0", "0"}, Case{"5+3=", "2+1=", "3"}, Case{"1234==", "7", "7"}}) {
+    press("c");
+    keys(c.before);
+    keys(c.after);
+    EXPECT_EQ(lcd().text, c.shown) << c.before << " " << c.after;
+    if (!std::string_view(c.after).ends_with('=')) {
+      EXPECT_EQ(state().entry_text, c.shown) << c.before << " " << c.after;
+    }
+  }
+  // The sign and backspace keys work on the finished number without reopening it.
+  press("c");
+  keys("1234=");
+  press("kzf");
+  EXPECT_EQ(lcd().text, "-1234");
+  press("tg");
+  EXPECT_EQ(lcd().text, "-1234");
+  keys("5");
+  EXPECT_EQ(lcd().text, "5");
+  EXPECT_FALSE(state().is_negative);
+  // Up to the full entry again: the eleven characters with separators, the hexadecimal digits.
+  calc().thousands_changed(true);
+  press("c");
+  keys("12345678901=2");
+  EXPECT_EQ(lcd().text, "2");
+  calc().thousands_changed(false);
+  press("Khex_on");
+  keys("1A=B");
+  EXPECT_EQ(lcd().text, "B");
 }
 
 TEST_F(CalculatorTest, AfterMemoryStoreOrRecallTheNextDigitStartsANewNumber) {

@@ -32,8 +32,25 @@ TEST_P(GrabFilter, KeepsTheFormula) {
 INSTANTIATE_TEST_SUITE_P(
     Texts, GrabFilter,
     testing::Values(
-        // The comma separates like any other character.
-        FilterCase{"Total", "合计：1,234.50元", '+', "1+234.50"},
+        // Digits grouped in threes by commas are one number; other commas separate.
+        FilterCase{"Total", "合计：1,234.50元", '+', "1234.50"},
+        FilterCase{"Grouped", "1,234,567", '+', "1234567"},
+        FilterCase{"GroupedNegative", "-1,234 元", '+', "-1234"},
+        FilterCase{"GroupedColumn", "1,234\n5,678", '+', "1234+5678"},
+        FilterCase{"NotInThrees", "1,23,456", '+', "1+23+456"},
+        FilterCase{"LongLastGroup", "1,2345", '*', "1*2345"},
+        FilterCase{"CommaAfterFraction", "1,234.5,678", '+', "1234.5+678"},
+        FilterCase{"ListOfNumbers", "1,2,3", '+', "1+2+3"},
+        // An exponent belongs to its number, which the evaluator reads in plain digits.
+        FilterCase{"Exponent", "1.5E+05", '+', "150000"},
+        FilterCase{"SmallExponent", "1.5e-05*2", '+', "0.000015*2"},
+        FilterCase{"ExponentOfAPoint", ".5E3", '+', "500"},
+        FilterCase{"GroupedWithExponent", "1,500E3", '+', "1500000"},
+        FilterCase{"LetterEWithoutDigits", "5E 3e+", '+', "5+3"},
+        // Beyond every value of the calculator: nothing to compute.
+        FilterCase{"ExponentBeyondRange", "1E99999", '+', ""},
+        // The power is an operator like * and /.
+        FilterCase{"Power", "2^10", '+', "2^10"}, FilterCase{"SpacedPower", "3 ^ 4", '+', "3^4"},
         // The blank becomes a separator, the minus a sign.
         FilterCase{"SpacedMinus", "5 - 3", '+', "5+-3"},
         FilterCase{"Formula", "(1+2)*3", '+', "(1+2)*3"},
@@ -73,7 +90,8 @@ TEST(GrabEvaluate, RunsThePassesToANumber) {
     std::string result;
   };
   const Case cases[] = {
-      {"1+234.50", "235.5"},
+      {"1234.5+1", "1235.5"},
+      {"2^10", "1024"},
       {"5+-3", "2"},
       {"(1+2)*3", "9"},
       {"12+7.5+3", "22.5"},
@@ -118,7 +136,10 @@ TEST_F(GrabIntoCalculator, ShowsTheFormulaAndItsValue) {
     std::string entry;
   };
   const Case cases[] = {
-      {"合计：1,234.50元", '+', "1+234.50", "235.5"},
+      {"合计：1,234.50元", '+', "1234.50", "1234.5"},
+      {"1,234,567", '+', "1234567", "1234567"},
+      {"1.5E+05", '+', "150000", "150000"},
+      {"2^10", '+', "2^10", "1024"},
       {"5 - 3", '+', "5+-3", "2"},
       {"(1+2)*3", '+', "(1+2)*3", "9"},
       {"12\n7.5\n3", '+', "12+7.5+3", "22.5"},
@@ -140,7 +161,7 @@ TEST_F(GrabIntoCalculator, ShowsTheFormulaAndItsValue) {
   calc_->kadd(MouseButton::Left);
   calc_->k2(MouseButton::Left);
   calc_->kdy(MouseButton::Left);
-  EXPECT_EQ(lcd(), "237.5");
+  EXPECT_EQ(lcd(), "1236.5");
 }
 
 TEST_F(GrabIntoCalculator, NoNumberLeavesTheCalculatorAlone) {

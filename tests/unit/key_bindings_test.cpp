@@ -105,7 +105,13 @@ TEST_F(KeyboardTest, GuardsInOrder) {
     KeyGuards guards;
     KeyPress expected;
   } cases[] = {
-      {0x37, {.equals_busy = true, .formula_bar_focused = true}, kIgnored},
+      // While equals reads its result out only a second equals is held back.
+      {0x37, {.equals_busy = true}, pressed("k7")},
+      {0x6B, {.equals_busy = true}, pressed("kadd")},
+      {0x0D, {.equals_busy = true}, kIgnored},
+      {0x0D, {.equals_busy = true, .formula_bar_focused = true}, kIgnored},
+      {0x37, {.equals_busy = true, .formula_bar_focused = true}, kToBar},
+      {0x37, {.equals_busy = true, .clock_shown = true}, kIgnored},
       {0x37, {.formula_bar_focused = true, .clock_shown = true}, kToBar},
       {0x08, {.formula_bar_focused = true}, kToBar},
       {0x6F, {.formula_bar_focused = true}, kToBar},
@@ -115,6 +121,10 @@ TEST_F(KeyboardTest, GuardsInOrder) {
       {0x37, {.panel_open = true}, kIgnored},
   };
   for (const auto& c : cases) EXPECT_EQ(key(c.code, kNone, c.guards), c.expected) << c.code;
+  // A key bound to equals is held back during equals too.
+  table_.entry(0x20) = KeyBinding{"=", kNone};
+  EXPECT_EQ(key(0x20, kNone, {.equals_busy = true}), kIgnored);
+  EXPECT_EQ(key(0x20), pressed("kdy"));
 }
 
 TEST_F(KeyboardTest, BindingsNeedExactlyTheirModifiers) {

@@ -77,6 +77,49 @@ TEST(LcdText, ExponentFormKeepsItsExponentOnTheCells) {
   }
 }
 
+TEST(LcdText, IntegerDigitsBeyondTheCellsGoIntoTheExponentForm) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"100000000000000", "1E14"},
+      {"9460500000000000", "9.4605E15"},
+      // Rounded half up, away from zero for a negative number; a carry may reach the exponent.
+      {"9460730472580800", "9.460730473E15"},
+      {"-12345678901234", "-1.23456789E13"},
+      {"-12345678905", "-12345678905"},
+      {"99999999999999999", "1E17"},
+      {"123456789056789.5", "1.234567891E14"},
+      {"999999999990000", "1E15"},
+      // Exponent forms keep their exponent.
+      {"1.5241578780672E26", "1.524157878E26"},
+      // Below 1E-4 the first cells would show few digits or none.
+      {"0.000000000000033", "3.3E-14"},
+      {"-0.0000123456789012", "-1.23456789E-5"},
+      {"0.000123456789012", "0.000123456789012"},
+      // Texts whose integer digits fit stay: a long fraction shows its first cells.
+      {"12345678901234", "12345678901234"},
+      {"0.666666666666667", "0.666666666666667"},
+      {"12345678901234.5", "12345678901234.5"},
+      // Texts that are no plain number stay.
+      {"......", "......"},
+      {"123456789,012,345", "123456789,012,345"},
+      {"012345678901234", "012345678901234"}};
+  for (const auto& [text, fitted] : cases) EXPECT_EQ(fit_to_cells(text, 14), fitted) << text;
+}
+
+TEST(LcdText, CellsShowAWholeNumberWhenTheyReadAsItsValue) {
+  const struct {
+    const char* drawn;
+    const char* text;
+    bool whole;
+  } cases[] = {{"1E14", "100000000000000", true},
+               {"9.460730473E15", "9460730472580800", false},
+               {"123,456,789", "123456789", true},
+               {"0.666666666666", "0.666666666666667", false},
+               {"......", "......", true},
+               {"12:05:30", "12:05:30", true},
+               {"ABCDEFABCDEFAB", "ABCDEFABCDEFABC", false}};
+  for (const auto& c : cases) EXPECT_EQ(cells_show_whole(c.drawn, c.text, 14), c.whole) << c.text;
+}
+
 TEST(LcdText, GlyphsExistForNumbersTimesAndTheErrorMark) {
   for (const char c : std::string_view("0123456789ABCDEF.-,: ")) EXPECT_TRUE(has_glyph(c)) << c;
   for (const char c : std::string_view("Ia+xe")) EXPECT_FALSE(has_glyph(c)) << c;
