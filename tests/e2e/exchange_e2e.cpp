@@ -325,15 +325,16 @@ TEST_P(GrabBelow, TheHandComputesTheSelection) {
 INSTANTIATE_TEST_SUITE_P(
     Selections, GrabBelow,
     testing::Combine(testing::Values(Below::kOwnEditor, Below::kNotepad),
-                     testing::Values(GrabCase{"Total", "", L"合计：1,234.50元", "235.5",
-                                              L"1+234.50"},
+                     // Digits grouped in threes by commas are one number.
+                     testing::Values(GrabCase{"Total", "", L"合计：1,234.50元", "1234.5",
+                                              L"1234.50"},
                                      GrabCase{"ColumnProduct", "Device_capture=3\r\n",
                                               L"12\r\n7.5\r\n3", "270", L"12*7.5*3"},
                                      // The calculator owns the clipboard here (every number shown
                                      // goes there): the window below copying must not wait on it.
                                      GrabCase{"AfterTheCalculatorFilledTheClipboard",
                                               "Device_input_autoclip=1\r\n", L"合计：1,234.50元",
-                                              "235.5", L"1+234.50"},
+                                              "1234.5", L"1234.50"},
                                      // No number: the message in the bar, the LCD as it was.
                                      GrabCase{"NoNumber", "", L"没有数字", "42",
                                               L"错误! 抓取的数据或公式无效!!!"})),
