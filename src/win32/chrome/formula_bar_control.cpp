@@ -1,6 +1,7 @@
 #include "win32/chrome/formula_bar_control.h"
 
 #include "platform/wide.h"
+#include "win32/system/base_window.h"
 #include "win32/system/controls.h"
 #include "win32/system/geometry.h"
 #include "win32/system/win_check.h"
@@ -24,22 +25,17 @@ bool FormulaBarControl::create(HWND parent, const face::Rect& place, Handlers ha
   font_ = make_song_font(12, FW_BOLD);
   SendMessageW(edit_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
   brush_.reset(CreateSolidBrush(kBarColour));
-  SetWindowLongPtrW(edit_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  default_proc_ = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrW(edit_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&edit_proc)));
-  return check(default_proc_ != nullptr, L"SetWindowLongPtrW (formula bar)");
-}
-
-LRESULT CALLBACK FormulaBarControl::edit_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  auto* self = reinterpret_cast<FormulaBarControl*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (msg == WM_KEYDOWN || msg == WM_CHAR) {
-    if (wp == VK_RETURN || (msg == WM_CHAR && wp == L'\r')) return 0;
-    if (msg == WM_KEYDOWN) {
-      if (!self->handlers_.key_allowed()) return 0;
-      self->key_pending_ = true;
-    }
-  }
-  return CallWindowProcW(self->default_proc_, hwnd, msg, wp, lp);
+  // Enter is swallowed; every other key asks the core first.
+  return subclass_control(edit_,
+                          [this](HWND, UINT msg, WPARAM wp, LPARAM) -> std::optional<LRESULT> {
+                            if (msg != WM_KEYDOWN && msg != WM_CHAR) return std::nullopt;
+                            if (wp == VK_RETURN || (msg == WM_CHAR && wp == L'\r')) return 0;
+                            if (msg == WM_KEYDOWN) {
+                              if (!handlers_.key_allowed()) return 0;
+                              key_pending_ = true;
+                            }
+                            return std::nullopt;
+                          });
 }
 
 void FormulaBarControl::show(bool shown) {

@@ -38,10 +38,7 @@ class FormulaBarControl : public FormulaBar {
   void set_read_only(bool read_only) override;
 
  private:
-  static LRESULT CALLBACK edit_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-
   HWND edit_ = nullptr;
-  WNDPROC default_proc_ = nullptr;
   bool key_pending_ = false;  // the next change of the text is the user's
   Handlers handlers_;
   UniqueFont font_;

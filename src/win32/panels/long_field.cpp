@@ -10,6 +10,7 @@
 
 #include "face/line_view.h"
 #include "win32/panels/long_field_accessible.h"
+#include "win32/system/base_window.h"
 #include "win32/system/clipboard_text.h"
 #include "win32/system/controls.h"
 
@@ -40,14 +41,19 @@ std::wstring clipboard_line(HWND owner) {
   return text;
 }
 
-class LongField {
+// Made on the heap by create_long_field and gone with its window, as a Windows control is.
+class LongField : public BaseWindow<LongField> {
  public:
-  LongField(HWND hwnd, std::function<void()> on_enter)
-      : hwnd_(hwnd), on_enter_(std::move(on_enter)) {}
+  explicit LongField(std::function<void()> on_enter) : on_enter_(std::move(on_enter)) {}
 
-  LRESULT on_message(UINT msg, WPARAM wp, LPARAM lp);
+  static HWND create(HWND parent, RECT bounds, int id, DWORD style, std::function<void()> on_enter);
 
  private:
+  friend class BaseWindow<LongField>;
+  LRESULT handle_message(UINT msg, WPARAM wp, LPARAM lp) { return on_message(msg, wp, lp); }
+  void window_gone() { delete this; }
+  LRESULT on_message(UINT msg, WPARAM wp, LPARAM lp);
+
   bool read_only() const { return (GetWindowLongW(hwnd_, GWL_STYLE) & ES_READONLY) != 0; }
   std::wstring_view selected() const {
     const auto [low, high] = view_.selection();
@@ -80,7 +86,6 @@ class LongField {
   void scroll_on();
   void context_menu(LPARAM lp);
 
-  HWND hwnd_;
   std::function<void()> on_enter_;
   HFONT font_ = nullptr;
   int line_height_ = 16;
@@ -542,36 +547,27 @@ LRESULT LongField::on_message(UINT msg, WPARAM wp, LPARAM lp) {
   return DefWindowProcW(hwnd_, msg, wp, lp);
 }
 
-LRESULT CALLBACK long_field_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  auto* field = reinterpret_cast<LongField*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (msg == WM_NCCREATE) {
-    auto* on_enter = static_cast<std::function<void()>*>(
-        reinterpret_cast<const CREATESTRUCTW*>(lp)->lpCreateParams);
-    field = new LongField(hwnd, on_enter ? std::move(*on_enter) : std::function<void()>());
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(field));
+HWND LongField::create(HWND parent, RECT bounds, int id, DWORD style,
+                       std::function<void()> on_enter) {
+  if (!register_window_class(kClassName, &BaseWindow::window_proc, nullptr, nullptr, CS_DBLCLKS,
+                             IDC_IBEAM)) {
+    return nullptr;
   }
-  if (field == nullptr) return DefWindowProcW(hwnd, msg, wp, lp);
-  if (msg == WM_NCDESTROY) {
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-    delete field;
-    return DefWindowProcW(hwnd, msg, wp, lp);
-  }
-  if (msg == WM_NCCREATE || msg == WM_CREATE) return DefWindowProcW(hwnd, msg, wp, lp);
-  return field->on_message(msg, wp, lp);
+  auto* field = new LongField(std::move(on_enter));
+  const HWND hwnd = CreateWindowExW(
+      0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | style, bounds.left,
+      bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), field);
+  // A window that could not be made never saw its last message: the field goes here.
+  if (hwnd == nullptr) delete field;
+  return hwnd;
 }
 
 }  // namespace
 
 HWND create_long_field(HWND parent, RECT bounds, int id, HFONT font, DWORD style,
                        std::function<void()> on_enter) {
-  if (!register_window_class(kClassName, long_field_proc, nullptr, nullptr, CS_DBLCLKS,
-                             IDC_IBEAM)) {
-    return nullptr;
-  }
-  const HWND field = CreateWindowExW(
-      0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | style, bounds.left,
-      bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), &on_enter);
+  const HWND field = LongField::create(parent, bounds, id, style, std::move(on_enter));
   if (field != nullptr) SendMessageW(field, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   return field;
 }

@@ -3,45 +3,11 @@
 #include <commctrl.h>
 
 #include "win32/panels/long_field.h"
+#include "win32/system/base_window.h"
 #include "win32/system/controls.h"
 #include "win32/system/win_check.h"
 
 namespace orvanta::win32 {
-namespace {
-
-constexpr UINT_PTR kFieldKeysId = 1;
-
-LRESULT CALLBACK field_keys_proc(HWND edit, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
-                                 DWORD_PTR data) {
-  auto* on_enter = reinterpret_cast<std::function<void()>*>(data);
-  switch (msg) {
-    case WM_KEYDOWN:
-      if (wp == 'A' && (GetKeyState(VK_CONTROL) & 0x8000) != 0) {
-        SendMessageW(edit, EM_SETSEL, 0, -1);
-        return 0;
-      }
-      if (wp == VK_RETURN && *on_enter) {
-        (*on_enter)();
-        return 0;
-      }
-      break;
-    case WM_CHAR:
-      // The characters of Ctrl+A and Enter would only beep.
-      if (wp == 1 || (wp == L'\r' && *on_enter)) return 0;
-      break;
-    case WM_GETDLGCODE:
-      // Enter belongs to the field, not to a dialog around it.
-      return DefSubclassProc(edit, msg, wp, lp) | DLGC_WANTALLKEYS;
-    case WM_NCDESTROY:
-      RemoveWindowSubclass(edit, field_keys_proc, kFieldKeysId);
-      delete on_enter;
-      break;
-  }
-  return DefSubclassProc(edit, msg, wp, lp);
-}
-
-}  // namespace
-
 HWND create_labelled_field(HWND parent, const wchar_t* label, int left, int top, int width, int id,
                            HFONT font, DWORD style, std::function<void()> on_enter) {
   // As wide as the longest label: wider, it would cover a line beside it (the formula panel's
@@ -53,12 +19,30 @@ HWND create_labelled_field(HWND parent, const wchar_t* label, int left, int top,
 }
 
 void take_field_keys(HWND edit, std::function<void()> on_enter) {
-  auto* data = new std::function<void()>(std::move(on_enter));
-  if (!check(SetWindowSubclass(edit, field_keys_proc, kFieldKeysId,
-                               reinterpret_cast<DWORD_PTR>(data)) != FALSE,
-             L"SetWindowSubclass (field)")) {
-    delete data;
-  }
+  subclass_control(edit,
+                   [on_enter = std::move(on_enter)](HWND field, UINT msg, WPARAM wp,
+                                                    LPARAM lp) -> std::optional<LRESULT> {
+                     switch (msg) {
+                       case WM_KEYDOWN:
+                         if (wp == 'A' && (GetKeyState(VK_CONTROL) & 0x8000) != 0) {
+                           SendMessageW(field, EM_SETSEL, 0, -1);
+                           return 0;
+                         }
+                         if (wp == VK_RETURN && on_enter) {
+                           on_enter();
+                           return 0;
+                         }
+                         break;
+                       case WM_CHAR:
+                         // The characters of Ctrl+A and Enter would only beep.
+                         if (wp == 1 || (wp == L'\r' && on_enter)) return 0;
+                         break;
+                       case WM_GETDLGCODE:
+                         // Enter belongs to the field, not to a dialog around it.
+                         return DefSubclassProc(field, msg, wp, lp) | DLGC_WANTALLKEYS;
+                     }
+                     return std::nullopt;
+                   });
 }
 
 void set_field_text(HWND edit, const std::wstring& text) {

@@ -47,9 +47,14 @@ class BaseWindow {
     if (msg == WM_NCDESTROY) {
       SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
       self->hwnd_ = nullptr;
+      self->window_gone();
     }
     return result;
   }
+
+  // After the window's last message. A window that owns itself (a control made on the heap by
+  // its creation function, as Windows' own controls are) deletes itself here.
+  void window_gone() {}
 
   LRESULT default_proc(UINT msg, WPARAM wp, LPARAM lp) {
     return DefWindowProcW(hwnd_, msg, wp, lp);

@@ -54,7 +54,7 @@ bool KeyPanel::create(HWND parent) {
   if (!create_window(parent)) return false;
   const HFONT font = font_.get();
   const HINSTANCE instance = GetModuleHandleW(nullptr);
-  register_window_class(kListClass, &list_proc, GetSysColorBrush(COLOR_BTNFACE));
+  register_window_class(kListClass, &DefWindowProcW, GetSysColorBrush(COLOR_BTNFACE));
   create_child(hwnd_, L"BUTTON", L"自定义键盘", BS_GROUPBOX, RECT{4, 2, kWidth - 4, 426}, -1, font);
   for (int column = 0; column < 2; ++column) {
     const int x = kListRect.left + column * kColumnWidth;
@@ -68,7 +68,8 @@ bool KeyPanel::create(HWND parent) {
                           kListRect.top, kListRect.right - kListRect.left,
                           kListRect.bottom - kListRect.top, hwnd_, nullptr, instance, nullptr);
   if (!check(list_ != nullptr, L"CreateWindowExW (key list)")) return false;
-  SetWindowLongPtrW(list_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  subclass_control(
+      list_, [this](HWND, UINT msg, WPARAM wp, LPARAM lp) { return list_message(msg, wp, lp); });
   rows_.resize(kKeyFunctionCount);
   for (int r = 0; r < kKeyFunctionCount; ++r) {
     const int x = (r / kRowsPerColumn) * kColumnWidth;
@@ -80,7 +81,9 @@ bool KeyPanel::create(HWND parent) {
         create_child(list_, L"EDIT", L"", WS_BORDER | ES_READONLY | WS_TABSTOP,
                      RECT{x + kFieldX, y, x + kFieldX + kFieldWidth, y + 20}, kFieldId + r, font);
     if (row.field != nullptr) {
-      SetWindowSubclass(row.field, &field_proc, 1, reinterpret_cast<DWORD_PTR>(this));
+      subclass_control(row.field, [this, r](HWND, UINT msg, WPARAM wp, LPARAM lp) {
+        return field_message(r, msg, wp, lp);
+      });
     }
     for (int b = 0; b < 3; ++b) {
       row.boxes[b] = create_child(list_, L"BUTTON", kBoxCaptions[b], BS_AUTOCHECKBOX | WS_TABSTOP,
@@ -152,67 +155,61 @@ void KeyPanel::scroll_to(int position) {
   SetScrollInfo(list_, SB_VERT, &info, TRUE);
 }
 
-LRESULT CALLBACK KeyPanel::list_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  auto* self = reinterpret_cast<KeyPanel*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (self != nullptr) {
-    switch (msg) {
-      case WM_VSCROLL: {
-        SCROLLINFO info{sizeof info, SIF_ALL, 0, 0, 0, 0, 0};
-        GetScrollInfo(hwnd, SB_VERT, &info);
-        int position = self->scroll_;
-        switch (LOWORD(wp)) {
-          case SB_LINEUP:
-            position -= kRowHeight;
-            break;
-          case SB_LINEDOWN:
-            position += kRowHeight;
-            break;
-          case SB_PAGEUP:
-            position -= static_cast<int>(info.nPage);
-            break;
-          case SB_PAGEDOWN:
-            position += static_cast<int>(info.nPage);
-            break;
-          case SB_THUMBTRACK:
-          case SB_THUMBPOSITION:
-            position = info.nTrackPos;
-            break;
-          default:
-            break;
-        }
-        self->scroll_to(position);
-        return 0;
+std::optional<LRESULT> KeyPanel::list_message(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_VSCROLL: {
+      SCROLLINFO info{sizeof info, SIF_ALL, 0, 0, 0, 0, 0};
+      GetScrollInfo(list_, SB_VERT, &info);
+      int position = scroll_;
+      switch (LOWORD(wp)) {
+        case SB_LINEUP:
+          position -= kRowHeight;
+          break;
+        case SB_LINEDOWN:
+          position += kRowHeight;
+          break;
+        case SB_PAGEUP:
+          position -= static_cast<int>(info.nPage);
+          break;
+        case SB_PAGEDOWN:
+          position += static_cast<int>(info.nPage);
+          break;
+        case SB_THUMBTRACK:
+        case SB_THUMBPOSITION:
+          position = info.nTrackPos;
+          break;
+        default:
+          break;
       }
-      case WM_MOUSEWHEEL:
-        self->scroll_to(self->scroll_ - GET_WHEEL_DELTA_WPARAM(wp) / WHEEL_DELTA * kWheelStep);
-        return 0;
-      case WM_COMMAND: {
-        const int id = LOWORD(wp);
-        if (HIWORD(wp) == BN_CLICKED && id >= kBoxId && !self->filling_) {
-          const int r = (id - kBoxId) / 3;
-          const int b = (id - kBoxId) % 3;
-          const bool ticked =
-              SendMessageW(reinterpret_cast<HWND>(lp), BM_GETCHECK, 0, 0) == BST_CHECKED;
-          self->editor_->box_changed(r, static_cast<ModifierBox>(b), ticked);
-        }
-        return 0;
+      scroll_to(position);
+      return 0;
+    }
+    case WM_MOUSEWHEEL:
+      scroll_to(scroll_ - GET_WHEEL_DELTA_WPARAM(wp) / WHEEL_DELTA * kWheelStep);
+      return 0;
+    case WM_COMMAND: {
+      const int id = LOWORD(wp);
+      if (HIWORD(wp) == BN_CLICKED && id >= kBoxId && !filling_) {
+        const int r = (id - kBoxId) / 3;
+        const int b = (id - kBoxId) % 3;
+        const bool ticked =
+            SendMessageW(reinterpret_cast<HWND>(lp), BM_GETCHECK, 0, 0) == BST_CHECKED;
+        editor_->box_changed(r, static_cast<ModifierBox>(b), ticked);
       }
+      return 0;
     }
   }
-  return DefWindowProcW(hwnd, msg, wp, lp);
+  return std::nullopt;
 }
 
 // The key field takes every key (Tab, Enter, arrows, F10 and Alt combinations included).
-LRESULT CALLBACK KeyPanel::field_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
-                                      DWORD_PTR self_ptr) {
-  auto* self = reinterpret_cast<KeyPanel*>(self_ptr);
-  const int row = GetDlgCtrlID(hwnd) - kFieldId;
+std::optional<LRESULT> KeyPanel::field_message(int row, UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_GETDLGCODE:
       return DLGC_WANTALLKEYS | DLGC_WANTARROWS | DLGC_WANTTAB | DLGC_WANTCHARS;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
-      if (self->editor_ != nullptr) self->key_in_field(row, static_cast<int>(wp));
+      if (editor_ != nullptr) key_in_field(row, static_cast<int>(wp));
       return 0;
     case WM_CHAR:
     case WM_SYSCHAR:
@@ -220,12 +217,12 @@ LRESULT CALLBACK KeyPanel::field_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp,
     case WM_SYSKEYUP:
       return 0;
     case WM_SETFOCUS:
-      if (self->editor_ != nullptr) self->editor_->focus(row);
+      if (editor_ != nullptr) editor_->focus(row);
       break;
     case WM_MOUSEWHEEL:
-      return SendMessageW(self->list_, msg, wp, lp);
+      return SendMessageW(list_, msg, wp, lp);
   }
-  return DefSubclassProc(hwnd, msg, wp, lp);
+  return std::nullopt;
 }
 
 LRESULT KeyPanel::on_message(UINT msg, WPARAM wp, LPARAM lp) {

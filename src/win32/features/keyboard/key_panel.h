@@ -36,9 +36,9 @@ class KeyPanel : public Panel {
   void refresh();
   void key_in_field(int row, int code);
   void scroll_to(int position);
-  static LRESULT CALLBACK list_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-  static LRESULT CALLBACK field_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
-                                     DWORD_PTR self);
+  // The scrolling list's messages and a key field's, before the control sees them.
+  std::optional<LRESULT> list_message(UINT msg, WPARAM wp, LPARAM lp);
+  std::optional<LRESULT> field_message(int row, UINT msg, WPARAM wp, LPARAM lp);
 
   std::function<void(bool)> closed_;
   KeyEditor* editor_ = nullptr;

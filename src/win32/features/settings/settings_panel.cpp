@@ -144,16 +144,11 @@ std::optional<int> whole_number(const std::string& text) {
 }
 
 // The decimal-places field has no context menu at all.
-LRESULT CALLBACK no_context_menu_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  const auto previous = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (msg == WM_CONTEXTMENU) return 0;
-  return CallWindowProcW(previous, hwnd, msg, wp, lp);
-}
-
 void suppress_context_menu(HWND edit) {
-  const LONG_PTR previous =
-      SetWindowLongPtrW(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&no_context_menu_proc));
-  SetWindowLongPtrW(edit, GWLP_USERDATA, previous);
+  subclass_control(edit, [](HWND, UINT msg, WPARAM, LPARAM) -> std::optional<LRESULT> {
+    if (msg == WM_CONTEXTMENU) return 0;
+    return std::nullopt;
+  });
 }
 
 }  // namespace

@@ -61,8 +61,18 @@ bool TaxPanel::create(HWND parent) {
         hwnd_, L"EDIT", L"", WS_BORDER | ES_AUTOHSCROLL | WS_TABSTOP | (f.result ? ES_READONLY : 0),
         in_group(f.at.x, f.at.y, kFieldWidth, kFieldHeight), kFieldId + i, font);
     if (fields_[i] == nullptr) return false;
-    check(SetWindowSubclass(fields_[i], &field_proc, 1, reinterpret_cast<DWORD_PTR>(this)) != FALSE,
-          L"SetWindowSubclass (tax field)");
+    subclass_control(fields_[i],
+                     [this](HWND field, UINT msg, WPARAM wp, LPARAM lp) -> std::optional<LRESULT> {
+                       // Enter in a field computes, as the panel's default button would.
+                       if (msg == WM_KEYDOWN && wp == VK_RETURN) {
+                         compute();
+                         return 0;
+                       }
+                       if (msg == WM_CHAR && wp == L'\r') return 0;  // no beep
+                       if (msg == WM_GETDLGCODE)
+                         return DefSubclassProc(field, msg, wp, lp) | DLGC_WANTALLKEYS;
+                       return std::nullopt;
+                     });
   }
   create_child(hwnd_, L"BUTTON", L"计  算", BS_PUSHBUTTON | WS_TABSTOP, in_group(152, 40, 75, 25),
                kComputeId, font);
@@ -119,18 +129,6 @@ void TaxPanel::compute() {
   set_text(fields_[3], form_.after_tax());
   set_text(fields_[4], form_.tax());
   loading_ = false;
-}
-
-// Enter in a field computes, as the panel's default button would.
-LRESULT CALLBACK TaxPanel::field_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
-                                      DWORD_PTR self) {
-  if (msg == WM_KEYDOWN && wp == VK_RETURN) {
-    reinterpret_cast<TaxPanel*>(self)->compute();
-    return 0;
-  }
-  if (msg == WM_CHAR && wp == L'\r') return 0;  // no beep
-  if (msg == WM_GETDLGCODE) return DefSubclassProc(hwnd, msg, wp, lp) | DLGC_WANTALLKEYS;
-  return DefSubclassProc(hwnd, msg, wp, lp);
 }
 
 // The group's frame and its red caption, drawn by the panel so the caption can be red.

@@ -37,8 +37,6 @@ class TaxPanel : public Panel {
   void paint_group();
   void field_changed(int index);
   void compute();
-  static LRESULT CALLBACK field_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
-                                     DWORD_PTR self);
 
   IncomeTaxForm& form_;
   HWND fields_[5]{};
