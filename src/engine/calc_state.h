@@ -46,11 +46,9 @@ struct CalcState {
   bool entry_stored = false;
   // The number on the LCD carries a minus sign.
   bool is_negative = false;
-  bool voice_enabled = true;
   NumberBase calc_base = NumberBase::Dec;
   // Base of entry_text; differs from calc_base only in the middle of a base switch.
   NumberBase entry_base = NumberBase::Dec;
-  bool angle_degrees = true;
   // The chain of the formula bar; ends with an operator sign while an operation is pending.
   std::string formula_head;
   // The current operand as decimal text, shown after formula_head.
@@ -63,8 +61,6 @@ struct CalcState {
   bool nothing_computed = false;
   // The next display leaves the formula bar unchanged.
   bool keep_formula_once = false;
-  // Results are typed into the window below the calculator.
-  bool auto_output = false;
   std::string unit_source_text;
   int unit_category = 0;
 };

@@ -1,13 +1,16 @@
 #include "engine/calculator.h"
 
+#include <cmath>
+
 #include "numeric/base_conversion.h"
+#include "numeric/integer_ops.h"
 #include "numeric/number_text.h"
 #include "numeric/profile_values.h"
 
 namespace orvanta {
 
 Calculator::Calculator(const CalculatorPorts& ports) : ports_(ports) {
-  frame_.lights.sound_on = state_.voice_enabled;
+  frame_.lights.sound_on = options_.sound;
   frame_.lights.pt_mode = true;
   show_angle_lights();
 }
@@ -42,7 +45,7 @@ void Calculator::splay(std::string_view token) {
 }
 
 void Calculator::say(std::string_view token) {
-  if (state_.voice_enabled) splay(token);
+  if (options_.sound) splay(token);
 }
 
 void Calculator::flush_frame() {
@@ -58,7 +61,7 @@ void Calculator::wait(int milliseconds) {
 }
 
 void Calculator::show_welcome() {
-  ports_.formula_bar.set_text(state_.welcome_text);
+  show_in_formula_bar(state_.welcome_text);
 }
 
 void Calculator::hide_operator_lights() {
@@ -73,8 +76,8 @@ void Calculator::show_mode_lights() {
 
 void Calculator::show_angle_lights() {
   const bool decimal = state_.calc_base == NumberBase::Dec;
-  frame_.lights.angle_jd = decimal && state_.angle_degrees;
-  frame_.lights.angle_hd = decimal && !state_.angle_degrees;
+  frame_.lights.angle_jd = decimal && options_.degrees;
+  frame_.lights.angle_hd = decimal && !options_.degrees;
 }
 
 // What C does, without its sound: used by C and by the calculation-mode switch.
@@ -102,7 +105,7 @@ void Calculator::divide_by_zero_reset() {
   state_.formula_tail.clear();
   state_.has_point = false;
   state_.is_negative = false;
-  ports_.formula_bar.set_text(kDivideByZeroText);
+  show_in_formula_bar(kDivideByZeroText);
   if (frame_.lights.sound_on) splay("se");
 }
 
@@ -127,10 +130,7 @@ void Calculator::Host::let_messages_run() {
 const Options& Calculator::start(const StartupContext& context) {
   const Options options = read_startup_options(ports_.settings, context);
   options_ = options;
-  state_.auto_output = options.auto_output;
-  state_.voice_enabled = options.sound;
   frame_.lights.sound_on = options.sound;
-  state_.angle_degrees = options.degrees;
   show_angle_lights();
   show_mode_lights();
   ports_.formula_bar.set_read_only(!options.science_mode);
@@ -162,15 +162,10 @@ void Calculator::change_option(SettingId id, const SettingValue& value) {
       ports_.formula_bar.set_read_only(!options_.science_mode);
       break;
     case SettingId::DeviceAngle:
-      state_.angle_degrees = options_.degrees;
       show_angle_lights();
       break;
     case SettingId::DeviceSound:
-      state_.voice_enabled = options_.sound;
       frame_.lights.sound_on = options_.sound;
-      break;
-    case SettingId::DeviceAutoCopyTo:
-      state_.auto_output = options_.auto_output;
       break;
     case SettingId::WelcomeText:
       set_welcome_line(options_.welcome_text);
@@ -179,6 +174,7 @@ void Calculator::change_option(SettingId id, const SettingValue& value) {
       break;  // read where they are used
   }
   flush_frame();
+  for (const OptionListener& listener : option_listeners_) listener(id, options_);
 }
 
 bool Calculator::change_setting(std::string_view key, std::string_view value) {
@@ -197,16 +193,24 @@ bool Calculator::formula_bar_key() {
     return false;
   }
   // The welcome line disappears as the user starts typing.
-  if (state_.formula_head.empty()) ports_.formula_bar.set_text("");
+  if (state_.formula_head.empty()) show_in_formula_bar("");
   bar_edit_pending_ = true;
   if (state_.acc_text.empty()) state_.acc_text = "0";
   if (state_.entry_text.empty()) state_.entry_text = "0";
   return true;
 }
 
+void Calculator::show_in_formula_bar(std::string_view text) {
+  bar_text_ = text;
+  divide_by_zero_shown_ = text == kDivideByZeroText;
+  ports_.formula_bar.set_text(text);
+}
+
 // Only the user's own edits are recorded, not the program's.
 void Calculator::formula_bar_changed(std::string_view text) {
   if (!bar_edit_pending_) return;
+  bar_text_ = text;
+  divide_by_zero_shown_ = false;
   bar_edit_pending_ = false;
   // The bar is now the whole chain: the operand typed on the keys before is part of it, or
   // was edited away.
@@ -216,24 +220,37 @@ void Calculator::formula_bar_changed(std::string_view text) {
 
 // Outside decimal the number is written in the base as a result of `enter` is (fraction cut,
 // sign lost), so the entry stays a text of the base.
-void Calculator::take_formula_result(const FormulaRun& run) {
-  if (!run.number_text) return;
+void Calculator::enter_number(Extended value, std::string_view exact, bool keep_formula_bar) {
+  stop_read_out();
   guarded([&] {
     auto& st = state_;
-    if (st.calc_base == NumberBase::Dec) {
-      st.cur_value = run.number;
-      // From 1E18 up the panel writes every digit; the LCD shows such a value as any result,
-      // in the exponent form, never its first 14 digits.
-      const std::string general = fix_text(run.number);
-      st.entry_text = general.find('E') == std::string::npos ? *run.number_text : general;
-      qel_play(st.entry_text);
+    if (st.calc_base != NumberBase::Dec) {
+      // Other bases hold integers only; a decimal text there would be read as digits of the
+      // base and could not be shown.
+      const Extended whole = static_cast<Extended>(truncate_to_int64(value));
+      const std::string text = from_decimal(decimal_text_for(whole, st.calc_base), st.calc_base);
+      st.entry_text = as_entry_text(text, st.calc_base);
+      // The value is what the entry reads in the base (a sign the base's digits drop is gone).
+      st.cur_value = parse_number(to_decimal(st.entry_text, st.calc_base));
+      if (keep_formula_bar) st.keep_formula_once = true;
+      qel_play(text);
       return;
     }
-    const std::string shown = from_decimal(*run.number_text, st.calc_base);
-    st.entry_text = as_entry_text(shown, st.calc_base);
-    st.cur_value = parse_number(to_decimal(st.entry_text, st.calc_base));
-    qel_play(shown);
+    st.cur_value = value;
+    const std::string fixed = fix_text(value);
+    if (!exact.empty()) {
+      st.entry_text = fixed.find('E') == std::string::npos ? std::string(exact) : fixed;
+    } else {
+      const Extended size = std::fabs(value);
+      st.entry_text = value != 0 && (size < 1e-4L || size >= 1e15L) ? general_text(value) : fixed;
+    }
+    if (keep_formula_bar) st.keep_formula_once = true;
+    qel_play(st.entry_text);
   });
+}
+
+void Calculator::take_formula_result(const FormulaRun& run) {
+  if (run.number_text) enter_number(run.number, *run.number_text);
 }
 
 // ---- voice key ---------------------------------------------------------------

@@ -2,10 +2,12 @@
 // The calculator core: the state record, one handler per face key, `enter`, `qel_play` and
 // the voice. Knows nothing of windows; everything outside goes through CalculatorPorts.
 #include <exception>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "display/lcd_frame.h"
 #include "display/output_form.h"
@@ -45,9 +47,11 @@ class Calculator {
   // The window's message boxes, shown after the LCD has caught up; the tools report here too.
   MessageBoxes& message_boxes() { return boxes_; }
 
-  // An option changed (a control, a menu item, a key): it is stored, and the core acts on its
-  // own options; every other option is only kept for whoever reads it.
+  // An option changed (a control, a menu item, a key): it is stored, the core acts on its own
+  // options, then every listener is told; this is the options' one writer.
   void change_option(SettingId id, const SettingValue& value);
+  using OptionListener = std::function<void(SettingId id, const Options& now)>;
+  void listen_options(OptionListener listener) { option_listeners_.push_back(std::move(listener)); }
   void science_mode_changed(bool on) { change_option(SettingId::DeviceScienceCalc, on); }
   void precision_changed(std::string_view text) {
     change_option(SettingId::DevicePoint, std::string(text));
@@ -60,8 +64,6 @@ class Calculator {
   // The same by settings key with the text as stored ("1", "0", "2", ...), read as start-up
   // reads it; false for a key that is no option.
   bool change_setting(std::string_view key, std::string_view value);
-  // The output form chosen in the LCD pop-up menu (not stored).
-  void set_output_form(OutputForm form) { output_form_ = form; }
 
   // Entry keys.
   void k0(MouseButton b);
@@ -148,9 +150,23 @@ class Calculator {
   // read-only, after telling the user), then the change of its text that the key made.
   bool formula_bar_key();
   void formula_bar_changed(std::string_view text);
+  // A text of the program's own in the formula bar (a grabbed formula, a message).
+  void show_in_formula_bar(std::string_view text);
+  // While set, a display leaves the formula bar as it is (a window below copying its selection
+  // meanwhile, a grab's formula staying in view).
+  void keep_formula_bar(bool keep) { state_.keep_formula_once = keep; }
 
+  // The one way a number from outside the keypad (the formula panel, the constants table, a
+  // grab, a line of the history) becomes the current entry in the current base, shown as a
+  // result is. Outside decimal it is its integer part in the base's digits. In decimal `exact`,
+  // when given, is the text to keep (the formula panel's digits) unless the value needs the
+  // exponent form; without it the value is written plainly, or in the exponent form below
+  // 0.0001 and from 1E15 up, where plain digits would be cut. `keep_formula_bar` leaves the
+  // bar as it is (a grab's formula stays in view).
+  void enter_number(Extended value, std::string_view exact = {}, bool keep_formula_bar = false);
   // The formula panel's finished number goes onto the LCD as the entry.
   void take_formula_result(const FormulaRun& run);
+  bool equals_busy() const { return state_.equals_busy; }
 
   // A fault that escaped a handler outside the calculator (a window's): the error display, as
   // a key's own fault shows it.
@@ -170,7 +186,7 @@ class Calculator {
   // Puts a display text on the LCD (precision, thousands separators, formula bar, clipboard,
   // output of a final result, tooltip, converter). Raises when a character has no glyph.
   void qel_play(std::string_view text, Shown kind = Shown::Result);
-  // Plays one voice clip; callers check voice_enabled.
+  // Plays one voice clip; callers check the sound option.
   void splay(std::string_view token);
 
   // The clock's texts go onto the LCD cells only: the number, its sign and point, the formula
@@ -199,7 +215,7 @@ class Calculator {
     explicit Host(Calculator& calc) : calc_(calc) {}
     MessageBoxes& message_boxes() override { return calc_.boxes_; }
     void divide_by_zero_reset() override;
-    bool angle_degrees() const override { return calc_.state_.angle_degrees; }
+    bool angle_degrees() const override { return calc_.options_.degrees; }
     void let_messages_run() override;
 
    private:
@@ -267,13 +283,17 @@ class Calculator {
   CalculatorPorts ports_;
   CalcState state_;
   Options options_;
-  OutputForm output_form_ = OutputForm::Figures;
+  std::vector<OptionListener> option_listeners_;
   bool window_showing_ = false;
   LcdFrame frame_;
   LcdFrame pushed_frame_;
   bool frame_pushed_ = false;
   // A key was typed into the formula bar; its change goes to formula_head.
   bool bar_edit_pending_ = false;
+  // What the formula bar shows: the chain, the welcome line, a message, or the user's edit.
+  std::string bar_text_;
+  // The bar shows the division-by-zero message (the next number's display replaces it).
+  bool divide_by_zero_shown_ = false;
   Boxes boxes_{*this};
   // Raised while other handlers may run inside the current one.
   int reentry_depth_ = 0;

@@ -224,7 +224,7 @@ void Calculator::ce(MouseButton b) {
       if (state_.formula_head.empty()) {
         show_welcome();
       } else {
-        ports_.formula_bar.set_text(state_.formula_head);
+        show_in_formula_bar(state_.formula_head);
       }
     } else {
       state_.formula_head.clear();

@@ -36,7 +36,7 @@ void Calculator::trig_key(MouseButton b, TrigKey key) {
   if (state_.calc_base != NumberBase::Dec || b == MouseButton::Middle) return;
   key_work([&] {
     const auto result =
-        trig_key_result(key, b == MouseButton::Right, state_.cur_value, state_.angle_degrees);
+        trig_key_result(key, b == MouseButton::Right, state_.cur_value, options_.degrees);
     if (result) show_result(*result);
   });
 }
@@ -177,18 +177,19 @@ void Calculator::pi(MouseButton b) {
 void Calculator::jd_hd(MouseButton b) {
   if (b != MouseButton::Left) return;
   key_work([&] {
-    if (state_.calc_base == NumberBase::Dec) {
-      state_.angle_degrees = !state_.angle_degrees;
-      show_angle_lights();
-      const Extended factor = state_.angle_degrees ? kDegreesPerRadian : kRadiansPerDegree;
-      const Extended result = checked(state_.cur_value * factor);
-      state_.entry_text = fix_text(result);
-      state_.cur_value = result;
-      qel_play(state_.entry_text);
-      state_.is_negative = false;
-      finish_new_number();
+    // Outside decimal the unit stays (and is stored as it is).
+    if (state_.calc_base != NumberBase::Dec) {
+      change_option(SettingId::DeviceAngle, options_.degrees);
+      return;
     }
-    change_option(SettingId::DeviceAngle, state_.angle_degrees);
+    change_option(SettingId::DeviceAngle, !options_.degrees);
+    const Extended factor = options_.degrees ? kDegreesPerRadian : kRadiansPerDegree;
+    const Extended result = checked(state_.cur_value * factor);
+    state_.entry_text = fix_text(result);
+    state_.cur_value = result;
+    qel_play(state_.entry_text);
+    state_.is_negative = false;
+    finish_new_number();
   });
 }
 

@@ -125,7 +125,7 @@ void Calculator::enter() {
 // Scientific mode evaluates the whole chain of the formula bar, so precedence holds.
 // nullopt: the chain is unfinished or its brackets were refused; nothing is computed.
 std::optional<Extended> Calculator::scientific_value() {
-  std::string text = without_blanks(ports_.formula_bar.text());
+  std::string text = without_blanks(bar_text_);
   if (text.empty()) text = "0";
   if (ends_with_operator(text)) return std::nullopt;
   std::optional<std::string> normalised = gs_normalise(text, host_);
@@ -157,7 +157,7 @@ void Calculator::arithmetic_key(MouseButton b, PendingOp op) {
     // Two operator keys in a row: the second sign replaces the first.
     if (ends_with_operator(st.formula_head)) st.formula_head.pop_back();
     st.formula_head += key.sign;
-    ports_.formula_bar.set_text(op == PendingOp::Divide ? st.formula_head : st.formula_head + " ");
+    show_in_formula_bar(op == PendingOp::Divide ? st.formula_head : st.formula_head + " ");
     st.formula_tail.clear();
     if (!key.token.empty()) say(key.token);
     if (key.light != nullptr) frame_.lights.*key.light = true;
@@ -242,14 +242,14 @@ void Calculator::kdy(MouseButton b) {
     }
     st.pending_op = PendingOp::None;
     st.new_number = true;
-    if (ports_.formula_bar.text() == kDivideByZeroText) return;
+    if (divide_by_zero_shown_) return;
     // Equals is finished before it speaks, so a key pressed while it speaks finds it done.
     if (!st.formula_head.empty()) {
-      st.formula_head = finished_chain(ports_.formula_bar.text());
+      st.formula_head = finished_chain(bar_text_);
       st.formula_tail.clear();
-      ports_.formula_bar.set_text(st.formula_head);
+      show_in_formula_bar(st.formula_head);
     }
-    if (st.voice_enabled) speak_result();
+    if (options_.sound) speak_result();
   });
 }
 

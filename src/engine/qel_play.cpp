@@ -38,9 +38,8 @@ void Calculator::qel_play(std::string_view text_in, Shown kind) {
   if (!state_.entry_text.empty()) {
     state_.formula_tail = to_decimal(state_.entry_text, state_.entry_base);
   }
-  if ((ports_.formula_bar.text() != kDivideByZeroText || !state_.formula_tail.empty()) &&
-      !state_.keep_formula_once) {
-    ports_.formula_bar.set_text(state_.formula_head + state_.formula_tail);
+  if ((!divide_by_zero_shown_ || !state_.formula_tail.empty()) && !state_.keep_formula_once) {
+    show_in_formula_bar(state_.formula_head + state_.formula_tail);
   }
   state_.keep_formula_once = false;
 
@@ -65,9 +64,9 @@ void Calculator::qel_play(std::string_view text_in, Shown kind) {
   // waits also draw with equals_busy set, but run one reentry level deeper. Only a number
   // goes: a text without digits to write (an infinity that fails to draw just after this) is
   // never typed as a wrong amount.
-  if (state_.auto_output && state_.equals_busy && result_to_send_ &&
-      result_to_send_->depth == reentry_depth_ && !text.empty() && text != "0." &&
-      is_number_of_base(text, state_.calc_base) && ports_.formula_bar.text() != kDivideByZeroText) {
+  if (state_.equals_busy && result_to_send_ && result_to_send_->depth == reentry_depth_ &&
+      !text.empty() && text != "0." && is_number_of_base(text, state_.calc_base) &&
+      !divide_by_zero_shown_) {
     send_result(sent, value);
   }
 
@@ -133,10 +132,9 @@ void Calculator::send_result(std::string_view shown, std::string_view value) {
   result.value_text = to_decimal(value, state_.calc_base);
   // The chain stands in decimal, so it goes with a decimal result only.
   if (chain_is_result && state_.calc_base == NumberBase::Dec) {
-    std::string chain = finished_chain(ports_.formula_bar.text());
+    std::string chain = finished_chain(bar_text_);
     if (!is_bare_number(chain)) result.formula = std::move(chain);
   }
-  result.form = output_form_;
   ports_.output.send(result);
 }
 

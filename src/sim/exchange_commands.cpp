@@ -27,7 +27,7 @@ std::string selection_text(std::string_view args) {
 void grab(SimContext& context, std::string_view args) {
   CalculatorSim& sim = calculator_sim(context);
   const std::optional<std::string> formula =
-      grab_into_calculator(sim.calculator, sim.ports.formula_bar, selection_text(args),
+      grab_into_calculator(sim.calculator, selection_text(args),
                            exchange_options(sim.calculator.options()).capture_operator);
   context.out << "grab=" << (formula ? *formula : sim.ports.formula_bar.bar) << "\n";
 }

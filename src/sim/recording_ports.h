@@ -26,7 +26,6 @@ struct RecordingLcd : LcdRenderer {
 
 struct RecordingFormulaBar : FormulaBar {
   void set_text(std::string_view t) override { bar = t; }
-  std::string text() const override { return bar; }
   void set_read_only(bool r) override { read_only = r; }
   std::string bar;
   bool read_only = true;

@@ -157,28 +157,7 @@ std::span<const ConstantRow> constants_table() {
 
 bool pick_constant(Calculator& calculator, int row) {
   if (row < 1 || row > kConstantRows) return false;
-  const Extended value = parse_number(kConstants[row - 1].value);
-  CalcState& state = calculator.calc_state();
-  if (state.calc_base != NumberBase::Dec) {
-    // Other bases hold integers only: the constant enters as its integer part, written in the
-    // base, as a base switch would convert it. A decimal text there would be read as digits of
-    // the base and cannot be shown.
-    const Extended whole = static_cast<Extended>(truncate_to_int64(value));
-    const std::string text =
-        from_decimal(decimal_text_for(whole, state.calc_base), state.calc_base);
-    state.cur_value = whole;
-    state.entry_text = as_entry_text(text, state.calc_base);
-    calculator.qel_play(text);
-    return true;
-  }
-  state.cur_value = value;
-  // The plain number text; the constants below 0.0001 (the electron's charge, the gravitational
-  // and Planck's constants), which fifteen decimals would round to 0 or cut, and those from
-  // 1E15 up (the light year), whose digits overflow the 14 cells, in the exponent form.
-  const Extended size = std::fabs(value);
-  state.entry_text =
-      value != 0 && (size < 1e-4L || size >= 1e15L) ? general_text(value) : fix_text(value);
-  calculator.qel_play(state.entry_text);
+  calculator.enter_number(parse_number(kConstants[row - 1].value));
   return true;
 }
 

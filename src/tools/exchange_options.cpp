@@ -11,7 +11,8 @@ ExchangeOptions exchange_options(const Options& options) {
           options.output_clipboard,
           options.ignore_topmost,
           known_sign ? kSigns[options.capture - 1] : '+',
-          options.output_type == 2 ? DeliveryMode::Whole : DeliveryMode::Characters};
+          options.output_type == 2 ? DeliveryMode::Whole : DeliveryMode::Characters,
+          options.auto_output};
 }
 
 }  // namespace orvanta

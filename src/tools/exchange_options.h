@@ -20,6 +20,8 @@ struct ExchangeOptions {
   // The sign put between loose numbers of a grabbed text (Device_capture "1" to "4").
   char capture_operator = '+';
   DeliveryMode mode = DeliveryMode::Characters;  // Device_output_type "1" or "2"
+  // "数据自动输入其它窗口" (Device_AutoCopyTo): results are typed into the window below at all.
+  bool automatic = false;
 
   bool operator==(const ExchangeOptions&) const = default;
 };

@@ -3,7 +3,8 @@
 namespace orvanta {
 
 void ExchangeOutput::send(const FinalResult& result) {
-  if (const auto outgoing = outgoing_for(result, options_)) sender_.deliver(*outgoing);
+  if (!options_.automatic) return;
+  if (const auto outgoing = outgoing_for(result, form_, options_)) sender_.deliver(*outgoing);
 }
 
 }  // namespace orvanta

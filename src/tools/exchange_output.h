@@ -1,7 +1,8 @@
 #pragma once
-// The calculator's result output as the exchange carries it out: each final result becomes
-// the outgoing text of the options in force and goes to the sender, which delivers it into
-// the window below (the Windows front end) or records it (tests).
+// The calculator's results as the exchange carries them out: while automatic output is on, each
+// final result becomes the outgoing text of the options in force, in the output form chosen in
+// the LCD menu, and goes to the sender, which delivers it into the window below (the Windows
+// front end) or records it (tests).
 #include "engine/ports/result_output.h"
 #include "tools/exchange_options.h"
 #include "tools/exchange_text.h"
@@ -23,11 +24,16 @@ class ExchangeOutput : public ResultOutput {
   ExchangeOptions& options() { return options_; }
   const ExchangeOptions& options() const { return options_; }
 
+  // The form chosen in the LCD pop-up menu (not stored).
+  OutputForm form() const { return form_; }
+  void set_form(OutputForm form) { form_ = form; }
+
   void send(const FinalResult& result) override;
 
  private:
   ExchangeSender& sender_;
   ExchangeOptions options_;
+  OutputForm form_ = OutputForm::Figures;
 };
 
 }  // namespace orvanta

@@ -2,9 +2,10 @@
 
 namespace orvanta {
 
-std::optional<Outgoing> outgoing_for(const FinalResult& result, const ExchangeOptions& options) {
+std::optional<Outgoing> outgoing_for(const FinalResult& result, OutputForm form,
+                                     const ExchangeOptions& options) {
   Outgoing out;
-  out.text = output_text(result.form, result.value_text, result.shown_text);
+  out.text = output_text(form, result.value_text, result.shown_text);
   // Something wrong is worse than nothing in the user's document.
   if (out.text.empty()) return std::nullopt;
   if (options.with_formula && !result.formula.empty()) {

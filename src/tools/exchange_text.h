@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "display/output_form.h"
 #include "engine/ports/result_output.h"
 #include "tools/exchange_options.h"
 
@@ -22,6 +23,7 @@ struct Outgoing {
 // The result in its output form ("1,435.75", "壹仟肆佰叁拾伍点柒伍", "人民币…", "￥1435.75"),
 // after the formula and "=" when the option is on and a chain goes with the result
 // ("1+2=3"). Nothing when the form has no text for the value.
-std::optional<Outgoing> outgoing_for(const FinalResult& result, const ExchangeOptions& options);
+std::optional<Outgoing> outgoing_for(const FinalResult& result, OutputForm form,
+                                     const ExchangeOptions& options);
 
 }  // namespace orvanta

@@ -8,35 +8,30 @@
 
 namespace orvanta {
 
-std::optional<std::string> grab_into_calculator(Calculator& calculator, FormulaBar& formula_bar,
+std::optional<std::string> grab_into_calculator(Calculator& calculator,
                                                 std::optional<std::string_view> clipboard,
                                                 char capture_operator) {
-  CalcState& st = calculator.calc_state();
-  std::string formula = clipboard ? grab_filter(*clipboard, capture_operator) : std::string();
+  const std::string formula = clipboard ? grab_filter(*clipboard, capture_operator) : std::string();
   if (formula.empty()) {
-    formula_bar.set_text(kGrabFailedText);
+    calculator.show_in_formula_bar(kGrabFailedText);
     return std::nullopt;
   }
+  std::string result;
   try {
-    st.keep_formula_once = true;
-    formula_bar.set_text(formula);
-    const std::string result = grab_evaluate(formula, calculator.formula_host());
-    Extended value = 0;
-    if (!try_parse_number(result, value)) value = 0;
-    value = round15(value);
-    st.cur_value = value;
-    // Outside decimal the value is written in the digits of the base, as equals writes its
-    // result; a decimal text there would not read back.
-    st.entry_text = from_decimal(fix_text(value), st.calc_base);
-    // A division by zero met on the way, or a key pressed while the evaluator let messages
-    // run, may have drawn meanwhile: the bar keeps the formula (or the division message).
-    st.keep_formula_once = true;
-    calculator.qel_play(st.entry_text);
+    // A key pressed while the evaluator lets messages run may draw meanwhile: the bar keeps
+    // the formula (or a division message).
+    calculator.keep_formula_bar(true);
+    calculator.show_in_formula_bar(formula);
+    result = grab_evaluate(formula, calculator.formula_host());
   } catch (const std::exception&) {
-    st.keep_formula_once = false;
-    formula_bar.set_text(kGrabFailedText);
+    calculator.keep_formula_bar(false);
+    calculator.show_in_formula_bar(kGrabFailedText);
     return std::nullopt;
   }
+  Extended value = 0;
+  if (!try_parse_number(result, value)) value = 0;
+  value = round15(value);
+  calculator.enter_number(value, fix_text(value), true);
   return formula;
 }
 

@@ -6,7 +6,6 @@
 #include <string_view>
 
 #include "engine/calculator.h"
-#include "engine/ports/formula_bar.h"
 
 namespace orvanta {
 
@@ -15,7 +14,7 @@ namespace orvanta {
 // refused the formula), as the number being typed; returns the formula. When there is no
 // number in the text the bar shows kGrabFailedText, the calculator is left as it was, and the
 // result is none; anything failing on the way ends the same way.
-std::optional<std::string> grab_into_calculator(Calculator& calculator, FormulaBar& formula_bar,
+std::optional<std::string> grab_into_calculator(Calculator& calculator,
                                                 std::optional<std::string_view> clipboard,
                                                 char capture_operator);
 

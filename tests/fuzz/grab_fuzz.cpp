@@ -56,7 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Calculator calculator(ports.ports());
   sim::start_calculator(calculator);
   calculator.science_mode_changed(true);
-  grab_into_calculator(calculator, ports.formula_bar, text, capture_operator);
+  grab_into_calculator(calculator, text, capture_operator);
   fuzz::check_lcd(ports.lcd.frame, text);
   return 0;
 }

@@ -97,7 +97,7 @@ class Walk {
       }
       case 5: {
         const std::string selection = text(24);
-        grab_into_calculator(calc_, ports_.formula_bar, selection, '+');
+        grab_into_calculator(calc_, selection, '+');
         return "grab " + selection;
       }
       default:

@@ -39,6 +39,13 @@ class CalculatorTest : public ::testing::Test {
     (calc().*handler)(button);
   }
 
+  // The user types `text` into the formula bar (scientific mode), as the bar reports it.
+  void edit_bar(std::string_view text) {
+    ASSERT_TRUE(calc().formula_bar_key());
+    ports_.formula_bar.bar = text;
+    calc().formula_bar_changed(text);
+  }
+
   // One key per character, as orvanta-sim's `keys`.
   void keys(std::string_view text) {
     for (const char ch : text) {
@@ -289,9 +296,9 @@ TEST_F(CalculatorTest, VoiceOffSpeaksAndWaitsForNothing) {
   EXPECT_TRUE(ports_.voice.said.empty());
   EXPECT_TRUE(ports_.pump.waits.empty());
   press("voice", MouseButton::Right);
-  EXPECT_FALSE(state().voice_enabled);
+  EXPECT_FALSE(calc().options().sound);
   press("voice");
-  EXPECT_TRUE(state().voice_enabled);
+  EXPECT_TRUE(calc().options().sound);
   EXPECT_EQ(ports_.settings.value("Device_sound"), "1");
 }
 
@@ -385,12 +392,12 @@ TEST_F(CalculatorTest, StoredSettingsApplyAtStartUp) {
     ports_.settings.document.set(kSetupSection, key, value);
   }
   start();
-  EXPECT_FALSE(state().voice_enabled);
-  EXPECT_FALSE(state().angle_degrees);
+  EXPECT_FALSE(calc().options().sound);
+  EXPECT_FALSE(calc().options().degrees);
   EXPECT_TRUE(lcd().lights.angle_hd);
   EXPECT_TRUE(lcd().lights.kx_mode);
   EXPECT_FALSE(calc().options().thousands);
-  EXPECT_FALSE(state().auto_output);
+  EXPECT_FALSE(calc().options().auto_output);
   EXPECT_EQ(ports_.settings.value("Device_AutoCopyTo"), "yes");
   keys("3.14159=");
   EXPECT_EQ(lcd().text, "3.14");
@@ -399,7 +406,7 @@ TEST_F(CalculatorTest, StoredSettingsApplyAtStartUp) {
 TEST_F(CalculatorTest, AngleKeyStoresTheUnitInEveryBase) {
   press("Khex_on");
   press("jd_hd");
-  EXPECT_TRUE(state().angle_degrees);
+  EXPECT_TRUE(calc().options().degrees);
   EXPECT_EQ(ports_.settings.value("Device_angle"), "1");
   EXPECT_FALSE(lcd().lights.angle_jd || lcd().lights.angle_hd);
   press("kden_on");
@@ -442,7 +449,7 @@ TEST_F(CalculatorTest, PiRightButtonOpensTheConstantsTableInEveryBase) {
 TEST_F(CalculatorTest, ScientificEqualsOnAnUnfinishedChainComputesNothing) {
   calc().science_mode_changed(true);
   keys("7+2");
-  ports_.formula_bar.bar = "7+2+";
+  edit_bar("7+2+");
   keys("=");
   EXPECT_EQ(lcd().text, "2");
   EXPECT_EQ(ports_.formula_bar.bar, "7+2");
@@ -451,7 +458,7 @@ TEST_F(CalculatorTest, ScientificEqualsOnAnUnfinishedChainComputesNothing) {
 TEST_F(CalculatorTest, ScientificEqualsEvaluatesTheEditedBar) {
   calc().science_mode_changed(true);
   keys("1+1");
-  ports_.formula_bar.bar = "2^3+sin(30)";
+  edit_bar("2^3+sin(30)");
   keys("=");
   EXPECT_EQ(lcd().text, "8.5");
 }
@@ -460,7 +467,7 @@ TEST_F(CalculatorTest, ScientificEqualsGivesUpOnAFormulaThatNeverBecomesANumber)
   calc().science_mode_changed(true);
   for (const char* formula : {"SIN(A)", "1.2.3+1", "SECA(0)"}) {
     keys("1+1");
-    ports_.formula_bar.bar = formula;
+    edit_bar(formula);
     ports_.message_boxes.shown.clear();
     keys("=");
     EXPECT_EQ(ports_.message_boxes.texts(),

@@ -22,9 +22,15 @@ using Strings = std::vector<std::string>;
 
 // ---- the outgoing text ---------------------------------------------------------
 
+// A result with the output form it leaves in.
+struct Shown {
+  FinalResult result;
+  OutputForm form;
+};
+
 struct OutgoingCase {
   std::string name;
-  FinalResult result;
+  Shown result;
   bool with_formula;
   std::string text;
 };
@@ -35,14 +41,14 @@ TEST_P(OutgoingText, IsTheFormThenTheFormula) {
   const OutgoingCase& c = GetParam();
   ExchangeOptions options;
   options.with_formula = c.with_formula;
-  const std::optional<Outgoing> out = outgoing_for(c.result, options);
+  const std::optional<Outgoing> out = outgoing_for(c.result.result, c.result.form, options);
   ASSERT_TRUE(out.has_value());
   EXPECT_EQ(out->text, c.text);
 }
 
-FinalResult result(std::string shown, std::string value, std::string formula,
-                   OutputForm form = OutputForm::Figures) {
-  return {std::move(shown), std::move(value), std::move(formula), form};
+Shown result(std::string shown, std::string value, std::string formula,
+             OutputForm form = OutputForm::Figures) {
+  return {{std::move(shown), std::move(value), std::move(formula)}, form};
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -73,13 +79,15 @@ TEST(OutgoingText, CarriesWhatTheSenderDoes) {
   options.line_break = true;
   options.copy_sent = true;
   options.mode = DeliveryMode::Whole;
-  const std::optional<Outgoing> out = outgoing_for(result("3", "3", ""), options);
+  const std::optional<Outgoing> out =
+      outgoing_for(result("3", "3", "").result, OutputForm::Figures, options);
   ASSERT_TRUE(out.has_value());
   EXPECT_EQ(*out, (Outgoing{"3", true, true, true, DeliveryMode::Whole}));
 }
 
 TEST(OutgoingText, NothingWhenTheFormHasNoText) {
-  EXPECT_FALSE(outgoing_for(result("", "", ""), ExchangeOptions{}).has_value());
+  EXPECT_FALSE(
+      outgoing_for(result("", "", "").result, OutputForm::Figures, ExchangeOptions{}).has_value());
 }
 
 // ---- options -------------------------------------------------------------------
@@ -271,6 +279,9 @@ class ResultsBelow : public testing::Test {
         ports_.lcd, ports_.formula_bar, ports_.voice, ports_.message_boxes, ports_.settings,
         ports_.clipboard, output_, ports_.converter, ports_.pump, ports_.face, ports_.face});
     sim::start_calculator(*calc_);
+    // The output follows the calculator's option, as the exchange does in the window.
+    calc_->listen_options(
+        [this](SettingId, const Options& now) { output_.options().automatic = now.auto_output; });
     calc_->auto_output_changed(true);
   }
 
@@ -406,7 +417,7 @@ TEST_F(ResultsBelow, OtherBasesSendTheirDigitsAndWordTheValue) {
   options().with_formula = true;
   press("Khex_on");
   keys("A+5=");
-  calc().set_output_form(OutputForm::MoneyCapitals);
+  output_.set_form(OutputForm::MoneyCapitals);
   keys("=");
   EXPECT_EQ(sender_.texts, (Strings{"F", "人民币壹拾伍圆整"}));
 }
@@ -414,7 +425,7 @@ TEST_F(ResultsBelow, OtherBasesSendTheirDigitsAndWordTheValue) {
 TEST_F(ResultsBelow, FiguresAsTheDisplayFormatsThem) {
   calc().thousands_changed(true);
   keys("1234567*2=");
-  calc().set_output_form(OutputForm::MoneyFigures);
+  output_.set_form(OutputForm::MoneyFigures);
   keys("=");
   EXPECT_EQ(sender_.texts, (Strings{"2,469,134", "￥2469134.00"}));
 }

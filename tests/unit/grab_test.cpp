@@ -119,7 +119,7 @@ class GrabIntoCalculator : public testing::Test {
   }
 
   std::optional<std::string> grab(std::optional<std::string_view> text, char capture = '+') {
-    return grab_into_calculator(*calc_, ports_.formula_bar, text, capture);
+    return grab_into_calculator(*calc_, text, capture);
   }
   const std::string& lcd() const { return ports_.lcd.frame.text; }
   const std::string& bar() const { return ports_.formula_bar.bar; }

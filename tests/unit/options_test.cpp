@@ -99,11 +99,11 @@ TEST_F(OptionsTest, StartUpTakesEveryKey) {
     EXPECT_EQ(option_value(calc_->options(), info.id), distinct_value(info).value) << info.key;
   }
   // The core acts on its own at once.
-  const CalcState& state = calc_->calc_state();
-  EXPECT_TRUE(state.auto_output);
-  EXPECT_FALSE(state.voice_enabled);
+  EXPECT_TRUE(calc_->options().auto_output);
+  EXPECT_FALSE(calc_->options().sound);
   EXPECT_FALSE(ports_.lcd.frame.lights.sound_on);
-  EXPECT_FALSE(state.angle_degrees);
+  EXPECT_FALSE(calc_->options().degrees);
+  EXPECT_TRUE(ports_.lcd.frame.lights.angle_hd) << "radians";
   EXPECT_TRUE(ports_.lcd.frame.lights.kx_mode) << "scientific mode";
   EXPECT_EQ(ports_.formula_bar.bar,
             distinct_value(setting_info(SettingId::WelcomeText)).stored + " ");

@@ -1,7 +1,7 @@
 #pragma once
-// Port: the formula bar above the LCD (`show_gs`). In scientific mode the user may edit it,
-// so the calculator reads its text back before evaluating.
-#include <string>
+// Port: the formula bar above the LCD (`show_gs`), which shows the calculator's chain. In
+// scientific mode the user may edit it; the bar reports each edit (formula_bar_changed), so the
+// calculator keeps the text itself and never reads the bar back.
 #include <string_view>
 
 namespace orvanta {
@@ -10,7 +10,6 @@ class FormulaBar {
  public:
   virtual ~FormulaBar() = default;
   virtual void set_text(std::string_view text) = 0;
-  virtual std::string text() const = 0;
   // Editable in scientific mode, read-only in normal mode.
   virtual void set_read_only(bool read_only) = 0;
 };

@@ -1,9 +1,8 @@
 #pragma once
-// Port: hands a final result to the output into the window below the calculator. Called once
-// for each equals that shows a result, never for keys pressed while equals reads it out.
+// Port: the finished results of equals, for whoever takes them (the output into the window
+// below, which types them only while automatic output is on). Called once for each equals that
+// shows a result, never for keys pressed while equals reads it out.
 #include <string>
-
-#include "display/output_form.h"
 
 namespace orvanta {
 
@@ -16,8 +15,6 @@ struct FinalResult {
   // empty when the bar holds no such chain (a bare number, a power or logic operation, or
   // another base than decimal).
   std::string formula;
-  // The form chosen in the LCD pop-up menu.
-  OutputForm form = OutputForm::Figures;
 
   bool operator==(const FinalResult&) const = default;
 };

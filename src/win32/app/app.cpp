@@ -71,8 +71,13 @@ bool App::create() {
                       {[this] { return calculator_->formula_bar_key(); },
                        [this](std::string_view text) { calculator_->formula_bar_changed(text); }});
 
-  // The stored options: the core takes them, then the window and every feature.
+  // The stored options: the core takes them, then the window and every feature; later changes
+  // reach both through the calculator's notices.
   calculator_->start({first_start_, settings_dir_ok_});
+  calculator_->listen_options([this](SettingId id, const Options& now) {
+    apply_window_option(id, false);
+    tell_features([&](Feature& f) { f.option_changed(id, now); });
+  });
   apply_window_option(SettingId::DeviceWindowsTop, true);
   apply_window_option(SettingId::DeviceInputShow, true);
   register_commands();
@@ -132,9 +137,6 @@ bool App::pre_translate(MSG& msg) {
 
 void App::change_option(SettingId id, const SettingValue& value) {
   calculator_->change_option(id, value);
-  apply_window_option(id, false);
-  const Options& now = calculator_->options();
-  tell_features([&](Feature& f) { f.option_changed(id, now); });
 }
 
 // The window's own options take effect, at start-up and whenever one changes.

@@ -34,10 +34,10 @@ class FormulaBarControl : public FormulaBar {
   bool parent_message(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
 
   void set_text(std::string_view text) override;
-  std::string text() const override;
   void set_read_only(bool read_only) override;
 
  private:
+  std::string text() const;
   HWND edit_ = nullptr;
   bool key_pending_ = false;  // the next change of the text is the user's
   Handlers handlers_;

@@ -18,7 +18,7 @@ void ExchangeFeature::attach(FeatureContext& context) {
   context_ = &context;
   take_options(context.calculator().options());
   context.menu(kMenuAutoOutput, [this] {
-    const bool on = !context_->calculator().calc_state().auto_output;
+    const bool on = !context_->calculator().options().auto_output;
     context_->change_option(SettingId::DeviceAutoCopyTo, on);
   });
   for (UINT id = kMenuFormFigures; id <= kMenuFormRmbFigures; ++id) {
@@ -38,28 +38,23 @@ void ExchangeFeature::take_options(const Options& o) {
 }
 
 void ExchangeFeature::set_form(OutputForm form) {
-  form_ = form;
-  context_->calculator().set_output_form(form);
+  output_->set_form(form);
   show_menu_marks();
 }
 
 void ExchangeFeature::show_menu_marks() {
-  const bool on = context_->calculator().calc_state().auto_output;
+  const bool on = context_->calculator().options().auto_output;
   context_->menus().show_auto_output(on);
-  context_->menus().show_output_form(form_, on);
+  context_->menus().show_output_form(output_->form(), on);
 }
 
 void ExchangeFeature::hand_clicked() {
   Calculator& calculator = context_->calculator();
   // While the window below copies, a display refresh leaves the formula bar alone.
-  CalcState& st = calculator.calc_state();
-  st.keep_formula_once = true;
+  calculator.keep_formula_bar(true);
   const std::optional<std::string> selection = exchange_->copy_selection_below();
-  st.keep_formula_once = false;
-  FormulaBar* bar = context_->services().find<FormulaBar>();
-  if (bar != nullptr) {
-    grab_into_calculator(calculator, *bar, selection, output_->options().capture_operator);
-  }
+  calculator.keep_formula_bar(false);
+  grab_into_calculator(calculator, selection, output_->options().capture_operator);
 }
 
 }  // namespace orvanta::win32

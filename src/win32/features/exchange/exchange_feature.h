@@ -28,7 +28,6 @@ class ExchangeFeature final : public Feature {
   HWND owner_ = nullptr;
   std::unique_ptr<WindowExchange> exchange_;
   std::unique_ptr<ExchangeOutput> output_;
-  OutputForm form_ = OutputForm::Figures;
 };
 
 }  // namespace orvanta::win32

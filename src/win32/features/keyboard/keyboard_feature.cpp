@@ -47,7 +47,7 @@ bool KeyboardFeature::pre_translate(MSG& msg) {
 
 bool KeyboardFeature::key_down(int code) {
   KeyGuards guards;
-  guards.equals_busy = context_->calculator().calc_state().equals_busy;
+  guards.equals_busy = context_->calculator().equals_busy();
   guards.formula_bar_focused = GetFocus() == context_->window().formula_bar();
   // The clock covers the LCD: the keys wait.
   const AlarmClock* alarms = context_->services().find<AlarmClock>();
