@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/unit_converter.h"
+#include "tools/units/unit_converter.h"
 
 namespace orvanta {
 namespace {

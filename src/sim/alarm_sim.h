@@ -2,7 +2,7 @@
 // The alarms and the clock that the sim's commands drive, over the sim's calculator.
 #include "sim/calculator_sim.h"
 #include "sim/recording_alarm_actions.h"
-#include "tools/alarm_clock.h"
+#include "tools/alarms/alarm_clock.h"
 
 namespace orvanta::sim {
 

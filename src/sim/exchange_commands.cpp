@@ -3,8 +3,8 @@
 
 #include "sim/calculator_sim.h"
 #include "sim/sim.h"
-#include "tools/exchange_options.h"
-#include "tools/grab_into_calculator.h"
+#include "tools/exchange/exchange_options.h"
+#include "tools/exchange/grab_into_calculator.h"
 
 namespace orvanta::sim {
 namespace {

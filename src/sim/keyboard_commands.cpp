@@ -6,8 +6,8 @@
 #include "engine/key_handlers.h"
 #include "sim/alarm_sim.h"
 #include "sim/calculator_sim.h"
-#include "tools/key_dispatch.h"
-#include "tools/key_editor.h"
+#include "tools/keyboard/key_dispatch.h"
+#include "tools/keyboard/key_editor.h"
 
 namespace orvanta::sim {
 namespace {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/alarm_actions.h"
+#include "tools/alarms/alarm_actions.h"
 
 namespace orvanta::sim {
 

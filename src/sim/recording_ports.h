@@ -11,7 +11,7 @@
 #include "display/voice_tokens.h"
 #include "engine/ports/calculator_ports.h"
 #include "sim/recording_message_boxes.h"
-#include "tools/unit_converter.h"
+#include "tools/units/unit_converter.h"
 
 namespace orvanta::sim {
 

@@ -7,11 +7,11 @@
 #include "sim/calculator_sim.h"
 #include "sim/sim.h"
 #include "tools/constants_table.h"
-#include "tools/cumulative_withholding.h"
-#include "tools/income_tax_form.h"
-#include "tools/money.h"
-#include "tools/unit_converter.h"
-#include "tools/year_end_bonus.h"
+#include "tools/tax/cumulative_withholding.h"
+#include "tools/tax/income_tax_form.h"
+#include "tools/tax/money.h"
+#include "tools/tax/year_end_bonus.h"
+#include "tools/units/unit_converter.h"
 
 namespace orvanta::sim {
 namespace {

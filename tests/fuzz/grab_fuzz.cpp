@@ -8,8 +8,8 @@
 #include "fuzz/lcd_check.h"
 #include "numeric/number_text.h"
 #include "sim/calculator_sim.h"
-#include "tools/grab_filter.h"
-#include "tools/grab_into_calculator.h"
+#include "tools/exchange/grab_filter.h"
+#include "tools/exchange/grab_into_calculator.h"
 #include "unit/recording_formula_host.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include "fuzz/fuzz_support.h"
 #include "fuzz/lcd_check.h"
 #include "sim/calculator_sim.h"
-#include "tools/grab_into_calculator.h"
+#include "tools/exchange/grab_into_calculator.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // The six alarms and the clock, driven with given times through recording ports.
-#include "tools/alarm_clock.h"
+#include "tools/alarms/alarm_clock.h"
 
 #include <gtest/gtest.h>
 

@@ -11,7 +11,7 @@
 #include "numeric/calc_error.h"
 #include "numeric/number_text.h"
 #include "sim/calculator_sim.h"
-#include "tools/key_dispatch.h"
+#include "tools/keyboard/key_dispatch.h"
 
 namespace orvanta {
 namespace {

@@ -1,6 +1,6 @@
 // Cumulative withholding over a year: equal months, months whose deductions exceed the pay, a
 // rise in mid-year, and a month whose cumulative tax falls below what was withheld.
-#include "tools/cumulative_withholding.h"
+#include "tools/tax/cumulative_withholding.h"
 
 #include <gtest/gtest.h>
 

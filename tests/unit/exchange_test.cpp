@@ -10,10 +10,10 @@
 #include "engine/calculator.h"
 #include "engine/key_handlers.h"
 #include "sim/calculator_sim.h"
-#include "tools/exchange_delivery.h"
-#include "tools/exchange_output.h"
-#include "tools/exchange_target.h"
-#include "tools/exchange_typing.h"
+#include "tools/exchange/exchange_delivery.h"
+#include "tools/exchange/exchange_output.h"
+#include "tools/exchange/exchange_target.h"
+#include "tools/exchange/exchange_typing.h"
 
 namespace orvanta {
 namespace {

@@ -1,6 +1,6 @@
 // The income-tax panel: its tables to the cent, the texts its fields take and refuse, what the
 // panel stores and how start-up pairs the base with the table.
-#include "tools/income_tax.h"
+#include "tools/tax/income_tax.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 
 #include "engine/calculator.h"
 #include "sim/recording_ports.h"
-#include "tools/income_tax_form.h"
+#include "tools/tax/income_tax_form.h"
 
 namespace orvanta {
 namespace {

@@ -8,8 +8,8 @@
 #include "engine/key_handlers.h"
 #include "sim/recording_message_boxes.h"
 #include "sim/recording_ports.h"
-#include "tools/key_dispatch.h"
-#include "tools/key_editor.h"
+#include "tools/keyboard/key_dispatch.h"
+#include "tools/keyboard/key_editor.h"
 
 namespace orvanta {
 namespace {

@@ -1,5 +1,5 @@
 // Amounts in cents: how a field's text reads, and how an amount is written.
-#include "tools/money.h"
+#include "tools/tax/money.h"
 
 #include <gtest/gtest.h>
 

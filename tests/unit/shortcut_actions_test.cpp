@@ -6,7 +6,7 @@
 #include <set>
 
 #include "sim/recording_message_boxes.h"
-#include "tools/shortcut_actions.h"
+#include "tools/shell/shortcut_actions.h"
 
 namespace orvanta {
 namespace {

@@ -2,7 +2,7 @@
 // for, from what the system answers.
 #include <gtest/gtest.h>
 
-#include "tools/shortcut_paths.h"
+#include "tools/shell/shortcut_paths.h"
 
 namespace orvanta {
 namespace {

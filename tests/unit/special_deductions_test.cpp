@@ -1,6 +1,6 @@
 // The special additional deductions: what each tick and count comes to per month, and serious
 // illness once a year.
-#include "tools/special_deductions.h"
+#include "tools/tax/special_deductions.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The three tables at every bound: the bound belongs to its own bracket, a cent more is in the
 // next one, and the quick deductions keep the tax continuous across.
-#include "tools/tax_tables.h"
+#include "tools/tax/tax_tables.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The unit converter's grid: conversions of each kind, main units chosen by a click, the
 // degrees/minutes/seconds column, and which cells a view has to repaint.
-#include "tools/unit_converter.h"
+#include "tools/units/unit_converter.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "numeric/number_text.h"
-#include "tools/angle_text.h"
-#include "tools/unit_table.h"
+#include "tools/units/angle_text.h"
+#include "tools/units/unit_table.h"
 
 namespace orvanta {
 namespace {

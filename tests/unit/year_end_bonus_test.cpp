@@ -1,6 +1,6 @@
 // The year-end bonus taxed on its own at every bound of the monthly table times 12 (the
 // cliffs), and against adding it to the year's comprehensive income.
-#include "tools/year_end_bonus.h"
+#include "tools/tax/year_end_bonus.h"
 
 #include <gtest/gtest.h>
 

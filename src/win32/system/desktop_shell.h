@@ -2,7 +2,7 @@
 // The desktop shortcut and the system calculator's link as Windows keeps them: known folders,
 // the environment, the user's registry and shell links. The calling thread has COM initialised
 // (the main window holds a ComApartment).
-#include "tools/shortcut_actions.h"
+#include "tools/shell/shortcut_actions.h"
 
 namespace orvanta::win32 {
 

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "platform/wide.h"
-#include "tools/exchange_target.h"
+#include "tools/exchange/exchange_target.h"
 #include "win32/system/answering_wait.h"
 #include "win32/system/win_check.h"
 

@@ -3,7 +3,7 @@
 #include <cwchar>
 #include <vector>
 
-#include "tools/grab_filter.h"
+#include "tools/exchange/grab_filter.h"
 #include "win32/system/answering_wait.h"
 #include "win32/system/clipboard_text.h"
 #include "win32/system/win_check.h"

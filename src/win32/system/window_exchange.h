@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "engine/ports/message_pump.h"
-#include "tools/exchange_delivery.h"
-#include "tools/exchange_output.h"
+#include "tools/exchange/exchange_delivery.h"
+#include "tools/exchange/exchange_output.h"
 
 namespace orvanta::win32 {
 

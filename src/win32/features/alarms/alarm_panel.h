@@ -3,7 +3,7 @@
 // chosen alarm. Every change is stored at once; "确 定" makes the running alarms follow.
 #include <windows.h>
 
-#include "tools/alarm_clock.h"
+#include "tools/alarms/alarm_clock.h"
 #include "win32/panels/panel.h"
 
 namespace orvanta::win32 {

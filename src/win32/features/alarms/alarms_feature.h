@@ -4,7 +4,7 @@
 // alarm does outside the calculator goes to the window and the machine.
 #include <memory>
 
-#include "tools/alarm_clock.h"
+#include "tools/alarms/alarm_clock.h"
 #include "win32/features/alarms/alarm_panel.h"
 #include "win32/features/feature.h"
 #include "win32/system/machine_actions.h"

@@ -4,7 +4,7 @@
 // and follows its drags.
 #include <memory>
 
-#include "tools/unit_converter.h"
+#include "tools/units/unit_converter.h"
 #include "win32/features/converter/converter_window.h"
 #include "win32/features/feature.h"
 

@@ -6,7 +6,7 @@
 #include <windows.h>
 
 #include "platform/handles_win32.h"
-#include "tools/unit_converter.h"
+#include "tools/units/unit_converter.h"
 #include "win32/system/base_window.h"
 #include "win32/system/grid_layout.h"
 

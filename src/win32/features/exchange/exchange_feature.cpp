@@ -1,7 +1,7 @@
 #include "win32/features/exchange/exchange_feature.h"
 
-#include "tools/exchange_options.h"
-#include "tools/grab_into_calculator.h"
+#include "tools/exchange/exchange_options.h"
+#include "tools/exchange/grab_into_calculator.h"
 #include "win32/chrome/menu_ids.h"
 #include "win32/chrome/menus.h"
 

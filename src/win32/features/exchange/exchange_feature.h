@@ -4,7 +4,7 @@
 // text selected there.
 #include <memory>
 
-#include "tools/exchange_output.h"
+#include "tools/exchange/exchange_output.h"
 #include "win32/features/feature.h"
 #include "win32/system/window_exchange.h"
 

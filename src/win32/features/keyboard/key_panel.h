@@ -6,7 +6,7 @@
 #include <functional>
 #include <vector>
 
-#include "tools/key_editor.h"
+#include "tools/keyboard/key_editor.h"
 #include "win32/panels/panel.h"
 
 namespace orvanta::win32 {

@@ -1,7 +1,7 @@
 #include "win32/features/keyboard/keyboard_feature.h"
 
-#include "tools/alarm_clock.h"
-#include "tools/key_dispatch.h"
+#include "tools/alarms/alarm_clock.h"
+#include "tools/keyboard/key_dispatch.h"
 #include "win32/chrome/menu_ids.h"
 #include "win32/system/win_check.h"
 

@@ -4,8 +4,8 @@
 // first opens it.
 #include <memory>
 
-#include "tools/key_bindings.h"
-#include "tools/key_editor.h"
+#include "tools/keyboard/key_bindings.h"
+#include "tools/keyboard/key_editor.h"
 #include "win32/features/feature.h"
 #include "win32/features/keyboard/key_panel.h"
 

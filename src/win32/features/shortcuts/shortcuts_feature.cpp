@@ -1,6 +1,6 @@
 #include "win32/features/shortcuts/shortcuts_feature.h"
 
-#include "tools/shortcut_actions.h"
+#include "tools/shell/shortcut_actions.h"
 #include "win32/chrome/menu_ids.h"
 
 namespace orvanta::win32 {

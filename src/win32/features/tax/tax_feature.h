@@ -3,7 +3,7 @@
 // calculator's options; the panel is made when the menu item first opens it.
 #include <memory>
 
-#include "tools/income_tax_form.h"
+#include "tools/tax/income_tax_form.h"
 #include "win32/features/feature.h"
 #include "win32/features/tax/tax_panel.h"
 

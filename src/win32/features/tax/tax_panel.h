@@ -4,7 +4,7 @@
 // by the pop-up menu; typing goes to its fields while it is open.
 #include <windows.h>
 
-#include "tools/income_tax_form.h"
+#include "tools/tax/income_tax_form.h"
 #include "win32/panels/panel.h"
 
 namespace orvanta::win32 {

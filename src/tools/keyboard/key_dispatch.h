@@ -1,0 +1,38 @@
+#pragma once
+// What a key press does in the calculator window: the guards, the key table, then the built-in
+// defaults (digits, point, the four operators, Enter and Backspace work without any binding).
+#include <string_view>
+
+#include "engine/mouse_button.h"
+#include "tools/keyboard/key_bindings.h"
+
+namespace orvanta {
+
+// What the window knows at the moment of the key press.
+struct KeyGuards {
+  // Equals is running (reading its result out): a second equals is held back; any other key
+  // goes through, and the calculator stops the read-out for it.
+  bool equals_busy = false;
+  bool formula_bar_focused = false;
+  bool clock_shown = false;  // the LCD shows the date or the time
+  // The alarm panel, the key-binding editor, the income-tax panel or the formula panel.
+  bool panel_open = false;
+};
+
+enum class KeyRoute {
+  Ignored,     // a guard holds the key back
+  FormulaBar,  // left to the focused formula bar
+  Press,       // press `button` with `mouse`
+  Nothing,     // no binding and no default, or a function that presses no key
+};
+
+struct KeyPress {
+  KeyRoute route = KeyRoute::Nothing;
+  std::string_view button;
+  MouseButton mouse = MouseButton::Left;
+  bool operator==(const KeyPress&) const = default;
+};
+
+KeyPress dispatch_key(const KeyTable& table, int code, KeyModifiers held, const KeyGuards& guards);
+
+}  // namespace orvanta
