@@ -5,8 +5,10 @@
 #include <algorithm>
 #include <charconv>
 #include <optional>
+#include <vector>
 
 #include "platform/wide.h"
+#include "settings/settings_table.h"
 #include "win32/system/controls.h"
 #include "win32/system/win_check.h"
 
@@ -20,35 +22,32 @@ enum ControlId : int {
   kGroup = 100,  // group boxes and labels need no id of their own
   kPrecisionEdit = 200,
   kPrecisionSpin,
-  kThousands,
-  kStayOnTop,
-  kOutputFormula,
-  kOutputSpace,
-  kOutputEnter,
-  kOutputClipboard,
   kCaptureSum,
   kCaptureDifference,
   kCaptureProduct,
   kCaptureQuotient,
   kByCharacter,
   kWhole,
-  kResultToClipboard,
-  kScienceMode,
-  kClosePrompt,
-  kFormulaBarShown,
-  kIgnoreTopmost,
   kWelcomeEdit,
   kOk,
 };
 
 enum class Kind { Group, Label, Check, Radio, Edit, Button };
 
+// A control of the panel; a check box carries the option it edits, and its id follows from it.
 struct ControlSpec {
   Kind kind;
   int id;
   const wchar_t* text;
   RECT bounds;
+  std::optional<SettingId> setting = std::nullopt;
 };
+
+constexpr int kFirstCheckId = 300;
+
+constexpr ControlSpec check(SettingId setting, const wchar_t* text, RECT bounds) {
+  return {Kind::Check, kFirstCheckId + static_cast<int>(setting), text, bounds, setting};
+}
 
 // Two columns inside full-width groups, rows 19 pixels apart.
 constexpr int kLeftColumn = 24;
@@ -72,13 +71,13 @@ constexpr ControlSpec kControls[] = {
     {Kind::Group, kGroup, L"显示设置", {14, 18, 323, 74}},
     {Kind::Label, kGroup, L"小数位精度设置", {kLeftColumn, 35, 110, 49}},
     {Kind::Edit, kPrecisionEdit, L"-1", {112, 32, 166, 52}},
-    {Kind::Check, kThousands, L"显示千位分隔符", right_cell(34)},
-    {Kind::Check, kStayOnTop, L"窗口总在最前面", left_cell(53)},
+    check(SettingId::Device1000, L"显示千位分隔符", right_cell(34)),
+    check(SettingId::DeviceWindowsTop, L"窗口总在最前面", left_cell(53)),
     {Kind::Group, kGroup, L"数据自动输出下层软件窗口设置", {14, 77, 323, 133}},
-    {Kind::Check, kOutputFormula, L"连同公式一起输出", left_cell(93)},
-    {Kind::Check, kOutputSpace, L"输出时末尾加空格", right_cell(93)},
-    {Kind::Check, kOutputEnter, L"输出后自动换行", left_cell(112)},
-    {Kind::Check, kOutputClipboard, L"复制到系统剪贴板", right_cell(112)},
+    check(SettingId::DeviceInputBds, L"连同公式一起输出", left_cell(93)),
+    check(SettingId::DeviceInputSpace, L"输出时末尾加空格", right_cell(93)),
+    check(SettingId::DeviceInputEnter, L"输出后自动换行", left_cell(112)),
+    check(SettingId::DeviceInputClip, L"复制到系统剪贴板", right_cell(112)),
     {Kind::Group, kGroup, L"抓取公式数据设置", {14, 136, 323, 192}},
     {Kind::Radio, kCaptureSum, L"离散数据自动求和", left_cell(152)},
     {Kind::Radio, kCaptureDifference, L"离散数据自动求差", right_cell(152)},
@@ -88,41 +87,36 @@ constexpr ControlSpec kControls[] = {
     {Kind::Radio, kByCharacter, L"按字符方式输出", left_cell(211)},
     {Kind::Radio, kWhole, L"整体输出", right_cell(211)},
     {Kind::Group, kGroup, L"其它设置", {14, 235, 323, 334}},
-    {Kind::Check, kResultToClipboard, L"计算结果存入剪贴板", left_cell(251)},
-    {Kind::Check, kScienceMode, L"科学计算模式", right_cell(251)},
-    {Kind::Check, kClosePrompt, L"关闭提示", left_cell(270)},
-    {Kind::Check, kFormulaBarShown, L"显示输入公式条", right_cell(270)},
-    {Kind::Check, kIgnoreTopmost, L"搜索下层窗口时忽略置顶窗口", wide_cell(289)},
+    check(SettingId::DeviceInputAutoclip, L"计算结果存入剪贴板", left_cell(251)),
+    check(SettingId::DeviceScienceCalc, L"科学计算模式", right_cell(251)),
+    check(SettingId::DeviceEscExit, L"关闭提示", left_cell(270)),
+    check(SettingId::DeviceInputShow, L"显示输入公式条", right_cell(270)),
+    check(SettingId::DeviceFindWindows, L"搜索下层窗口时忽略置顶窗口", wide_cell(289)),
     {Kind::Edit, kWelcomeEdit, L"", {kLeftColumn, 308, kColumnEnd - 4, 328}},
     {Kind::Button, kOk, L"确 定", {128, 345, 208, 369}},
 };
 
-// The check boxes in the order the settings are read at start-up.
-struct CheckBinding {
-  int id;
-  SettingId setting;
-};
-constexpr CheckBinding kChecks[] = {
-    {kThousands, SettingId::Device1000},
-    {kStayOnTop, SettingId::DeviceWindowsTop},
-    {kOutputFormula, SettingId::DeviceInputBds},
-    {kOutputSpace, SettingId::DeviceInputSpace},
-    {kOutputEnter, SettingId::DeviceInputEnter},
-    {kOutputClipboard, SettingId::DeviceInputClip},
-    {kResultToClipboard, SettingId::DeviceInputAutoclip},
-    {kIgnoreTopmost, SettingId::DeviceFindWindows},
-    {kClosePrompt, SettingId::DeviceEscExit},
-    {kFormulaBarShown, SettingId::DeviceInputShow},
-    {kScienceMode, SettingId::DeviceScienceCalc},
-};
-
-bool Options::*check_field(const CheckBinding& b) {
-  return std::get<bool Options::*>(setting_info(b.setting).field);
+// The check boxes in the order the settings are read at start-up (the settings table's).
+const std::vector<const ControlSpec*>& kChecks() {
+  static const std::vector<const ControlSpec*> checks = [] {
+    std::vector<const ControlSpec*> in_order;
+    for (const SettingInfo& info : kStartupSettings) {
+      for (const ControlSpec& c : kControls) {
+        if (c.kind == Kind::Check && c.setting == info.id) in_order.push_back(&c);
+      }
+    }
+    return in_order;
+  }();
+  return checks;
 }
 
-const CheckBinding* check_binding(int id) {
-  for (const CheckBinding& b : kChecks) {
-    if (b.id == id) return &b;
+bool Options::*check_field(const ControlSpec& c) {
+  return std::get<bool Options::*>(setting_info(*c.setting).field);
+}
+
+const ControlSpec* check_binding(int id) {
+  for (const ControlSpec* c : kChecks()) {
+    if (c->id == id) return c;
   }
   return nullptr;
 }
@@ -197,7 +191,7 @@ void SettingsPanel::create_controls() {
     }
   }
   const Options initial = initial_options();
-  for (const CheckBinding& b : kChecks) set_check(b.id, initial.*check_field(b));
+  for (const ControlSpec* c : kChecks()) set_check(c->id, initial.*check_field(*c));
   set_check(capture_id(initial.capture), true);
   set_check(output_type_id(initial.output_type), true);
 
@@ -229,7 +223,7 @@ void SettingsPanel::set_text(int id, const std::string& utf8) {
 Options SettingsPanel::values() const {
   Options v = base_;
   v.precision = window_text_utf8(item(kPrecisionEdit));
-  for (const CheckBinding& b : kChecks) v.*check_field(b) = checked(b.id);
+  for (const ControlSpec* c : kChecks()) v.*check_field(*c) = checked(c->id);
   for (int capture = 1; capture <= 4; ++capture) {
     if (checked(capture_id(capture))) v.capture = capture;
   }
@@ -257,10 +251,10 @@ void SettingsPanel::apply(const Options& v, bool report_changes) {
       last_ = values();
     }
   };
-  for (const CheckBinding& b : kChecks) {
-    if (checked(b.id) == v.*check_field(b)) continue;
-    set_check(b.id, v.*check_field(b));
-    changed(b.setting);
+  for (const ControlSpec* c : kChecks()) {
+    if (checked(c->id) == v.*check_field(*c)) continue;
+    set_check(c->id, v.*check_field(*c));
+    changed(*c->setting);
   }
   if (values().capture != v.capture) {
     CheckRadioButton(hwnd_, kCaptureSum, kCaptureQuotient, capture_id(v.capture));
@@ -311,7 +305,7 @@ void SettingsPanel::on_spin(int delta) {
 }
 
 void SettingsPanel::on_check(int id) {
-  if (const CheckBinding* b = check_binding(id)) report(b->setting);
+  if (const ControlSpec* c = check_binding(id)) report(*c->setting);
 }
 
 void SettingsPanel::on_command(int id, int code) {
