@@ -17,9 +17,6 @@ constexpr UINT kQuitNowMessage = WM_APP + 42;
 struct NoConverter final : ConverterRefresh {
   void refresh(int, std::string_view, NumberBase) override {}
 };
-struct NoOutput final : ResultOutput {
-  void send(const FinalResult&) override {}
-};
 struct NoConstantsTable final : ConstantsTableView {
   void show_constants_table() override {}
   void hide_constants_table() override {}
@@ -58,11 +55,10 @@ bool App::create() {
   features_ = make_features();
   tell_features([&](Feature& f) { f.provide(services_); });
   static NoConverter no_converter;
-  static NoOutput no_output;
   static NoConstantsTable no_constants;
+  results_.takers = services_.all<ResultOutput>();
   calculator_ = std::make_unique<Calculator>(
-      CalculatorPorts{window_.lcd(), formula_bar_, sound_, boxes_, *settings_, clipboard_,
-                      port_or<ResultOutput>(services_, no_output),
+      CalculatorPorts{window_.lcd(), formula_bar_, sound_, boxes_, *settings_, clipboard_, results_,
                       port_or<ConverterRefresh>(services_, no_converter), pump_, window_.canvas(),
                       port_or<ConstantsTableView>(services_, no_constants)});
   // A fault that escapes a window's handler shows as the calculator's own faults do.

@@ -124,6 +124,13 @@ class App final : WindowHost, FeatureContext, FaceWindow {
   std::unique_ptr<FileSystem> file_system_;
   std::unique_ptr<SettingsFile> settings_;
   Services services_;
+  // Every feature that takes the calculator's finished results gets each of them.
+  struct ResultsToAll final : ResultOutput {
+    void send(const FinalResult& result) override {
+      for (ResultOutput* taker : takers) taker->send(result);
+    }
+    std::vector<ResultOutput*> takers;
+  } results_;
   std::vector<std::unique_ptr<Feature>> features_;
   std::vector<std::function<bool()>> key_holds_;
   std::unique_ptr<Calculator> calculator_;

@@ -12,6 +12,7 @@
 #include <string_view>
 #include <typeindex>
 #include <typeinfo>
+#include <vector>
 
 #include "engine/calculator.h"
 #include "engine/mouse_button.h"
@@ -38,9 +39,24 @@ class Services {
     const auto it = map_.find(std::type_index(typeid(T)));
     return it == map_.end() ? nullptr : static_cast<T*>(it->second);
   }
+  // What several features take alike (the calculator's finished results): each adds its own.
+  template <class T>
+  void add(T& taker) {
+    many_[std::type_index(typeid(T))].push_back(&taker);
+  }
+  template <class T>
+  std::vector<T*> all() const {
+    std::vector<T*> takers;
+    const auto it = many_.find(std::type_index(typeid(T)));
+    if (it != many_.end()) {
+      for (void* t : it->second) takers.push_back(static_cast<T*>(t));
+    }
+    return takers;
+  }
 
  private:
   std::map<std::type_index, void*> map_;
+  std::map<std::type_index, std::vector<void*>> many_;
 };
 
 // The calculator's window as a feature may ask it.

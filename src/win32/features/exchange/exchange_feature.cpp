@@ -11,7 +11,7 @@ void ExchangeFeature::provide(Services& services) {
   owner_ = services.find<FaceWindow>()->hwnd();
   exchange_ = std::make_unique<WindowExchange>(&owner_, *services.find<MessagePump>());
   output_ = std::make_unique<ExchangeOutput>(*exchange_);
-  services.provide<ResultOutput>(*output_);
+  services.add<ResultOutput>(*output_);
 }
 
 void ExchangeFeature::attach(FeatureContext& context) {
