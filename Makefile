@@ -69,7 +69,7 @@ bench: bootstrap
 	@cmake --preset bench >/dev/null
 	@cmake --build --preset bench
 	@cmake --preset $(WINDOWS_PRESET) >/dev/null
-	@cmake --build --preset $(WINDOWS_PRESET) --target startup_probe keypress_probe skin_probe big_number_probe
+	@cmake --build --preset $(WINDOWS_PRESET) --target startup_probe keypress_probe skin_probe big_number_probe panel_probe
 	@$(SCRIPTS)/bench.sh
 
 # clang's libFuzzer with ASan and UBSan; docs/reliability.md. FUZZ_SECONDS is the time of all

@@ -21,7 +21,7 @@ done
 # Wine, each on a private Xvfb display, from the build this machine runs (i686 where it can).
 # Their tables go to <probe>.md.
 source "$root/scripts/wine-env.sh"
-for probe in startup_probe keypress_probe skin_probe big_number_probe; do
+for probe in startup_probe keypress_probe skin_probe big_number_probe panel_probe; do
   exe="$ORVANTA_BUILD/$probe.exe"
   if [ ! -f "$exe" ]; then
     echo "== $probe: not built (cmake --build --preset $(basename "$ORVANTA_BUILD") --target $probe)"
