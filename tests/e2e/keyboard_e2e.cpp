@@ -1,6 +1,7 @@
 // The keyboard, the clock and the alarms on the real window: real key input, the LCD read from
 // its pixels, message boxes by caption, the power actions through their recorder.
 #include <gtest/gtest.h>
+#include <windowsx.h>
 
 #include <cstdio>
 #include <iterator>
@@ -8,7 +9,9 @@
 
 #include "face_reader.h"
 #include "harness.h"
+#include "tools/keyboard/key_bindings.h"
 #include "win32/chrome/menu_ids.h"
+#include "win32/features/keyboard/key_panel.h"
 
 namespace orvanta::e2e {
 namespace {
@@ -225,20 +228,36 @@ TEST_F(KeyboardE2e, EditorBindsARealKeyPressAndOkStoresIt) {
   ASSERT_TRUE(app.start());
   ASSERT_TRUE(lcd_shows("0."));
   PostMessageW(app.window(), WM_COMMAND, win32::kMenuKeyboard, 0);
-  HWND caption = nullptr;
+  HWND panel = nullptr;
   ASSERT_TRUE(poll_until([&] {
-    caption = App::find_child(app.window(), L"Sin");
-    return caption != nullptr && IsWindowVisible(caption);
+    panel = FindWindowExW(app.window(), nullptr, L"OrvantaKeyPanel", nullptr);
+    return panel != nullptr && IsWindowVisible(panel);
   }));
-  // The row: its caption, its key field, then the Ctrl, Shift and Alt boxes.
-  HWND field = GetWindow(caption, GW_HWNDNEXT);
-  HWND ctrl = GetWindow(field, GW_HWNDNEXT);
-  click_child(app, field);
+  const HWND list = FindWindowExW(panel, nullptr, L"OrvantaKeyList", nullptr);
+  ASSERT_NE(list, nullptr);
+  // The row of "Sin": its key cell, then its Ctrl box, where the list says they are.
+  int row = 0;
+  while (row < kKeyFunctionCount && kKeyFunctions[static_cast<size_t>(row)].caption != "Sin") ++row;
+  ASSERT_LT(row, kKeyFunctionCount);
+  const auto part_on_face = [&](int part) {
+    const LRESULT at = SendMessageW(list, win32::KeyPanel::list_part_message(),
+                                    static_cast<WPARAM>(row * 4 + part), 0);
+    POINT p{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
+    MapWindowPoints(list, app.window(), &p, 1);
+    return p;
+  };
+  const POINT key_cell = part_on_face(0);
+  app.click(key_cell.x, key_cell.y);
+  const HWND field = FindWindowExW(list, nullptr, L"Edit", nullptr);
+  ASSERT_NE(field, nullptr);
+  ASSERT_TRUE(poll_until([&] { return IsWindowVisible(field) != FALSE; }));
   app.key(VK_F2);
-  EXPECT_TRUE(poll_until([&] { return App::text_of(field) == L"F2键"; }));
-  EXPECT_TRUE(IsWindowEnabled(ctrl));
-  click_child(app, ctrl);
-  HWND panel = GetParent(GetParent(caption));
+  // The field moves on to the next row; back on Sin's cell it shows the key just bound.
+  app.click(key_cell.x, key_cell.y);
+  EXPECT_TRUE(poll_until([&] { return App::text_of(field) == L"F2键"; }))
+      << testing::PrintToString(App::text_of(field));
+  const POINT ctrl = part_on_face(1);
+  app.click(ctrl.x, ctrl.y);
   click_child(app, App::find_child(panel, L"确 定"));
   EXPECT_TRUE(poll_until([&] { return read_setting(L"KeyBord", L"Key113") == L"Sin"; }));
   EXPECT_EQ(read_setting(L"KeyBord", L"Key113Ctrl"), L"1");

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "platform/wide.h"
+#include "win32/system/controls.h"
 #include "win32/system/win_check.h"
 
 namespace orvanta::win32 {
@@ -17,8 +18,7 @@ constexpr int kOkId = 600;
 constexpr int kCancelId = 601;
 constexpr int kClearId = 602;
 constexpr int kClearAllId = 603;
-constexpr int kFieldId = 1000;  // + row
-constexpr int kBoxId = 2000;    // + row * 3 + box
+constexpr int kFieldId = 1000;
 
 constexpr RECT kListRect{10, 44, 450, 420};
 constexpr int kRowHeight = 24;
@@ -48,6 +48,11 @@ KeyPanel::KeyPanel(PanelHost& host, std::function<void(bool)> closed)
                    GetSysColor(COLOR_BTNFACE), WS_CLIPCHILDREN, false}),
       closed_(std::move(closed)) {}
 
+UINT KeyPanel::list_part_message() {
+  static const UINT message = RegisterWindowMessageW(L"OrvantaKeyListPart");
+  return message;
+}
+
 bool KeyPanel::create(HWND parent) {
   font_ = make_song_font(12);
   box_font_ = make_song_font(11);
@@ -64,33 +69,18 @@ bool KeyPanel::create(HWND parent) {
                  font);
   }
   list_ = CreateWindowExW(WS_EX_CLIENTEDGE, kListClass, L"",
-                          WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_CLIPCHILDREN, kListRect.left,
-                          kListRect.top, kListRect.right - kListRect.left,
+                          WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_CLIPCHILDREN | WS_TABSTOP,
+                          kListRect.left, kListRect.top, kListRect.right - kListRect.left,
                           kListRect.bottom - kListRect.top, hwnd_, nullptr, instance, nullptr);
   if (!check(list_ != nullptr, L"CreateWindowExW (key list)")) return false;
   subclass_control(
       list_, [this](HWND, UINT msg, WPARAM wp, LPARAM lp) { return list_message(msg, wp, lp); });
-  rows_.resize(kKeyFunctionCount);
-  for (int r = 0; r < kKeyFunctionCount; ++r) {
-    const int x = (r / kRowsPerColumn) * kColumnWidth;
-    const int y = 2 + (r % kRowsPerColumn) * kRowHeight;
-    create_child(list_, L"STATIC", to_wide(kKeyFunctions[r].caption).c_str(), SS_CENTERIMAGE,
-                 RECT{x + 4, y, x + kFieldX - 2, y + 20}, -1, font);
-    Row& row = rows_[r];
-    row.field =
-        create_child(list_, L"EDIT", L"", WS_BORDER | ES_READONLY | WS_TABSTOP,
-                     RECT{x + kFieldX, y, x + kFieldX + kFieldWidth, y + 20}, kFieldId + r, font);
-    if (row.field != nullptr) {
-      subclass_control(row.field, [this, r](HWND, UINT msg, WPARAM wp, LPARAM lp) {
-        return field_message(r, msg, wp, lp);
-      });
-    }
-    for (int b = 0; b < 3; ++b) {
-      row.boxes[b] = create_child(list_, L"BUTTON", kBoxCaptions[b], BS_AUTOCHECKBOX | WS_TABSTOP,
-                                  RECT{x + kBoxX[b], y, x + kBoxX[b] + kBoxWidth[b], y + 20},
-                                  kBoxId + r * 3 + b, box_font_.get());
-    }
-  }
+  field_ = create_child(list_, L"EDIT", L"", WS_BORDER | ES_READONLY | WS_TABSTOP,
+                        RECT{0, 0, kFieldWidth, 20}, kFieldId, font);
+  if (field_ == nullptr) return false;
+  ShowWindow(field_, SW_HIDE);
+  subclass_control(
+      field_, [this](HWND, UINT msg, WPARAM wp, LPARAM lp) { return field_message(msg, wp, lp); });
   SCROLLINFO info{sizeof info,
                   SIF_RANGE | SIF_PAGE,
                   0,
@@ -117,46 +107,144 @@ bool KeyPanel::create(HWND parent) {
 void KeyPanel::open() {
   if (editor_ == nullptr) return;
   editor_->open();
+  edited_ = -1;
+  ShowWindow(field_, SW_HIDE);
+  scroll_ = -1;
   scroll_to(0);
-  refresh();
   show();
 }
 
-void KeyPanel::refresh() {
-  filling_ = true;
-  for (int r = 0; r < kKeyFunctionCount; ++r) {
-    const KeyEditorRow& model = editor_->row(r);
-    SetWindowTextW(rows_[r].field, to_wide(model.field).c_str());
-    const bool ticks[3] = {model.boxes.ctrl, model.boxes.shift, model.boxes.alt};
-    for (int b = 0; b < 3; ++b) {
-      SendMessageW(rows_[r].boxes[b], BM_SETCHECK, ticks[b] ? BST_CHECKED : BST_UNCHECKED, 0);
-      EnableWindow(rows_[r].boxes[b], model.boxes_enabled);
+RECT KeyPanel::part_rect(int row, Part part) const {
+  const int x = (row / kRowsPerColumn) * kColumnWidth;
+  const int y = 2 + (row % kRowsPerColumn) * kRowHeight - scroll_;
+  switch (part) {
+    case Part::Key:
+      return {x + kFieldX, y, x + kFieldX + kFieldWidth, y + 20};
+    default: {
+      const int b = static_cast<int>(part) - 1;
+      return {x + kBoxX[b], y, x + kBoxX[b] + kBoxWidth[b], y + 20};
     }
   }
-  filling_ = false;
 }
 
-void KeyPanel::key_in_field(int row, int code) {
-  if (modifier_key(code) || !editor_->key_pressed(row, code)) return;
+void KeyPanel::draw(HDC dc, const RECT& area) const {
+  FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
+  if (editor_ == nullptr) return;
+  SetBkMode(dc, TRANSPARENT);
+  const HGDIOBJ old_font = SelectObject(dc, font_.get());
+  for (int r = 0; r < kKeyFunctionCount; ++r) {
+    const RECT key = part_rect(r, Part::Key);
+    RECT whole{key.left - kFieldX, key.top, key.left - kFieldX + kColumnWidth, key.bottom};
+    RECT visible{};
+    if (!IntersectRect(&visible, &whole, &area)) continue;
+    const KeyEditorRow& model = editor_->row(r);
+    SelectObject(dc, font_.get());
+    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+    RECT caption{whole.left + 4, whole.top, key.left - 2, whole.bottom};
+    const std::wstring name = to_wide(kKeyFunctions[static_cast<size_t>(r)].caption);
+    DrawTextW(dc, name.c_str(), -1, &caption, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    // The key cell looks like the field that edits it.
+    RECT cell = key;
+    FillRect(dc, &cell, GetSysColorBrush(COLOR_WINDOW));
+    FrameRect(dc, &cell, GetSysColorBrush(COLOR_WINDOWFRAME));
+    InflateRect(&cell, -2, 0);
+    const std::wstring field = to_wide(model.field);
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    DrawTextW(dc, field.c_str(), -1, &cell, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    SelectObject(dc, box_font_.get());
+    const bool ticks[3] = {model.boxes.ctrl, model.boxes.shift, model.boxes.alt};
+    for (int b = 0; b < 3; ++b) {
+      const RECT box = part_rect(r, static_cast<Part>(b + 1));
+      RECT mark{box.left, box.top + 4, box.left + 12, box.top + 16};
+      DrawFrameControl(dc, &mark, DFC_BUTTON,
+                       DFCS_BUTTONCHECK | (ticks[b] ? DFCS_CHECKED : 0) |
+                           (model.boxes_enabled ? 0 : DFCS_INACTIVE));
+      RECT text{box.left + 14, box.top, box.right, box.bottom};
+      SetTextColor(dc, GetSysColor(model.boxes_enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
+      DrawTextW(dc, kBoxCaptions[b], -1, &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    }
+  }
+  SelectObject(dc, old_font);
+}
+
+void KeyPanel::click(POINT p) {
+  for (int r = 0; r < kKeyFunctionCount; ++r) {
+    const RECT key = part_rect(r, Part::Key);
+    if (PtInRect(&key, p)) {
+      edit_row(r);
+      return;
+    }
+    for (int b = 0; b < 3; ++b) {
+      const RECT box = part_rect(r, static_cast<Part>(b + 1));
+      if (!PtInRect(&box, p)) continue;
+      const KeyEditorRow& model = editor_->row(r);
+      if (!model.boxes_enabled) return;
+      const bool ticks[3] = {model.boxes.ctrl, model.boxes.shift, model.boxes.alt};
+      editor_->box_changed(r, static_cast<ModifierBox>(b), !ticks[b]);
+      refresh();
+      return;
+    }
+  }
+}
+
+void KeyPanel::edit_row(int row) {
+  edited_ = row;
+  scroll_into_view(row);
+  const RECT cell = part_rect(row, Part::Key);
+  SetWindowPos(field_, HWND_TOP, cell.left, cell.top, cell.right - cell.left,
+               cell.bottom - cell.top, SWP_SHOWWINDOW);
+  SetWindowTextW(field_, to_wide(editor_->row(row).field).c_str());
+  SetFocus(field_);
+  editor_->focus(row);
+}
+
+void KeyPanel::key_in_field(int code) {
+  if (edited_ < 0 || modifier_key(code) || !editor_->key_pressed(edited_, code)) return;
   refresh();
-  // The focus moves on to the next row's field.
-  const int next = row + 1 < kKeyFunctionCount ? row + 1 : 0;
-  SetFocus(rows_[next].field);
+  // The field moves on to the next row.
+  edit_row(edited_ + 1 < kKeyFunctionCount ? edited_ + 1 : 0);
+}
+
+void KeyPanel::refresh() {
+  if (edited_ >= 0) SetWindowTextW(field_, to_wide(editor_->row(edited_).field).c_str());
+  InvalidateRect(list_, nullptr, FALSE);
 }
 
 void KeyPanel::scroll_to(int position) {
   const int page = kListRect.bottom - kListRect.top;
   position = std::clamp(position, 0, std::max(0, kListHeight - page));
   if (position == scroll_) return;
-  ScrollWindowEx(list_, 0, scroll_ - position, nullptr, nullptr, nullptr, nullptr,
-                 SW_SCROLLCHILDREN | SW_INVALIDATE | SW_ERASE);
   scroll_ = position;
   SCROLLINFO info{sizeof info, SIF_POS, 0, 0, 0, scroll_, 0};
   SetScrollInfo(list_, SB_VERT, &info, TRUE);
+  if (edited_ >= 0) {
+    const RECT cell = part_rect(edited_, Part::Key);
+    SetWindowPos(field_, nullptr, cell.left, cell.top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  InvalidateRect(list_, nullptr, FALSE);
+}
+
+void KeyPanel::scroll_into_view(int row) {
+  const int page = kListRect.bottom - kListRect.top;
+  const int top = 2 + (row % kRowsPerColumn) * kRowHeight;
+  if (top < scroll_) {
+    scroll_to(top - 2);
+  } else if (top + kRowHeight > scroll_ + page) {
+    scroll_to(top + kRowHeight - page + 2);
+  }
 }
 
 std::optional<LRESULT> KeyPanel::list_message(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
+    case WM_PAINT:
+      paint_off_screen(list_, [this](HDC dc, const RECT& area) { draw(dc, area); });
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_LBUTTONDOWN:
+      if (editor_ != nullptr) click({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
+      return 0;
     case WM_VSCROLL: {
       SCROLLINFO info{sizeof info, SIF_ALL, 0, 0, 0, 0, 0};
       GetScrollInfo(list_, SB_VERT, &info);
@@ -187,38 +275,32 @@ std::optional<LRESULT> KeyPanel::list_message(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_MOUSEWHEEL:
       scroll_to(scroll_ - GET_WHEEL_DELTA_WPARAM(wp) / WHEEL_DELTA * kWheelStep);
       return 0;
-    case WM_COMMAND: {
-      const int id = LOWORD(wp);
-      if (HIWORD(wp) == BN_CLICKED && id >= kBoxId && !filling_) {
-        const int r = (id - kBoxId) / 3;
-        const int b = (id - kBoxId) % 3;
-        const bool ticked =
-            SendMessageW(reinterpret_cast<HWND>(lp), BM_GETCHECK, 0, 0) == BST_CHECKED;
-        editor_->box_changed(r, static_cast<ModifierBox>(b), ticked);
-      }
-      return 0;
-    }
+  }
+  if (msg == list_part_message()) {
+    const int row = static_cast<int>(wp) / 4;
+    if (row < 0 || row >= kKeyFunctionCount) return 0;
+    scroll_into_view(row);
+    UpdateWindow(list_);
+    const RECT r = part_rect(row, static_cast<Part>(wp % 4));
+    return MAKELRESULT((r.left + r.right) / 2, (r.top + r.bottom) / 2);
   }
   return std::nullopt;
 }
 
 // The key field takes every key (Tab, Enter, arrows, F10 and Alt combinations included).
-std::optional<LRESULT> KeyPanel::field_message(int row, UINT msg, WPARAM wp, LPARAM lp) {
+std::optional<LRESULT> KeyPanel::field_message(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_GETDLGCODE:
       return DLGC_WANTALLKEYS | DLGC_WANTARROWS | DLGC_WANTTAB | DLGC_WANTCHARS;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
-      if (editor_ != nullptr) key_in_field(row, static_cast<int>(wp));
+      if (editor_ != nullptr) key_in_field(static_cast<int>(wp));
       return 0;
     case WM_CHAR:
     case WM_SYSCHAR:
     case WM_KEYUP:
     case WM_SYSKEYUP:
       return 0;
-    case WM_SETFOCUS:
-      if (editor_ != nullptr) editor_->focus(row);
-      break;
     case WM_MOUSEWHEEL:
       return SendMessageW(list_, msg, wp, lp);
   }
