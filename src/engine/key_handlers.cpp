@@ -88,4 +88,23 @@ KeyHandler find_key_handler(std::string_view name) {
   return nullptr;
 }
 
+bool key_acts_in_base(std::string_view name, NumberBase base) {
+  if (name.size() == 2 && name[0] == 'k' && name[1] >= '0' && name[1] <= '9') {
+    const int digit = name[1] - '0';
+    return base == NumberBase::Hex || base == NumberBase::Dec ||
+           (base == NumberBase::Oct ? digit < 8 : digit < 2);
+  }
+  if (name.size() == 2 && name[0] == 'k' && name[1] >= 'a' && name[1] <= 'f') {
+    return base == NumberBase::Hex;
+  }
+  static constexpr std::string_view kDecimalOnly[] = {
+      "kp",    "kzf",   "Ksin",  "kcos",  "ktan", "kcot", "ksec", "kcsc", "ksinh", "kcosh",
+      "ktanh", "kcoth", "ksech", "kcsch", "kpf",  "kycf", "klog", "kds",  "kjc",   "kbfh",
+      "pi",    "jd_hd", "mdiv",  "msum",  "msub", "madd", "mc",   "mr",   "ms"};
+  for (const std::string_view decimal : kDecimalOnly) {
+    if (name == decimal) return base == NumberBase::Dec;
+  }
+  return true;
+}
+
 }  // namespace orvanta

@@ -21,4 +21,10 @@ std::span<const KeyEntry> key_table();
 // The handler named `name`, or nullptr.
 KeyHandler find_key_handler(std::string_view name);
 
+// Whether the face key `name` does anything in `base`: a digit beyond the base's, A to F
+// outside hexadecimal, and the point, the sign, the functions and the memory outside decimal do
+// nothing (screen readers say such a key is unavailable). Keys that are no calculator key (the
+// tools) always act.
+bool key_acts_in_base(std::string_view name, NumberBase base);
+
 }  // namespace orvanta

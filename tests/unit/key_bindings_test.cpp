@@ -127,6 +127,43 @@ TEST_F(KeyboardTest, GuardsInOrder) {
   EXPECT_EQ(key(0x20), pressed("kdy"));
 }
 
+TEST_F(KeyboardTest, TabAndTheArrowsMoveTheFocusAcrossTheKeysUnlessBound) {
+  const auto moves = [](face::KeyStep step) {
+    KeyPress p{KeyRoute::MoveFocus, {}};
+    p.step = step;
+    return p;
+  };
+  const KeyPress kPressFocused{KeyRoute::PressFocused, {}};
+  const struct {
+    int code;
+    KeyModifiers held;
+    KeyGuards guards;
+    KeyPress expected;
+  } cases[] = {
+      {0x09, kNone, {}, moves(face::KeyStep::Next)},
+      {0x09, kShift, {}, moves(face::KeyStep::Previous)},
+      {0x25, kNone, {}, moves(face::KeyStep::Left)},
+      {0x26, kNone, {}, moves(face::KeyStep::Up)},
+      {0x27, kNone, {}, moves(face::KeyStep::Right)},
+      {0x28, kNone, {}, moves(face::KeyStep::Down)},
+      {0x09, kCtrl, {}, kNothing},
+      {0x09, kNone, {.panel_open = true}, kIgnored},
+      // Enter computes, Space does nothing, until the focus shows on a key.
+      {0x0D, kNone, {}, pressed("kdy")},
+      {0x20, kNone, {}, kNothing},
+      {0x0D, kNone, {.key_focus_shown = true}, kPressFocused},
+      {0x20, kNone, {.key_focus_shown = true}, kPressFocused},
+      {0x37, kNone, {.key_focus_shown = true}, pressed("k7")},
+      {0x20, kNone, {.clock_shown = true, .key_focus_shown = true}, kIgnored},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(key(c.code, c.held, c.guards), c.expected) << c.code;
+  }
+  // A key the user bound keeps its binding.
+  table_.entry(0x09) = KeyBinding{"Sin", kNone};
+  EXPECT_EQ(key(0x09), pressed("Ksin"));
+}
+
 TEST_F(KeyboardTest, BindingsNeedExactlyTheirModifiers) {
   // Ctrl+F2 to Sin, 5 to Cos, F3 to the square root, F4 to the hotkey, F5 to the pop-up menu.
   for (const auto& [code, caption, held] :

@@ -1,6 +1,7 @@
 #include "tools/keyboard/key_dispatch.h"
 
 #include <array>
+#include <optional>
 
 namespace orvanta {
 namespace {
@@ -66,10 +67,41 @@ KeyPress press_of(const KeyTable& table, int code, KeyModifiers held, const KeyG
   return {KeyRoute::Press, bound->button, bound->mouse};
 }
 
+// Tab (Shift+Tab back) and the arrows, without Ctrl or Alt.
+std::optional<face::KeyStep> focus_step(int code, KeyModifiers held) {
+  if (held.ctrl || held.alt) return std::nullopt;
+  switch (code) {
+    case 0x09:
+      return held.shift ? face::KeyStep::Previous : face::KeyStep::Next;
+    case 0x25:
+      return face::KeyStep::Left;
+    case 0x26:
+      return face::KeyStep::Up;
+    case 0x27:
+      return face::KeyStep::Right;
+    case 0x28:
+      return face::KeyStep::Down;
+    default:
+      return std::nullopt;
+  }
+}
+
 }  // namespace
 
 KeyPress dispatch_key(const KeyTable& table, int code, KeyModifiers held, const KeyGuards& guards) {
-  const KeyPress press = press_of(table, code, held, guards);
+  const bool free_guards = !guards.formula_bar_focused && !guards.clock_shown && !guards.panel_open;
+  if (free_guards && guards.key_focus_shown && !held.ctrl && !held.alt &&
+      (code == 0x20 || code == 0x0D)) {
+    return {KeyRoute::PressFocused, {}};
+  }
+  KeyPress press = press_of(table, code, held, guards);
+  if (press.route == KeyRoute::Nothing && free_guards) {
+    if (const std::optional<face::KeyStep> step = focus_step(code, held)) {
+      press.route = KeyRoute::MoveFocus;
+      press.step = *step;
+      return press;
+    }
+  }
   // Only equals waits for equals: keys typed while the result is read out are the user's next
   // number, never lost.
   if (guards.equals_busy && press.route == KeyRoute::Press && press.button == "kdy") {

@@ -264,6 +264,10 @@ void App::press_key(std::string_view name, MouseButton mouse) {
   window_.keys().show_click(name, mouse);
 }
 
+void App::press_focused_key() {
+  if (window_.focused_key() >= 0) window_.press(window_.focused_key());
+}
+
 void App::popup_lcd_menu() {
   POINT at{face::kLcdArea.left, face::kLcdArea.top + face::kLcdArea.height};
   ClientToScreen(owner_, &at);

@@ -56,6 +56,7 @@ class App final : WindowHost, FeatureContext, FaceWindow {
   void dragged(POINT offset) override;
   void mini_mode_changed(bool on) override;
   void outline_changed() override;
+  NumberBase base() const override { return calculator_->calc_state().calc_base; }
   bool message(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
   // FeatureContext.
@@ -90,6 +91,9 @@ class App final : WindowHost, FeatureContext, FaceWindow {
   void popup_lcd_menu() override;
   void show_help() override;
   HWND formula_bar() const override { return formula_bar_.hwnd(); }
+  bool key_focus_shown() const override { return window_.focused_key() >= 0; }
+  void move_key_focus(face::KeyStep step) override { window_.key_focus().move(step); }
+  void press_focused_key() override;
 
   void open_settings();
   void register_commands();

@@ -16,6 +16,7 @@
 
 #include "engine/calculator.h"
 #include "engine/mouse_button.h"
+#include "face/key_navigation.h"
 #include "settings/settings_file.h"
 #include "win32/panels/panel.h"
 #include "win32/system/program_clock.h"
@@ -80,6 +81,10 @@ class FaceWindow {
   virtual void show_help() = 0;
   // The formula bar's control (the keyboard holds back while the user types in it).
   virtual HWND formula_bar() const = 0;
+  // The keyboard's focus on the face keys (Tab, the arrows, Space and Enter).
+  virtual bool key_focus_shown() const = 0;
+  virtual void move_key_focus(face::KeyStep step) = 0;
+  virtual void press_focused_key() = 0;
 };
 
 // The one context a feature registers through.

@@ -25,6 +25,12 @@ template <typename Derived>
 class BaseWindow {
  public:
   HWND hwnd() const { return hwnd_; }
+  // The object behind a live window of this class; nullptr once the window is gone (an
+  // accessible object a screen reader still holds asks through the handle).
+  static Derived* from_hwnd(HWND hwnd) {
+    return IsWindow(hwnd) ? reinterpret_cast<Derived*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA))
+                          : nullptr;
+  }
 
  protected:
   static LRESULT CALLBACK window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {

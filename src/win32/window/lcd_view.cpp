@@ -40,6 +40,7 @@ void LcdView::draw_indicator(const std::string& name, bool visible) {
 void LcdView::show(const LcdFrame& frame) {
   if (!ready()) return;
   draw(frame);
+  frame_ = frame;
   const RECT lcd = to_rect(face::kLcdArea);
   InvalidateRect(*owner_, &lcd, FALSE);
   if (drawn_) drawn_();

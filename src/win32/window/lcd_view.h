@@ -28,8 +28,9 @@ class LcdView : public LcdRenderer {
   bool ready() const { return screen_back_.valid() && canvas_.valid(); }
   // Composes `frame` onto the canvas and invalidates the LCD's rectangle of the window.
   void show(const LcdFrame& frame) override;
-  // The tooltip of the frame last drawn.
+  // The tooltip of the frame last drawn, and the frame.
   wchar_t* tooltip() { return tooltip_.data(); }
+  const LcdFrame& frame() const { return frame_; }
 
  private:
   void draw_indicator(const std::string& name, bool visible);
@@ -43,6 +44,7 @@ class LcdView : public LcdRenderer {
   std::map<char, BgrImage> glyphs_;
   std::map<std::string, BgrImage> indicators_;
   std::wstring tooltip_;
+  LcdFrame frame_;
 };
 
 }  // namespace orvanta::win32

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include "display/lcd_description.h"
 #include "face/face_layout.h"
 #include "face/window_outline.h"
 #include "win32/chrome/face_tooltips.h"
@@ -18,6 +19,10 @@ constexpr wchar_t kCaption[] = L"Orvanta";
 constexpr RECT kLcdRect = to_rect(face::kLcdArea);
 constexpr RECT kStripRect = to_rect(face::kStrip);
 
+AccessibleFace* from_face(HWND face) {
+  return Tcomputer_qel::from_hwnd(face);
+}
+
 }  // namespace
 
 Tcomputer_qel::Tcomputer_qel(HINSTANCE instance, WindowHost& host, ProgramClock& clock)
@@ -25,7 +30,7 @@ Tcomputer_qel::Tcomputer_qel(HINSTANCE instance, WindowHost& host, ProgramClock&
       host_(host),
       timers_(&hwnd_, clock),
       keys_(&hwnd_, canvas_.dib(), timers_,
-            [this](const std::string& name, MouseButton b) { host_.run_key(name, b); }) {}
+            [this](const std::string& name, MouseButton b) { key_run(name, b); }) {}
 
 bool Tcomputer_qel::create(HICON icon, HICON small_icon) {
   WNDCLASSEXW wc{};
@@ -79,6 +84,29 @@ void Tcomputer_qel::toggle_mini_mode() {
   host_.mini_mode_changed(false);
 }
 
+void Tcomputer_qel::press(int key) {
+  keys_.show_click(face::kFaceKeys[static_cast<size_t>(key)].name);
+}
+
+void Tcomputer_qel::key_run(const std::string& name, MouseButton button) {
+  for (size_t i = 0; i < face::kFaceKeys.size(); ++i) {
+    if (face::kFaceKeys[i].name != name) continue;
+    NotifyWinEvent(EVENT_OBJECT_STATECHANGE, hwnd_, OBJID_CLIENT, static_cast<LONG>(i) + 1);
+  }
+  host_.run_key(name, button);
+}
+
+// A new value is said once, without the user moving the focus to the LCD.
+void Tcomputer_qel::lcd_shown() {
+  const std::string value = lcd_value(lcd_.frame());
+  if (value != announced_) {
+    announced_ = value;
+    NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, hwnd_, OBJID_CLIENT, lcd_child_id());
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, hwnd_, OBJID_CLIENT, lcd_child_id());
+  }
+  host_.lcd_drawn();
+}
+
 int Tcomputer_qel::recolour(int shift) {
   const int applied = canvas_.recolour(shift);
   canvas_.compose_around_lcd();
@@ -93,6 +121,7 @@ void Tcomputer_qel::paint() {
   const RECT& r = ps.rcPaint;
   BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, canvas_.dib().dc(), r.left, r.top,
          SRCCOPY);
+  focus_.draw(dc);
   EndPaint(hwnd_, &ps);
 }
 
@@ -109,6 +138,7 @@ void Tcomputer_qel::on_mouse_move(POINT p) {
 }
 
 void Tcomputer_qel::on_button_down(POINT p, MouseButton button, bool double_click) {
+  focus_.hide();  // the mouse took over from the keyboard
   if (keys_.button_down(p, button)) return;
   // A press on the face or the LCD takes the focus away from any text field.
   host_.face_pressed();
@@ -201,6 +231,11 @@ LRESULT Tcomputer_qel::handle_message(UINT msg, WPARAM wp, LPARAM lp) {
       return TRUE;
     case WM_TIMER:
       if (timers_.run(wp)) return 0;
+      break;
+    case WM_GETOBJECT:
+      if (static_cast<LONG>(lp) == OBJID_CLIENT) {
+        if (const LRESULT answer = answer_face_accessibility(hwnd_, wp, &from_face)) return answer;
+      }
       break;
     case WM_NOTIFY:
       if (auto* tip = reinterpret_cast<NMTTDISPINFOW*>(lp);

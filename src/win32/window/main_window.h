@@ -11,7 +11,9 @@
 #include "engine/mouse_button.h"
 #include "win32/system/base_window.h"
 #include "win32/system/timer_table.h"
+#include "win32/window/face_accessible.h"
 #include "win32/window/face_canvas.h"
+#include "win32/window/key_focus.h"
 #include "win32/window/key_pad.h"
 #include "win32/window/lcd_view.h"
 #include "win32/window/window_mover.h"
@@ -36,11 +38,13 @@ class WindowHost {
   virtual void mini_mode_changed(bool on) = 0;
   // The outline was cut again (the tray icon is registered again after it).
   virtual void outline_changed() = 0;
+  // The base the calculator computes in (screen readers hear which keys act in it).
+  virtual NumberBase base() const = 0;
   // Any message the window does not take itself; true when taken, the answer in `result`.
   virtual bool message(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) = 0;
 };
 
-class Tcomputer_qel : public BaseWindow<Tcomputer_qel> {
+class Tcomputer_qel : public BaseWindow<Tcomputer_qel>, public AccessibleFace {
  public:
   static constexpr int kLeft = 199;
   static constexpr int kTop = 112;
@@ -55,6 +59,7 @@ class Tcomputer_qel : public BaseWindow<Tcomputer_qel> {
   FaceCanvas& canvas() { return canvas_; }
   LcdView& lcd() { return lcd_; }
   KeyPad& keys() { return keys_; }
+  KeyFocus& key_focus() { return focus_; }
   // The invisible control that holds the keyboard focus while the face has it, so the key
   // preview sees the keys.
   HWND focus_home() const { return focus_home_; }
@@ -66,6 +71,12 @@ class Tcomputer_qel : public BaseWindow<Tcomputer_qel> {
   // Recolours the face and draws it again around the LCD; returns the shift applied.
   int recolour(int shift);
 
+  // What screen readers ask of the face.
+  const LcdFrame& shown_frame() const override { return lcd_.frame(); }
+  NumberBase shown_base() const override { return host_.base(); }
+  int focused_key() const override { return focus_.key(); }
+  void press(int key) override;
+
  private:
   friend class BaseWindow<Tcomputer_qel>;
   LRESULT handle_message(UINT msg, WPARAM wp, LPARAM lp);
@@ -74,13 +85,17 @@ class Tcomputer_qel : public BaseWindow<Tcomputer_qel> {
   void on_mouse_move(POINT p);
   void on_button_down(POINT p, MouseButton button, bool double_click);
   void on_button_up(POINT p, MouseButton button);
+  void lcd_shown();
+  void key_run(const std::string& name, MouseButton button);
 
   HINSTANCE instance_;
   WindowHost& host_;
   TimerTable timers_;
   FaceCanvas canvas_{&hwnd_};
-  LcdView lcd_{canvas_.dib(), &hwnd_, [this] { host_.lcd_drawn(); }};
+  LcdView lcd_{canvas_.dib(), &hwnd_, [this] { lcd_shown(); }};
   KeyPad keys_;
+  KeyFocus focus_{&hwnd_};
+  std::string announced_;  // the LCD's value screen readers last heard of
   WindowMover mover_;
   HWND focus_home_ = nullptr;
   HWND tooltip_ = nullptr;

@@ -53,13 +53,26 @@ bool KeyboardFeature::key_down(int code) {
   const AlarmClock* alarms = context_->services().find<AlarmClock>();
   guards.clock_shown = alarms != nullptr && alarms->clock_mode() != ClockMode::Off;
   guards.panel_open = context_->keys_held();
+  FaceWindow& window = context_->window();
+  guards.key_focus_shown = window.key_focus_shown();
   const KeyModifiers modifiers{held(VK_CONTROL), held(VK_SHIFT), held(VK_MENU)};
   const KeyPress press = dispatch_key(key_table_, code, modifiers, guards);
-  if (press.route != KeyRoute::Press) return false;
+  switch (press.route) {
+    case KeyRoute::MoveFocus:
+      window.move_key_focus(press.step);
+      return true;
+    case KeyRoute::PressFocused:
+      window.press_focused_key();
+      return true;
+    case KeyRoute::Press:
+      break;
+    default:
+      return false;
+  }
   if (press.button == kPopupButton) {
-    context_->window().popup_lcd_menu();
+    window.popup_lcd_menu();
   } else {
-    context_->window().press_key(press.button, press.mouse);
+    window.press_key(press.button, press.mouse);
   }
   return true;
 }
