@@ -41,6 +41,8 @@ void KeyPad::apply(int index, FadeTimer timer) {
 
 void KeyPad::run(int index, MouseButton button, face::KeyMouse mouse) {
   if (face::runs_handler(events_[static_cast<size_t>(index)], mouse)) {
+    // Screen readers hear of the press (the face's accessible children are the keys, from 1).
+    NotifyWinEvent(EVENT_OBJECT_STATECHANGE, *owner_, OBJID_CLIENT, index + 1);
     run_(key(index).name(), button);
   }
 }

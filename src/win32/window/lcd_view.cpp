@@ -1,8 +1,10 @@
 #include "win32/window/lcd_view.h"
 
+#include "display/lcd_description.h"
 #include "face/face_layout.h"
 #include "platform/wide.h"
 #include "win32/system/geometry.h"
+#include "win32/window/face_accessible.h"
 
 namespace orvanta::win32 {
 namespace {
@@ -43,6 +45,12 @@ void LcdView::show(const LcdFrame& frame) {
   frame_ = frame;
   const RECT lcd = to_rect(face::kLcdArea);
   InvalidateRect(*owner_, &lcd, FALSE);
+  // A new value is said once, without the user moving the focus to the LCD.
+  if (std::string value = lcd_value(frame); value != announced_) {
+    announced_ = std::move(value);
+    NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, *owner_, OBJID_CLIENT, lcd_child_id());
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, *owner_, OBJID_CLIENT, lcd_child_id());
+  }
   if (drawn_) drawn_();
 }
 

@@ -45,6 +45,7 @@ class LcdView : public LcdRenderer {
   std::map<std::string, BgrImage> indicators_;
   std::wstring tooltip_;
   LcdFrame frame_;
+  std::string announced_;  // the value screen readers last heard of
 };
 
 }  // namespace orvanta::win32

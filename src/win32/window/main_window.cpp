@@ -3,7 +3,6 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
-#include "display/lcd_description.h"
 #include "face/face_layout.h"
 #include "face/window_outline.h"
 #include "win32/chrome/face_tooltips.h"
@@ -30,7 +29,7 @@ Tcomputer_qel::Tcomputer_qel(HINSTANCE instance, WindowHost& host, ProgramClock&
       host_(host),
       timers_(&hwnd_, clock),
       keys_(&hwnd_, canvas_.dib(), timers_,
-            [this](const std::string& name, MouseButton b) { key_run(name, b); }) {}
+            [this](const std::string& name, MouseButton b) { host_.run_key(name, b); }) {}
 
 bool Tcomputer_qel::create(HICON icon, HICON small_icon) {
   WNDCLASSEXW wc{};
@@ -86,25 +85,6 @@ void Tcomputer_qel::toggle_mini_mode() {
 
 void Tcomputer_qel::press(int key) {
   keys_.show_click(face::kFaceKeys[static_cast<size_t>(key)].name);
-}
-
-void Tcomputer_qel::key_run(const std::string& name, MouseButton button) {
-  for (size_t i = 0; i < face::kFaceKeys.size(); ++i) {
-    if (face::kFaceKeys[i].name != name) continue;
-    NotifyWinEvent(EVENT_OBJECT_STATECHANGE, hwnd_, OBJID_CLIENT, static_cast<LONG>(i) + 1);
-  }
-  host_.run_key(name, button);
-}
-
-// A new value is said once, without the user moving the focus to the LCD.
-void Tcomputer_qel::lcd_shown() {
-  const std::string value = lcd_value(lcd_.frame());
-  if (value != announced_) {
-    announced_ = value;
-    NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, hwnd_, OBJID_CLIENT, lcd_child_id());
-    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, hwnd_, OBJID_CLIENT, lcd_child_id());
-  }
-  host_.lcd_drawn();
 }
 
 int Tcomputer_qel::recolour(int shift) {

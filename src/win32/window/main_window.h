@@ -85,17 +85,14 @@ class Tcomputer_qel : public BaseWindow<Tcomputer_qel>, public AccessibleFace {
   void on_mouse_move(POINT p);
   void on_button_down(POINT p, MouseButton button, bool double_click);
   void on_button_up(POINT p, MouseButton button);
-  void lcd_shown();
-  void key_run(const std::string& name, MouseButton button);
 
   HINSTANCE instance_;
   WindowHost& host_;
   TimerTable timers_;
   FaceCanvas canvas_{&hwnd_};
-  LcdView lcd_{canvas_.dib(), &hwnd_, [this] { lcd_shown(); }};
+  LcdView lcd_{canvas_.dib(), &hwnd_, [this] { host_.lcd_drawn(); }};
   KeyPad keys_;
   KeyFocus focus_{&hwnd_};
-  std::string announced_;  // the LCD's value screen readers last heard of
   WindowMover mover_;
   HWND focus_home_ = nullptr;
   HWND tooltip_ = nullptr;
