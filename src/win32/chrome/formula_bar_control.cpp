@@ -62,6 +62,7 @@ bool FormulaBarControl::parent_message(UINT msg, WPARAM wp, LPARAM lp, LRESULT& 
     }
     case WM_COMMAND:
       if (HIWORD(wp) != EN_CHANGE) return false;
+      if (!setting_) shown_text_.reset();
       if (key_pending_) {
         key_pending_ = false;
         handlers_.changed(text());
@@ -73,7 +74,13 @@ bool FormulaBarControl::parent_message(UINT msg, WPARAM wp, LPARAM lp, LRESULT& 
 }
 
 void FormulaBarControl::set_text(std::string_view text) {
-  SetWindowTextW(edit_, to_wide(text).c_str());
+  // The same text again would still be laid out and painted.
+  std::wstring wide = to_wide(text);
+  if (shown_text_ && wide == *shown_text_) return;
+  setting_ = true;
+  SetWindowTextW(edit_, wide.c_str());
+  setting_ = false;
+  shown_text_ = std::move(wide);
 }
 
 std::string FormulaBarControl::text() const {

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -39,7 +40,9 @@ class FormulaBarControl : public FormulaBar {
  private:
   std::string text() const;
   HWND edit_ = nullptr;
-  bool key_pending_ = false;  // the next change of the text is the user's
+  bool key_pending_ = false;                // the next change of the text is the user's
+  bool setting_ = false;                    // the change under way is ours
+  std::optional<std::wstring> shown_text_;  // what we last set, until the user edits it
   Handlers handlers_;
   UniqueFont font_;
   UniqueBrush brush_;
