@@ -41,7 +41,7 @@ class KeyboardE2e : public ::testing::Test {
 };
 
 TEST_F(KeyboardE2e, TypedDigitsOperatorsAndEnterCompute) {
-  // Voice off: while = reads its result aloud the keyboard is held back, as on the face.
+  // Voice off: no read-out between the sums.
   write_settings(settled("Device_sound=0\r\n"));
   ASSERT_TRUE(app.start());
   ASSERT_TRUE(lcd_shows("0."));
@@ -87,6 +87,50 @@ TEST_F(KeyboardE2e, ClockShowsDateThenTimeThenTheNumberAndHoldsKeysBack) {
   })) << reader.lcd_text(app.capture());
   FaceReader::press_keys(app, {"Ktime"});
   EXPECT_TRUE(lcd_shows("4")) << reader.lcd_text(app.capture());
+}
+
+// Voice on, as at a first start: equals reads 777777 out for about two seconds, while the
+// keys below are pressed.
+class ReadOutE2e : public KeyboardE2e {
+ protected:
+  void equals_reading_out() {
+    ASSERT_TRUE(app.start());
+    ASSERT_TRUE(lcd_shows("0."));
+    ASSERT_TRUE(reader.indicator_visible(app.capture(), "sound_on"));
+    type({'1', '2', '3', '4', '5', '6', VK_ADD, '6', '5', '4', '3', '2', '1', VK_RETURN});
+    ASSERT_TRUE(lcd_shows("777777"));
+  }
+  std::wstring formula_bar() const { return app.text_at(46 + 20, 105 + 8); }
+};
+
+TEST_F(ReadOutE2e, EveryKeyTypedDuringItArrives) {
+  write_settings(kSettled);
+  equals_reading_out();
+  type({'9', '9', '9', '9', '9'});
+  EXPECT_TRUE(lcd_shows("99999")) << reader.lcd_text(app.capture());
+}
+
+// The window's own keys stop it too, so they are handled as after any equals: the clock's
+// third press brings the number back and the finished chain leaves the formula bar, as with
+// the voice off. The first press comes from the face or from a key bound to "时钟" (the
+// keyboard is held back while the clock shows).
+TEST_F(ReadOutE2e, TheClockKeyStopsIt) {
+  for (const bool from_keyboard : {false, true}) {
+    SCOPED_TRACE(from_keyboard ? "keyboard" : "face");
+    // F3 bound to "时钟", in the file's code page.
+    write_settings(kSettled + "[KeyBord]\r\nKey114=\xCA\xB1\xD6\xD3\r\n");
+    equals_reading_out();
+    ASSERT_EQ(formula_bar(), L"123456+654321");
+    if (from_keyboard) {
+      type({VK_F3});
+    } else {
+      FaceReader::press_keys(app, {"Ktime"});
+    }
+    FaceReader::press_keys(app, {"Ktime", "Ktime"});
+    EXPECT_TRUE(lcd_shows("777777")) << reader.lcd_text(app.capture());
+    EXPECT_EQ(formula_bar(), L"");
+    app.close();
+  }
 }
 
 // An alarm two minutes ahead, stored as the panel stores it, with its time of day in seconds.

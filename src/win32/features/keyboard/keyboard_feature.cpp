@@ -57,6 +57,8 @@ bool KeyboardFeature::key_down(int code) {
   const KeyPress press = dispatch_key(key_table_, code, modifiers, guards);
   if (press.route != KeyRoute::Press) return false;
   if (press.button == kPopupButton) {
+    // The menu is the window's own; the calculator's keys stop a read-out themselves.
+    context_->calculator().stop_read_out();
     context_->window().popup_lcd_menu();
   } else {
     context_->window().press_key(press.button, press.mouse);
