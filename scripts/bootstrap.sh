@@ -10,6 +10,7 @@ packages=(
   libgmp-dev bc  # yardsticks of the big-number benchmark only; the program links neither
   xvfb x11-utils xdotool imagemagick
   fonts-wqy-zenhei fonts-wqy-microhei fonts-dejavu-core fonts-dejavu-extra locales
+  fonts-arphic-uming  # the Wine prefixes' "宋体" (scripts/wine-env.sh)
   python3 python3-pil python3-numpy espeak-ng sox
 )
 if [ "${1:-}" = fuzz ]; then

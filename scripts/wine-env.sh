@@ -38,22 +38,25 @@ orvanta_wine_prefix() {
     wineserver -w
     touch "$WINEPREFIX/.orvanta-ready"
   fi
-  if [ ! -f "$WINEPREFIX/.orvanta-cjk-font-3" ]; then
-    # "宋体" (SimSun) and "新宋体" (NSimSun) are not installed here. The bitmap face of WenQuanYi
-    # Zen Hei ("Sharp") breaks strokes at 12 pixels ("显示" reads "显六"); its outline face,
-    # smoothed, reads cleanly at that size and has every ASCII glyph. Message boxes, menus and
-    # dialogs ask for Tahoma or "MS Shell Dlg" and would reach the bitmap face by font linking.
+  if [ ! -f "$WINEPREFIX/.orvanta-cjk-font-4" ]; then
+    # "宋体" (SimSun) and "新宋体" (NSimSun) are not installed here. AR PL UMing CN stands in: a
+    # Song face of SimSun's proportions (a 12-pixel font fills 12 pixels, as the panels' rows
+    # expect) with hand-made 12-pixel strikes, and with every symbol of the unit and constants
+    # tables. WenQuanYi Micro Hei, used before, maps "℃" and "℉" to empty glyphs, which font
+    # linking cannot mend since the face claims them; the bitmap strikes of WenQuanYi Zen Hei
+    # break strokes at 12 pixels ("显示" reads "显六"); Noto Sans CJK's taller lines are cut by
+    # the grids' rows. Message boxes, menus and dialogs ask for Tahoma or "MS Shell Dlg".
     local name
     for name in SimSun 宋体 NSimSun 新宋体 Tahoma "MS Shell Dlg" "MS Shell Dlg 2" \
       "Microsoft Sans Serif"; do
       orvanta_wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
-        /v "$name" /d "WenQuanYi Micro Hei" /f >/dev/null 2>&1 || true
+        /v "$name" /d "AR PL UMing CN" /f >/dev/null 2>&1 || true
     done
     orvanta_wine reg add 'HKCU\Control Panel\Desktop' /v FontSmoothing /d 2 /f >/dev/null 2>&1 || true
     orvanta_wine reg add 'HKCU\Control Panel\Desktop' /v FontSmoothingType /t REG_DWORD /d 2 /f \
       >/dev/null 2>&1 || true
     wineserver -w
-    touch "$WINEPREFIX/.orvanta-cjk-font-3"
+    touch "$WINEPREFIX/.orvanta-cjk-font-4"
   fi
   if [ "$WINEPREFIX" = "$ORVANTA_TEST_PREFIX" ] && [ ! -f "$WINEPREFIX/.orvanta-unmanaged" ]; then
     # Xvfb has no window manager: Wine would wait two seconds for one at every hidden or closed

@@ -45,7 +45,9 @@ class Target {
 
 class TargetWindow : public Target {
  public:
-  explicit TargetWindow(bool ansi) {
+  // `extended_style` and `title` make other kinds of window with an edit inside: a palette.
+  explicit TargetWindow(bool ansi, DWORD extended_style = 0, const wchar_t* title = kTargetTitle)
+      : extended_style_(extended_style), title_(title) {
     thread_ = std::thread([this, ansi] { run(ansi); });
     poll_until([&] { return ready_.load(); });
   }
@@ -101,9 +103,9 @@ class TargetWindow : public Target {
     wc.lpszClassName = L"OrvantaE2eTarget";
     RegisterClassW(&wc);
     frame_ = CreateWindowExW(
-        0, wc.lpszClassName, kTargetTitle, WS_OVERLAPPEDWINDOW, kTargetPlace.left, kTargetPlace.top,
-        kTargetPlace.right - kTargetPlace.left, kTargetPlace.bottom - kTargetPlace.top, nullptr,
-        nullptr, wc.hInstance, nullptr);
+        extended_style_, wc.lpszClassName, title_, WS_OVERLAPPEDWINDOW, kTargetPlace.left,
+        kTargetPlace.top, kTargetPlace.right - kTargetPlace.left,
+        kTargetPlace.bottom - kTargetPlace.top, nullptr, nullptr, wc.hInstance, nullptr);
     const DWORD style =
         WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | ES_NOHIDESEL;
     edit_ = ansi ? CreateWindowExA(0, ansi_class.lpszClassName, "", WS_CHILD | WS_VISIBLE, 0, 0,
@@ -122,6 +124,8 @@ class TargetWindow : public Target {
     frame_ = nullptr;
   }
 
+  const DWORD extended_style_;
+  const wchar_t* const title_;
   std::thread thread_;
   std::atomic<bool> ready_{false};
   HWND frame_ = nullptr;
@@ -280,6 +284,25 @@ TEST_F(ExchangeE2e, AnAnsiEditorReceivesTheCapitalsIntact) {
   press_keys(k1435_75);
   EXPECT_TRUE(poll_until([&] { return target.text() == kRmb1435_75; }, 5s))
       << testing::PrintToString(target.text());
+}
+
+// A palette (WS_EX_TOOLWINDOW) just below the calculator is no window the user types into: the
+// result goes past it to the editor under it.
+TEST_F(ExchangeE2e, ToolWindowBetweenIsPassedOver) {
+  TargetWindow editor(false);
+  TargetWindow palette(false, WS_EX_TOOLWINDOW, L"工具面板");
+  write_settings(exchange_settings(""));
+  ASSERT_TRUE(start_over(editor));
+  palette.bring_forward();
+  HWND below = GetWindow(app.window(), GW_HWNDNEXT);
+  while (below != nullptr && !IsWindowVisible(below)) below = GetWindow(below, GW_HWNDNEXT);
+  ASSERT_EQ(App::text_of(below), L"工具面板") << "the palette just below the calculator";
+  press_keys(kOnePlusTwo);
+  EXPECT_TRUE(poll_until([&] { return editor.text() == L"3"; }, 5s))
+      << testing::PrintToString(editor.text());
+  app.wait_idle();
+  wait_idle_window(palette.edit());
+  EXPECT_EQ(palette.text(), L"");
 }
 
 TEST_F(ExchangeE2e, AutomaticOutputOffSendsNothingToNotepad) {

@@ -113,5 +113,25 @@ TEST_F(PanelWindowTest, CtrlASelectsAllInEveryField) {
   }
 }
 
+// The precision field shows its largest value whole ("2000000" once showed as "0000").
+TEST_F(PanelWindowTest, PrecisionFieldHoldsItsLargestValue) {
+  big_.show();
+  const HWND edit = field(big_.hwnd(), L"除法精度:");
+  ASSERT_NE(edit, nullptr);
+  const std::wstring largest = L"2147483647";
+  SetWindowTextW(edit, largest.c_str());
+  ASSERT_EQ(App::text_of(edit), largest) << "the field keeps the integer";
+  RECT room{};
+  SendMessageW(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&room));
+  const HDC dc = GetDC(edit);
+  const HGDIOBJ old =
+      SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(edit, WM_GETFONT, 0, 0)));
+  SIZE text{};
+  GetTextExtentPoint32W(dc, largest.c_str(), static_cast<int>(largest.size()), &text);
+  SelectObject(dc, old);
+  ReleaseDC(edit, dc);
+  EXPECT_LE(text.cx, room.right - room.left);
+}
+
 }  // namespace
 }  // namespace orvanta::win32

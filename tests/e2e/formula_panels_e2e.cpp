@@ -264,7 +264,8 @@ TEST_F(BigNumberPanelE2e, EachButtonPutsItsResult) {
   };
   for (const Case& c :
        {Case{L"99999999999999999999", L"+ 加法", L"1", L"100000000000000000000"},
-        Case{L"3", L"- 减法", L"5", L"-2"},
+        Case{L"3", L"- 减法", L"5", L"-2"}, Case{L"-5", L"+ 加法", L"3", L"-2"},
+        Case{L"1,000", L"+ 加法", L"1", L"1001"},
         Case{L"123456789", L"* 乘法", L"987654321", L"121932631112635269"},
         Case{L"1", L"/ 除法", L"3", L"0.3333333333"}, Case{L"5", L"/ 除法", L"0", L"0"},
         Case{L"", L"+ 加法", L"", L"0"}, Case{L"", L"/ 除法", L"", L"0"}}) {
@@ -274,6 +275,34 @@ TEST_F(BigNumberPanelE2e, EachButtonPutsItsResult) {
     click(button(c.button));
     EXPECT_TRUE(text_becomes(result_, c.result))
         << testing::PrintToString(std::wstring(c.first) + c.button + c.second);
+  }
+}
+
+// A field that is no number brings up a box naming it; the result keeps what it showed.
+TEST_F(BigNumberPanelE2e, AFieldThatIsNoNumberIsSaidAndComputesNothing) {
+  open();
+  set_text(first_, L"2");
+  set_text(second_, L"2");
+  click(button(L"+ 加法"));
+  ASSERT_TRUE(text_becomes(result_, L"4"));
+  struct Case {
+    const wchar_t* first;
+    const wchar_t* second;
+    const wchar_t* named;
+  };
+  for (const Case& c : {Case{L"12a", L"1", L"值一"}, Case{L"1", L"1,00", L"值二"}}) {
+    set_text(first_, c.first);
+    set_text(second_, c.second);
+    click(button(L"* 乘法"));
+    const HWND box = app.wait_window(L"超大数计算");
+    ASSERT_NE(box, nullptr) << testing::PrintToString(c.first);
+    bool named = false;
+    for (const std::wstring& text : App::child_texts(box)) named |= text.rfind(c.named, 0) == 0;
+    EXPECT_TRUE(named) << testing::PrintToString(c.named);
+    EXPECT_TRUE(App::press_dialog_button(box, L"确定") || App::press_dialog_button(box, L"OK"));
+    EXPECT_TRUE(poll_until([&] { return app.find_window(L"超大数计算") == nullptr; }));
+    app.wait_idle();
+    EXPECT_EQ(App::text_of(result_), L"4");
   }
 }
 

@@ -1,11 +1,15 @@
 // The keyboard, the clock and the alarms on the real window: real key input, the LCD read from
 // its pixels, message boxes by caption, the power actions through their recorder.
 #include <gtest/gtest.h>
+#include <windows.h>
 #include <windowsx.h>
+
+#include <commctrl.h>
 
 #include <cstdio>
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include "face_reader.h"
 #include "harness.h"
@@ -44,7 +48,7 @@ class KeyboardE2e : public ::testing::Test {
 };
 
 TEST_F(KeyboardE2e, TypedDigitsOperatorsAndEnterCompute) {
-  // Voice off: while = reads its result aloud the keyboard is held back, as on the face.
+  // Voice off: no read-out between the sums.
   write_settings(settled("Device_sound=0\r\n"));
   ASSERT_TRUE(app.start());
   ASSERT_TRUE(lcd_shows("0."));
@@ -90,6 +94,50 @@ TEST_F(KeyboardE2e, ClockShowsDateThenTimeThenTheNumberAndHoldsKeysBack) {
   })) << reader.lcd_text(app.capture());
   FaceReader::press_keys(app, {"Ktime"});
   EXPECT_TRUE(lcd_shows("4")) << reader.lcd_text(app.capture());
+}
+
+// Voice on, as at a first start: equals reads 777777 out for about two seconds, while the
+// keys below are pressed.
+class ReadOutE2e : public KeyboardE2e {
+ protected:
+  void equals_reading_out() {
+    ASSERT_TRUE(app.start());
+    ASSERT_TRUE(lcd_shows("0."));
+    ASSERT_TRUE(reader.indicator_visible(app.capture(), "sound_on"));
+    type({'1', '2', '3', '4', '5', '6', VK_ADD, '6', '5', '4', '3', '2', '1', VK_RETURN});
+    ASSERT_TRUE(lcd_shows("777777"));
+  }
+  std::wstring formula_bar() const { return app.text_at(46 + 20, 105 + 8); }
+};
+
+TEST_F(ReadOutE2e, EveryKeyTypedDuringItArrives) {
+  write_settings(kSettled);
+  equals_reading_out();
+  type({'9', '9', '9', '9', '9'});
+  EXPECT_TRUE(lcd_shows("99999")) << reader.lcd_text(app.capture());
+}
+
+// The window's own keys stop it too, so they are handled as after any equals: the clock's
+// third press brings the number back and the finished chain leaves the formula bar, as with
+// the voice off. The first press comes from the face or from a key bound to "时钟" (the
+// keyboard is held back while the clock shows).
+TEST_F(ReadOutE2e, TheClockKeyStopsIt) {
+  for (const bool from_keyboard : {false, true}) {
+    SCOPED_TRACE(from_keyboard ? "keyboard" : "face");
+    // F3 bound to "时钟", in the file's code page.
+    write_settings(kSettled + "[KeyBord]\r\nKey114=\xCA\xB1\xD6\xD3\r\n");
+    equals_reading_out();
+    ASSERT_EQ(formula_bar(), L"123456+654321");
+    if (from_keyboard) {
+      type({VK_F3});
+    } else {
+      FaceReader::press_keys(app, {"Ktime"});
+    }
+    FaceReader::press_keys(app, {"Ktime", "Ktime"});
+    EXPECT_TRUE(lcd_shows("777777")) << reader.lcd_text(app.capture());
+    EXPECT_EQ(formula_bar(), L"");
+    app.close();
+  }
 }
 
 // An alarm two minutes ahead, stored as the panel stores it, with its time of day in seconds.
@@ -202,16 +250,22 @@ void click_child(App& app, HWND child) {
   app.click(centre.x, centre.y);
 }
 
-TEST_F(KeyboardE2e, AlarmPanelStoresAtOnceAndHoldsKeysBack) {
-  write_settings(kSettled);
-  ASSERT_TRUE(app.start());
-  ASSERT_TRUE(lcd_shows("0."));
+// Starts the calculator and opens the alarm panel with its key; the page's "开启".
+HWND open_alarm_panel(App& app, const FaceReader& reader) {
+  if (!app.start() || !reader.lcd_shows(app, "0.")) return nullptr;
   FaceReader::press_keys(app, {"klz"});
   HWND on = nullptr;
-  ASSERT_TRUE(poll_until([&] {
+  poll_until([&] {
     on = App::find_child(app.window(), L"开启");
     return on != nullptr && IsWindowVisible(on);
-  }));
+  });
+  return on;
+}
+
+TEST_F(KeyboardE2e, AlarmPanelStoresAtOnceAndHoldsKeysBack) {
+  write_settings(kSettled);
+  const HWND on = open_alarm_panel(app, reader);
+  ASSERT_NE(on, nullptr);
   type({'7'});
   click_child(app, on);
   EXPECT_TRUE(poll_until([&] { return read_setting(L"Time1", L"on") == L"1"; }));
@@ -220,6 +274,102 @@ TEST_F(KeyboardE2e, AlarmPanelStoresAtOnceAndHoldsKeysBack) {
   click_child(app, App::find_child(GetParent(on), L"确 定"));
   EXPECT_TRUE(poll_until([&] { return !IsWindowVisible(on); }));
   EXPECT_TRUE(lcd_shows("0.")) << reader.lcd_text(app.capture());
+}
+
+// The rectangle of each tab of the program's tab control, read through memory lent in its
+// process (TCM_GETITEMRECT writes where its pointer says).
+std::vector<RECT> tab_rects(const App& app, HWND tabs) {
+  std::vector<RECT> rects;
+  const HANDLE process =
+      OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ, FALSE, app.process_id());
+  if (process == nullptr) return rects;
+  void* lent = VirtualAllocEx(process, nullptr, sizeof(RECT), MEM_COMMIT, PAGE_READWRITE);
+  const auto count = static_cast<int>(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0));
+  for (int i = 0; lent != nullptr && i < count; ++i) {
+    RECT item{};
+    if (SendMessageW(tabs, TCM_GETITEMRECT, static_cast<WPARAM>(i),
+                     reinterpret_cast<LPARAM>(lent)) != 0 &&
+        ReadProcessMemory(process, lent, &item, sizeof item, nullptr) != 0)
+      rects.push_back(item);
+  }
+  if (lent != nullptr) VirtualFreeEx(process, lent, 0, MEM_RELEASE);
+  CloseHandle(process);
+  return rects;
+}
+
+// "闹钟1" to "闹钟6" side by side in the tab control on the real window, none behind scroll
+// arrows.
+TEST_F(KeyboardE2e, AlarmPanelShowsAllSixTabs) {
+  write_settings(kSettled);
+  const HWND on = open_alarm_panel(app, reader);
+  ASSERT_NE(on, nullptr);
+  const HWND tabs = FindWindowExW(GetParent(on), nullptr, WC_TABCONTROLW, nullptr);
+  ASSERT_NE(tabs, nullptr);
+  RECT client{};
+  GetClientRect(tabs, &client);
+  const std::vector<RECT> rects = tab_rects(app, tabs);
+  ASSERT_EQ(rects.size(), 6u);
+  for (std::size_t i = 0; i < rects.size(); ++i) {
+    EXPECT_GE(rects[i].left, client.left) << i;
+    EXPECT_LE(rects[i].right, client.right) << i << ": " << rects[i].left << "-" << rects[i].right;
+    EXPECT_EQ(rects[i].top, rects[0].top) << i << " on one row";
+  }
+  const HWND arrows = FindWindowExW(tabs, nullptr, UPDOWN_CLASSW, nullptr);
+  EXPECT_TRUE(arrows == nullptr || !IsWindowVisible(arrows));
+}
+
+// The alarm's time field typed with real keys and left with Tab: digits fill hh:mm:ss, a ":"
+// ends its pair; a time that is no time of day brings up the box and the page keeps its time,
+// or, having none, is switched off.
+TEST_F(KeyboardE2e, AlarmTimeFieldTakesTypedTimes) {
+  struct Case {
+    const char* stored;  // [Time1]
+    const char* typed;
+    const wchar_t* kept;  // the settings file's Time afterwards
+    const wchar_t* shown;
+    bool rejected;
+    bool on_after;
+  };
+  const Case cases[] = {
+      {"on=1\r\nTime=07:30:00\r\n", "08:30:00", L"08:30:00", L"08:30:00", false, true},
+      {"on=1\r\nTime=07:30:00\r\n", "083000", L"08:30:00", L"08:30:00", false, true},
+      {"on=1\r\nTime=07:30:00\r\n", "8:5", L"08:05:00", L"08:05:00", false, true},
+      {"on=1\r\nTime=07:30:00\r\n", "25:00:00", L"07:30:00", L"07:30:00", true, true},
+      {"on=1\r\n", "25:00:00", L"00:00:00", L"00:00:00", true, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.stored) + " typed " + c.typed);
+    write_settings(kSettled + "[Time1]\r\n" + c.stored);
+    const HWND on = open_alarm_panel(app, reader);
+    ASSERT_NE(on, nullptr);
+    const HWND field = GetWindow(on, GW_HWNDNEXT);
+    click_child(app, field);
+    for (const char* ch = c.typed; *ch != 0; ++ch) {
+      if (*ch == ':') {
+        app.key_chord({VK_SHIFT}, VK_OEM_1);
+      } else {
+        app.key(static_cast<WORD>(*ch));
+      }
+    }
+    app.key(VK_TAB);
+    if (c.rejected) {
+      const HWND box = app.wait_window(L"提示");
+      ASSERT_NE(box, nullptr);
+      bool said = false;
+      for (const std::wstring& text : App::child_texts(box))
+        said |= text == L"输入的时间错误，请检查！";
+      EXPECT_TRUE(said);
+      App::press_dialog_button(box, L"确定") || App::press_dialog_button(box, L"OK");
+      EXPECT_TRUE(poll_until([&] { return app.find_window(L"提示") == nullptr; }));
+    }
+    EXPECT_TRUE(poll_until([&] { return App::text_of(field) == c.shown; }))
+        << testing::PrintToString(App::text_of(field));
+    app.wait_idle();
+    EXPECT_EQ(read_setting(L"Time1", L"Time"), c.kept);
+    EXPECT_EQ(SendMessageW(on, BM_GETCHECK, 0, 0) == BST_CHECKED, c.on_after);
+    EXPECT_EQ(read_setting(L"Time1", L"on"), c.on_after ? L"1" : L"0");
+    app.close();
+  }
 }
 
 // Also: the keyboard works at once after "确 定", whose button had the focus.

@@ -162,6 +162,8 @@ void App::run_key(const std::string& name, MouseButton button) {
     (calculator_.get()->*handler)(button);
     return;
   }
+  // The window's own keys stop a read-out as the calculator's keys do.
+  calculator_->stop_read_out();
   commands_.run_key(name, button);
 }
 
@@ -174,6 +176,7 @@ void App::hand_clicked() {
 }
 
 void App::lcd_menu(POINT screen) {
+  calculator_->stop_read_out();
   menus_.popup_lcd(owner_, screen, window_.mini_mode());
 }
 

@@ -79,24 +79,75 @@ UniqueMenu create_tray_menu() {
   return create_menu(kTrayMenu, always);
 }
 
+namespace {
+
+// The system draws a check-mark bitmap from its top-left corner in a place of SM_CXMENUCHECK by
+// SM_CYMENUCHECK pixels (13 to 15 at 96 dpi): the 16-pixel picture, drawn within a margin of 2,
+// is centred in a bitmap of that size.
+UniqueBitmap check_mark_sized(HBITMAP picture, face::Rgb background) {
+  BITMAP info{};
+  if (picture == nullptr || GetObjectW(picture, sizeof info, &info) == 0) return UniqueBitmap();
+  const int cx = GetSystemMetrics(SM_CXMENUCHECK);
+  const int cy = GetSystemMetrics(SM_CYMENUCHECK);
+  const HDC screen = GetDC(nullptr);
+  UniqueBitmap mark(
+      check_handle(CreateCompatibleBitmap(screen, cx, cy), L"CreateCompatibleBitmap"));
+  const UniqueMemoryDc to(check_handle(CreateCompatibleDC(screen), L"CreateCompatibleDC"));
+  const UniqueMemoryDc from(check_handle(CreateCompatibleDC(screen), L"CreateCompatibleDC"));
+  ReleaseDC(nullptr, screen);
+  if (!mark || !to || !from) return UniqueBitmap();
+  const HGDIOBJ old_to = SelectObject(to.get(), mark.get());
+  const HGDIOBJ old_from = SelectObject(from.get(), picture);
+  const UniqueBrush fill(CreateSolidBrush(RGB(background.red, background.green, background.blue)));
+  const RECT all{0, 0, cx, cy};
+  FillRect(to.get(), &all, fill.get());
+  check(BitBlt(to.get(), (cx - info.bmWidth) / 2, (cy - info.bmHeight) / 2, info.bmWidth,
+               info.bmHeight, from.get(), 0, 0, SRCCOPY) != FALSE,
+        L"BitBlt");
+  SelectObject(from.get(), old_from);
+  SelectObject(to.get(), old_to);
+  return mark;
+}
+
+void set_check_marks(HMENU menu, UINT id, HBITMAP checked, HBITMAP unchecked) {
+  MENUITEMINFOW mi{};
+  mi.cbSize = sizeof mi;
+  mi.fMask = MIIM_CHECKMARKS;
+  mi.hbmpChecked = checked;
+  mi.hbmpUnchecked = unchecked;
+  check(SetMenuItemInfoW(menu, id, FALSE, &mi) != FALSE, L"SetMenuItemInfoW");
+}
+
+void set_state(HMENU menu, UINT id, UINT state) {
+  MENUITEMINFOW mi{};
+  mi.cbSize = sizeof mi;
+  mi.fMask = MIIM_STATE;
+  mi.fState = state;
+  check(SetMenuItemInfoW(menu, id, FALSE, &mi) != FALSE, L"SetMenuItemInfoW");
+}
+
+}  // namespace
+
 bool PopupMenus::create(HINSTANCE instance, const MenuEnabled& enabled) {
   lcd_ = create_lcd_menu(enabled);
   mini_ = create_mini_menu();
   tray_ = create_tray_menu();
+  if (!lcd_ || !mini_ || !tray_) return false;
   for (size_t i = 0; i < face::kMenuImages.size(); ++i) {
-    images_[i].reset(static_cast<HBITMAP>(
+    const UniqueBitmap picture(static_cast<HBITMAP>(
         LoadImageW(instance, to_wide(face::kMenuImages[i]).c_str(), IMAGE_BITMAP, 0, 0, 0)));
+    images_[i] = check_mark_sized(picture.get(), face::kMenuImageBackground);
   }
-  return lcd_ && mini_ && tray_;
+  // The pictures take the check mark's place, so an item shows one mark and stays checked for
+  // whoever asks its state (a screen reader says "checked").
+  set_check_marks(lcd_.get(), kMenuAutoOutput, images_[0].get(), images_[1].get());
+  for (UINT id = kMenuFormFigures; id <= kMenuFormRmbFigures; ++id)
+    set_check_marks(lcd_.get(), id, images_[2].get(), nullptr);
+  return true;
 }
 
 void PopupMenus::show_auto_output(bool on) {
-  MENUITEMINFOW mi{};
-  mi.cbSize = sizeof mi;
-  mi.fMask = MIIM_STATE | MIIM_BITMAP;
-  mi.fState = on ? MFS_CHECKED : MFS_UNCHECKED;
-  mi.hbmpItem = images_[on ? 0 : 1].get();
-  SetMenuItemInfoW(lcd_.get(), kMenuAutoOutput, FALSE, &mi);
+  set_state(lcd_.get(), kMenuAutoOutput, on ? MFS_CHECKED : MFS_UNCHECKED);
   for (UINT id = kMenuFormFigures; id <= kMenuFormRmbFigures; ++id) {
     EnableMenuItem(lcd_.get(), id, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED));
   }
@@ -105,13 +156,9 @@ void PopupMenus::show_auto_output(bool on) {
 void PopupMenus::show_output_form(OutputForm form, bool auto_output) {
   const UINT chosen = kMenuFormFigures + static_cast<UINT>(form);
   for (UINT id = kMenuFormFigures; id <= kMenuFormRmbFigures; ++id) {
-    MENUITEMINFOW mi{};
-    mi.cbSize = sizeof mi;
-    mi.fMask = MIIM_STATE | MIIM_BITMAP;
-    const bool on = id == chosen;
-    mi.fState = (on ? MFS_CHECKED : MFS_UNCHECKED) | (auto_output ? MFS_ENABLED : MFS_GRAYED);
-    mi.hbmpItem = on ? images_[2].get() : nullptr;
-    SetMenuItemInfoW(lcd_.get(), id, FALSE, &mi);
+    set_state(
+        lcd_.get(), id,
+        (id == chosen ? MFS_CHECKED : MFS_UNCHECKED) | (auto_output ? MFS_ENABLED : MFS_GRAYED));
   }
 }
 

@@ -28,7 +28,8 @@ UniqueMenu create_mini_menu();
 // The tray icon's right-button menu.
 UniqueMenu create_tray_menu();
 
-// The window's three pop-up menus, with the ticks and pictures of the output items.
+// The window's three pop-up menus. The output items' pictures are their check marks: one mark
+// each, and the items' checked state is the menu's own.
 class PopupMenus {
  public:
   bool create(HINSTANCE instance, const MenuEnabled& enabled);
@@ -39,12 +40,13 @@ class PopupMenus {
   // The LCD menu (its mini form in mini mode) or the tray menu at a screen point.
   void popup_lcd(HWND owner, POINT at, bool mini) const;
   void popup_tray(HWND owner, POINT at) const;
+  HMENU lcd_menu() const { return lcd_.get(); }
 
  private:
   UniqueMenu lcd_;
   UniqueMenu mini_;
   UniqueMenu tray_;
-  UniqueBitmap images_[3];  // ticked, unticked, the chosen form's mark
+  UniqueBitmap images_[3];  // check-mark sized: ticked, unticked, the chosen form's mark
 };
 
 }  // namespace orvanta::win32

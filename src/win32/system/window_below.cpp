@@ -1,5 +1,6 @@
 #include "win32/system/window_below.h"
 
+#include <string>
 #include <vector>
 
 #include "platform/wide.h"
@@ -19,11 +20,46 @@ constexpr int kTitleBuffer = 256;
 constexpr int kFocusWaitMs = 300;
 constexpr int kFocusPollMs = 10;
 
-TopLevelWindow describe(HWND window) {
+// DWMWA_CLOAKED of dwmapi.h (Windows 8 and later).
+constexpr DWORD kDwmCloaked = 14;
+using DwmGetWindowAttributeFn = HRESULT(WINAPI*)(HWND, DWORD, PVOID, DWORD);
+
+// DwmGetWindowAttribute, looked up once: Windows without dwmapi.dll (and Wine builds without it)
+// still start; nullptr there.
+DwmGetWindowAttributeFn dwm_get_window_attribute() {
+  static const DwmGetWindowAttributeFn function = []() -> DwmGetWindowAttributeFn {
+    wchar_t system[MAX_PATH] = {};
+    const UINT length = GetSystemDirectoryW(system, MAX_PATH);
+    if (!check(length > 0 && length < MAX_PATH, L"GetSystemDirectoryW")) return nullptr;
+    // From the system folder only, never a dwmapi.dll beside the program. Kept loaded.
+    const HMODULE dwm = check_handle(LoadLibraryW((std::wstring(system) + L"\\dwmapi.dll").c_str()),
+                                     L"LoadLibraryW (dwmapi.dll)");
+    if (dwm == nullptr) return nullptr;
+    return reinterpret_cast<DwmGetWindowAttributeFn>(
+        reinterpret_cast<void*>(GetProcAddress(dwm, "DwmGetWindowAttribute")));
+  }();
+  return function;
+}
+
+// A window DWM keeps from the screen although it is visible to the system. Before Windows 8
+// the attribute is unknown and the call fails: nothing is cloaked there.
+bool cloaked(HWND window) {
+  const DwmGetWindowAttributeFn get = dwm_get_window_attribute();
+  DWORD cloak = 0;
+  return get != nullptr && SUCCEEDED(get(window, kDwmCloaked, &cloak, sizeof cloak)) && cloak != 0;
+}
+
+TopLevelWindow describe(HWND window, HWND shell) {
   TopLevelWindow w;
   w.visible = IsWindowVisible(window) != FALSE;
   w.enabled = IsWindowEnabled(window) != FALSE;
-  w.topmost = (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+  const LONG extended = GetWindowLongW(window, GWL_EXSTYLE);
+  w.topmost = (extended & WS_EX_TOPMOST) != 0;
+  w.tool_window = (extended & WS_EX_TOOLWINDOW) != 0;
+  w.app_window = (extended & WS_EX_APPWINDOW) != 0;
+  w.shell_desktop = window == shell;
+  // Only a window that would otherwise count is asked.
+  w.cloaked = w.visible && cloaked(window);
   wchar_t title[kTitleBuffer] = {};
   const int length = GetWindowTextW(window, title, kTitleBuffer);
   try {
@@ -39,10 +75,11 @@ TopLevelWindow describe(HWND window) {
 HWND find_window_below(bool skip_topmost) {
   std::vector<HWND> handles;
   std::vector<TopLevelWindow> windows;
+  const HWND shell = GetShellWindow();
   for (HWND w = GetTopWindow(nullptr); w != nullptr && handles.size() < kMostWindows;
        w = GetWindow(w, GW_HWNDNEXT)) {
     handles.push_back(w);
-    windows.push_back(describe(w));
+    windows.push_back(describe(w, shell));
   }
   const auto index = find_target_window(windows, skip_topmost);
   return index ? handles[*index] : nullptr;

@@ -3,10 +3,10 @@
 #include <commctrl.h>
 #include <commdlg.h>
 
-#include <cstdio>
 #include <string>
 
 #include "platform/wide.h"
+#include "win32/features/alarms/time_field.h"
 #include "win32/system/win_check.h"
 
 namespace orvanta::win32 {
@@ -22,6 +22,13 @@ constexpr int kTipId = 505;
 constexpr int kFileId = 506;
 constexpr int kOpenId = 507;
 constexpr int kRadioId = 510;  // + code - 1
+// Posted when the time field has lost the focus: its text is read once the focus has settled,
+// since a rejected time brings up a box.
+constexpr UINT kTimeFieldLeft = WM_APP + 41;
+// Six tabs side by side in the 348 pixels of the tab control, none behind scroll arrows: "闹钟1"
+// is 31 pixels wide, and flat buttons keep up to 11 pixels between them.
+constexpr int kTabWidth = 46;
+constexpr int kTabHeight = 20;
 
 // The page control at 6, 7; a page's controls stand relative to its client area.
 constexpr POINT kPage{10, 32};
@@ -45,19 +52,22 @@ void set_checked(HWND button, bool on) {
 
 }  // namespace
 
+// It takes typing: its time and tip fields get the keys, and Tab walks its controls.
 AlarmPanel::AlarmPanel(PanelHost& host)
     : Panel(host, {kClassName, L"", RECT{kLeft, kTop, kLeft + kWidth, kTop + kHeight},
-                   GetSysColor(COLOR_BTNFACE), WS_CLIPCHILDREN, false}) {}
+                   GetSysColor(COLOR_BTNFACE), WS_CLIPCHILDREN, true}) {}
 
 bool AlarmPanel::create(HWND parent) {
-  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_TAB_CLASSES | ICC_DATE_CLASSES};
+  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_TAB_CLASSES};
   check(InitCommonControlsEx(&icc) != FALSE, L"InitCommonControlsEx");
   font_ = make_song_font(12);
   if (!create_window(parent)) return false;
   const HFONT font = font_.get();
-  tabs_ = create_child(hwnd_, WC_TABCONTROLW, L"", TCS_BUTTONS | TCS_FLATBUTTONS | WS_CLIPSIBLINGS,
+  tabs_ = create_child(hwnd_, WC_TABCONTROLW, L"",
+                       TCS_BUTTONS | TCS_FLATBUTTONS | TCS_FIXEDWIDTH | WS_CLIPSIBLINGS,
                        RECT{6, 7, 6 + 348, 7 + 242}, kTabsId, font);
   if (tabs_ == nullptr) return false;
+  SendMessageW(tabs_, TCM_SETITEMSIZE, 0, MAKELPARAM(kTabWidth, kTabHeight));
   for (int n = 1; n <= kAlarmCount; ++n) {
     std::wstring caption = L"闹钟" + std::to_wstring(n);
     TCITEMW item{};
@@ -67,13 +77,7 @@ bool AlarmPanel::create(HWND parent) {
   }
   on_ = create_child(hwnd_, L"BUTTON", L"开启", BS_AUTOCHECKBOX | WS_TABSTOP,
                      at(kPage, 6, 3, 48, 17), kOnId, font);
-  // 62 pixels hold the spin and "07:30:00" only in a font a pixel smaller than the panel's;
-  // in that one the seconds' last digit was cut.
-  time_font_ = make_song_font(11);
-  time_ = create_child(hwnd_, DATETIMEPICK_CLASSW, L"", DTS_TIMEFORMAT | DTS_UPDOWN | WS_TABSTOP,
-                       at(kPage, 59, 0, 62, 22), kTimeId, time_font_.get());
-  if (time_ != nullptr)
-    SendMessageW(time_, DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(L"HH:mm:ss"));
+  time_ = create_time_field(hwnd_, at(kPage, 59, 0, 62, 22), kTimeId, font);
   pop_up_ = create_child(hwnd_, L"BUTTON", L"当最小化时弹出计算器", BS_AUTOCHECKBOX | WS_TABSTOP,
                          at(kPage, 125, 3, 170, 17), kPopUpId, font);
   create_child(hwnd_, L"BUTTON", L"动作设置", BS_GROUPBOX, at(kPage, 6, 26, 329, 183), -1, font);
@@ -111,15 +115,7 @@ void AlarmPanel::show_page(const AlarmPage& page) {
   for (int i = 0; i < kAlarmActionCount; ++i) set_checked(radios_[i], page.action == i + 1);
   SetWindowTextW(tip_, to_wide(page.tip).c_str());
   SetWindowTextW(file_, to_wide(page.file).c_str());
-  const std::optional<int> ms = parse_time_of_day(page.time_text);
-  SYSTEMTIME st{};
-  GetLocalTime(&st);
-  const int seconds = ms.value_or(0) / 1000;
-  st.wHour = static_cast<WORD>(seconds / 3600);
-  st.wMinute = static_cast<WORD>(seconds / 60 % 60);
-  st.wSecond = static_cast<WORD>(seconds % 60);
-  st.wMilliseconds = 0;
-  SendMessageW(time_, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&st));
+  SetWindowTextW(time_, to_wide(page.time_text).c_str());
   filling_ = false;
 }
 
@@ -140,13 +136,24 @@ void AlarmPanel::page_changed() {
   alarms_->page_changed(alarm_, page_from_controls());
 }
 
-void AlarmPanel::time_changed() {
-  if (filling_ || alarms_ == nullptr) return;
-  SYSTEMTIME st{};
-  if (SendMessageW(time_, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&st)) != GDT_VALID) return;
-  char text[16];
-  std::snprintf(text, sizeof text, "%02u:%02u:%02u", st.wHour, st.wMinute, st.wSecond);
-  alarms_->time_field_exit(alarm_, text);
+void AlarmPanel::time_field_left() {
+  if (alarms_ == nullptr) return;
+  // Taken now: the tab may change before the posted message comes.
+  time_left_ = LeftTime{alarm_, window_text_utf8(time_)};
+  PostMessageW(hwnd_, kTimeFieldLeft, 0, 0);
+}
+
+void AlarmPanel::read_time_left() {
+  if (!time_left_ || alarms_ == nullptr) return;
+  const LeftTime left = std::move(*time_left_);
+  time_left_.reset();
+  // A rejected time has said so in a box; the field and "开启" show the page as it now is.
+  const AlarmPage& page = alarms_->time_field_exit(left.alarm, left.text);
+  if (left.alarm != alarm_) return;
+  filling_ = true;
+  SetWindowTextW(time_, to_wide(page.time_text).c_str());
+  set_checked(on_, page.on);
+  filling_ = false;
 }
 
 void AlarmPanel::choose_file() {
@@ -167,6 +174,7 @@ LRESULT AlarmPanel::on_message(UINT msg, WPARAM wp, LPARAM lp) {
       const int id = LOWORD(wp);
       const int code = HIWORD(wp);
       if (code == BN_CLICKED && id == kOkId) {
+        read_time_left();  // before the pages are loaded again
         hide();
         if (alarms_ != nullptr) alarms_->ok();
       } else if (code == BN_CLICKED && id == kOpenId) {
@@ -176,6 +184,8 @@ LRESULT AlarmPanel::on_message(UINT msg, WPARAM wp, LPARAM lp) {
         page_changed();
       } else if (code == EN_CHANGE && (id == kTipId || id == kFileId)) {
         page_changed();
+      } else if (code == EN_KILLFOCUS && id == kTimeId) {
+        time_field_left();
       }
       return 0;
     }
@@ -184,11 +194,12 @@ LRESULT AlarmPanel::on_message(UINT msg, WPARAM wp, LPARAM lp) {
       if (header->idFrom == kTabsId && header->code == TCN_SELCHANGE) {
         alarm_ = static_cast<int>(SendMessageW(tabs_, TCM_GETCURSEL, 0, 0)) + 1;
         if (alarms_ != nullptr) show_page(alarms_->page(alarm_));
-      } else if (header->idFrom == kTimeId && header->code == DTN_DATETIMECHANGE) {
-        time_changed();
       }
       return 0;
     }
+    case kTimeFieldLeft:
+      read_time_left();
+      return 0;
   }
   return default_proc(msg, wp, lp);
 }

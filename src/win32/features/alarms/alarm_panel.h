@@ -3,6 +3,9 @@
 // chosen alarm. Every change is stored at once; "确 定" makes the running alarms follow.
 #include <windows.h>
 
+#include <optional>
+#include <string>
+
 #include "tools/alarms/alarm_clock.h"
 #include "win32/panels/panel.h"
 
@@ -28,7 +31,10 @@ class AlarmPanel : public Panel {
   void show_page(const AlarmPage& page);
   AlarmPage page_from_controls() const;
   void page_changed();
-  void time_changed();
+  // The time field lost the focus: its text is read by read_time_left once the focus has
+  // settled.
+  void time_field_left();
+  void read_time_left();
   void choose_file();
   int alarm() const { return alarm_; }
 
@@ -42,8 +48,12 @@ class AlarmPanel : public Panel {
   HWND tip_ = nullptr;
   HWND file_ = nullptr;
   bool filling_ = false;  // controls set by the program are no user's change
+  struct LeftTime {
+    int alarm;
+    std::string text;
+  };
+  std::optional<LeftTime> time_left_;  // not read yet
   UniqueFont font_;
-  UniqueFont time_font_;
 };
 
 }  // namespace orvanta::win32

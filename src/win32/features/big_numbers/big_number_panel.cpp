@@ -8,7 +8,6 @@
 #include "platform/wide.h"
 #include "win32/panels/text_fields.h"
 #include "win32/system/controls.h"
-#include "win32/system/window_message_boxes.h"
 
 namespace orvanta::win32 {
 namespace {
@@ -29,8 +28,12 @@ struct OperationButton {
   int left;
 };
 
+constexpr int kButtonWidth = 62;
 constexpr OperationButton kButtons[] = {
-    {L"+ 加法", 16}, {L"- 减法", 88}, {L"* 乘法", 160}, {L"/ 除法", 232}};
+    {L"+ 加法", 16}, {L"- 减法", 84}, {L"* 乘法", 152}, {L"/ 除法", 220}};
+// The precision field holds its largest value, 2147483647, whole.
+constexpr RECT kPrecisionLabel{285, 169, 338, 183};
+constexpr RECT kPrecisionField{342, 167, 433, 167 + kFieldHeight};
 
 }  // namespace
 
@@ -57,6 +60,7 @@ BigNumberPanel::~BigNumberPanel() {
 }
 
 bool BigNumberPanel::create(HWND parent) {
+  owner_ = GetAncestor(parent, GA_ROOT);
   font_ = make_song_font(12);
   if (!create_window(parent)) return false;
   const HFONT font = font_.get();
@@ -70,15 +74,14 @@ bool BigNumberPanel::create(HWND parent) {
   // Read-only, but the result can be selected and copied.
   result_ = create_labelled_field(hwnd_, L"计算结果：", 16, 137, 417, kResultId, font, ES_READONLY);
   for (int i = 0; i < 4; ++i) {
-    create_child(
-        hwnd_, L"BUTTON", kButtons[i].text, BS_PUSHBUTTON | WS_TABSTOP,
-        RECT{kButtons[i].left, kButtonTop, kButtons[i].left + 65, kButtonTop + kButtonHeight},
-        kAddId + i, font);
+    create_child(hwnd_, L"BUTTON", kButtons[i].text, BS_PUSHBUTTON | WS_TABSTOP,
+                 RECT{kButtons[i].left, kButtonTop, kButtons[i].left + kButtonWidth,
+                      kButtonTop + kButtonHeight},
+                 kAddId + i, font);
   }
-  create_child(hwnd_, L"STATIC", L"除法精度:", SS_LEFT | SS_NOPREFIX, RECT{319, 169, 391, 183}, -1,
-               font);
+  create_child(hwnd_, L"STATIC", L"除法精度:", SS_LEFT | SS_NOPREFIX, kPrecisionLabel, -1, font);
   precision_ = create_child(hwnd_, L"EDIT", L"10", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL,
-                            RECT{392, 167, 432, 167 + kFieldHeight}, kPrecisionId, font);
+                            kPrecisionField, kPrecisionId, font);
   create_child(hwnd_, L"STATIC", L"理论上支持无限位数运算，只受字符内存大小限制。",
                SS_LEFT | SS_NOPREFIX, RECT{16, 216, 350, 230}, -1, font);
   create_child(hwnd_, L"BUTTON", L"关 闭", BS_PUSHBUTTON | WS_TABSTOP,
@@ -96,6 +99,8 @@ void BigNumberPanel::run(BigOperation op) {
   job->op = op;
   job->first = window_text_utf8(first_);
   job->second = window_text_utf8(second_);
+  // A field that is no number is said here; the result keeps what it showed.
+  if (!big_operands_accepted(job->first, job->second, boxes_)) return;
   job->precision = window_text_utf8(precision_);
   job->panel = hwnd_;
   job_ = job;
@@ -124,9 +129,7 @@ void BigNumberPanel::finish() {
   GetCursorPos(&cursor);
   SetCursorPos(cursor.x, cursor.y);  // the arrow comes back without waiting for a move
   if (job->out_of_memory) {
-    const HWND owner = GetAncestor(hwnd_, GA_ROOT);
-    WindowMessageBoxes(&owner).show("超大数计算", "内存不足，无法完成这次计算。", BoxIcon::Error,
-                                    BoxButtons::Ok);
+    boxes_.show(kBigPanelCaption, "内存不足，无法完成这次计算。", BoxIcon::Error, BoxButtons::Ok);
     return;
   }
   set_field_text(result_, to_wide(job->result));

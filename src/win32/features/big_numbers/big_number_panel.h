@@ -9,6 +9,7 @@
 #include "formula/big_panel.h"
 #include "win32/panels/formula_links.h"
 #include "win32/panels/panel.h"
+#include "win32/system/window_message_boxes.h"
 
 namespace orvanta::win32 {
 
@@ -42,6 +43,8 @@ class BigNumberPanel : public Panel {
   HWND result_ = nullptr;
   HWND precision_ = nullptr;
   UniqueFont font_;
+  HWND owner_ = nullptr;  // the calculator's window, which owns the panel's boxes
+  WindowMessageBoxes boxes_{&owner_};
 };
 
 }  // namespace orvanta::win32

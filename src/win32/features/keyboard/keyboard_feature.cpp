@@ -70,6 +70,8 @@ bool KeyboardFeature::key_down(int code) {
       return false;
   }
   if (press.button == kPopupButton) {
+    // The menu is the window's own; the calculator's keys stop a read-out themselves.
+    context_->calculator().stop_read_out();
     window.popup_lcd_menu();
   } else {
     window.press_key(press.button, press.mouse);
