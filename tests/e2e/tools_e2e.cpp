@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -524,6 +525,55 @@ TEST_F(CumulativeTaxE2e, TabWalksThePageTopToBottom) {
     EXPECT_TRUE(poll_until([&] { return focus() == control(id); }))
         << id << " expected, at " << GetDlgCtrlID(focus());
   }
+}
+
+// "输出": the table is typed into the window below as a result is, tabs and line ends and all.
+// Wine's notepad stands beside the calculator (below it in the z-order) for the test's length.
+TEST_F(CumulativeTaxE2e, SendsTheTableToTheWindowBelow) {
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION notepad{};
+  wchar_t command[] = L"notepad.exe";
+  ASSERT_TRUE(CreateProcessW(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                             &startup, &notepad));
+  const std::unique_ptr<void, void (*)(void*)> ends(&notepad, [](void* p) {
+    const auto* n = static_cast<PROCESS_INFORMATION*>(p);
+    TerminateProcess(n->hProcess, 0);
+    WaitForSingleObject(n->hProcess, 5000);
+    CloseHandle(n->hThread);
+    CloseHandle(n->hProcess);
+  });
+  WaitForInputIdle(notepad.hProcess, 10000);
+  HWND frame = nullptr;
+  HWND edit = nullptr;
+  ASSERT_TRUE(poll_until([&] {
+    frame = find_window_of(notepad.dwProcessId, [](HWND) { return true; });
+    edit = frame != nullptr ? FindWindowExW(frame, nullptr, L"Edit", nullptr) : nullptr;
+    return edit != nullptr;
+  }));
+  write_settings(
+      "[Setup]\r\nDevice_AutoCopyTo=0\r\nDevice_find_windows=1\r\nDevice_gs_table=3\r\n"
+      "Device_point=-1\r\nDevice_sound=0\r\n[Welcome]\r\nText=Orvanta\r\n");
+  ASSERT_TRUE(app.start());
+  ASSERT_TRUE(lcd_shows("0."));
+  SetWindowPos(frame, HWND_TOP, 680, 80, 560, 420, 0);
+  SetForegroundWindow(frame);
+  ASSERT_TRUE(lcd_shows("0."));
+  open_panel_page();
+  enter_worked_example();
+  ASSERT_TRUE(poll_until([&] { return !cell(kWithheldColumn, 1).empty(); }));
+  // Line for line what "复制" puts on the clipboard; the last line end arrives last.
+  put_on_clipboard(L"");
+  PostMessageW(App::find_child(page(), L"复制"), BM_CLICK, 0, 0);
+  ASSERT_TRUE(poll_until([&] { return !clipboard_text().empty(); }));
+  const std::wstring table = clipboard_text();
+  EXPECT_NE(table.find(L"\r\n12月\t210,000.00\t20%\t3,500.00\t25,080.00\t22,000.00\r\n全年\t\t\t"
+                       L"25,080.00\t\t280,920.00\r\n"),
+            std::wstring::npos)
+      << testing::PrintToString(table);
+  PostMessageW(App::find_child(page(), L"输出"), BM_CLICK, 0, 0);
+  EXPECT_TRUE(poll_until([&] { return App::text_of(edit) == table; }, 30s))
+      << testing::PrintToString(App::text_of(edit));
 }
 
 // The stored table picks the page and its button; a file without one starts on 2019's.
