@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <string>
 
-#include "platform/wide.h"
 #include "win32/system/clipboard_text.h"
 #include "win32/system/win_check.h"
 
@@ -173,7 +172,7 @@ void CumulativeTaxPanel::choices_changed() {
   page_.choices_changed(c);
   // Only a share among siblings is typed.
   EnableWindow(item(Share), c.parents == ParentsCare::Shared ? TRUE : FALSE);
-  SetWindowTextW(item(Summary), to_wide(page_.special_summary()).c_str());
+  set_text(item(Summary), page_.special_summary());
 }
 
 void CumulativeTaxPanel::show_results() {
@@ -181,9 +180,8 @@ void CumulativeTaxPanel::show_results() {
   const std::optional<BonusOutcome> bonus = page_.bonus();
   set_field_text(item(BonusAlone), bonus ? money_shown(bonus->comparison.alone.tax) : "", loading_);
   set_field_text(item(BonusAdded), bonus ? money_shown(bonus->comparison.added) : "", loading_);
-  SetWindowTextW(item(Verdict), to_wide(bonus ? bonus_verdict(bonus->comparison) : "").c_str());
-  SetWindowTextW(item(Cliff),
-                 to_wide(bonus && bonus->cliff ? cliff_text(*bonus->cliff) : "").c_str());
+  set_text(item(Verdict), bonus ? bonus_verdict(bonus->comparison) : "");
+  set_text(item(Cliff), bonus && bonus->cliff ? cliff_text(*bonus->cliff) : "");
   InvalidateRect(item(Cliff), nullptr, TRUE);
   const BOOL results = page_.has_result() ? TRUE : FALSE;
   EnableWindow(item(Copy), results);
@@ -196,6 +194,7 @@ void CumulativeTaxPanel::compute() {
 }
 
 void CumulativeTaxPanel::copy() {
+  // put_clipboard_text reports its own failures.
   if (page_.has_result()) put_clipboard_text(hwnd_, page_.table_text("\r\n"));
 }
 

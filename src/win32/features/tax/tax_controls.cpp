@@ -5,6 +5,7 @@
 #include "platform/wide.h"
 #include "win32/system/base_window.h"
 #include "win32/system/controls.h"
+#include "win32/system/win_check.h"
 
 namespace orvanta::win32 {
 
@@ -24,8 +25,10 @@ void TableChoice::show(TaxTable table) {
   for (int i = 0; i < kCount; ++i) {
     SendMessageW(buttons_[i], BM_SETCHECK, i == chosen ? BST_CHECKED : BST_UNCHECKED, 0);
     const LONG_PTR style = GetWindowLongPtrW(buttons_[i], GWL_STYLE);
-    SetWindowLongPtrW(buttons_[i], GWL_STYLE,
-                      i == chosen ? style | WS_TABSTOP : style & ~LONG_PTR{WS_TABSTOP});
+    // The previous style, never 0 for a child window: 0 is the failure.
+    check(SetWindowLongPtrW(buttons_[i], GWL_STYLE,
+                            i == chosen ? style | WS_TABSTOP : style & ~LONG_PTR{WS_TABSTOP}) != 0,
+          L"SetWindowLongPtrW (table choice)");
   }
 }
 
@@ -56,9 +59,13 @@ void compute_on_enter(HWND field, std::function<void()> compute) {
                    });
 }
 
+void set_text(HWND control, const std::string& text) {
+  check(SetWindowTextW(control, to_wide(text).c_str()) != FALSE, L"SetWindowTextW (tax panel)");
+}
+
 void set_field_text(HWND field, const std::string& text, bool& loading) {
   loading = true;
-  SetWindowTextW(field, to_wide(text).c_str());
+  set_text(field, text);
   loading = false;
 }
 

@@ -35,6 +35,9 @@ class TableChoice {
 // Enter in `field` calls `compute`, as a dialog's default button would, without a beep.
 void compute_on_enter(HWND field, std::function<void()> compute);
 
+// A control's text, UTF-8, from the program.
+void set_text(HWND control, const std::string& text);
+
 // The field's text from the program, not the user: `loading` is set meanwhile so that the change
 // it makes is not taken for one of the user's.
 void set_field_text(HWND field, const std::string& text, bool& loading);
