@@ -17,6 +17,10 @@ std::string_view field_name(TaxField field) {
       return "可扣项目";
     case TaxField::Special:
       return "专项附加扣除";
+    case TaxField::Bonus:
+      return "年终奖";
+    case TaxField::ParentsShare:
+      return "赡养老人分摊额";
   }
   return {};
 }

@@ -32,7 +32,8 @@ std::string_view default_tax_base(TaxTable table);
 // default becomes the new one's; anything the user typed stays.
 std::string base_for_table(std::string_view base, TaxTable from, TaxTable to);
 
-enum class TaxField { Salary, Base, Deductions, Special };
+// Bonus and ParentsShare are the cumulative page's own fields (cumulative_tax_page.h).
+enum class TaxField { Salary, Base, Deductions, Special, Bonus, ParentsShare };
 
 struct FieldRefusal {
   TaxField field;

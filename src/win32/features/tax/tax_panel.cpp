@@ -1,25 +1,19 @@
 #include "win32/features/tax/tax_panel.h"
 
-#include <commctrl.h>
-
 #include <string>
 
-#include "platform/wide.h"
 #include "win32/system/win_check.h"
 
 namespace orvanta::win32 {
 namespace {
 
 constexpr wchar_t kClassName[] = L"OrvantaTaxPanel";
-constexpr wchar_t kGroupCaption[] = L"个人所得税计算";
-constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr int kFieldWidth = 121;
 constexpr int kFieldHeight = 20;
 constexpr int kLabelGap = 16;  // a caption stands this far above its field
 constexpr int kComputeId = 400;
 constexpr int kCloseId = 401;
 constexpr int kFieldId = 410;  // + index
-constexpr int kRadioId = 420;  // + table - 1
 
 struct Field {
   const wchar_t* caption;
@@ -30,7 +24,7 @@ struct Field {
 constexpr Field kFields[5] = {
     {L"请输入您的工资总金额", {16, 40}, false},    {L"请输入个人所得税基数", {16, 80}, false},
     {L"可扣项目(如五险一金等)", {16, 120}, false}, {L"您的税后工资", {248, 40}, true},
-    {L"您所交纳的税额", {248, 112}, true},
+    {L"您所交纳的税额", {248, 128}, true},
 };
 
 RECT in_group(int x, int y, int w, int h) {
@@ -38,16 +32,13 @@ RECT in_group(int x, int y, int w, int h) {
               TaxPanel::kGroup.y + y + h};
 }
 
-void set_text(HWND field, const std::string& text) {
-  SetWindowTextW(field, to_wide(text).c_str());
-}
-
 }  // namespace
 
-TaxPanel::TaxPanel(PanelHost& host, IncomeTaxForm& form)
-    : Panel(host, {kClassName, kGroupCaption, RECT{kLeft, kTop, kLeft + kWidth, kTop + kHeight},
+TaxPanel::TaxPanel(PanelHost& host, IncomeTaxForm& form, std::function<void(TaxTable)> choose_table)
+    : Panel(host, {kClassName, kTaxCaption, RECT{kLeft, kTop, kLeft + kWidth, kTop + kHeight},
                    GetSysColor(COLOR_BTNFACE), 0, true}),
-      form_(form) {}
+      form_(form),
+      choose_table_(std::move(choose_table)) {}
 
 bool TaxPanel::create(HWND parent) {
   font_ = make_song_font(12);
@@ -61,48 +52,38 @@ bool TaxPanel::create(HWND parent) {
         hwnd_, L"EDIT", L"", WS_BORDER | ES_AUTOHSCROLL | WS_TABSTOP | (f.result ? ES_READONLY : 0),
         in_group(f.at.x, f.at.y, kFieldWidth, kFieldHeight), kFieldId + i, font);
     if (fields_[i] == nullptr) return false;
-    subclass_control(fields_[i],
-                     [this](HWND field, UINT msg, WPARAM wp, LPARAM lp) -> std::optional<LRESULT> {
-                       // Enter in a field computes, as the panel's default button would.
-                       if (msg == WM_KEYDOWN && wp == VK_RETURN) {
-                         compute();
-                         return 0;
-                       }
-                       if (msg == WM_CHAR && wp == L'\r') return 0;  // no beep
-                       if (msg == WM_GETDLGCODE)
-                         return DefSubclassProc(field, msg, wp, lp) | DLGC_WANTALLKEYS;
-                       return std::nullopt;
-                     });
+    compute_on_enter(fields_[i], [this] { compute(); });
   }
   create_child(hwnd_, L"BUTTON", L"计  算", BS_PUSHBUTTON | WS_TABSTOP, in_group(152, 40, 75, 25),
                kComputeId, font);
   create_child(hwnd_, L"BUTTON", L"关  闭", BS_PUSHBUTTON | WS_TABSTOP, in_group(152, 112, 75, 25),
                kCloseId, font);
-  radios_[0] = create_child(hwnd_, L"BUTTON", L"2011版税率表", BS_AUTORADIOBUTTON | WS_GROUP,
-                            in_group(248, 63, kFieldWidth, 15), kRadioId, font);
-  radios_[1] = create_child(hwnd_, L"BUTTON", L"2019版税率表", BS_AUTORADIOBUTTON,
-                            in_group(248, 79, kFieldWidth, 15), kRadioId + 1, font);
+  // Under the salary after tax, one above the other.
+  constexpr int kRadioWidth = 150;
+  const RECT radios[TableChoice::kCount] = {in_group(248, 63, kRadioWidth, 15),
+                                            in_group(248, 78, kRadioWidth, 15),
+                                            in_group(248, 93, kRadioWidth, 15)};
+  if (!choice_.create(hwnd_, radios, font)) return false;
   load_from_form();
   return true;
 }
 
 void TaxPanel::load_from_form() {
-  loading_ = true;
-  set_text(fields_[0], form_.salary());
-  set_text(fields_[1], form_.base());
-  set_text(fields_[2], form_.deductions());
-  set_text(fields_[3], form_.after_tax());
-  set_text(fields_[4], form_.tax());
-  const int chosen = form_.table() == TaxTable::Y2019 ? 1 : 0;
-  for (int i = 0; i < 2; ++i) {
-    SendMessageW(radios_[i], BM_SETCHECK, i == chosen ? BST_CHECKED : BST_UNCHECKED, 0);
-  }
-  loading_ = false;
+  set_field_text(fields_[0], form_.salary(), loading_);
+  set_field_text(fields_[1], form_.base(), loading_);
+  set_field_text(fields_[2], form_.deductions(), loading_);
+  show_results();
+  choice_.show(form_.table());
 }
 
-void TaxPanel::open() {
+void TaxPanel::show_results() {
+  set_field_text(fields_[3], form_.after_tax(), loading_);
+  set_field_text(fields_[4], form_.tax(), loading_);
+}
+
+void TaxPanel::open(bool on_choice) {
   show();
-  SetFocus(fields_[0]);
+  SetFocus(on_choice ? choice_.checked() : fields_[0]);
 }
 
 void TaxPanel::field_changed(int index) {
@@ -125,10 +106,7 @@ void TaxPanel::field_changed(int index) {
 
 void TaxPanel::compute() {
   form_.compute();
-  loading_ = true;
-  set_text(fields_[3], form_.after_tax());
-  set_text(fields_[4], form_.tax());
-  loading_ = false;
+  show_results();
 }
 
 // The group's frame and its red caption, drawn by the panel so the caption can be red.
@@ -137,14 +115,14 @@ void TaxPanel::paint_group() {
   const HDC dc = BeginPaint(hwnd_, &ps);
   ScopedSelect font(dc, font_.get());
   SIZE caption{};
-  GetTextExtentPoint32W(dc, kGroupCaption, static_cast<int>(wcslen(kGroupCaption)), &caption);
+  GetTextExtentPoint32W(dc, kTaxCaption, static_cast<int>(wcslen(kTaxCaption)), &caption);
   RECT frame{kGroup.x, kGroup.y + caption.cy / 2, kWidth - kGroup.x, kHeight - kGroup.y};
   DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
   const RECT label{kGroup.x + 8, kGroup.y, kGroup.x + 12 + caption.cx, kGroup.y + caption.cy};
   FillRect(dc, &label, GetSysColorBrush(COLOR_BTNFACE));
   SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, kRed);
-  TextOutW(dc, label.left + 2, label.top, kGroupCaption, static_cast<int>(wcslen(kGroupCaption)));
+  SetTextColor(dc, kTaxRed);
+  TextOutW(dc, label.left + 2, label.top, kTaxCaption, static_cast<int>(wcslen(kTaxCaption)));
   EndPaint(hwnd_, &ps);
 }
 
@@ -161,11 +139,8 @@ LRESULT TaxPanel::on_message(UINT msg, WPARAM wp, LPARAM lp) {
         compute();
       } else if (HIWORD(wp) == BN_CLICKED && id == kCloseId) {
         hide();
-      } else if (HIWORD(wp) == BN_CLICKED && (id == kRadioId || id == kRadioId + 1)) {
-        form_.table_changed(id == kRadioId ? TaxTable::Y2011 : TaxTable::Y2019);
-        loading_ = true;
-        set_text(fields_[1], form_.base());
-        loading_ = false;
+      } else if (const auto table = TableChoice::table_of(id); table && HIWORD(wp) == BN_CLICKED) {
+        choose_table_(*table);
       }
       return 0;
     }
