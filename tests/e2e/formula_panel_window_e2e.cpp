@@ -77,7 +77,7 @@ class PanelWindowTest : public ::testing::Test {
   FormulaPanelWindow formula_{
       panels_, [this]() -> FormulaHost& { return host_; },
       [this](const FormulaRun& run, std::string_view) { results_.push_back(run.out_text); }};
-  BigNumberPanel big_{panels_, {[] {}, [] {}, [] {}}};
+  BigNumberPanel big_{panels_, {[] {}, [] {}, [] {}, [](std::string_view) {}}};
 };
 
 TEST_F(PanelWindowTest, AClickDuringAnEvaluationIsIgnored) {

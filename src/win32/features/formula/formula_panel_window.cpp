@@ -76,6 +76,13 @@ void FormulaPanelWindow::open() {
   SendMessageW(input_, EM_SETSEL, 0, -1);
 }
 
+void FormulaPanelWindow::open_with(std::string_view formula) {
+  show();
+  set_field_text(input_, to_wide(formula));
+  SetFocus(input_);
+  SendMessageW(input_, EM_SETSEL, 0, -1);
+}
+
 void FormulaPanelWindow::paste_clipboard() {
   if (!IsClipboardFormatAvailable(CF_UNICODETEXT)) return;
   if (const auto text = read_clipboard_wide(hwnd_, SIZE_MAX)) {

@@ -31,6 +31,8 @@ class FormulaPanelWindow : public Panel {
   // The menu item: shown at its place, the clipboard's text pasted into the input field at the
   // caret, the focus there with all its text selected.
   void open();
+  // Shown with `formula` in the input field, to be evaluated or changed.
+  void open_with(std::string_view formula);
   // "计 算" (and Enter in the input field or in an operand field of the big-number panel).
   void calculate();
   // The working formula follows the input field, as a change of it does; or the result field
