@@ -39,7 +39,7 @@ echo "tool-screenshots: docs/alarms.png"
 orvanta_stop_window
 
 start
-orvanta_after_change "${w}x${h}+${x}+${y}" orvanta_menu_item 12  # "自定义键盘"
+orvanta_after_change "${w}x${h}+${x}+${y}" orvanta_menu_item 13  # "自定义键盘"
 orvanta_mouse_away
 orvanta_save_face "$root/docs/key_editor.png"
 echo "tool-screenshots: docs/key_editor.png"
@@ -50,7 +50,7 @@ start
 # activation, so the menu is opened again until the question shows.
 box=""
 for _ in 1 2 3; do
-  orvanta_menu_item 14
+  orvanta_menu_item 15
   for _ in $(seq 1 50); do
     # xdotool's name search misses Chinese captions; xwininfo lists them.
     box="$(xwininfo -root -children | awk '/ "提示": / {print $1; exit}')"
