@@ -2,8 +2,8 @@
 # Saves the tools that open on the face: the clock on the LCD (docs/clock.png), the alarm panel
 # (docs/alarms.png), the key-binding editor (docs/key_editor.png) and the question of
 # "设为系统默认计算器" (docs/default_calculator.png), and the converter, the income-tax panel and
-# the constants table (docs/converter.png, docs/tax.png, its cumulative-withholding page
-# docs/tax_cumulative.png, docs/constants.png).
+# the constants table and the history tape (docs/converter.png, docs/tax.png, its
+# cumulative-withholding page docs/tax_cumulative.png, docs/constants.png, docs/history.png).
 # Usage: tool-screenshots.sh   (run through with-xvfb.sh; `make screenshot` does that)
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -39,7 +39,7 @@ echo "tool-screenshots: docs/alarms.png"
 orvanta_stop_window
 
 start
-orvanta_after_change "${w}x${h}+${x}+${y}" orvanta_menu_item 12  # "自定义键盘"
+orvanta_after_change "${w}x${h}+${x}+${y}" orvanta_menu_item 13  # "自定义键盘"
 orvanta_mouse_away
 orvanta_save_face "$root/docs/key_editor.png"
 echo "tool-screenshots: docs/key_editor.png"
@@ -50,7 +50,7 @@ start
 # activation, so the menu is opened again until the question shows.
 box=""
 for _ in 1 2 3; do
-  orvanta_menu_item 14
+  orvanta_menu_item 15
   for _ in $(seq 1 50); do
     # xdotool's name search misses Chinese captions; xwininfo lists them.
     box="$(xwininfo -root -children | awk '/ "提示": / {print $1; exit}')"
@@ -67,12 +67,13 @@ echo "tool-screenshots: docs/default_calculator.png"
 xdotool key Escape  # "否": nothing is changed
 orvanta_stop_window
 
-# The converter, the income-tax panel and the constants table: their end-to-end tests keep a
-# picture of the screen where they show them (ORVANTA_SHOTS).
+# The converter, the income-tax panel, the constants table and the history tape: their
+# end-to-end tests keep a picture of the screen where they show them (ORVANTA_SHOTS).
 shots="$(mktemp -d)"
 ORVANTA_SHOTS="Z:${shots//\//\\}" orvanta_wine "$ORVANTA_BUILD/e2e_tests.exe" \
-  --gtest_filter='ToolsE2e.ConverterFollows*:TaxE2e.*:CumulativeTaxE2e.ShowsTheBonusCliff:ConstantsE2e.*' >/dev/null 2>&1 || true
-for name in converter tax tax_cumulative constants; do
+  --gtest_filter='ToolsE2e.ConverterFollows*:TaxE2e.*:CumulativeTaxE2e.ShowsTheBonusCliff:ConstantsE2e.*:HistoryE2e.Calculations*' \
+  >/dev/null 2>&1 || true
+for name in converter tax tax_cumulative constants history; do
   if [ -f "$shots/$name.bmp" ]; then
     convert "$shots/$name.bmp" "$root/docs/$name.png"
     echo "tool-screenshots: docs/$name.png"

@@ -33,6 +33,7 @@ void Calculator::error_step() {
   state_.formula_tail.clear();
   // The mark's points are no decimal point of a number: the next number takes its own.
   state_.has_point = false;
+  computed_since_result_ = false;
 }
 
 void Calculator::show_fault() {
@@ -92,11 +93,13 @@ void Calculator::reset_calculation() {
   hide_operator_lights();
   state_.has_point = false;
   state_.is_negative = false;
+  computed_since_result_ = false;
 }
 
 void Calculator::divide_by_zero_reset() {
-  // The quotient 0 that follows is no result to type into another program.
+  // The quotient 0 that follows is no result to type into another program, nor to keep.
   result_to_send_.reset();
+  computed_since_result_ = false;
   state_.cur_value = 0;
   qel_play("0.");
   state_.entry_text = "0";
@@ -249,8 +252,15 @@ void Calculator::enter_number(Extended value, std::string_view exact, bool keep_
   });
 }
 
-void Calculator::take_formula_result(const FormulaRun& run) {
-  if (run.number_text) enter_number(run.number, *run.number_text);
+void Calculator::take_formula_result(const FormulaRun& run, std::string_view formula) {
+  if (!run.number_text) return;
+  enter_number(run.number, *run.number_text);
+  if (!run.computed) return;
+  FinalResult result;
+  result.shown_text = result.value_text = result.result_text = *run.number_text;
+  result.source = ResultSource::FormulaPanel;
+  result.calculation = formula;
+  report_result(result);
 }
 
 // ---- voice key ---------------------------------------------------------------

@@ -164,8 +164,12 @@ class Calculator {
   // 0.0001 and from 1E15 up, where plain digits would be cut. `keep_formula_bar` leaves the
   // bar as it is (a grab's formula stays in view).
   void enter_number(Extended value, std::string_view exact = {}, bool keep_formula_bar = false);
-  // The formula panel's finished number goes onto the LCD as the entry.
-  void take_formula_result(const FormulaRun& run);
+  // The formula panel's finished number goes onto the LCD as the entry and, when the run
+  // computed it, with `formula` (the panel's input) to the takers of finished results.
+  void take_formula_result(const FormulaRun& run, std::string_view formula);
+  // A calculation finished outside the keypad (the formula panel, a grab, the big-number panel)
+  // goes to the takers of finished results, as the results of equals do.
+  void report_result(const FinalResult& result) { ports_.output.send(result); }
   bool equals_busy() const { return state_.equals_busy; }
 
   // A fault that escaped a handler outside the calculator (a window's): the error display, as
@@ -251,7 +255,8 @@ class Calculator {
   void reentrant(Work&& work);
   // The output of a final result: armed by equals, sent by the display of its own result.
   void arm_result_output(bool chain_is_result);
-  void send_result(std::string_view shown, std::string_view value);
+  // `full` is the result's text before the display formats it.
+  void send_result(std::string_view shown, std::string_view value, std::string_view full);
 
   // Entry.
   void digit_key(MouseButton b, char digit);
@@ -305,6 +310,11 @@ class Calculator {
   std::optional<ResultToSend> result_to_send_;
   // The formula bar's chain is the one whose value the last equals showed.
   bool chain_is_result_ = false;
+  // An operation was computed since the last result went out (a result shown again is none).
+  bool computed_since_result_ = false;
+  // The last operation computed from two operands, as a tape writes it ("2^10", "7 Mod 3"):
+  // what was calculated when the formula bar holds no chain of it.
+  std::string last_operation_;
   // Equals speaking its result; a key coming in marks it stopped.
   struct ReadOut {
     bool stopped = false;

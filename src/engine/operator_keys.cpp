@@ -85,6 +85,44 @@ std::string plain_exponents(const std::string& text) {
   return out;
 }
 
+// An operation of two operands as a tape writes it, in the operands' own digits.
+std::string operation_text(PendingOp op, std::string_view a, std::string_view b) {
+  const auto named = [&](std::string_view name) {
+    return std::string(a) + " " + std::string(name) + " " + std::string(b);
+  };
+  switch (op) {
+    case PendingOp::None:
+      return std::string(b);
+    case PendingOp::Add:
+    case PendingOp::Subtract:
+    case PendingOp::Multiply:
+    case PendingOp::Divide:
+    case PendingOp::Power:
+      return std::string(a) + arithmetic_key_of(op).sign + std::string(b);
+    case PendingOp::Root:
+      // The formula panel's form: the b-th root of a.
+      return "SQRT(" + std::string(a) + "," + std::string(b) + ")";
+    case PendingOp::Remainder:
+      return named("Mod");
+    case PendingOp::Or:
+      return named("Or");
+    case PendingOp::And:
+      return named("And");
+    case PendingOp::Xor:
+      return named("Xor");
+    case PendingOp::ShiftLeft:
+      return named("Shl");
+    case PendingOp::ShiftRight:
+      return named("Shr");
+  }
+  return std::string(b);
+}
+
+std::string without_trailing_point(std::string text) {
+  if (text.ends_with('.') && text.size() > 1) text.pop_back();
+  return text;
+}
+
 }  // namespace
 
 void Calculator::enter() {
@@ -101,6 +139,7 @@ void Calculator::enter() {
   if (!acc.empty() && acc.back() == '.') acc.pop_back();
 
   Extended result = 0;
+  std::string operation;
   if (in_chain(st.pending_op)) {
     const std::optional<Extended> value = scientific_value();
     if (!value) return;
@@ -108,6 +147,9 @@ void Calculator::enter() {
   } else {
     result =
         binary_result(st.pending_op, parse_number(acc), parse_number(entry), acc.starts_with('-'));
+    const bool decimal = st.calc_base == NumberBase::Dec;
+    operation = operation_text(st.pending_op, decimal ? acc : without_trailing_point(st.acc_text),
+                               without_trailing_point(decimal ? entry : st.entry_text));
   }
   // Decimal results keep 15 significant digits; the other bases hold integers of up to 64 bits,
   // which the 80-bit value carries exactly.
@@ -118,6 +160,11 @@ void Calculator::enter() {
   st.acc_text = from_decimal(decimal_text_for(result, st.calc_base), st.calc_base);
   st.entry_text.clear();
   st.cur_value = result;
+  // With no pending operation the number typed is taken as it is: nothing was calculated.
+  if (in_chain(st.pending_op) || st.pending_op != PendingOp::None) {
+    computed_since_result_ = true;
+    last_operation_ = std::move(operation);
+  }
   qel_play(st.acc_text);
   st.has_point = false;
 }

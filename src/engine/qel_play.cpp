@@ -67,7 +67,7 @@ void Calculator::qel_play(std::string_view text_in, Shown kind) {
   if (state_.equals_busy && result_to_send_ && result_to_send_->depth == reentry_depth_ &&
       !text.empty() && text != "0." && is_number_of_base(text, state_.calc_base) &&
       !divide_by_zero_shown_) {
-    send_result(sent, value);
+    send_result(sent, value, text);
   }
 
   const std::string drawn = cells.substr(0, LcdFrame::kCells);
@@ -123,18 +123,23 @@ void Calculator::arm_result_output(bool chain_is_result) {
   result_to_send_ = ResultToSend{reentry_depth_, chain_is_result};
 }
 
-void Calculator::send_result(std::string_view shown, std::string_view value) {
+void Calculator::send_result(std::string_view shown, std::string_view value,
+                             std::string_view full) {
   const bool chain_is_result = result_to_send_->chain_is_result;
   result_to_send_.reset();
   FinalResult result;
   result.shown_text = shown;
   // The wordings read a decimal value whatever the base on the LCD.
   result.value_text = to_decimal(value, state_.calc_base);
-  // The chain stands in decimal, so it goes with a decimal result only.
-  if (chain_is_result && state_.calc_base == NumberBase::Dec) {
-    std::string chain = finished_chain(bar_text_);
-    if (!is_bare_number(chain)) result.formula = std::move(chain);
-  }
+  std::string chain = chain_is_result ? finished_chain(bar_text_) : std::string();
+  if (is_bare_number(chain)) chain.clear();
+  // The chain stands in decimal, so it goes below with a decimal result only.
+  if (state_.calc_base == NumberBase::Dec) result.formula = chain;
+  result.base = state_.calc_base;
+  result.calculation = chain.empty() ? last_operation_ : chain_in_base(chain, state_.calc_base);
+  result.result_text = full;
+  result.repeated = !computed_since_result_;
+  computed_since_result_ = false;
   ports_.output.send(result);
 }
 

@@ -36,6 +36,7 @@ FormulaRun FormulaPanel::calculate(bool single_step, FormulaHost& host) {
   working_ = std::move(*normalised);
 
   run.evaluated = true;
+  run.computed = !is_bare_number(working_);
   bool was_bare = false;
   do {
     was_bare = is_bare_number(working_);

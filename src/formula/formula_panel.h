@@ -41,6 +41,9 @@ struct FormulaRun {
   // calculator takes it as its entry (Calculator::take_formula_result).
   std::optional<std::string> number_text;
   Extended number = 0;
+  // The working formula was more than a number before this run: a number evaluated again (the
+  // result calculated once more) computes nothing.
+  bool computed = false;
 };
 
 // The panel's working formula and its evaluation. The window keeps one of these: it calls

@@ -1,6 +1,6 @@
 #pragma once
-// The few file operations the settings file needs, so the same logic runs on Windows, on Linux
-// and against a fake in tests. Paths are UTF-8.
+// The few file operations the settings file and the history tape need, so the same logic runs on
+// Windows, on Linux and against a fake in tests. Paths are UTF-8.
 #include <memory>
 #include <string>
 #include <string_view>
@@ -38,6 +38,11 @@ class FileSystem {
   // part-way and leave a partial file behind; fails with not_opened when the file cannot be
   // created or opened (nothing was changed then).
   virtual FsResult write_file(const std::string& path, std::string_view bytes) = 0;
+
+  // Adds `bytes` at the end of `path`, creating the file when it is missing. Not flushed: the
+  // caller must not wait for the disk. May fail part-way, leaving a partial last piece; fails
+  // with not_opened when the file cannot be opened for writing (a read-only file included).
+  virtual FsResult append_file(const std::string& path, std::string_view bytes) = 0;
 
   // Puts `from` in place of `to` in one step: a reader sees either the old or the new file.
   // Fails when `to` exists and is read-only, as on Windows.

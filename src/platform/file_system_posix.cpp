@@ -46,6 +46,19 @@ bool folder_takes_new_files(const std::string& path) {
   return ::stat(folder.c_str(), &info) != 0 || (info.st_mode & 0222) != 0;
 }
 
+// Every byte, whatever a write takes at a time; false with errno set on failure.
+bool write_all(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    bytes.remove_prefix(static_cast<size_t>(n));
+  }
+  return true;
+}
+
 class PosixFileSystem final : public FileSystem {
  public:
   ReadResult read_file(const std::string& path) override {
@@ -76,15 +89,24 @@ class PosixFileSystem final : public FileSystem {
     }
     FileDescriptor fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
     if (!fd.valid()) return FsResult::open_failure(system_message());
-    while (!bytes.empty()) {
-      const ssize_t n = ::write(fd.get(), bytes.data(), bytes.size());
-      if (n < 0) {
-        if (errno == EINTR) continue;
-        return FsResult::failure(system_message());
-      }
-      bytes.remove_prefix(static_cast<size_t>(n));
-    }
+    if (!write_all(fd.get(), bytes)) return FsResult::failure(system_message());
     if (::fsync(fd.get()) != 0 || !fd.close()) return FsResult::failure(system_message());
+    return FsResult::success();
+  }
+
+  FsResult append_file(const std::string& path, std::string_view bytes) override {
+    // The mode bits stand for the read-only attribute, for root too (see write_file).
+    struct stat info;
+    if (::stat(path.c_str(), &info) == 0 && (info.st_mode & 0222) == 0) {
+      return FsResult::open_failure(std::strerror(EACCES));
+    }
+    if (!file_exists(path) && !folder_takes_new_files(path)) {
+      return FsResult::open_failure(std::strerror(EACCES));
+    }
+    FileDescriptor fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644));
+    if (!fd.valid()) return FsResult::open_failure(system_message());
+    if (!write_all(fd.get(), bytes)) return FsResult::failure(system_message());
+    if (!fd.close()) return FsResult::failure(system_message());
     return FsResult::success();
   }
 

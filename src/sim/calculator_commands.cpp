@@ -143,6 +143,7 @@ void print(SimContext& context, std::string_view) {
 
 CalculatorSim::CalculatorSim(std::ostream& out) : calculator(ports.ports()) {
   ports.message_boxes.out = &out;
+  ports.output.next = &recorder;
   start_calculator(calculator);
 }
 

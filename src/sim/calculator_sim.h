@@ -4,12 +4,16 @@
 #include "engine/calculator.h"
 #include "sim/recording_ports.h"
 #include "sim/sim.h"
+#include "tools/history/history_recorder.h"
 
 namespace orvanta::sim {
 
 struct CalculatorSim : SimContext::Extension {
   explicit CalculatorSim(std::ostream& out);
   RecordingPorts ports;
+  // In memory: the sim reads and writes no file.
+  HistoryTape tape;
+  HistoryRecorder recorder{tape, [] { return std::string("2000-01-01 00:00:00"); }};
   Calculator calculator;
 };
 

@@ -40,7 +40,7 @@ void eval(SimContext& c, std::string_view formula) {
   const FormulaRun run = state.panel.calculate(false, calculator.formula_host());
   if (run.evaluated) state.out_text = run.out_text;
   c.out << "out=" << state.out_text << "\n";
-  calculator.take_formula_result(run);
+  calculator.take_formula_result(run, formula);
 }
 
 std::vector<std::string_view> split_words(std::string_view args) {
@@ -85,9 +85,12 @@ void big(SimContext& c, std::string_view args) {
     throw SimError("big: expected add, sub, mul or div, got '" + std::string(op) + "'");
   }
   // As a button of the panel: a field it cannot read gets its box and no result.
-  if (!big_operands_accepted(a, b, calculator_sim(c).ports.message_boxes)) return;
-  c.out << big_signed_result(operation, *read_big_operand(a), *read_big_operand(b), precision)
-        << "\n";
+  CalculatorSim& sim = calculator_sim(c);
+  if (!big_operands_accepted(a, b, sim.ports.message_boxes)) return;
+  std::string result =
+      big_signed_result(operation, *read_big_operand(a), *read_big_operand(b), precision);
+  c.out << result << "\n";
+  sim.calculator.report_result(big_number_result(operation, a, b, std::move(result)));
 }
 
 void words(SimContext& c, std::string_view args) {

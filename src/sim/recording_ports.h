@@ -64,8 +64,12 @@ struct RecordingClipboard : Clipboard {
 };
 
 struct RecordingOutput : ResultOutput {
-  void send(const FinalResult& result) override { sent.push_back(result); }
+  void send(const FinalResult& result) override {
+    sent.push_back(result);
+    if (next != nullptr) next->send(result);
+  }
   std::vector<FinalResult> sent;
+  ResultOutput* next = nullptr;  // another taker (the sim's history tape)
 };
 
 // Waits take no time; `during_wait` stands for the key presses the user makes meanwhile.

@@ -25,6 +25,7 @@ int run_script(std::istream& in, std::ostream& out, std::ostream& err) {
   register_tool_commands(table);
   register_alarm_commands(table);
   register_keyboard_commands(table);
+  register_history_commands(table);
   SimContext context(out);
 
   std::string line;

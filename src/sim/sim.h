@@ -36,6 +36,7 @@ void register_exchange_commands(CommandTable& table);    // grab
 void register_tool_commands(CommandTable& table);        // units, unit, tax, paye, bonus, pick
 void register_alarm_commands(CommandTable& table);       // clock, alarm, tick
 void register_keyboard_commands(CommandTable& table);    // key, bind
+void register_history_commands(CommandTable& table);     // history
 
 // `set` for the income-tax panel's base, deductible items and table; false for another key.
 bool set_tool_setting(SimContext& context, std::string_view key, std::string_view value);

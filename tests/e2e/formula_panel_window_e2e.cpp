@@ -74,9 +74,10 @@ class PanelWindowTest : public ::testing::Test {
   PanelHost panels_;
   ClickingHost host_;
   std::vector<std::string> results_;
-  FormulaPanelWindow formula_{panels_, [this]() -> FormulaHost& { return host_; },
-                              [this](const FormulaRun& run) { results_.push_back(run.out_text); }};
-  BigNumberPanel big_{panels_, {[] {}, [] {}, [] {}}};
+  FormulaPanelWindow formula_{
+      panels_, [this]() -> FormulaHost& { return host_; },
+      [this](const FormulaRun& run, std::string_view) { results_.push_back(run.out_text); }};
+  BigNumberPanel big_{panels_, {[] {}, [] {}, [] {}, [](std::string_view) {}}};
 };
 
 TEST_F(PanelWindowTest, AClickDuringAnEvaluationIsIgnored) {

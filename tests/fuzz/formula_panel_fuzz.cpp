@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       fuzz::check(try_parse_number(*run.number_text, value), "a result that is no number",
                   *run.number_text);
     }
-    calculator.take_formula_result(run);
+    calculator.take_formula_result(run, formula);
     fuzz::check_lcd(ports.lcd.frame, formula);
     if (!run.evaluated || run.number_text) break;
   }

@@ -92,7 +92,8 @@ class Walk {
       case 4: {
         const bool single = b % 8 == 4;
         if (!single || input_.byte() % 2 == 0) panel_.set_working_formula(text(24));
-        calc_.take_formula_result(panel_.calculate(single, calc_.formula_host()));
+        const std::string formula_text = panel_.working_formula();
+        calc_.take_formula_result(panel_.calculate(single, calc_.formula_host()), formula_text);
         return "panel " + panel_.working_formula();
       }
       case 5: {

@@ -593,7 +593,7 @@ TEST_F(CalculatorTest, AFormulaResultIsWrittenInTheBase) {
     run.out_text = c.number;
     run.number_text = c.number;
     run.number = parse_number(c.number);
-    calc().take_formula_result(run);
+    calc().take_formula_result(run, c.number);
     EXPECT_EQ(lcd().text, c.lcd) << c.base << " " << c.number;
     EXPECT_EQ(state().entry_text, c.entry) << c.base << " " << c.number;
     EXPECT_EQ(state().cur_value, c.value) << c.base << " " << c.number;

@@ -9,11 +9,14 @@
 
 #include "engine/calculator.h"
 #include "engine/key_handlers.h"
+#include "key_presses.h"
 #include "sim/calculator_sim.h"
 #include "tools/exchange/exchange_delivery.h"
 #include "tools/exchange/exchange_output.h"
 #include "tools/exchange/exchange_target.h"
 #include "tools/exchange/exchange_typing.h"
+#include "tools/exchange/grab_into_calculator.h"
+#include "tools/history/history_recorder.h"
 
 namespace orvanta {
 namespace {
@@ -48,7 +51,11 @@ TEST_P(OutgoingText, IsTheFormThenTheFormula) {
 
 Shown result(std::string shown, std::string value, std::string formula,
              OutputForm form = OutputForm::Figures) {
-  return {{std::move(shown), std::move(value), std::move(formula)}, form};
+  FinalResult r;
+  r.shown_text = std::move(shown);
+  r.value_text = std::move(value);
+  r.formula = std::move(formula);
+  return {std::move(r), form};
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -288,25 +295,8 @@ class ResultsBelow : public testing::Test {
   Calculator& calc() { return *calc_; }
   ExchangeOptions& options() { return output_.options(); }
 
-  void press(std::string_view name) {
-    const KeyHandler handler = find_key_handler(name);
-    ASSERT_NE(handler, nullptr) << name;
-    (calc().*handler)(MouseButton::Left);
-  }
-
-  // Digits and A-F press their keys; the signs + - * / = . ^ press kadd ksub ksum kdiv kdy kp
-  // kycf.
-  void keys(std::string_view text) {
-    static constexpr std::string_view kSigns = "+-*/=.^";
-    static constexpr std::array<std::string_view, 7> kSignKeys = {"kadd", "ksub", "ksum", "kdiv",
-                                                                  "kdy",  "kp",   "kycf"};
-    for (const char ch : text) {
-      const std::size_t sign = kSigns.find(ch);
-      press(sign != std::string_view::npos
-                ? std::string(kSignKeys[sign])
-                : "k" + std::string(1, static_cast<char>(std::tolower(ch))));
-    }
-  }
+  void press(std::string_view name) { test_keys::press_key(calc(), name); }
+  void keys(std::string_view text) { test_keys::press_keys(calc(), text); }
 
   sim::RecordingPorts ports_;
   RecordingSender sender_;
@@ -405,6 +395,20 @@ TEST_F(ResultsBelow, NothingIsSentForAFailedEquals) {
   EXPECT_EQ(ports_.message_boxes.shown.size(), 1u);
   EXPECT_EQ(ports_.lcd.frame.text, "0");
   EXPECT_TRUE(sender_.texts.empty());
+}
+
+TEST_F(ResultsBelow, OnlyTheResultsOfEqualsAreTyped) {
+  FormulaRun run;
+  run.out_text = run.number_text.emplace("14");
+  run.number = 14;
+  run.computed = true;
+  calc().take_formula_result(run, "(3+4)*2");
+  grab_into_calculator(calc(), std::string_view("3*4"), '+');
+  calc().report_result(big_number_result(BigOperation::Add, "1", "2", "3"));
+  EXPECT_TRUE(sender_.texts.empty());
+  press("c");
+  keys("1+2=");
+  EXPECT_EQ(sender_.texts, Strings{"3"});
 }
 
 TEST_F(ResultsBelow, OffSendsNothing) {

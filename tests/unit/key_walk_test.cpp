@@ -158,7 +158,7 @@ class KeyWalk {
     const bool single = chance(0.5);
     if (!single || chance(0.3)) panel_.set_working_formula(formula());
     const std::string formula_text = panel_.working_formula();
-    calc_.take_formula_result(panel_.calculate(single, calc_.formula_host()));
+    calc_.take_formula_result(panel_.calculate(single, calc_.formula_host()), formula_text);
     return std::string(single ? "step " : "eval ") + formula_text;
   }
 

@@ -40,6 +40,17 @@ class FakeFileSystem final : public FileSystem {
     return FsResult::success();
   }
 
+  FsResult append_file(const std::string& path, std::string_view bytes) override {
+    if (read_only.count(path)) return FsResult::open_failure("access denied");
+    if (refuse_new_files && !files.count(path)) return FsResult::open_failure("access denied");
+    if (disk_full_after && bytes.size() > *disk_full_after) {
+      files[path] += std::string(bytes.substr(0, *disk_full_after));
+      return FsResult::failure("disk full");
+    }
+    files[path] += std::string(bytes);
+    return FsResult::success();
+  }
+
   FsResult replace_file(const std::string& from, const std::string& to) override {
     if (read_only.count(to)) return FsResult::failure("access denied");
     const auto it = files.find(from);

@@ -3,7 +3,8 @@
 namespace orvanta {
 
 void ExchangeOutput::send(const FinalResult& result) {
-  if (!options_.automatic) return;
+  // Only what equals shows is typed: the panels and the grab keep their results to themselves.
+  if (!options_.automatic || result.source != ResultSource::Equals) return;
   if (const auto outgoing = outgoing_for(result, form_, options_)) sender_.deliver(*outgoing);
 }
 

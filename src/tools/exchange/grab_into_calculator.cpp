@@ -29,9 +29,19 @@ std::optional<std::string> grab_into_calculator(Calculator& calculator,
     return std::nullopt;
   }
   Extended value = 0;
-  if (!try_parse_number(result, value)) value = 0;
+  const bool computed = try_parse_number(result, value);
+  if (!computed) value = 0;
   value = round15(value);
-  calculator.enter_number(value, fix_text(value), true);
+  const std::string digits = fix_text(value);
+  calculator.enter_number(value, digits, true);
+  // A formula the evaluator refused has no result to keep.
+  if (computed) {
+    FinalResult finished;
+    finished.shown_text = finished.value_text = finished.result_text = digits;
+    finished.source = ResultSource::Grab;
+    finished.calculation = formula;
+    calculator.report_result(finished);
+  }
   return formula;
 }
 

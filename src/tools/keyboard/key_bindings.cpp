@@ -77,6 +77,7 @@ const std::array<KeyFunction, kKeyFunctionCount> kKeyFunctions = {{
     {"Int", "kint"},
     {"Shl", "k_shl"},
     {"Shr", "k_shr"},
+    {"历史记录", kHistoryButton},
 }};
 
 namespace {

@@ -27,7 +27,7 @@ struct KeyFunction {
   MouseButton mouse = MouseButton::Left;
 };
 
-inline constexpr int kKeyFunctionCount = 69;
+inline constexpr int kKeyFunctionCount = 70;
 // In the editor's row order.
 extern const std::array<KeyFunction, kKeyFunctionCount> kKeyFunctions;
 
@@ -36,6 +36,9 @@ inline constexpr std::string_view kHotkeyFunction = "缩/弹";
 
 // The face key that the LCD pop-up menu hangs on; "弹出" opens the menu there.
 inline constexpr std::string_view kPopupButton = "screen_font";
+
+// The history tape's panel, which has no key on the face.
+inline constexpr std::string_view kHistoryButton = "khistory";
 
 // The function with that caption (whole-text comparison), or nullptr.
 const KeyFunction* find_key_function(std::string_view caption);

@@ -264,7 +264,8 @@ void App::quit_now() {
 }
 
 void App::press_key(std::string_view name, MouseButton mouse) {
-  window_.keys().show_click(name, mouse);
+  // A function with no key on the face (the history tape) runs as its command.
+  if (!window_.keys().show_click(name, mouse)) commands_.run_key(name, mouse);
 }
 
 void App::press_focused_key() {

@@ -7,6 +7,7 @@
 #include "win32/features/converter/converter_feature.h"
 #include "win32/features/exchange/exchange_feature.h"
 #include "win32/features/formula/formula_feature.h"
+#include "win32/features/history/history_feature.h"
 #include "win32/features/keyboard/keyboard_feature.h"
 #include "win32/features/settings/settings_feature.h"
 #include "win32/features/shortcuts/shortcuts_feature.h"
@@ -30,6 +31,7 @@ std::vector<std::unique_ptr<Feature>> make_features() {
   features.push_back(std::make_unique<SettingsFeature>());
   features.push_back(std::make_unique<SkinFeature>());
   features.push_back(std::make_unique<TipFeature>());
+  features.push_back(std::make_unique<HistoryFeature>());
   return features;
 }
 

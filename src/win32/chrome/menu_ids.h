@@ -24,6 +24,7 @@ enum MenuId : UINT {
   kMenuRestore,
   kMenuMinimise,
   kMenuClose,
+  kMenuHistory,
   kTrayShow = 200,
   kTrayClose,
 };

@@ -21,6 +21,7 @@ constexpr MenuItem kLcdMenu[] = {
     {kMenuFormula, L"* 表达式（公式）计算 *"},
     {kMenuIncomeTax, L"* 个人所得税计算 *"},
     {kMenuBigNumbers, L"* 超大数计算 *"},
+    {kMenuHistory, L"历史记录"},
     {0, nullptr},
     {kMenuSettings, L"参数设置"},
     {kMenuKeyboard, L"自定义键盘"},

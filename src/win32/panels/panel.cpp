@@ -50,6 +50,14 @@ void Panel::hide() {
   host_.panel_hidden(*this);
 }
 
+void Panel::set_colour(COLORREF colour) {
+  place_.colour = colour;
+  look_ = PanelLook(colour);
+  if (hwnd_ != nullptr) {
+    RedrawWindow(hwnd_, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
+  }
+}
+
 LRESULT Panel::handle_message(UINT msg, WPARAM wp, LPARAM lp) {
   if (LRESULT result = 0; look_.handle(hwnd_, msg, wp, result)) return result;
   return on_message(msg, wp, lp);

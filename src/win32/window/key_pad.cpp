@@ -96,10 +96,10 @@ bool KeyPad::button_up(POINT p, MouseButton button) {
   return true;
 }
 
-void KeyPad::show_click(std::string_view name, MouseButton button) {
+bool KeyPad::show_click(std::string_view name, MouseButton button) {
   const auto it = std::find_if(keys_.begin(), keys_.end(),
                                [&](const TQELButton_computer& k) { return k.name() == name; });
-  if (it == keys_.end()) return;
+  if (it == keys_.end()) return false;
   const int index = static_cast<int>(it - keys_.begin());
   const bool left = button == MouseButton::Left;
   apply(index, it->mouse_down(true, canvas_));
@@ -114,6 +114,7 @@ void KeyPad::show_click(std::string_view name, MouseButton button) {
   if (hovered_ == index) hovered_ = -1;
   apply(index, key(index).mouse_leave(canvas_));
   if (left) run(index, MouseButton::Left, {face::KeyMouse::Phase::kUp, true});
+  return true;
 }
 
 }  // namespace orvanta::win32

@@ -43,7 +43,8 @@ class KeyPad {
   // ShowClick: a whole click played on the named key, as chosen from the keyboard: press look,
   // a 150 ms pause, hover look, then the fade back, running the key's handler as a left click
   // does. A key bound to a right-button function (the square root) runs that function once.
-  void show_click(std::string_view name, MouseButton button = MouseButton::Left);
+  // False when the face has no key of that name.
+  bool show_click(std::string_view name, MouseButton button = MouseButton::Left);
 
  private:
   void apply(int index, FadeTimer timer);

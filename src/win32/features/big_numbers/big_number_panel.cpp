@@ -49,10 +49,11 @@ struct BigNumberPanel::Job {
   std::atomic<HWND> panel{nullptr};
 };
 
-BigNumberPanel::BigNumberPanel(PanelHost& host, FormulaLinks links)
+BigNumberPanel::BigNumberPanel(PanelHost& host, FormulaLinks links, OnFinished on_finished)
     : Panel(host, {kClassName, L"超大数计算", RECT{kLeft, kTop, kLeft + kWidth, kTop + kHeight},
                    kColour, WS_CLIPCHILDREN, true}),
-      links_(std::move(links)) {}
+      links_(std::move(links)),
+      on_finished_(std::move(on_finished)) {}
 
 BigNumberPanel::~BigNumberPanel() {
   // A running thread keeps its job; its message to a window that is gone goes nowhere.
@@ -133,6 +134,7 @@ void BigNumberPanel::finish() {
     return;
   }
   set_field_text(result_, to_wide(job->result));
+  if (on_finished_) on_finished_(job->op, job->first, job->second, std::move(job->result));
 }
 
 // The field always holds the integer the division will use.

@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "formula/big_panel.h"
 #include "win32/panels/formula_links.h"
@@ -21,7 +22,11 @@ class BigNumberPanel : public Panel {
   static constexpr int kHeight = 250;
   static constexpr COLORREF kColour = RGB(192, 220, 192);
 
-  BigNumberPanel(PanelHost& host, FormulaLinks links);
+  // Each operation that computed: its operation, the two field texts and the result.
+  using OnFinished = std::function<void(BigOperation, std::string_view first,
+                                        std::string_view second, std::string result)>;
+
+  BigNumberPanel(PanelHost& host, FormulaLinks links, OnFinished on_finished = {});
   ~BigNumberPanel() override;
 
   bool create(HWND parent);
@@ -36,6 +41,7 @@ class BigNumberPanel : public Panel {
   void rewrite_precision();
 
   FormulaLinks links_;
+  OnFinished on_finished_;
   std::shared_ptr<Job> job_;  // the operation running, shared with its thread
   bool rewriting_ = false;    // the precision field is being given its integer form
   HWND first_ = nullptr;

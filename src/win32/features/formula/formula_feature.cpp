@@ -14,7 +14,9 @@ FormulaPanelWindow& FormulaFeature::panel() {
     Calculator& calculator = context_->calculator();
     panel_ = std::make_unique<FormulaPanelWindow>(
         context_->panels(), [&calculator]() -> FormulaHost& { return calculator.formula_host(); },
-        [&calculator](const FormulaRun& run) { calculator.take_formula_result(run); });
+        [&calculator](const FormulaRun& run, std::string_view formula) {
+          calculator.take_formula_result(run, formula);
+        });
     panel_->create(context_->window().hwnd());
   }
   return *panel_;

@@ -20,7 +20,8 @@ class FormulaFeature final : public Feature {
   FeatureContext* context_ = nullptr;
   std::unique_ptr<FormulaPanelWindow> panel_;
   FormulaLinks links_{[this] { panel().follow_input(); }, [this] { panel().follow_output(); },
-                      [this] { panel().calculate(); }};
+                      [this] { panel().calculate(); },
+                      [this](std::string_view formula) { panel().open_with(formula); }};
 };
 
 }  // namespace orvanta::win32

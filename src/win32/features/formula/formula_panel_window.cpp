@@ -38,7 +38,7 @@ constexpr Line kLines[] = {
 }  // namespace
 
 FormulaPanelWindow::FormulaPanelWindow(PanelHost& host, std::function<FormulaHost&()> formula_host,
-                                       std::function<void(const FormulaRun&)> on_result)
+                                       OnResult on_result)
     : Panel(host,
             {kClassName, L"表达式（公式）计算", RECT{kLeft, kTop, kLeft + kWidth, kTop + kHeight},
              kColour, WS_CLIPCHILDREN, true}),
@@ -76,6 +76,13 @@ void FormulaPanelWindow::open() {
   SendMessageW(input_, EM_SETSEL, 0, -1);
 }
 
+void FormulaPanelWindow::open_with(std::string_view formula) {
+  show();
+  set_field_text(input_, to_wide(formula));
+  SetFocus(input_);
+  SendMessageW(input_, EM_SETSEL, 0, -1);
+}
+
 void FormulaPanelWindow::paste_clipboard() {
   if (!IsClipboardFormatAvailable(CF_UNICODETEXT)) return;
   if (const auto text = read_clipboard_wide(hwnd_, SIZE_MAX)) {
@@ -97,7 +104,7 @@ void FormulaPanelWindow::calculate() {
   set_field_text(output_, to_wide(run.out_text));
   // Showing the text fed the working formula from the result field; it is the same text.
   panel_.set_working_formula(run.out_text);
-  on_result_(run);
+  on_result_(run, window_text_utf8(input_));
 }
 
 void FormulaPanelWindow::follow_input() {

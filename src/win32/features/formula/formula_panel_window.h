@@ -4,6 +4,7 @@
 // LCD.
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "formula/formula_host.h"
 #include "formula/formula_panel.h"
@@ -21,14 +22,17 @@ class FormulaPanelWindow : public Panel {
 
   // `formula_host` gives the calculator's side of the evaluator (its message boxes, its
   // division-by-zero reset, the angle unit, letting messages run); `on_result` takes each
-  // evaluation, whose final number goes onto the LCD.
+  // evaluation with the input field's formula, and its final number goes onto the LCD.
+  using OnResult = std::function<void(const FormulaRun&, std::string_view formula)>;
   FormulaPanelWindow(PanelHost& host, std::function<FormulaHost&()> formula_host,
-                     std::function<void(const FormulaRun&)> on_result);
+                     OnResult on_result);
 
   bool create(HWND parent);
   // The menu item: shown at its place, the clipboard's text pasted into the input field at the
   // caret, the focus there with all its text selected.
   void open();
+  // Shown with `formula` in the input field, to be evaluated or changed.
+  void open_with(std::string_view formula);
   // "计 算" (and Enter in the input field or in an operand field of the big-number panel).
   void calculate();
   // The working formula follows the input field, as a change of it does; or the result field
@@ -43,7 +47,7 @@ class FormulaPanelWindow : public Panel {
   void paste_clipboard();
 
   std::function<FormulaHost&()> formula_host_;
-  std::function<void(const FormulaRun&)> on_result_;
+  OnResult on_result_;
   FormulaPanel panel_;
   // An evaluation lets messages run between its passes: a click on "计 算" meanwhile would start
   // a second one inside the first.
