@@ -61,3 +61,4 @@ BENCHMARK(BM_AddLineToFullTape);
 
 }  // namespace
 }  // namespace orvanta
+BENCHMARK_MAIN();
