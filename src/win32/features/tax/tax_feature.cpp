@@ -57,12 +57,7 @@ void TaxFeature::show_page(bool on_choice) {
 // The closest public command there is for putting a number on the LCD as the entry: the formula
 // panel's, given the figure as its finished number.
 void TaxFeature::enter_number(const std::string& number) {
-  FormulaRun run;
-  run.evaluated = true;
-  run.out_text = number;
-  run.number_text = number;
-  run.number = parse_number(number);
-  context_->calculator().take_formula_result(run);
+  context_->calculator().enter_number(parse_number(number), number);
 }
 
 // The table goes below as a result in figures goes, with the user's choices of typing or pasting,
