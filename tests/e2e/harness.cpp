@@ -329,6 +329,18 @@ bool App::start_drag(int x, int y) {
       },
       std::chrono::seconds(5));
 }
+
+bool App::wait_capture_released() const {
+  const DWORD thread = GetWindowThreadProcessId(main_, nullptr);
+  const bool released = poll_until([&] {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(thread, &info) && info.hwndCapture == nullptr;
+  });
+  wait_idle();
+  return released;
+}
+
 void App::move_mouse_on_screen(POINT screen) {
   send_mouse_on_screen(screen, {0});
 }

@@ -100,6 +100,9 @@ class App {
   RECT window_rect() const;
   // Real mouse input at client coordinates (SendInput).
   void click(int x, int y, Button button = Button::Left);
+  // Until the program has taken the button's release (no window of it holds the mouse), then
+  // idle: a control that repeats while held (a slider's track) has stopped.
+  bool wait_capture_released() const;
   void double_click(int x, int y);
   void move_mouse(int x, int y);
   void press(int x, int y, Button button = Button::Left);

@@ -230,6 +230,7 @@ TEST_F(OutlineE2e, TheSliderRecoloursTheFaceAndARestartKeepsTheColour) {
   GetWindowRect(slider, &track);
   MapWindowPoints(nullptr, app.window(), reinterpret_cast<POINT*>(&track), 2);
   app.click(track.left + 100, (track.top + track.bottom) / 2);
+  ASSERT_TRUE(app.wait_capture_released());
   int shift = 180;
   ASSERT_TRUE(poll_until(
       [&] {

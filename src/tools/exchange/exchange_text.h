@@ -20,6 +20,9 @@ struct Outgoing {
   bool operator==(const Outgoing&) const = default;
 };
 
+// Any text (a panel's table) as the options in force send it: the Space, the Enter, the copy.
+Outgoing outgoing_text(std::string text, const ExchangeOptions& options);
+
 // The result in its output form ("1,435.75", "壹仟肆佰叁拾伍点柒伍", "人民币…", "￥1435.75"),
 // after the formula and "=" when the option is on and a chain goes with the result
 // ("1+2=3"). Nothing when the form has no text for the value.

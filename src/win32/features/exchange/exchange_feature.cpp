@@ -12,6 +12,8 @@ void ExchangeFeature::provide(Services& services) {
   exchange_ = std::make_unique<WindowExchange>(&owner_, *services.find<MessagePump>());
   output_ = std::make_unique<ExchangeOutput>(*exchange_);
   services.add<ResultOutput>(*output_);
+  // Panels that send a text of their own below on the user's word (the tax table).
+  services.provide<ExchangeSender>(*exchange_);
 }
 
 void ExchangeFeature::attach(FeatureContext& context) {

@@ -2,6 +2,8 @@
 
 #include "numeric/number_text.h"
 #include "tools/exchange/exchange_options.h"
+#include "tools/exchange/exchange_output.h"
+#include "tools/exchange/exchange_text.h"
 #include "win32/chrome/menu_ids.h"
 
 namespace orvanta::win32 {
@@ -65,13 +67,13 @@ void TaxFeature::enter_number(const std::string& number) {
 // line ends in the Enter key's character, which editors and spreadsheets take as a new line
 // (a line feed after it would make a second one).
 void TaxFeature::send_below() {
-  ResultOutput* output = context_->services().find<ResultOutput>();
-  if (output == nullptr) return;
+  ExchangeSender* below = context_->services().find<ExchangeSender>();
+  if (below == nullptr) return;
   const ExchangeOptions options = exchange_options(context_->calculator().options());
-  FinalResult table;
-  table.shown_text = page_->table_text(options.mode == DeliveryMode::Whole ? "\r\n" : "\r");
-  table.form = OutputForm::Figures;  // a table has no wording in capitals
-  output->send(table);
+  // Sent on the user's word, whether or not results go below by themselves; not a calculation,
+  // so neither the history tape nor the output form sees it.
+  below->deliver(outgoing_text(
+      page_->table_text(options.mode == DeliveryMode::Whole ? "\r\n" : "\r"), options));
 }
 
 }  // namespace orvanta::win32
