@@ -197,9 +197,20 @@ void App::close() {
   if (!ended || running()) kill();
 }
 
+int e2e_dpi() {
+  wchar_t value[16] = {};
+  const DWORD n = GetEnvironmentVariableW(L"ORVANTA_E2E_DPI", value, 16);
+  const int dpi = n > 0 && n < 16 ? _wtoi(value) : 0;
+  return dpi > 0 ? dpi : 96;
+}
+
 bool App::launch() {
   // The program's clock can be moved on by advance_clock (and by nothing else).
   SetEnvironmentVariableW(L"ORVANTA_TEST_CLOCK", L"1");
+  // The scale of the run, in the tests' own prefix (a run at 100 % puts 96 back).
+  const DWORD dpi = static_cast<DWORD>(e2e_dpi());
+  RegSetKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels", REG_DWORD, &dpi,
+                  sizeof dpi);
   std::wstring exe = program_folder() + L"\\orvanta.exe";
   std::wstring command = L"\"" + exe + L"\"";
   STARTUPINFOW si{};
