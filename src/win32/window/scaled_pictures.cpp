@@ -14,6 +14,7 @@ ScaledPictures::ScaledPictures(HINSTANCE instance, const face::DisplayScale& sca
     : instance_(instance), scale_(scale) {
   // 100 % needs no decoder, and start-up shows 100 % on most machines.
   if (source_dpi() == face::kBaseDpi) return;
+  com_.emplace();
   check(SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
                                    IID_IWICImagingFactory, factory_.put_void())),
         L"CoCreateInstance (WIC)");

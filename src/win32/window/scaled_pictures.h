@@ -4,6 +4,7 @@
 // a window shows at that scale; a scale without its own is resampled from the next larger.
 #include <windows.h>
 
+#include <optional>
 #include <string_view>
 
 #include "face/bgr_image.h"
@@ -35,7 +36,7 @@ class ScaledPictures {
  private:
   HINSTANCE instance_;
   face::DisplayScale scale_;
-  ComApartment com_;
+  std::optional<ComApartment> com_;  // only where PNGs are decoded
   ComPtr<IWICImagingFactory> factory_;
 
   BgrImage decode_png(std::string_view name);
