@@ -3,9 +3,12 @@ import numpy as np
 from PIL import Image, ImageDraw
 
 import paint
-from paint import Layer, blur, rounded_rect, text_mask, to_float
+from paint import Layer, blur, rounded_rect, scaled, text_mask, to_float
 
-SCALE = 4
+SCALE = 4  # supersampling grid: painted at 4x the target size and averaged down
+# The display scale being made (1 = 100 %) and the grid units per 1x unit at it; build() sets them.
+K = 1.0
+S = SCALE * K
 BACKGROUND = (255, 255, 255)  # outside the outline; the window region never shows it
 LIGHT = np.array([-0.55, -0.83])  # light falls from the upper left
 
@@ -37,13 +40,26 @@ def cap_rect(key):
     return (x + 1.5, y + 1.5, x + w - 1.5, y + h - 2.5), 5.5
 
 
+def grid_size(layout):
+    """The supersampled grid of the face at the current scale: (width, height)."""
+    fw, fh = layout['face']['width'], layout['face']['height']
+    return scaled(fw, K) * SCALE, scaled(fh, K) * SCALE
+
+
+def scaled_rect(rect):
+    """A 1x (x, y, w, h) at the current scale, by its edges, so neighbours stay neighbours."""
+    x, y, w, h = rect
+    sx, sy = scaled(x, K), scaled(y, K)
+    return sx, sy, scaled(x + w, K) - sx, scaled(y + h, K) - sy
+
+
 def body_outline(layout):
     """Supersampled coverage of the body: rounded shell with a raised crest at the top centre."""
-    fw, fh = layout['face']['width'], layout['face']['height']
+    fw = layout['face']['width']
     rows = layout['mask']['body_rows']
     x0, x1 = layout['mask']['top_run']
-    s = SCALE
-    img = Image.new('L', (fw * s, fh * s), 0)
+    s = S
+    img = Image.new('L', grid_size(layout), 0)
     d = ImageDraw.Draw(img)
     top = 9
     d.rounded_rectangle([0, top * s, fw * s - 1, rows * s - 1], radius=34 * s, fill=255)
@@ -62,13 +78,14 @@ def body_outline(layout):
 
 def body_mask(layout, outline):
     """One bit per pixel, True inside: the coverage at half, with row 0 exactly the crest's run."""
-    fw, fh = layout['face']['width'], layout['face']['height']
-    cov = to_float(outline).reshape(fh, SCALE, fw, SCALE).mean(axis=(1, 3))
+    gw, gh = grid_size(layout)
+    cov = to_float(outline).reshape(gh // SCALE, SCALE, gw // SCALE, SCALE).mean(axis=(1, 3))
     inside = cov >= 0.5
-    x0, x1 = layout['mask']['top_run']
-    inside[0, :] = False
-    inside[0, x0:x1 + 1] = True
-    inside[layout['mask']['body_rows']:, :] = False
+    if K == 1.0:
+        x0, x1 = layout['mask']['top_run']
+        inside[0, :] = False
+        inside[0, x0:x1 + 1] = True
+    inside[scaled(layout['mask']['body_rows'], K):, :] = False
     return inside
 
 
@@ -80,12 +97,13 @@ def emboss(mask_img, radius, strength):
 
 
 def texture(layout, seed, brushed):
-    """Per-pixel grain (1x), repeated to the supersampled grid so it survives the downsample."""
-    fw, fh = layout['face']['width'], layout['face']['height']
+    """Per-pixel grain (target pixels), repeated to the grid so it survives the downsample."""
+    gw, gh = grid_size(layout)
+    fw, fh = gw // SCALE, gh // SCALE
     rng = np.random.RandomState(seed)
-    n = rng.normal(size=(fh, fw + 64)).astype(np.float32)
+    n = rng.normal(size=(fh, fw + scaled(64, K))).astype(np.float32)
     if brushed:
-        k = 48
+        k = scaled(48, K)
         c = np.cumsum(n, axis=1)
         n = (c[:, k:] - c[:, :-k])[:, :fw] / np.sqrt(k)
         n += 0.35 * rng.normal(size=(fh, fw)).astype(np.float32)
@@ -96,8 +114,8 @@ def texture(layout, seed, brushed):
 
 def paint_body(layer, layout, outline):
     fw, fh = layout['face']['width'], layout['face']['height']
-    s = SCALE
-    yy, xx = np.mgrid[0:fh * s, 0:fw * s].astype(np.float32)
+    s = S
+    yy, xx = np.mgrid[0:layer.gh, 0:layer.gw].astype(np.float32)
     t = (xx / (fw * s) * 0.35 + yy / (fh * s) * 0.65)
     shell_top = np.array([62, 66, 74], np.float32)
     shell_bot = np.array([30, 32, 37], np.float32)
@@ -110,7 +128,7 @@ def paint_body(layer, layout, outline):
     layer.px *= (1.0 - np.clip(rim * 1.6, 0, 0.75))[..., None]
 
     # Brushed face plate set into the shell.
-    plate = rounded_rect(s, (0, 0, fw * s, fh * s), (7, 15, fw - 7, layout['mask']['body_rows'] - 7), 27)
+    plate = rounded_rect(s, (0, 0, layer.gw, layer.gh), (7, 15, fw - 7, layout['mask']['body_rows'] - 7), 27)
     pa = to_float(plate)
     ptop = np.array([84, 88, 97], np.float32)
     pbot = np.array([50, 53, 60], np.float32)
@@ -124,7 +142,7 @@ def paint_body(layer, layout, outline):
 def paint_bezel(layer, layout):
     lx, ly, lw, lh = layout['lcd']['rect']
     fx, fy, fw_, fh_ = layout['formula_bar']['rect']
-    s = SCALE
+    s = S
     outer = (38.0, 31.0, 425.0, 128.5)
     box = layer.region(*outer, pad=8)
     # Drop shadow and a raised chrome ring, then the black glass.
@@ -159,7 +177,7 @@ def paint_bezel(layer, layout):
 def paint_key(layer, key, look):
     g = GROUPS[key['group']]
     (cx0, cy0, cx1, cy1), r = cap_rect(key)
-    s = SCALE
+    s = S
     base = np.array(g['cap'], np.float32)
     ink = np.array(g['ink'], np.float32)
     if look == 'hover':
@@ -248,13 +266,13 @@ def paint_right_legends(layer, keys):
         x, y, w, h = key['rect']
         box = layer.region(x - 4, y, x + w + 4, y + 12)
         size = 10 if any(paint.is_cjk(c) for c in key['right']) else 9
-        m = text_mask(box, SCALE, x + w / 2, y + 6.0, key['right'], size, 'cond')
+        m = text_mask(box, S, x + w / 2, y + 6.0, key['right'], size, 'cond')
         layer.paint(box, to_float(m), RIGHT_INK)
 
 
 def paint_text(layer, cx, cy, text, size, kind, colour, tracking=0.0, width=200):
     box = layer.region(cx - width / 2, cy - size, cx + width / 2, cy + size)
-    m = text_mask(box, SCALE, cx, cy, text, size, kind, tracking)
+    m = text_mask(box, S, cx, cy, text, size, kind, tracking)
     layer.paint(box, to_float(m), colour)
 
 
@@ -267,20 +285,20 @@ def paint_marks(layer, layout):
     x0, x1 = layout['mask']['top_run']
     cx = (x0 + x1 + 1) / 2
     box = layer.region(cx - 24, 0, cx + 24, 14)
-    holes = paint.mask_image(box, SCALE, lambda d, local: [
+    holes = paint.mask_image(box, S, lambda d, local: [
         d.ellipse([*local(cx + dx * 4.0 - 0.95 + (2.0 if row else 0.0), 4.2 + row * 3.4 - 0.95),
                    *local(cx + dx * 4.0 + 0.95 + (2.0 if row else 0.0), 4.2 + row * 3.4 + 0.95)], fill=255)
         for row in (0, 1) for dx in range(-4 + row, 4 + (0 if row else 1)) if abs(dx + row * 0.5) <= 4])
     hl = to_float(holes)
     layer.paint(box, hl, (10, 11, 13))
-    lip = np.roll(hl, SCALE // 2, axis=0) - hl
+    lip = np.roll(hl, int(S) // 2, axis=0) - hl
     layer.paint(box, np.clip(lip, 0, 1) * 0.35, (150, 156, 166))
 
 
 def paint_strip(layer, layout, base):
     """The base switch at its own place with the knob at `base`."""
     x, y, w, h = layout['strip']['rect']
-    s = SCALE
+    s = S
     box = layer.region(x, y, x + w, y + h)
     slot = rounded_rect(s, box, (x + 2.5, y + 1.0, x + w - 2.5, y + h - 1.0), 3.5)
     layer.paint(box, to_float(slot), (14, 15, 18))
@@ -307,7 +325,7 @@ def paint_strip(layer, layout, base):
 def render(layout, look):
     """The whole face with every key in one look, at 1x, as floats (h, w, 3)."""
     fw, fh = layout['face']['width'], layout['face']['height']
-    layer = Layer(fw, fh, SCALE)
+    layer = Layer(fw, fh, SCALE, K)
     outline = body_outline(layout)
     paint_body(layer, layout, outline)
     paint_bezel(layer, layout)
@@ -323,9 +341,9 @@ def strip_looks(layout):
     fw, fh = layout['face']['width'], layout['face']['height']
     looks = {}
     outline = body_outline(layout)
-    x, y, w, h = layout['strip']['rect']
+    x, y, w, h = scaled_rect(layout['strip']['rect'])
     for base in ('HEX', 'DEC', 'OCT', 'BIN'):
-        layer = Layer(fw, fh, SCALE)
+        layer = Layer(fw, fh, SCALE, K)
         paint_body(layer, layout, outline)
         paint_strip(layer, layout, base)
         looks[base] = layer.downsample()[y:y + h, x:x + w]
@@ -334,14 +352,14 @@ def strip_looks(layout):
 
 def own_regions(layout):
     """For each key, the pixels of its rectangle that no other key's rectangle covers."""
-    fw, fh = layout['face']['width'], layout['face']['height']
-    count = np.zeros((fh, fw), np.int32)
+    gw, gh = grid_size(layout)
+    count = np.zeros((gh // SCALE, gw // SCALE), np.int32)
     for key in layout['keys']:
-        x, y, w, h = key['rect']
+        x, y, w, h = scaled_rect(key['rect'])
         count[y:y + h, x:x + w] += 1
-    own = np.zeros((fh, fw), bool)
+    own = np.zeros(count.shape, bool)
     for key in layout['keys']:
-        x, y, w, h = key['rect']
+        x, y, w, h = scaled_rect(key['rect'])
         own[y:y + h, x:x + w] |= count[y:y + h, x:x + w] == 1
     return own
 
@@ -355,8 +373,11 @@ def finish(px, inside):
     return out
 
 
-def build(layout):
-    """Returns the faces {'Image2', 'Image3', 'Image4'} as uint8 arrays and the mask (True inside)."""
+def build(layout, k=1.0):
+    """Returns the faces {'Image2', 'Image3', 'Image4'} at scale k as uint8 arrays and the mask
+    (True inside)."""
+    global K, S
+    K, S = k, SCALE * k
     normal_layer, outline = render(layout, 'normal')
     inside = body_mask(layout, outline)
     normal = normal_layer.downsample()
@@ -368,15 +389,16 @@ def build(layout):
             px = normal.copy()
         else:
             px = np.where(own, render(layout, look)[0].downsample(), normal)
-        x, y, w, h = layout['strip']['rect']
+        x, y, w, h = scaled_rect(layout['strip']['rect'])
         if name == 'Image3':
             for base, (lx, ly) in layout['strip']['looks'].items():
+                lx, ly = scaled(lx, K), scaled(ly, K)
                 px[ly:ly + h, lx:lx + w] = looks[base]
         else:
             px[y:y + h, x:x + w] = looks['DEC']
         # The program draws the LCD and the formula bar over these places in exactly these colours.
         for place in (layout['lcd'], layout['formula_bar']):
-            x, y, w, h = place['rect']
+            x, y, w, h = scaled_rect(place['rect'])
             px[y:y + h, x:x + w] = place['colour']
         faces[name] = finish(px, inside)
     return faces, inside

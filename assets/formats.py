@@ -34,6 +34,17 @@ def bmp1(white):
     return _bmp_file(w, h, 1, palette, rows.tobytes())
 
 
+def png(pixels):
+    """A PNG without dates or text of an (h, w, 3) uint8 array, or of a bool array (True white,
+    False black; kept in RGB, which every decoder converts, and a mask compresses to little)."""
+    if pixels.dtype == bool:
+        pixels = np.repeat(pixels[..., None].astype(np.uint8) * 255, 3, axis=2)
+    img = Image.fromarray(pixels, 'RGB')
+    buf = io.BytesIO()
+    img.save(buf, 'PNG', optimize=False, compress_level=9)
+    return buf.getvalue()
+
+
 def read_bmp(data):
     """Decodes the BMPs written above (for self-checks)."""
     return np.array(Image.open(io.BytesIO(data)).convert('RGB'))

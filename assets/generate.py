@@ -54,6 +54,44 @@ def write_header(layout):
         subprocess.run([formatter, '-i', os.path.join(ROOT, rel)], check=True, cwd=ROOT)
 
 
+# The display scales other than 100 % that get their own pictures, by dots per inch.
+SCALED_DPIS = (120, 144, 192)
+
+
+def sparse_look(px, layout, k, name):
+    """A hover or pressed face at another scale, kept only where it differs from the normal face
+    (the key rectangles, and in Image3 the switch's looks): white elsewhere compresses to nothing,
+    and the program takes the rest from the normal face."""
+    out = np.full_like(px, 255)
+    rects = [face.scaled_rect(key['rect']) for key in layout['keys']]
+    if name == 'Image3':
+        _, _, w, h = face.scaled_rect(layout['strip']['rect'])
+        rects += [(face.scaled(x, k), face.scaled(y, k), w, h)
+                  for x, y in layout['strip']['looks'].values()]
+    for x, y, w, h in rects:
+        out[y:y + h, x:x + w] = px[y:y + h, x:x + w]
+    return out
+
+
+def write_scaled(layout, dpi):
+    """The pictures at dpi / 96 as PNGs under resources/<dpi>/, read by the program only there."""
+    k = dpi / 96
+    faces, inside = face.build(layout, k)
+    white = np.ones((face.scaled(layout['mask']['height'], k),
+                     face.scaled(layout['mask']['width'], k)), bool)
+    white[:inside.shape[0], :inside.shape[1]] = ~inside
+    write(f'resources/{dpi}/Image1.png', formats.png(white))
+    for name, px in faces.items():
+        if name != 'Image2':
+            px = sparse_look(px, layout, k, name)
+        write(f'resources/{dpi}/{name}.png', formats.png(px))
+    pictures = dict(lcd.glyphs(layout, k))
+    pictures.update(lcd.indicators(layout['lcd']['colour'], k))
+    pictures.update(icons.menu_images(k))
+    for name, px in pictures.items():
+        write(f'resources/{dpi}/{name}.png', formats.png(px))
+
+
 def main():
     with open(os.path.join(HERE, 'layout.json'), encoding='utf-8') as f:
         layout = json.load(f)
@@ -74,13 +112,15 @@ def main():
         write(f'resources/lcd/{name}.bmp', formats.bmp24(px))
     for name, px in icons.menu_images().items():
         write(f'resources/menu/{name}.bmp', formats.bmp24(px))
+    for dpi in SCALED_DPIS:
+        write_scaled(layout, dpi)
     write('resources/orvanta.ico', formats.ico([icons.app_icon(s) for s in (16, 32, 48, 256)]))
 
     for name, samples in voice.clips(layout).items():
         write(f'resources/voice/{name}.wav', formats.wav_u8(samples, voice.RATE))
 
     write('resources/orvanta.manifest', resource_script.manifest())
-    write('resources/orvanta.rc', resource_script.script(layout))
+    write('resources/orvanta.rc', resource_script.script(layout, SCALED_DPIS))
 
 
 if __name__ == '__main__':

@@ -55,15 +55,17 @@ def app_icon(size):
     return np.array(out)
 
 
-def _menu(draw_fn):
-    big = 16 * SS
+def _menu(draw_fn, k):
+    size = int(16 * k + 0.5)
+    big = size * SS
     img = Image.new('L', (big, big), 0)
-    draw_fn(ImageDraw.Draw(img), SS)
-    cov = np.asarray(img.resize((16, 16), Image.BOX), np.float32)[..., None] / 255.0
+    draw_fn(ImageDraw.Draw(img), SS * k)
+    cov = np.asarray(img.resize((size, size), Image.BOX), np.float32)[..., None] / 255.0
     return cov
 
 
-def menu_images():
+def menu_images(k=1.0):
+    """The 16 x 16 menu images at scale k."""
     bg = np.array(MENU_BACKGROUND, np.float32)
 
     def box(d, s):
@@ -83,10 +85,10 @@ def menu_images():
     white = np.array([252, 252, 252], np.float32)
     ink = np.array([40, 44, 52], np.float32)
 
-    on = bg + (green - bg) * _menu(box)
-    on = on + (white - on) * _menu(tick)
-    off = bg + (grey - bg) * _menu(box)
-    off = off + (bg - off) * _menu(hole)
-    mark = bg + (ink - bg) * _menu(dot)
+    on = bg + (green - bg) * _menu(box, k)
+    on = on + (white - on) * _menu(tick, k)
+    off = bg + (grey - bg) * _menu(box, k)
+    off = off + (bg - off) * _menu(hole, k)
+    mark = bg + (ink - bg) * _menu(dot, k)
     return {name: np.clip(np.round(px), 0, 255).astype(np.uint8)
             for name, px in (('MENU_ON', on), ('MENU_OFF', off), ('MENU_MARK', mark))}

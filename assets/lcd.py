@@ -2,6 +2,8 @@
 import numpy as np
 from PIL import Image, ImageDraw
 
+from paint import scaled
+
 INK = np.array([30, 40, 48], np.float32)
 SS = 8
 
@@ -41,39 +43,41 @@ def _segment_polys(w, h):
     }, sk, (top, bottom, mid, t)
 
 
-def _render(w, h, bg, draw_fn):
+def _render(w, h, bg, draw_fn, k=1.0):
+    """Draws in 1x units at scale k: draw_fn(draw, to_grid) on a grid SS times the target size."""
+    w, h = scaled(w, k), scaled(h, k)
     img = Image.new('L', (w * SS, h * SS), 0)
     d = ImageDraw.Draw(img)
-    draw_fn(d)
+    draw_fn(d, lambda pts: [(x * SS * k, y * SS * k) for x, y in pts])
     cov = np.asarray(img, np.float32).reshape(h, SS, w, SS).mean(axis=(1, 3)) / 255.0
     bgc = np.array(bg, np.float32)
     px = bgc + (INK - bgc) * cov[..., None]
     return np.clip(np.round(px), 0, 255).astype(np.uint8)
 
 
-def glyph(ch, w, h, bg):
+def glyph(ch, w, h, bg, k=1.0):
     polys, sk, (top, bottom, mid, t) = _segment_polys(w, h)
 
-    def dot(d, cx, cy, r):
+    def dot(d, grid, cx, cy, r):
         pts = [sk(cx - r, cy - r), sk(cx + r, cy - r), sk(cx + r, cy + r), sk(cx - r, cy + r)]
-        d.polygon([(x * SS, y * SS) for x, y in pts], fill=255)
+        d.polygon(grid(pts), fill=255)
 
-    def fn(d):
+    def fn(d, grid):
         if ch in SEGMENTS:
             for seg in SEGMENTS[ch]:
-                d.polygon([(x * SS, y * SS) for x, y in polys[seg]], fill=255)
+                d.polygon(grid(polys[seg]), fill=255)
         elif ch == '.':
-            dot(d, w / 2, bottom - 1.9, 1.9)
+            dot(d, grid, w / 2, bottom - 1.9, 1.9)
         elif ch == ',':
-            dot(d, w / 2, bottom - 1.9, 1.9)
+            dot(d, grid, w / 2, bottom - 1.9, 1.9)
             tail = [sk(w / 2 + 0.3, bottom - 0.2), sk(w / 2 + 1.9, bottom - 0.2),
                     sk(w / 2 - 0.8, bottom + 3.4), sk(w / 2 - 1.9, bottom + 3.4)]
-            d.polygon([(x * SS, y * SS) for x, y in tail], fill=255)
+            d.polygon(grid(tail), fill=255)
         elif ch == ':':
-            dot(d, w / 2, top + (mid - top) * 0.55, 1.9)
-            dot(d, w / 2, mid + (bottom - mid) * 0.45, 1.9)
+            dot(d, grid, w / 2, top + (mid - top) * 0.55, 1.9)
+            dot(d, grid, w / 2, mid + (bottom - mid) * 0.45, 1.9)
 
-    return _render(w, h, bg, fn)
+    return _render(w, h, bg, fn, k)
 
 
 # 5 x 7 letters for the annunciators.
@@ -128,15 +132,26 @@ OPERATORS = {
 }
 
 
-def _bitmap(rows, bg):
+def _bitmap(rows, bg, k=1.0):
+    """A pixel design at scale k: each design pixel a square of k target pixels, its edges
+    covered in part where they fall between pixels (at 1x the design itself)."""
     on = np.array([[c == '#' for c in r] for r in rows])
-    px = np.empty(on.shape + (3,), np.uint8)
-    px[:] = bg
-    px[on] = INK.astype(np.uint8)
-    return px
+    if k == 1.0:
+        px = np.empty(on.shape + (3,), np.uint8)
+        px[:] = bg
+        px[on] = INK.astype(np.uint8)
+        return px
+    h, w = on.shape
+    th, tw = scaled(h, k), scaled(w, k)
+    ys = np.minimum(((np.arange(th * SS) + 0.5) / (SS * k)).astype(int), h - 1)
+    xs = np.minimum(((np.arange(tw * SS) + 0.5) / (SS * k)).astype(int), w - 1)
+    cov = on[ys][:, xs].astype(np.float32).reshape(th, SS, tw, SS).mean(axis=(1, 3))
+    bgc = np.array(bg, np.float32)
+    px = bgc + (INK - bgc) * cov[..., None]
+    return np.clip(np.round(px), 0, 255).astype(np.uint8)
 
 
-def _word(text, w, h, bg):
+def _word(text, w, h, bg, k=1.0):
     cols = []
     for i, ch in enumerate(text):
         if i:
@@ -151,27 +166,27 @@ def _word(text, w, h, bg):
         for y, bit in enumerate(col):
             if bit == '1':
                 grid[y0 + y][x0 + x] = '#'
-    return _bitmap([''.join(r) for r in grid], bg)
+    return _bitmap([''.join(r) for r in grid], bg, k)
 
 
-def indicators(bg):
+def indicators(bg, k=1.0):
     w, h = 20, 11
     pics = {
-        'sound_on': _bitmap(SPEAKER, bg),
-        'mem_on': _word('M', w, h, bg),
-        'error_on': _word('E', w, h, bg),
-        'PT_MODE': _word('STD', w, h, bg),
-        'KX_MODE': _word('SCI', w, h, bg),
-        'angle_jd': _word('DEG', w, h, bg),
-        'angle_hd': _word('RAD', w, h, bg),
-        'input_hand': _bitmap(HAND, bg),
+        'sound_on': _bitmap(SPEAKER, bg, k),
+        'mem_on': _word('M', w, h, bg, k),
+        'error_on': _word('E', w, h, bg, k),
+        'PT_MODE': _word('STD', w, h, bg, k),
+        'KX_MODE': _word('SCI', w, h, bg, k),
+        'angle_jd': _word('DEG', w, h, bg, k),
+        'angle_hd': _word('RAD', w, h, bg, k),
+        'input_hand': _bitmap(HAND, bg, k),
     }
     for name, rows in OPERATORS.items():
-        pics[name] = _bitmap(rows, bg)
+        pics[name] = _bitmap(rows, bg, k)
     return pics
 
 
-def glyphs(layout):
+def glyphs(layout, k=1.0):
     g = layout['glyph']
     bg = layout['lcd']['colour']
-    return {name: glyph(ch, g['width'], g['height'], bg) for ch, name in g['names'].items()}
+    return {name: glyph(ch, g['width'], g['height'], bg, k) for ch, name in g['names'].items()}

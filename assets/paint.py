@@ -27,21 +27,33 @@ def is_cjk(ch):
     return ord(ch) >= 0x2E80
 
 
-class Layer:
-    """A float RGB picture at `scale` times the target size, painted with coverage masks."""
+def scaled(v, k):
+    """A length or place in 1x units at scale k, rounded half up as the program rounds it."""
+    return int(v * k + 0.5) if v >= 0 else -int(-v * k + 0.5)
 
-    def __init__(self, width, height, scale, colour=(0, 0, 0)):
-        self.w, self.h, self.s = width, height, scale
-        self.px = np.empty((height * scale, width * scale, 3), np.float32)
+
+class Layer:
+    """A float RGB picture painted with coverage masks on a grid `grid` times the target size.
+
+    Coordinates are in 1x units and multiplied by `s` (grid times the scale k); the target is the
+    1x size at k, rounded, so a picture at another scale is painted, never resized.
+    """
+
+    def __init__(self, width, height, grid, k=1.0, colour=(0, 0, 0)):
+        self.w, self.h = scaled(width, k), scaled(height, k)
+        self.grid = grid
+        self.s = grid * k
+        self.gw, self.gh = self.w * grid, self.h * grid
+        self.px = np.empty((self.gh, self.gw, 3), np.float32)
         self.px[:] = colour
 
     def region(self, x0, y0, x1, y1, pad=0):
-        """Integer supersampled box around a 1x float box, clipped to the picture."""
+        """Integer grid box around a 1x float box, clipped to the picture."""
         s = self.s
         bx0 = max(0, int(np.floor((x0 - pad) * s)))
         by0 = max(0, int(np.floor((y0 - pad) * s)))
-        bx1 = min(self.w * s, int(np.ceil((x1 + pad) * s)))
-        by1 = min(self.h * s, int(np.ceil((y1 + pad) * s)))
+        bx1 = min(self.gw, int(np.ceil((x1 + pad) * s)))
+        by1 = min(self.gh, int(np.ceil((y1 + pad) * s)))
         return bx0, by0, bx1, by1
 
     def paint(self, box, alpha, colour):
@@ -53,8 +65,8 @@ class Layer:
 
     def downsample(self):
         out = np.empty((self.h, self.w, 3), np.float32)
-        s = self.s
-        out[:] = self.px.reshape(self.h, s, self.w, s, 3).mean(axis=(1, 3))
+        g = self.grid
+        out[:] = self.px.reshape(self.h, g, self.w, g, 3).mean(axis=(1, 3))
         return out
 
 

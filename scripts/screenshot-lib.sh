@@ -49,10 +49,14 @@ orvanta_wait_still() {
 # Saves the window's rectangle of the screen as OUT, transparent outside the body's outline
 # (where the root window shows through; the mask is white there).
 orvanta_save_face() {
-  local out="$1" tmp
+  local out="$1" tmp mask="$ORVANTA_ROOT/resources/face/Image1.bmp" dpi
+  # A face shown at another scale has the mask of that scale (its width is 464 at that scale).
+  for dpi in 120 144 192; do
+    [ "$w" = "$(((464 * dpi + 48) / 96))" ] && mask="$ORVANTA_ROOT/resources/$dpi/Image1.png"
+  done
   tmp="$(mktemp --suffix=.png)"
   import -window root -crop "${w}x${h}+${x}+${y}" +repage "$tmp"
-  convert "$tmp" \( "$ORVANTA_ROOT/resources/face/Image1.bmp" -fill black +opaque white -negate \
+  convert "$tmp" \( "$mask" -fill black +opaque white -negate \
     -background black -extent "${w}x${h}" \) -alpha off -compose CopyOpacity -composite "$out"
   rm -f "$tmp"
 }

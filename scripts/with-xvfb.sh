@@ -19,7 +19,8 @@ fi
 
 # Xvfb picks a free display itself and writes its number once it accepts connections.
 display_file="$(mktemp)"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
+# ORVANTA_XVFB_SCREEN gives a larger screen (a face at 200 % is 1024 pixels tall).
+Xvfb -displayfd 3 -screen 0 "${ORVANTA_XVFB_SCREEN:-1280x1024}x24" -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
 xvfb_pid=$!
 cleanup() {
   if [ "$own_prefix" = 1 ]; then wineserver -k >/dev/null 2>&1 || true; fi

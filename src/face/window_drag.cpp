@@ -1,5 +1,7 @@
 #include "face/window_drag.h"
 
+#include "face/display_scale.h"
+
 namespace orvanta {
 
 namespace {
@@ -23,24 +25,27 @@ constexpr EdgeConstants kLcdEdges{-38, 43, 122, -50, 55};
 // how far the pull went beyond its threshold: where a drag in one-pixel steps would have it by
 // now, so moves that arrive coalesced on a busy machine end where small steps end.
 Point apply_edge_rules(DragSource source, const EdgeInput& in, DockState& dock) {
-  const EdgeConstants& c = source == DragSource::kFace ? kFaceEdges : kLcdEdges;
+  const face::DisplayScale s(in.dpi);
+  const EdgeConstants& c1 = source == DragSource::kFace ? kFaceEdges : kLcdEdges;
+  const EdgeConstants c{s(c1.top_dock), s(c1.top_release), s(c1.bottom_dock), s(c1.left_dock),
+                        s(c1.left_release)};
   const Rect& m = in.monitor;
   Point w = in.window;
 
-  if (w.y <= m.top - 10 && !dock.vertical) {
+  if (w.y <= m.top - s(10) && !dock.vertical) {
     w.y = m.top + c.top_dock;
     dock.vertical = true;
   } else if (dock.vertical && in.mouse.y - in.origin.y > c.top_release &&
-             in.cursor.y < m.bottom - 92) {
-    w.y = m.top + 30 + (in.mouse.y - in.origin.y - c.top_release - 1);
+             in.cursor.y < m.bottom - s(92)) {
+    w.y = m.top + s(30) + (in.mouse.y - in.origin.y - c.top_release - 1);
     dock.vertical = false;
   }
 
-  if (w.y >= m.bottom - 135 && !dock.vertical) {
+  if (w.y >= m.bottom - s(135) && !dock.vertical) {
     w.y = m.bottom - c.bottom_dock;
     dock.vertical = true;
-  } else if (dock.vertical && in.origin.y - in.mouse.y > 25 && in.cursor.y > m.top + 92) {
-    w.y = m.bottom - 140 - (in.origin.y - in.mouse.y - 26);
+  } else if (dock.vertical && in.origin.y - in.mouse.y > s(25) && in.cursor.y > m.top + s(92)) {
+    w.y = m.bottom - s(140) - (in.origin.y - in.mouse.y - s(25) - 1);
     dock.vertical = false;
   }
 
@@ -48,16 +53,16 @@ Point apply_edge_rules(DragSource source, const EdgeInput& in, DockState& dock) 
     w.x = m.left + c.left_dock;
     dock.horizontal = true;
   } else if (dock.horizontal && in.mouse.x - in.origin.x > c.left_release &&
-             in.cursor.x < m.right - 388) {
-    w.x = m.left + 30 + (in.mouse.x - in.origin.x - c.left_release - 1);
+             in.cursor.x < m.right - s(388)) {
+    w.x = m.left + s(30) + (in.mouse.x - in.origin.x - c.left_release - 1);
     dock.horizontal = false;
   }
 
-  if (w.x >= m.right - 430 && !dock.horizontal) {
-    w.x = m.right - 408;
+  if (w.x >= m.right - s(430) && !dock.horizontal) {
+    w.x = m.right - s(408);
     dock.horizontal = true;
-  } else if (dock.horizontal && in.origin.x - in.mouse.x > 25 && in.cursor.x > m.left + 388) {
-    w.x = m.right - 440 - (in.origin.x - in.mouse.x - 26);
+  } else if (dock.horizontal && in.origin.x - in.mouse.x > s(25) && in.cursor.x > m.left + s(388)) {
+    w.x = m.right - s(440) - (in.origin.x - in.mouse.x - s(25) - 1);
     dock.horizontal = false;
   }
   return w;
@@ -77,7 +82,7 @@ std::optional<DragStep> WindowDrag::move(DragSource source, Point window, Point 
   Point moved{window.x + offset.x, window.y + offset.y};
   if (mini_mode_) {
     const DockState before = dock_;
-    moved = apply_edge_rules(source, {moved, mouse, drag_origin_, cursor, monitor}, dock_);
+    moved = apply_edge_rules(source, {moved, mouse, drag_origin_, cursor, monitor, dpi_}, dock_);
     // A release puts the window at a fixed place under a mouse that stays where it is; the
     // grip moves with it, so the window goes on from there instead of jumping back under the
     // mouse at the next move (or not, when moves come coalesced).

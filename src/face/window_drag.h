@@ -23,6 +23,7 @@ struct EdgeInput {
   Point origin;  // drag_origin, in the same component
   Point cursor;  // the cursor on the screen
   Rect monitor;  // full rectangle of the monitor the window is on
+  int dpi = 96;  // the face's scale: the docking places and pulls grow with it
 };
 
 // The mini-mode edge rules in their order: top dock or release, bottom dock or release, left,
@@ -55,6 +56,9 @@ class WindowDrag {
   void release() { drag_active_ = false; }
 
   void enter_mini() { mini_mode_ = true; }
+  // The scale the face is shown at (96 at 100 %).
+  void set_dpi(int dpi) { dpi_ = dpi; }
+  int dpi() const { return dpi_; }
   // Leaving mini mode clears docking; the converter goes to kConverterAfterMini from the
   // window's top-left, visible or not.
   void leave_mini();
@@ -70,6 +74,7 @@ class WindowDrag {
   DockState dock_;
   bool drag_active_ = false;
   Point drag_origin_;
+  int dpi_ = 96;
 };
 
 }  // namespace orvanta

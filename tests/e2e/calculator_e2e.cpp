@@ -25,7 +25,10 @@ class CalculatorE2e : public ::testing::Test {
 
   void press_keys(std::initializer_list<const char*> names) { FaceReader::press_keys(app, names); }
   bool lcd_shows(const std::string& text) { return reader.lcd_shows(app, text); }
-  std::wstring formula_bar() const { return app.text_at(46 + 20, 105 + 8); }
+  std::wstring formula_bar() const {
+    const face::Rect bar = face::DisplayScale(e2e_dpi()).rect(face::kFormulaBar);
+    return app.text_at(bar.left + bar.width / 18, bar.top + bar.height / 2);
+  }
 
   App app;
   FaceReader reader;
@@ -202,7 +205,8 @@ TEST_F(CalculatorE2e, SettingsPanelSwitchesScientificModeAndAPressOnTheFaceClose
   EXPECT_EQ(read_setting(L"Setup", L"Device_Science_calc"), L"1");
 
   // A press on the face (outside the panel and the keys) closes it.
-  app.click(30, 150);
+  const face::DisplayScale at(e2e_dpi());
+  app.click(at(30), at(150));
   EXPECT_TRUE(poll_until([&] { return !IsWindowVisible(science); }));
   press_keys({"k1", "kadd", "k2", "ksum", "k3", "kdy"});
   EXPECT_TRUE(lcd_shows("7")) << reader.lcd_text(app.capture());

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "face/face_layout.h"
+#include "win32/window/scaled_pictures.h"
 
 namespace orvanta::e2e {
 
@@ -10,18 +11,42 @@ FaceReader::FaceReader() {
   const std::wstring exe = program_folder() + L"\\orvanta.exe";
   module_ = LoadLibraryExW(exe.c_str(), nullptr,
                            LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-  if (module_ == nullptr) {
-    ADD_FAILURE() << "cannot load orvanta.exe's resources";
-    return;
-  }
+  if (module_ == nullptr) ADD_FAILURE() << "cannot load orvanta.exe's resources";
+}
+
+const FaceReader::PictureSet& FaceReader::pictures(const face::DisplayScale& scale) const {
+  const auto found = sets_.find(scale.dpi());
+  if (found != sets_.end()) return found->second;
+  PictureSet& set = sets_[scale.dpi()];
+  if (module_ == nullptr) return set;
+  // The program's own loader: the same pixels it draws.
+  win32::ScaledPictures source(module_, scale);
+  const auto to_picture = [](const BgrImage& image) {
+    Picture p;
+    p.width = image.width();
+    p.height = image.height();
+    for (int y = 0; y < p.height; ++y) {
+      for (int x = 0; x < p.width; ++x) {
+        const std::uint8_t* px = image.pixel(x, y);
+        p.pixels.push_back(static_cast<std::uint32_t>(px[2] << 16 | px[1] << 8 | px[0]));
+      }
+    }
+    return p;
+  };
   for (const face::Glyph& glyph : face::kGlyphs) {
-    const std::string_view name = glyph.resource;
-    glyphs_[glyph.character] = load(std::wstring(name.begin(), name.end()).c_str());
+    set.glyphs[glyph.character] = to_picture(source.load(glyph.resource));
   }
   for (const face::Indicator& ind : face::kIndicators) {
-    const std::string name(ind.name);
-    indicators_[name] = load(std::wstring(name.begin(), name.end()).c_str());
+    set.indicators[std::string(ind.name)] = to_picture(source.load(ind.name));
   }
+  return set;
+}
+
+face::DisplayScale FaceReader::scale_of(const Capture& c) {
+  for (int dpi = face::kBaseDpi; dpi <= 4 * face::kBaseDpi; ++dpi) {
+    if (face::DisplayScale(dpi).client_width() == c.width) return face::DisplayScale(dpi);
+  }
+  return face::DisplayScale(e2e_dpi());
 }
 
 FaceReader::~FaceReader() {
@@ -64,13 +89,16 @@ bool FaceReader::matches(const Capture& c, int left, int top, const Picture& p) 
 }
 
 std::string FaceReader::lcd_text(const Capture& c) const {
+  const face::DisplayScale scale = scale_of(c);
+  const PictureSet& set = pictures(scale);
+  const face::Rect lcd_area = scale.lcd_area();
   std::string text;
   for (int cell = face::kLcdCellCount - 1; cell >= 0; --cell) {
-    const face::Rect r = face::lcd_cell(cell);
-    const int left = face::kLcdArea.left + r.left;
-    const int top = face::kLcdArea.top + r.top;
+    const face::Rect r = scale.lcd_cell(cell);
+    const int left = lcd_area.left + r.left;
+    const int top = lcd_area.top + r.top;
     char found = '?';
-    for (const auto& [ch, picture] : glyphs_) {
+    for (const auto& [ch, picture] : set.glyphs) {
       if (matches(c, left, top, picture)) {
         found = ch;
         break;
@@ -93,17 +121,26 @@ std::string FaceReader::lcd_text(const Capture& c) const {
 }
 
 bool FaceReader::indicator_visible(const Capture& c, const std::string& name) const {
-  const auto it = indicators_.find(name);
-  if (it == indicators_.end()) return false;
+  const face::DisplayScale scale = scale_of(c);
+  const PictureSet& set = pictures(scale);
+  const auto it = set.indicators.find(name);
+  if (it == set.indicators.end()) return false;
   for (const face::Indicator& ind : face::kIndicators) {
-    if (ind.name == name) return matches(c, ind.rect.left, ind.rect.top, it->second);
+    if (ind.name == name) {
+      const face::Rect r = scale.indicator(ind);
+      return matches(c, r.left, r.top, it->second);
+    }
   }
   return false;
 }
 
 POINT FaceReader::key_centre(const std::string& name) {
+  const face::DisplayScale scale(e2e_dpi());
   for (const face::FaceKey& k : face::kFaceKeys) {
-    if (k.name == name) return {k.rect.left + k.rect.width / 2, k.rect.top + k.rect.height / 2};
+    if (k.name == name) {
+      const face::Rect r = scale.rect(k.rect);
+      return {r.left + r.width / 2, r.top + r.height / 2};
+    }
   }
   ADD_FAILURE() << "no key " << name;
   return {0, 0};

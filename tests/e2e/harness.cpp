@@ -12,6 +12,12 @@
 namespace orvanta::e2e {
 namespace {
 
+// LogPixels of the tests' prefix, which every program started in it reads at its start.
+void set_prefix_dpi(DWORD dpi) {
+  RegSetKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels", REG_DWORD, &dpi,
+                  sizeof dpi);
+}
+
 constexpr wchar_t kMainCaption[] = L"Orvanta";
 
 // EnumWindows wants a CALLBACK (stdcall on i686), which a lambda does not convert to.
@@ -172,6 +178,7 @@ void remove_settings() {
 
 App::~App() {
   close();
+  set_prefix_dpi(96);
   if (process_ != nullptr) CloseHandle(process_);
 }
 
@@ -197,9 +204,19 @@ void App::close() {
   if (!ended || running()) kill();
 }
 
+int e2e_dpi() {
+  wchar_t value[16] = {};
+  const DWORD n = GetEnvironmentVariableW(L"ORVANTA_E2E_DPI", value, 16);
+  const int dpi = n > 0 && n < 16 ? _wtoi(value) : 0;
+  return dpi > 0 ? dpi : 96;
+}
+
 bool App::launch() {
   // The program's clock can be moved on by advance_clock (and by nothing else).
   SetEnvironmentVariableW(L"ORVANTA_TEST_CLOCK", L"1");
+  // The scale of the run, for this start only: the prefix is at 96 again once the program is
+  // closed, so the screenshot scripts and the next run find 100 %.
+  set_prefix_dpi(static_cast<DWORD>(e2e_dpi()));
   std::wstring exe = program_folder() + L"\\orvanta.exe";
   std::wstring command = L"\"" + exe + L"\"";
   STARTUPINFOW si{};

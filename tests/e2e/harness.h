@@ -70,6 +70,9 @@ HWND open_menu(DWORD pid);
 
 // Folder of the running test program; orvanta.exe is built beside it.
 std::wstring program_folder();
+// The display scale of this run, in dots per inch: ORVANTA_E2E_DPI, else 96 (100 %). Every start
+// of the program sets it as the prefix's LogPixels first, so the face shows at that scale.
+int e2e_dpi();
 // The settings folder of the calculator inside this Wine prefix (all users' application data).
 std::wstring settings_folder();
 // The settings file inside that folder.

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "face/skin_colour.h"
+#include "face/window_outline.h"
 #include "face_reader.h"
 #include "harness.h"
 #include "win32/chrome/menu_ids.h"
@@ -44,14 +45,19 @@ bool region_is_rect(HWND window, const RECT& expected) {
   return type == SIMPLEREGION && EqualRect(&box, &expected);
 }
 
-// The body outline's top row is the run 214..261 of the mask, nothing else.
+// The body outline's top row is the run 214..261 of the mask, nothing else (at 100 %; at another
+// scale the crest is cut from that scale's mask, its middle inside and its ends outside).
 bool region_is_body_outline(HWND window) {
   const HRGN region = window_region(window);
   if (region == nullptr) return false;
-  const bool top_run = PtInRegion(region, 214, 0) && PtInRegion(region, 261, 0) &&
-                       !PtInRegion(region, 213, 0) && !PtInRegion(region, 262, 0);
-  const bool corners_cut = !PtInRegion(region, 0, 0) && !PtInRegion(region, 463, 511);
-  const bool inside = PtInRegion(region, 230, 300) != FALSE;
+  const face::DisplayScale at(e2e_dpi());
+  const bool top_run =
+      at.dpi() == face::kBaseDpi
+          ? PtInRegion(region, 214, 0) && PtInRegion(region, 261, 0) &&
+                !PtInRegion(region, 213, 0) && !PtInRegion(region, 262, 0)
+          : PtInRegion(region, at(238), at(1)) && !PtInRegion(region, at(150), at(1));
+  const bool corners_cut = !PtInRegion(region, 0, 0) && !PtInRegion(region, at(463), at(511));
+  const bool inside = PtInRegion(region, at(230), at(300)) != FALSE;
   DeleteObject(region);
   return top_run && corners_cut && inside;
 }
@@ -101,35 +107,41 @@ TEST_F(OutlineE2e, TheFaceAndTheLcdDragTheWindowByTheMousesOffset) {
   }
 }
 
+// At 200 % every place and distance is twice as large; the test runs at both scales.
 TEST_F(OutlineE2e, DoubleClickOnTheLcdShrinksToItDocksAtTheTopAndComesBack) {
+  const face::DisplayScale at(e2e_dpi());
+  const POINT on_lcd{at(kOnLcd.x), at(kOnLcd.y)};
   ASSERT_TRUE(app.start());
   ASSERT_TRUE(poll_until([&] { return region_is_body_outline(app.window()); }));
-  app.double_click(kOnLcd.x, kOnLcd.y);
+  app.double_click(on_lcd.x, on_lcd.y);
+  const Rect mini = mini_outline(at.dpi());
   ASSERT_TRUE(poll_until([&] {
-    return region_is_rect(app.window(), RECT{46, 35, 416, 123});
+    return region_is_rect(app.window(), RECT{mini.left, mini.top, mini.right, mini.bottom});
   })) << "mini mode leaves exactly the LCD and its bezel";
 
   // Dragged by the LCD until the top passes −10: docked at −38.
   const POINT from = top_left();
-  ASSERT_TRUE(app.start_drag(kOnLcd.x, kOnLcd.y));
-  const POINT cursor{from.x + kOnLcd.x, from.y + kOnLcd.y};
-  const int docked_cursor_y = cursor.y - (from.y + 12);
+  ASSERT_TRUE(app.start_drag(on_lcd.x, on_lcd.y));
+  const POINT cursor{from.x + on_lcd.x, from.y + on_lcd.y};
+  const int docked_cursor_y = cursor.y - (from.y + at(12));
   app.move_mouse_on_screen({cursor.x, docked_cursor_y});
-  EXPECT_TRUE(window_at(from.x, -38));
+  EXPECT_TRUE(window_at(from.x, at(-38)));
   // Docked, the window ignores the vertical pull until the mouse is more than 43 pixels below
   // the press point in the LCD. The dock itself moved the window 26 pixels up under the mouse.
-  app.move_mouse_on_screen({cursor.x, docked_cursor_y + 40 - 26});  // 40 below the press point
-  EXPECT_TRUE(window_at(from.x, -38));
-  app.move_mouse_on_screen({cursor.x, docked_cursor_y + 44 - 26});  // 44 below: released to 30
-  EXPECT_TRUE(window_at(from.x, 30));
+  const int dock_jump = at(38) - at(12);
+  app.move_mouse_on_screen({cursor.x, docked_cursor_y + at(40) - dock_jump});  // 40 below
+  EXPECT_TRUE(window_at(from.x, at(-38)));
+  // One pixel beyond the pull: released to 30.
+  app.move_mouse_on_screen({cursor.x, docked_cursor_y + at(43) + 1 - dock_jump});
+  EXPECT_TRUE(window_at(from.x, at(30)));
   // From there the window follows the mouse; the same place again moves nothing.
-  app.move_mouse_on_screen({cursor.x, docked_cursor_y + 54 - 26});
-  EXPECT_TRUE(window_at(from.x, 40));
-  app.move_mouse_on_screen({cursor.x, docked_cursor_y + 54 - 26});
+  app.move_mouse_on_screen({cursor.x, docked_cursor_y + at(43) + 11 - dock_jump});
+  EXPECT_TRUE(window_at(from.x, at(30) + 10));
+  app.move_mouse_on_screen({cursor.x, docked_cursor_y + at(43) + 11 - dock_jump});
   app.release_here();
-  EXPECT_TRUE(window_at(from.x, 40));
+  EXPECT_TRUE(window_at(from.x, at(30) + 10));
 
-  app.double_click(kOnLcd.x, kOnLcd.y);
+  app.double_click(on_lcd.x, on_lcd.y);
   // Leaving hides the window and shows it again in its restored outline.
   EXPECT_TRUE(poll_until([&] {
     return region_is_body_outline(app.window()) && IsWindowVisible(app.window());
@@ -146,18 +158,19 @@ TEST_F(OutlineE2e, DoubleClickOnTheLcdShrinksToItDocksAtTheTopAndComesBack) {
     }
     return false;
   };
-  ASSERT_TRUE(until([&] { app.double_click(kOnLcd.x, kOnLcd.y); },
-                    [&] {
-                      return region_is_rect(app.window(), RECT{46, 35, 416, 123});
-                    }));
+  ASSERT_TRUE(until(
+      [&] { app.double_click(on_lcd.x, on_lcd.y); },
+      [&] {
+        return region_is_rect(app.window(), RECT{mini.left, mini.top, mini.right, mini.bottom});
+      }));
   EXPECT_TRUE(until(
       [&] {
-        app.click(kOnLcd.x, kOnLcd.y, Button::Right);
+        app.click(on_lcd.x, on_lcd.y, Button::Right);
         const HWND menu = app.wait_menu();
         if (menu == nullptr) return;
         RECT box{};
         GetWindowRect(menu, &box);
-        EXPECT_LT(box.bottom - box.top, 100) << "three items, not the full menu's twenty";
+        EXPECT_LT(box.bottom - box.top, at(100)) << "three items, not the full menu's twenty";
         // A click on the first item, a third of an item's height below the menu's top.
         POINT restore{box.left + 20, box.top + (box.bottom - box.top) / 9};
         ScreenToClient(app.window(), &restore);

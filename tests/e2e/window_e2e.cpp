@@ -31,13 +31,15 @@ std::wstring shown_tip(const App& app) {
 TEST(MainWindow, AppearsBorderlessOnTopAtItsPlace) {
   App app;
   ASSERT_TRUE(app.start());
+  // At 200 % the face is twice its size, from its place twice as far from the corner.
+  const face::DisplayScale at(e2e_dpi());
   const RECT r = app.window_rect();
-  EXPECT_EQ(r.left, 199);
-  EXPECT_EQ(r.top, 112);
+  EXPECT_EQ(r.left, at(199));
+  EXPECT_EQ(r.top, at(112));
   RECT client{};
   GetClientRect(app.window(), &client);
-  EXPECT_EQ(client.right, 464);
-  EXPECT_EQ(client.bottom, 512);
+  EXPECT_EQ(client.right, at.client_width());
+  EXPECT_EQ(client.bottom, at.client_height());
   EXPECT_EQ(GetWindowLongW(app.window(), GWL_STYLE) & WS_CAPTION, 0);
   const LONG ex = GetWindowLongW(app.window(), GWL_EXSTYLE);
   EXPECT_NE(ex & WS_EX_TOPMOST, 0) << "stays on top";
@@ -50,14 +52,16 @@ TEST(MainWindow, GrabHandShowsItsOwnHint) {
   App app;
   ASSERT_TRUE(app.start());
   const std::wstring hand_hint = to_wide(face::kInputHandHint);
-  const RECT hand = win32::indicator_rect("input_hand");
-  app.move_mouse(10, 500);
+  const face::DisplayScale at(e2e_dpi());
+  const RECT hand = win32::indicator_rect("input_hand", at);
+  app.move_mouse(at(10), at(500));
   app.move_mouse((hand.left + hand.right) / 2, (hand.top + hand.bottom) / 2);
   std::wstring tip;
   EXPECT_TRUE(poll_until([&] { return (tip = shown_tip(app)) == hand_hint; }, 5s))
       << "the tip reads \"" << from_wide(tip) << "\"";
   // Elsewhere on the LCD the value shows.
-  app.move_mouse(face::kLcdArea.left + 60, face::kLcdArea.top + 40);
+  const face::Rect lcd = at.lcd_area();
+  app.move_mouse(lcd.left + at(60), lcd.top + at(40));
   EXPECT_TRUE(poll_until(
       [&] {
         tip = shown_tip(app);

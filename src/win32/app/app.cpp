@@ -63,7 +63,7 @@ bool App::create() {
                       port_or<ConstantsTableView>(services_, no_constants)});
   // A fault that escapes a window's handler shows as the calculator's own faults do.
   set_fault_display([this] { calculator_->show_fault(); });
-  formula_bar_.create(owner_, face::kFormulaBar,
+  formula_bar_.create(owner_, window_.scale(),
                       {[this] { return calculator_->formula_bar_key(); },
                        [this](std::string_view text) { calculator_->formula_bar_changed(text); }});
 
@@ -200,6 +200,10 @@ void App::mini_mode_changed(bool on) {
   tell_features([&](Feature& f) { f.mini_mode_changed(on); });
 }
 
+void App::scale_changed(const face::DisplayScale& scale) {
+  formula_bar_.rescale(scale);
+}
+
 void App::outline_changed() {
   // Changing stay-on-top may have dropped the icon; it is registered again either way.
   tray_.readd();
@@ -273,7 +277,8 @@ void App::press_focused_key() {
 }
 
 void App::popup_lcd_menu() {
-  POINT at{face::kLcdArea.left, face::kLcdArea.top + face::kLcdArea.height};
+  const face::Rect lcd = window_.scale().lcd_area();
+  POINT at{lcd.left, lcd.top + lcd.height};
   ClientToScreen(owner_, &at);
   menus_.popup_lcd(owner_, at, window_.mini_mode());
 }

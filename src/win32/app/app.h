@@ -56,6 +56,7 @@ class App final : WindowHost, FeatureContext, FaceWindow {
   void dragged(POINT offset) override;
   void mini_mode_changed(bool on) override;
   void outline_changed() override;
+  void scale_changed(const face::DisplayScale& scale) override;
   NumberBase base() const override { return calculator_->calc_state().calc_base; }
   bool message(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 

@@ -11,7 +11,7 @@
 
 namespace orvanta::win32 {
 
-HWND create_face_tooltips(HWND owner) {
+HWND create_face_tooltips(HWND owner, const face::DisplayScale& scale) {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   const HWND tooltip = check_handle(
       CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
@@ -36,12 +36,13 @@ HWND create_face_tooltips(HWND owner) {
     for (size_t pos = 0; (pos = hint.find(L'\r', pos)) != std::wstring::npos; pos += 2) {
       hint.insert(pos + 1, L"\n");
     }
-    if (!hint.empty()) add_tool(i, to_rect(face::kFaceKeys[i].rect), hint.c_str());
+    if (!hint.empty()) add_tool(i, to_rect(scale.rect(face::kFaceKeys[i].rect)), hint.c_str());
   }
   // The grab hand lies on the LCD: its own hint comes first.
-  add_tool(kLcdToolId + 2, indicator_rect("input_hand"), to_wide(face::kInputHandHint).c_str());
-  add_tool(kLcdToolId, to_rect(face::kLcdArea), LPSTR_TEXTCALLBACKW);
-  add_tool(kLcdToolId + 1, to_rect(face::kStrip), to_wide(face::kStripHint).c_str());
+  add_tool(kLcdToolId + 2, indicator_rect("input_hand", scale),
+           to_wide(face::kInputHandHint).c_str());
+  add_tool(kLcdToolId, to_rect(scale.lcd_area()), LPSTR_TEXTCALLBACKW);
+  add_tool(kLcdToolId + 1, to_rect(scale.strip()), to_wide(face::kStripHint).c_str());
   return tooltip;
 }
 

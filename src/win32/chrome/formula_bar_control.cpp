@@ -14,15 +14,16 @@ constexpr COLORREF kTextColour = to_colorref(face::kFormulaTextColour);
 
 }  // namespace
 
-bool FormulaBarControl::create(HWND parent, const face::Rect& place, Handlers handlers) {
+bool FormulaBarControl::create(HWND parent, const face::DisplayScale& scale, Handlers handlers) {
   handlers_ = std::move(handlers);
+  const face::Rect place = scale.rect(face::kFormulaBar);
   // Clipped by its siblings: a panel open above it stays whole when the bar is shown again.
   edit_ = CreateWindowExW(0, L"EDIT", L"",
                           WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | ES_AUTOHSCROLL | ES_READONLY,
                           place.left, place.top, place.width, place.height, parent, nullptr,
                           GetModuleHandleW(nullptr), nullptr);
   if (!check(edit_ != nullptr, L"CreateWindowExW (formula bar)")) return false;
-  font_ = make_song_font(12, FW_BOLD);
+  font_ = make_song_font(scale(12), FW_BOLD);  // 9 points
   SendMessageW(edit_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
   brush_.reset(CreateSolidBrush(kBarColour));
   // Enter is swallowed; every other key asks the core first.
@@ -36,6 +37,17 @@ bool FormulaBarControl::create(HWND parent, const face::Rect& place, Handlers ha
                             }
                             return std::nullopt;
                           });
+}
+
+void FormulaBarControl::rescale(const face::DisplayScale& scale) {
+  if (edit_ == nullptr) return;
+  const face::Rect place = scale.rect(face::kFormulaBar);
+  UniqueFont font = make_song_font(scale(12), FW_BOLD);
+  SendMessageW(edit_, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+  font_ = std::move(font);
+  check(SetWindowPos(edit_, nullptr, place.left, place.top, place.width, place.height,
+                     SWP_NOZORDER | SWP_NOACTIVATE) != FALSE,
+        L"SetWindowPos (formula bar)");
 }
 
 void FormulaBarControl::show(bool shown) {

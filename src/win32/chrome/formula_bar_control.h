@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "engine/ports/formula_bar.h"
+#include "face/display_scale.h"
 #include "face/face_layout.h"
 #include "platform/handles_win32.h"
 
@@ -26,7 +27,10 @@ class FormulaBarControl : public FormulaBar {
   FormulaBarControl(const FormulaBarControl&) = delete;
   FormulaBarControl& operator=(const FormulaBarControl&) = delete;
 
-  bool create(HWND parent, const face::Rect& place, Handlers handlers);
+  // `place` and the font at the face's `scale`.
+  bool create(HWND parent, const face::DisplayScale& scale, Handlers handlers);
+  // Moves to its place and takes its font at another scale.
+  void rescale(const face::DisplayScale& scale);
   HWND hwnd() const { return edit_; }
   void show(bool shown);
 

@@ -4,6 +4,7 @@
 
 #include <string_view>
 
+#include "face/display_scale.h"
 #include "face/face_layout.h"
 
 namespace orvanta::win32 {
@@ -16,10 +17,11 @@ constexpr COLORREF to_colorref(const face::Rgb& c) {
   return RGB(c.red, c.green, c.blue);
 }
 
-// The rectangle of the named indicator picture on the LCD; empty when there is none.
-constexpr RECT indicator_rect(std::string_view name) {
+// The rectangle of the named indicator picture on the LCD at a scale; empty when there is none.
+constexpr RECT indicator_rect(std::string_view name,
+                              const face::DisplayScale& scale = face::DisplayScale()) {
   for (const face::Indicator& ind : face::kIndicators) {
-    if (ind.name == name) return to_rect(ind.rect);
+    if (ind.name == name) return to_rect(scale.indicator(ind));
   }
   return {};
 }

@@ -196,9 +196,9 @@ class FaceAccessible final : public IAccessible {
     if (c == CHILDID_SELF) return standard_->accLocation(left, top, width, height, child);
     RECT r{};
     if (is_key(c)) {
-      r = to_rect(key_of(c).rect);
+      r = to_rect(scale().rect(key_of(c).rect));
     } else if (c == lcd_child_id()) {
-      r = to_rect(face::kLcdArea);
+      r = to_rect(scale().lcd_area());
     } else {
       return E_INVALIDARG;
     }
@@ -242,14 +242,14 @@ class FaceAccessible final : public IAccessible {
     POINT p{x, y};
     ScreenToClient(face_, &p);
     for (LONG c = 1; c <= kKeyCount; ++c) {
-      const RECT r = to_rect(key_of(c).rect);
+      const RECT r = to_rect(scale().rect(key_of(c).rect));
       if (PtInRect(&r, p)) {
         child->vt = VT_I4;
         child->lVal = c;
         return S_OK;
       }
     }
-    const RECT lcd = to_rect(face::kLcdArea);
+    const RECT lcd = to_rect(scale().lcd_area());
     if (PtInRect(&lcd, p)) {
       child->vt = VT_I4;
       child->lVal = lcd_child_id();
@@ -269,6 +269,12 @@ class FaceAccessible final : public IAccessible {
   HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
 
  private:
+  // The face's scale while it lives; 100 % once it is gone.
+  face::DisplayScale scale() const {
+    const AccessibleFace* facts = source_(face_);
+    return facts == nullptr ? face::DisplayScale() : facts->shown_scale();
+  }
+
   ~FaceAccessible() { standard_->Release(); }
 
   LONG refs_ = 1;

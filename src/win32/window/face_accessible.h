@@ -8,6 +8,7 @@
 #include <oleacc.h>
 
 #include "display/lcd_frame.h"
+#include "face/display_scale.h"
 #include "numeric/number_base.h"
 
 namespace orvanta::win32 {
@@ -20,6 +21,7 @@ class AccessibleFace {
   virtual NumberBase shown_base() const = 0;
   virtual int focused_key() const = 0;  // -1 for none
   virtual void press(int key) = 0;
+  virtual face::DisplayScale shown_scale() const = 0;
 };
 
 // The child id of the LCD.

@@ -6,8 +6,10 @@
 
 #include "engine/ports/base_strip.h"
 #include "face/bgr_image.h"
+#include "face/display_scale.h"
 #include "win32/window/dib.h"
 #include "win32/window/image_key.h"
+#include "win32/window/scaled_pictures.h"
 
 namespace orvanta::win32 {
 
@@ -16,9 +18,11 @@ class FaceCanvas : public BaseStrip {
   // `owner` is where the window's handle will be: what changes is invalidated there.
   explicit FaceCanvas(const HWND* owner) : owner_(owner) {}
 
-  // Loads the pictures and composes the face, on a canvas of the client area's size, with an
-  // empty LCD and the decimal strip.
-  void create(HINSTANCE instance, int width, int height);
+  // Loads the pictures of the scale and composes the face, on a canvas of the client area's
+  // size at that scale, with an empty LCD and the strip of the base last shown, recoloured by
+  // the shift last applied. Called again when the window's scale changes.
+  void create(ScaledPictures& pictures);
+  const face::DisplayScale& scale() const { return scale_; }
   Dib& dib() { return canvas_; }
   FacePictures pictures() const { return {&normal_, &hover_, &pressed_}; }
   const BgrImage& mask() const { return mask_; }
@@ -39,6 +43,8 @@ class FaceCanvas : public BaseStrip {
   BgrImage mask_;
   Dib canvas_;
   NumberBase base_ = NumberBase::Dec;
+  int shift_ = 0;
+  face::DisplayScale scale_;
 };
 
 }  // namespace orvanta::win32

@@ -26,6 +26,7 @@ class TQELButton_computer {
 
   const std::string& name() const { return name_; }
   const RECT& bounds() const { return bounds_; }
+  void set_bounds(const RECT& bounds) { bounds_ = bounds; }
   bool contains(POINT p) const { return PtInRect(&bounds_, p) != FALSE; }
 
   void set_pictures(const FacePictures& pictures);

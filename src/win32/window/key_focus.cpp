@@ -13,13 +13,13 @@ bool high_contrast() {
          (hc.dwFlags & HCF_HIGHCONTRASTON) != 0;
 }
 
-RECT mark_rect(int key) {
-  RECT r = to_rect(face::kFaceKeys[static_cast<size_t>(key)].rect);
+}  // namespace
+
+RECT KeyFocus::mark_rect(int key) const {
+  RECT r = to_rect(scale_.rect(face::kFaceKeys[static_cast<size_t>(key)].rect));
   InflateRect(&r, 1, 1);
   return r;
 }
-
-}  // namespace
 
 void KeyFocus::move(face::KeyStep step) {
   invalidate();

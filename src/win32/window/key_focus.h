@@ -4,6 +4,7 @@
 // presses the face. In high contrast it takes the system's highlight colour.
 #include <windows.h>
 
+#include "face/display_scale.h"
 #include "face/key_navigation.h"
 
 namespace orvanta::win32 {
@@ -19,12 +20,16 @@ class KeyFocus {
   void hide();
   // The mark, over what the window has just painted.
   void draw(HDC dc) const;
+  // The face's scale, where the keys are.
+  void set_scale(const face::DisplayScale& scale) { scale_ = scale; }
 
  private:
   void invalidate() const;
+  RECT mark_rect(int key) const;
 
   const HWND* owner_;
   int key_ = -1;
+  face::DisplayScale scale_;
 };
 
 }  // namespace orvanta::win32

@@ -7,15 +7,24 @@
 
 namespace orvanta::win32 {
 
-void KeyPad::create(const FacePictures& pictures) {
+void KeyPad::create(const FacePictures& pictures, const face::DisplayScale& scale) {
+  if (!keys_.empty()) {
+    rescale(scale);
+    return;
+  }
   for (const face::FaceKey& k : face::kFaceKeys) {
     const int index = static_cast<int>(keys_.size());
-    keys_.emplace_back(std::string(k.name), to_rect(k.rect));
+    keys_.emplace_back(std::string(k.name), to_rect(scale.rect(k.rect)));
     keys_.back().set_pictures(pictures);
     keys_.back().set_ani(true);
     events_.push_back(k.event);
     fade_timers_.push_back(timers_.add([this, index] { apply(index, key(index).tick(canvas_)); }));
   }
+}
+
+void KeyPad::rescale(const face::DisplayScale& scale) {
+  for (size_t i = 0; i < keys_.size(); ++i)
+    keys_[i].set_bounds(to_rect(scale.rect(face::kFaceKeys[i].rect)));
 }
 
 int KeyPad::key_at(POINT p) const {

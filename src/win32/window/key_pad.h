@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/mouse_button.h"
+#include "face/display_scale.h"
 #include "face/key_events.h"
 #include "win32/system/timer_table.h"
 #include "win32/window/dib.h"
@@ -28,7 +29,9 @@ class KeyPad {
   KeyPad& operator=(const KeyPad&) = delete;
 
   // One key per entry of the face layout, each with its fade timer.
-  void create(const FacePictures& pictures);
+  void create(const FacePictures& pictures, const face::DisplayScale& scale);
+  // The keys placed at another scale (their pictures come from the same face pictures).
+  void rescale(const face::DisplayScale& scale);
   const std::vector<TQELButton_computer>& keys() const { return keys_; }
   // Index of the key under `p`, or -1.
   int key_at(POINT p) const;

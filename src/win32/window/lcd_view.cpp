@@ -13,18 +13,21 @@ constexpr COLORREF kLcdColour = to_colorref(face::kLcdColour);
 
 }  // namespace
 
-void LcdView::create(HINSTANCE instance) {
+void LcdView::create(ScaledPictures& pictures) {
+  const bool again = screen_back_.valid();
+  scale_ = pictures.scale();
   for (const face::Glyph& glyph : face::kGlyphs) {
-    glyphs_[glyph.character] = load_bitmap_resource(instance, to_wide(glyph.resource).c_str());
+    glyphs_[glyph.character] = pictures.load(glyph.resource);
   }
   for (const face::Indicator& ind : face::kIndicators) {
     const std::string name(ind.name);
-    indicators_[name] = load_bitmap_resource(instance, to_wide(name).c_str());
+    indicators_[name] = pictures.load(name);
   }
-  const face::Rect& lcd = face::kLcdArea;
+  const face::Rect lcd = scale_.lcd_area();
   screen_back_ = Dib(lcd.width, lcd.height);
   screen_back_.fill(kLcdColour);
   canvas_.copy_from(screen_back_.view(), 0, 0, lcd.width, lcd.height, lcd.left, lcd.top);
+  if (again) draw(frame_);
 }
 
 void LcdView::draw_indicator(const std::string& name, bool visible) {
@@ -33,8 +36,8 @@ void LcdView::draw_indicator(const std::string& name, bool visible) {
   if (it == indicators_.end() || it->second.width() == 0) return;
   for (const face::Indicator& ind : face::kIndicators) {
     if (ind.name == name) {
-      canvas_.copy_from(it->second.view(), 0, 0, ind.rect.width, ind.rect.height, ind.rect.left,
-                        ind.rect.top);
+      const face::Rect r = scale_.indicator(ind);
+      canvas_.copy_from(it->second.view(), 0, 0, r.width, r.height, r.left, r.top);
     }
   }
 }
@@ -43,7 +46,7 @@ void LcdView::show(const LcdFrame& frame) {
   if (!ready()) return;
   draw(frame);
   frame_ = frame;
-  const RECT lcd = to_rect(face::kLcdArea);
+  const RECT lcd = to_rect(scale_.lcd_area());
   InvalidateRect(*owner_, &lcd, FALSE);
   // A new value is said once, without the user moving the focus to the LCD.
   if (std::string value = lcd_value(frame); value != announced_) {
@@ -59,10 +62,10 @@ void LcdView::draw(const LcdFrame& frame) {
   for (size_t i = 0; i < LcdFrame::kCells; ++i) {
     const auto it = glyphs_.find(frame.cell(i));
     if (it == glyphs_.end()) continue;  // a blank leaves its cell empty
-    const face::Rect cell = face::lcd_cell(static_cast<int>(i));
+    const face::Rect cell = scale_.lcd_cell(static_cast<int>(i));
     screen_back_.copy_from(it->second.view(), 0, 0, cell.width, cell.height, cell.left, cell.top);
   }
-  const face::Rect& lcd = face::kLcdArea;
+  const face::Rect lcd = scale_.lcd_area();
   canvas_.copy_from(screen_back_.view(), 0, 0, lcd.width, lcd.height, lcd.left, lcd.top);
   const LcdIndicators& l = frame.lights;
   draw_indicator("sound_on", l.sound_on);

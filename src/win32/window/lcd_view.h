@@ -12,6 +12,7 @@
 #include "engine/ports/lcd_renderer.h"
 #include "face/bgr_image.h"
 #include "win32/window/dib.h"
+#include "win32/window/scaled_pictures.h"
 
 namespace orvanta::win32 {
 
@@ -23,8 +24,9 @@ class LcdView : public LcdRenderer {
   LcdView(const LcdView&) = delete;
   LcdView& operator=(const LcdView&) = delete;
 
-  // Loads the glyphs and indicator pictures and puts the empty LCD on the canvas.
-  void create(HINSTANCE instance);
+  // Loads the glyphs and indicator pictures of the scale and puts the LCD on the canvas: empty
+  // at first, with the frame last shown when the scale changes.
+  void create(ScaledPictures& pictures);
   bool ready() const { return screen_back_.valid() && canvas_.valid(); }
   // Composes `frame` onto the canvas and invalidates the LCD's rectangle of the window.
   void show(const LcdFrame& frame) override;
@@ -40,6 +42,7 @@ class LcdView : public LcdRenderer {
   Dib& canvas_;
   const HWND* owner_;
   std::function<void()> drawn_;
+  face::DisplayScale scale_;
   Dib screen_back_;  // the LCD alone, composed before it goes onto the canvas
   std::map<char, BgrImage> glyphs_;
   std::map<std::string, BgrImage> indicators_;

@@ -6,6 +6,7 @@
 #include "face/face_layout.h"
 #include "face/window_outline.h"
 #include "win32/chrome/face_tooltips.h"
+#include "win32/system/dpi.h"
 #include "win32/system/geometry.h"
 #include "win32/system/win_check.h"
 #include "win32/window/window_shape.h"
@@ -15,8 +16,6 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"Tcomputer_qel";
 constexpr wchar_t kCaption[] = L"Orvanta";
-constexpr RECT kLcdRect = to_rect(face::kLcdArea);
-constexpr RECT kStripRect = to_rect(face::kStrip);
 
 AccessibleFace* from_face(HWND face) {
   return Tcomputer_qel::from_hwnd(face);
@@ -42,27 +41,55 @@ bool Tcomputer_qel::create(HICON icon, HICON small_icon) {
   wc.hIconSm = small_icon;
   wc.lpszClassName = kClassName;
   if (!check(RegisterClassExW(&wc) != 0, L"RegisterClassExW")) return false;
-  // A tool window has no taskbar button; the calculator lives in the notification area.
-  const HWND hwnd = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, kClassName, kCaption,
-                                    WS_POPUP | WS_CLIPCHILDREN, kLeft, kTop, kClientWidth,
-                                    kClientHeight, nullptr, nullptr, instance_, this);
+  // A tool window has no taskbar button; the calculator lives in the notification area. Made at
+  // the system's scale; WM_CREATE corrects it to the scale of the monitor it lands on.
+  const face::DisplayScale at(window_dpi(nullptr));
+  const HWND hwnd = CreateWindowExW(
+      WS_EX_TOPMOST | WS_EX_TOOLWINDOW, kClassName, kCaption, WS_POPUP | WS_CLIPCHILDREN, at(kLeft),
+      at(kTop), at.client_width(), at.client_height(), nullptr, nullptr, instance_, this);
   return check(hwnd != nullptr, L"CreateWindowExW");
 }
 
 void Tcomputer_qel::on_create() {
-  canvas_.create(instance_, kClientWidth, kClientHeight);
-  lcd_.create(instance_);
-  keys_.create(canvas_.pictures());
-  tooltip_ = create_face_tooltips(hwnd_);
+  apply_scale(window_dpi(hwnd_));
+  if (const face::DisplayScale& s = scale(); s.dpi() != window_dpi(nullptr)) {
+    check(SetWindowPos(hwnd_, nullptr, 0, 0, s.client_width(), s.client_height(),
+                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE) != FALSE,
+          L"SetWindowPos (scale)");
+  }
   // Out of sight, it holds the focus so that the keyboard keys reach the key preview.
   focus_home_ = check_handle(CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, -200, -200, 20,
                                              20, hwnd_, nullptr, instance_, nullptr),
                              L"CreateWindowExW (focus holder)");
 }
 
+void Tcomputer_qel::apply_scale(int dpi) {
+  ScaledPictures pictures(instance_, face::DisplayScale(dpi));
+  canvas_.create(pictures);
+  lcd_.create(pictures);
+  keys_.create(canvas_.pictures(), scale());
+  keys_.paint_all();
+  focus_.set_scale(scale());
+  mover_.set_dpi(dpi);
+  if (tooltip_ != nullptr) DestroyWindow(tooltip_);
+  tooltip_ = create_face_tooltips(hwnd_, scale());
+}
+
+void Tcomputer_qel::on_dpi_changed(int dpi, const RECT& suggested) {
+  if (dpi == scale().dpi()) return;
+  apply_scale(dpi);
+  // The suggested place keeps the window under the mouse; the size is the face's own.
+  check(SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, scale().client_width(),
+                     scale().client_height(), SWP_NOZORDER | SWP_NOACTIVATE) != FALSE,
+        L"SetWindowPos (new scale)");
+  host_.scale_changed(scale());
+  shape();
+  InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
 void Tcomputer_qel::shape() {
-  const std::vector<Rect> runs =
-      mover_.mini_mode() ? std::vector<Rect>{kMiniOutline} : mask_runs(canvas_.mask().view());
+  const std::vector<Rect> runs = mover_.mini_mode() ? std::vector<Rect>{mini_outline(scale().dpi())}
+                                                    : mask_runs(canvas_.mask().view());
   set_outline(hwnd_, region_from_rects(runs), false);
   host_.outline_changed();
 }
@@ -70,7 +97,7 @@ void Tcomputer_qel::shape() {
 void Tcomputer_qel::toggle_mini_mode() {
   if (!mover_.mini_mode()) {
     mover_.enter_mini();
-    set_outline(hwnd_, region_from_rects({kMiniOutline}), true);
+    set_outline(hwnd_, region_from_rects({mini_outline(scale().dpi())}), true);
     host_.mini_mode_changed(true);
     return;
   }
@@ -123,16 +150,21 @@ void Tcomputer_qel::on_button_down(POINT p, MouseButton button, bool double_clic
   // A press on the face or the LCD takes the focus away from any text field.
   host_.face_pressed();
   SetFocus(focus_home_);
-  if (PtInRect(&kStripRect, p)) {
-    if (button == MouseButton::Left) host_.strip_pressed(p.y - kStripRect.top);
+  const RECT strip = to_rect(scale().strip());
+  if (PtInRect(&strip, p)) {
+    // The strip's bands are kept at 100 %.
+    if (button == MouseButton::Left) {
+      host_.strip_pressed((p.y - strip.top) * face::kBaseDpi / scale().dpi());
+    }
     return;
   }
-  const RECT hand = indicator_rect("input_hand");
+  const RECT hand = indicator_rect("input_hand", scale());
   if (button == MouseButton::Left && PtInRect(&hand, p)) {
     if (!double_click) host_.hand_clicked();  // a quick second click neither grabs nor shrinks
     return;
   }
-  const bool on_lcd = PtInRect(&kLcdRect, p) != FALSE;
+  const RECT lcd = to_rect(scale().lcd_area());
+  const bool on_lcd = PtInRect(&lcd, p) != FALSE;
   if (on_lcd && double_click && button == MouseButton::Left) {
     toggle_mini_mode();
     return;
@@ -146,7 +178,7 @@ void Tcomputer_qel::on_button_down(POINT p, MouseButton button, bool double_clic
   if (button != MouseButton::Left) return;
   // The LCD and the face pictures drag alike but dock with their own constants.
   mover_.press(p, on_lcd ? DragSource::kLcd : DragSource::kFace,
-               on_lcd ? POINT{kLcdRect.left, kLcdRect.top} : POINT{0, 0});
+               on_lcd ? POINT{lcd.left, lcd.top} : POINT{0, 0});
   SetCapture(hwnd_);
 }
 
@@ -163,6 +195,9 @@ LRESULT Tcomputer_qel::handle_message(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_CREATE:
       on_create();
+      return 0;
+    case WM_DPICHANGED:
+      on_dpi_changed(HIWORD(wp), *reinterpret_cast<const RECT*>(lp));
       return 0;
     case WM_ERASEBKGND:
       return 1;  // the canvas covers everything: no flicker

@@ -38,6 +38,8 @@ class WindowHost {
   virtual void mini_mode_changed(bool on) = 0;
   // The outline was cut again (the tray icon is registered again after it).
   virtual void outline_changed() = 0;
+  // The face is shown at another scale now (the window moved to a monitor of another DPI).
+  virtual void scale_changed(const face::DisplayScale& scale) = 0;
   // The base the calculator computes in (screen readers hear which keys act in it).
   virtual NumberBase base() const = 0;
   // Any message the window does not take itself; true when taken, the answer in `result`.
@@ -48,8 +50,6 @@ class Tcomputer_qel : public BaseWindow<Tcomputer_qel>, public AccessibleFace {
  public:
   static constexpr int kLeft = 199;
   static constexpr int kTop = 112;
-  static constexpr int kClientWidth = 464;
-  static constexpr int kClientHeight = 512;
 
   Tcomputer_qel(HINSTANCE instance, WindowHost& host, ProgramClock& clock);
   // Registers the class and creates the window with its face, hidden. False on failure.
@@ -71,16 +71,23 @@ class Tcomputer_qel : public BaseWindow<Tcomputer_qel>, public AccessibleFace {
   // Recolours the face and draws it again around the LCD; returns the shift applied.
   int recolour(int shift);
 
+  // The scale the face is shown at.
+  const face::DisplayScale& scale() const { return canvas_.scale(); }
+
   // What screen readers ask of the face.
   const LcdFrame& shown_frame() const override { return lcd_.frame(); }
   NumberBase shown_base() const override { return host_.base(); }
   int focused_key() const override { return focus_.key(); }
   void press(int key) override;
+  face::DisplayScale shown_scale() const override { return scale(); }
 
  private:
   friend class BaseWindow<Tcomputer_qel>;
   LRESULT handle_message(UINT msg, WPARAM wp, LPARAM lp);
   void on_create();
+  // Builds the face, keys, LCD, tooltips and mover at `dpi`.
+  void apply_scale(int dpi);
+  void on_dpi_changed(int dpi, const RECT& suggested);
   void paint();
   void on_mouse_move(POINT p);
   void on_button_down(POINT p, MouseButton button, bool double_click);

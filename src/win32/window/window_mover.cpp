@@ -20,8 +20,8 @@ void move_window_to(HWND window, Point at) {
 
 }  // namespace
 
-Rect monitor_of_mini_window(Point window) {
-  const Rect shown = mini_outline_on_screen(window);
+Rect monitor_of_mini_window(Point window, int dpi) {
+  const Rect shown = mini_outline_on_screen(window, dpi);
   const RECT r{shown.left, shown.top, shown.right, shown.bottom};
   MONITORINFO info{};
   info.cbSize = sizeof info;
@@ -46,7 +46,7 @@ std::optional<POINT> WindowMover::move(HWND window, POINT client) {
   POINT cursor{};
   GetCursorPos(&cursor);
   // The edges matter in mini mode only; outside it no monitor is looked up.
-  const Rect monitor = drag_.mini_mode() ? monitor_of_mini_window(from) : Rect{};
+  const Rect monitor = drag_.mini_mode() ? monitor_of_mini_window(from, drag_.dpi()) : Rect{};
   const std::optional<DragStep> step =
       drag_.move(source_, from, mouse, {cursor.x, cursor.y}, monitor);
   if (!step) return std::nullopt;

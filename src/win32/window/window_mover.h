@@ -26,6 +26,8 @@ class WindowMover {
   // Clears docking and brings the whole face back onto its monitor's work area.
   void leave_mini(HWND window);
   bool mini_mode() const { return drag_.mini_mode(); }
+  // The face's scale: the docking places and pulls, and the mini outline, grow with it.
+  void set_dpi(int dpi) { drag_.set_dpi(dpi); }
   DockState dock() const { return drag_.dock(); }
 
  private:
@@ -35,6 +37,6 @@ class WindowMover {
 };
 
 // Full rectangle of the monitor the mini window at `window` (its top-left) is on.
-Rect monitor_of_mini_window(Point window);
+Rect monitor_of_mini_window(Point window, int dpi);
 
 }  // namespace orvanta::win32
