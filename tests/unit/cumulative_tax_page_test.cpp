@@ -70,7 +70,7 @@ class Page : public testing::Test {
   void worked_example() {
     form.salary_changed("30000");
     form.deductions_changed("4500");
-    SpecialDeductionChoices choices;
+    AdditionalDeductionChoices choices;
     choices.parents = ParentsCare::OnlyChild;
     page.choices_changed(choices);
   }
@@ -139,7 +139,7 @@ class BonusBeside : public Page, public testing::WithParamInterface<BonusBesideC
 TEST_P(BonusBeside, ComparedWithTheYearAsSettled) {
   const BonusBesideCase& c = GetParam();
   form.salary_changed(c.salary);
-  SpecialDeductionChoices choices;
+  AdditionalDeductionChoices choices;
   choices.certificate_this_year = c.certificate;
   page.choices_changed(choices);
   page.bonus_changed(c.bonus);
@@ -190,7 +190,7 @@ TEST_P(PageRefusal, OneBoxForTheFirstFieldAndNoResult) {
   worked_example();
   ASSERT_TRUE(page.compute());
   form.salary_changed(c.salary);
-  SpecialDeductionChoices choices;
+  AdditionalDeductionChoices choices;
   choices.parents = ParentsCare::Shared;
   page.choices_changed(choices);
   page.share_changed(c.share);
@@ -214,7 +214,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return info.param.name; });
 
 TEST_F(Page, SummaryOfTheTicks) {
-  SpecialDeductionChoices choices;
+  AdditionalDeductionChoices choices;
   choices.children_in_education = 1;
   choices.parents = ParentsCare::OnlyChild;
   choices.certificate_this_year = true;

@@ -157,12 +157,12 @@ bool CumulativeTaxPage::compute() {
   computed_ = false;
   outcome_.reset();
   TaxFieldReader reader;
-  SpecialDeductionChoices choices = choices_;
+  AdditionalDeductionChoices choices = choices_;
   if (choices.parents == ParentsCare::Shared) {
     choices.parents_share = reader.read(TaxField::ParentsShare, share_);
   }
   const Cents bonus = reader.read(TaxField::Bonus, bonus_);
-  const SpecialDeduction special = special_deduction(choices);
+  const AdditionalDeduction special = additional_deduction(choices);
   // The form's fields stand above the page's own, so their refusal comes first.
   form_.special_changed(money_text(special.per_month));
   if (!form_.compute()) return false;
@@ -178,7 +178,7 @@ bool CumulativeTaxPage::compute() {
 }
 
 std::string CumulativeTaxPage::special_summary() const {
-  SpecialDeductionChoices choices = choices_;
+  AdditionalDeductionChoices choices = choices_;
   if (choices.parents == ParentsCare::Shared) {
     const MoneyField share = read_money(share_);
     if (share.problem != MoneyProblem::None) {
@@ -186,7 +186,7 @@ std::string CumulativeTaxPage::special_summary() const {
     }
     choices.parents_share = share.cents;
   }
-  const SpecialDeduction special = special_deduction(choices);
+  const AdditionalDeduction special = additional_deduction(choices);
   std::string text = "专项附加扣除每月 " + money_shown(special.per_month) + " 元";
   if (special.once_this_year != 0) {
     text += "；职业资格证书 " + money_shown(special.once_this_year) + " 元在年度汇算时扣除";

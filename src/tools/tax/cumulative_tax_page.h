@@ -10,8 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "tools/tax/additional_deductions.h"
 #include "tools/tax/income_tax_form.h"
-#include "tools/tax/special_deductions.h"
 #include "tools/tax/year_end_bonus.h"
 
 namespace orvanta {
@@ -63,10 +63,10 @@ class CumulativeTaxPage {
   CumulativeTaxPage(IncomeTaxForm& form, MessageBoxes& boxes) : form_(form), boxes_(boxes) {}
 
   // The ticks and counts; the parents' share is read from its own text.
-  void choices_changed(const SpecialDeductionChoices& choices) { choices_ = choices; }
+  void choices_changed(const AdditionalDeductionChoices& choices) { choices_ = choices; }
   void share_changed(std::string_view text) { share_ = text; }
   void bonus_changed(std::string_view text) { bonus_ = text; }
-  const SpecialDeductionChoices& choices() const { return choices_; }
+  const AdditionalDeductionChoices& choices() const { return choices_; }
   const std::string& share() const { return share_; }
   const std::string& bonus_text() const { return bonus_; }
 
@@ -94,7 +94,7 @@ class CumulativeTaxPage {
 
   IncomeTaxForm& form_;
   MessageBoxes& boxes_;
-  SpecialDeductionChoices choices_;
+  AdditionalDeductionChoices choices_;
   std::string share_;
   std::string bonus_;
   bool computed_ = false;

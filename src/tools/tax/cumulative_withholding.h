@@ -16,8 +16,8 @@ inline constexpr Cents kMonthlyBasicDeduction = yuan(5000);
 struct MonthIncome {
   Cents pay = 0;        // the month's wages before anything is taken off
   Cents insurance = 0;  // social insurance and housing fund paid by the employee (专项扣除)
-  Cents special = 0;  // special additional deductions (专项附加扣除), see special_deductions.h
-  Cents other = 0;    // other deductions allowed by law (其他扣除)
+  Cents special = 0;  // special additional deductions (专项附加扣除), see additional_deductions.h
+  Cents other = 0;  // other deductions allowed by law (其他扣除)
 };
 
 struct MonthWithholding {

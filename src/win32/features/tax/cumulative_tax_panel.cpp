@@ -142,7 +142,7 @@ void CumulativeTaxPanel::load_from_form() {
   set_field_text(item(Base), form_.base(), loading_);
   set_field_text(item(Share), page_.share(), loading_);
   set_field_text(item(Bonus), page_.bonus_text(), loading_);
-  const SpecialDeductionChoices& c = page_.choices();
+  const AdditionalDeductionChoices& c = page_.choices();
   SendMessageW(item(Children), CB_SETCURSEL, c.children_in_education, 0);
   SendMessageW(item(Infants), CB_SETCURSEL, c.children_under_three, 0);
   CheckDlgButton(hwnd_, Continuing, c.continuing_education ? BST_CHECKED : BST_UNCHECKED);
@@ -157,7 +157,7 @@ void CumulativeTaxPanel::load_from_form() {
 }
 
 void CumulativeTaxPanel::choices_changed() {
-  SpecialDeductionChoices c;
+  AdditionalDeductionChoices c;
   const auto selected = [this](Control id) {
     return static_cast<int>(SendMessageW(item(id), CB_GETCURSEL, 0, 0));
   };

@@ -1,6 +1,6 @@
-// The special additional deductions: what each tick and count comes to per month, and serious
-// illness once a year.
-#include "tools/tax/special_deductions.h"
+// The additional deductions (专项附加扣除): what each tick and count comes to per month, and
+// serious illness once a year.
+#include "tools/tax/additional_deductions.h"
 
 #include <gtest/gtest.h>
 
@@ -11,22 +11,22 @@ namespace {
 
 struct ChoicesCase {
   std::string name;
-  SpecialDeductionChoices choices;
+  AdditionalDeductionChoices choices;
   Cents per_month;
   Cents once_this_year = 0;
 };
 
-class SpecialDeductions : public testing::TestWithParam<ChoicesCase> {};
+class AdditionalDeductions : public testing::TestWithParam<ChoicesCase> {};
 
-TEST_P(SpecialDeductions, ComeToTheAmountsInForce) {
+TEST_P(AdditionalDeductions, ComeToTheAmountsInForce) {
   const ChoicesCase& c = GetParam();
-  const SpecialDeduction deduction = special_deduction(c.choices);
+  const AdditionalDeduction deduction = additional_deduction(c.choices);
   EXPECT_EQ(deduction.per_month, c.per_month);
   EXPECT_EQ(deduction.once_this_year, c.once_this_year);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, SpecialDeductions,
+    Cases, AdditionalDeductions,
     testing::Values(
         ChoicesCase{"Nothing", {}, 0},
         ChoicesCase{"TwoChildrenAndOneUnderThree",

@@ -1,4 +1,4 @@
-#include "tools/tax/special_deductions.h"
+#include "tools/tax/additional_deductions.h"
 
 #include <algorithm>
 
@@ -6,7 +6,7 @@ namespace orvanta {
 
 // 《个人所得税专项附加扣除暂行办法》 (国发〔2018〕41号) with the amounts raised by 国发〔2023〕13号
 // (children's education, care of children under three, supporting the elderly) from 2023-01-01.
-constexpr SpecialDeductionAmounts kSpecialDeductions{
+constexpr AdditionalDeductionAmounts kAdditionalDeductions{
     .in_force_from = "2023-01-01",
     .child_education = yuan(2000),
     .infant_care = yuan(2000),
@@ -20,8 +20,8 @@ constexpr SpecialDeductionAmounts kSpecialDeductions{
     .serious_illness_limit = yuan(80000),
 };
 
-SpecialDeduction special_deduction(const SpecialDeductionChoices& c) {
-  const SpecialDeductionAmounts& a = kSpecialDeductions;
+AdditionalDeduction additional_deduction(const AdditionalDeductionChoices& c) {
+  const AdditionalDeductionAmounts& a = kAdditionalDeductions;
   Cents month = a.child_education * std::max(c.children_in_education, 0) +
                 a.infant_care * std::max(c.children_under_three, 0);
   if (c.continuing_education) month += a.continuing_education;
@@ -35,7 +35,7 @@ SpecialDeduction special_deduction(const SpecialDeductionChoices& c) {
 }
 
 Cents serious_illness_deduction(Cents own_medical_costs) {
-  const SpecialDeductionAmounts& a = kSpecialDeductions;
+  const AdditionalDeductionAmounts& a = kAdditionalDeductions;
   return std::clamp<Cents>(own_medical_costs - a.serious_illness_threshold, 0,
                            a.serious_illness_limit);
 }

@@ -1,5 +1,5 @@
 #pragma once
-// Special additional deductions (专项附加扣除): the amounts in one table with the date they took
+// Additional deductions (专项附加扣除): the amounts in one table with the date they took
 // effect, and what a taxpayer's circumstances come to per month.
 #include <string_view>
 
@@ -7,7 +7,7 @@
 
 namespace orvanta {
 
-struct SpecialDeductionAmounts {
+struct AdditionalDeductionAmounts {
   std::string_view in_force_from;   // "YYYY-MM-DD"
   Cents child_education;            // per child, per month
   Cents infant_care;                // per child under three, per month
@@ -22,7 +22,7 @@ struct SpecialDeductionAmounts {
 };
 
 // The amounts in force; a change of the rules replaces this one table.
-extern const SpecialDeductionAmounts kSpecialDeductions;
+extern const AdditionalDeductionAmounts kAdditionalDeductions;
 
 // Where the taxpayer rents, which fixes the rent deduction.
 enum class RentCity {
@@ -37,7 +37,7 @@ enum class Housing { None, LoanInterest, Rent };
 enum class ParentsCare { None, OnlyChild, Shared };
 
 // The ticks and counts of a taxpayer's declaration.
-struct SpecialDeductionChoices {
+struct AdditionalDeductionChoices {
   int children_in_education = 0;
   int children_under_three = 0;
   bool continuing_education = false;   // degree education
@@ -48,13 +48,13 @@ struct SpecialDeductionChoices {
   Cents parents_share = 0;  // per month, read only for ParentsCare::Shared
 };
 
-struct SpecialDeduction {
+struct AdditionalDeduction {
   Cents per_month = 0;
   Cents once_this_year = 0;  // the certificate's, taken in one month or at the annual settlement
 };
 
 // What the choices come to. Counts below 0 count as none; a parents' share is held to its limit.
-SpecialDeduction special_deduction(const SpecialDeductionChoices& choices);
+AdditionalDeduction additional_deduction(const AdditionalDeductionChoices& choices);
 
 // Serious illness is settled once a year: the medical costs the patient paid beyond the
 // threshold, up to the limit.
