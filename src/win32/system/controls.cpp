@@ -69,7 +69,7 @@ std::string window_text_utf8(HWND window) {
 }
 
 bool register_window_class(const wchar_t* name, WNDPROC proc, HBRUSH background, HICON icon,
-                           UINT style, const wchar_t* cursor) {
+                           UINT style, const wchar_t* cursor, HICON small_icon) {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof wc;
@@ -81,6 +81,7 @@ bool register_window_class(const wchar_t* name, WNDPROC proc, HBRUSH background,
   wc.hInstance = instance;
   wc.hCursor = LoadCursorW(nullptr, cursor);
   wc.hIcon = icon;
+  wc.hIconSm = small_icon;
   wc.hbrBackground = background;
   wc.lpszClassName = name;
   return check(RegisterClassExW(&wc) != 0, L"RegisterClassExW");

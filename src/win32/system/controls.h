@@ -12,7 +12,8 @@ namespace orvanta::win32 {
 
 // Registers a window class of this program once; true when it is (or already was) registered.
 bool register_window_class(const wchar_t* name, WNDPROC proc, HBRUSH background = nullptr,
-                           HICON icon = nullptr, UINT style = 0, const wchar_t* cursor = IDC_ARROW);
+                           HICON icon = nullptr, UINT style = 0, const wchar_t* cursor = IDC_ARROW,
+                           HICON small_icon = nullptr);
 
 // The look of a panel over the face: one colour with a raised edge, and its labels, check boxes
 // and group boxes on that colour.

@@ -6,6 +6,7 @@
 #include "face/face_layout.h"
 #include "face/window_outline.h"
 #include "win32/chrome/face_tooltips.h"
+#include "win32/system/controls.h"
 #include "win32/system/dpi.h"
 #include "win32/system/geometry.h"
 #include "win32/system/win_check.h"
@@ -31,16 +32,10 @@ Tcomputer_qel::Tcomputer_qel(HINSTANCE instance, WindowHost& host, ProgramClock&
             [this](const std::string& name, MouseButton b) { host_.run_key(name, b); }) {}
 
 bool Tcomputer_qel::create(HICON icon, HICON small_icon) {
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof wc;
-  wc.style = CS_DBLCLKS;
-  wc.lpfnWndProc = &BaseWindow::window_proc;
-  wc.hInstance = instance_;
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.hIcon = icon;
-  wc.hIconSm = small_icon;
-  wc.lpszClassName = kClassName;
-  if (!check(RegisterClassExW(&wc) != 0, L"RegisterClassExW")) return false;
+  if (!register_window_class(kClassName, &BaseWindow::window_proc, nullptr, icon, CS_DBLCLKS,
+                             IDC_ARROW, small_icon)) {
+    return false;
+  }
   // A tool window has no taskbar button; the calculator lives in the notification area. Made at
   // the system's scale; WM_CREATE corrects it to the scale of the monitor it lands on.
   const face::DisplayScale at(window_dpi(nullptr));
