@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "win32/system/wrapped_accessible.h"
+
 namespace orvanta::win32 {
 namespace {
 
@@ -10,44 +12,9 @@ bool is_self(const VARIANT& child) {
 }
 
 // The standard client object with the role, value and read-only state of a text field.
-class FieldAccessible final : public IAccessible {
+class FieldAccessible final : public WrappedAccessible {
  public:
-  FieldAccessible(HWND field, IAccessible* standard) : field_(field), standard_(standard) {}
-
-  // IUnknown
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override {
-    if (out == nullptr) return E_POINTER;
-    if (riid == IID_IUnknown || riid == IID_IDispatch || riid == IID_IAccessible) {
-      *out = static_cast<IAccessible*>(this);
-      AddRef();
-      return S_OK;
-    }
-    *out = nullptr;
-    return E_NOINTERFACE;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return InterlockedIncrement(&refs_); }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const LONG left = InterlockedDecrement(&refs_);
-    if (left == 0) delete this;
-    return static_cast<ULONG>(left);
-  }
-
-  // IDispatch
-  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
-    return standard_->GetTypeInfoCount(count);
-  }
-  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID lcid, ITypeInfo** info) override {
-    return standard_->GetTypeInfo(index, lcid, info);
-  }
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count, LCID lcid,
-                                          DISPID* ids) override {
-    return standard_->GetIDsOfNames(riid, names, count, lcid, ids);
-  }
-  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID riid, LCID lcid, WORD flags,
-                                   DISPPARAMS* params, VARIANT* result, EXCEPINFO* exception,
-                                   UINT* arg_error) override {
-    return standard_->Invoke(id, riid, lcid, flags, params, result, exception, arg_error);
-  }
+  FieldAccessible(HWND field, IAccessible* standard) : WrappedAccessible(standard), field_(field) {}
 
   // IAccessible: what a text field answers differently from a plain window.
   HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
@@ -147,26 +114,16 @@ class FieldAccessible final : public IAccessible {
   }
 
  private:
-  ~FieldAccessible() { standard_->Release(); }
   bool read_only() const { return (GetWindowLongW(field_, GWL_STYLE) & ES_READONLY) != 0; }
 
-  LONG refs_ = 1;
   HWND field_;
-  IAccessible* standard_;
 };
 
 }  // namespace
 
 LRESULT answer_accessibility_request(HWND field, WPARAM wp) {
-  IAccessible* standard = nullptr;
-  if (FAILED(CreateStdAccessibleObject(field, OBJID_CLIENT, IID_IAccessible,
-                                       reinterpret_cast<void**>(&standard)))) {
-    return 0;
-  }
-  auto* accessible = new FieldAccessible(field, standard);
-  const LRESULT result = LresultFromObject(IID_IAccessible, wp, accessible);
-  accessible->Release();
-  return result;
+  return answer_wrapped_accessible(
+      field, wp, [&](IAccessible* standard) { return new FieldAccessible(field, standard); });
 }
 
 }  // namespace orvanta::win32

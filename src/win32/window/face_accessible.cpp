@@ -9,6 +9,7 @@
 #include "face/key_names.h"
 #include "platform/wide.h"
 #include "win32/system/geometry.h"
+#include "win32/system/wrapped_accessible.h"
 
 namespace orvanta::win32 {
 namespace {
@@ -38,45 +39,10 @@ const face::FaceKey& key_of(LONG child) {
   return face::kFaceKeys[static_cast<size_t>(child - 1)];
 }
 
-class FaceAccessible final : public IAccessible {
+class FaceAccessible final : public WrappedAccessible {
  public:
   FaceAccessible(HWND face, IAccessible* standard, AccessibleFace* (*source)(HWND))
-      : face_(face), standard_(standard), source_(source) {}
-
-  // IUnknown
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override {
-    if (out == nullptr) return E_POINTER;
-    if (riid == IID_IUnknown || riid == IID_IDispatch || riid == IID_IAccessible) {
-      *out = static_cast<IAccessible*>(this);
-      AddRef();
-      return S_OK;
-    }
-    *out = nullptr;
-    return E_NOINTERFACE;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return InterlockedIncrement(&refs_); }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const LONG left = InterlockedDecrement(&refs_);
-    if (left == 0) delete this;
-    return static_cast<ULONG>(left);
-  }
-
-  // IDispatch: as the standard object.
-  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
-    return standard_->GetTypeInfoCount(count);
-  }
-  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID lcid, ITypeInfo** info) override {
-    return standard_->GetTypeInfo(index, lcid, info);
-  }
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count, LCID lcid,
-                                          DISPID* ids) override {
-    return standard_->GetIDsOfNames(riid, names, count, lcid, ids);
-  }
-  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID riid, LCID lcid, WORD flags,
-                                   DISPPARAMS* params, VARIANT* result, EXCEPINFO* exception,
-                                   UINT* arg_error) override {
-    return standard_->Invoke(id, riid, lcid, flags, params, result, exception, arg_error);
-  }
+      : WrappedAccessible(standard), face_(face), source_(source) {}
 
   // The face itself and its place among windows: the standard object's.
   HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
@@ -275,11 +241,7 @@ class FaceAccessible final : public IAccessible {
     return facts == nullptr ? face::DisplayScale() : facts->shown_scale();
   }
 
-  ~FaceAccessible() { standard_->Release(); }
-
-  LONG refs_ = 1;
   HWND face_;
-  IAccessible* standard_;
   AccessibleFace* (*source_)(HWND);
 };
 
@@ -290,15 +252,8 @@ LONG lcd_child_id() {
 }
 
 LRESULT answer_face_accessibility(HWND face, WPARAM wp, AccessibleFace* (*source)(HWND)) {
-  IAccessible* standard = nullptr;
-  if (FAILED(CreateStdAccessibleObject(face, OBJID_CLIENT, IID_IAccessible,
-                                       reinterpret_cast<void**>(&standard)))) {
-    return 0;
-  }
-  auto* accessible = new FaceAccessible(face, standard, source);
-  const LRESULT result = LresultFromObject(IID_IAccessible, wp, accessible);
-  accessible->Release();
-  return result;
+  return answer_wrapped_accessible(
+      face, wp, [&](IAccessible* standard) { return new FaceAccessible(face, standard, source); });
 }
 
 }  // namespace orvanta::win32
