@@ -341,8 +341,12 @@ class CumulativeTaxE2e : public TaxE2e {
   HWND table_button(const std::wstring& caption) const {
     return App::find_child(page_showing() ? page() : panel(), caption);
   }
+  // Sent, not posted: it returns once the switch is whole (a posted click could still be halfway
+  // through, a page already shown and its results not yet emptied, when the test looks).
   void choose(const std::wstring& caption) {
-    PostMessageW(table_button(caption), BM_CLICK, 0, 0);
+    DWORD_PTR ignored = 0;
+    ASSERT_NE(
+        SendMessageTimeoutW(table_button(caption), BM_CLICK, 0, 0, SMTO_NORMAL, 5000, &ignored), 0);
     app.wait_idle();
   }
   void set_field(int id, const wchar_t* text) {
