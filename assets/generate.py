@@ -56,6 +56,9 @@ def write_header(layout):
 
 # The display scales other than 100 % that get their own pictures, by dots per inch.
 SCALED_DPIS = (120, 144, 192)
+# The icon's sizes: 16 and 32 at 100 %, 20 and 40 at 125 %, 24 and 48 at 150 %, 32 and 64 at
+# 200 %, and 256 for large views.
+ICON_SIZES = (16, 20, 24, 32, 40, 48, 64, 256)
 
 
 def sparse_look(px, layout, k, name):
@@ -114,7 +117,7 @@ def main():
         write(f'resources/menu/{name}.bmp', formats.bmp24(px))
     for dpi in SCALED_DPIS:
         write_scaled(layout, dpi)
-    write('resources/orvanta.ico', formats.ico([icons.app_icon(s) for s in (16, 32, 48, 256)]))
+    write('resources/orvanta.ico', formats.ico([icons.app_icon(s) for s in ICON_SIZES]))
 
     for name, samples in voice.clips(layout).items():
         write(f'resources/voice/{name}.wav', formats.wav_u8(samples, voice.RATE))

@@ -70,6 +70,8 @@ def script(layout, dpis):
 
 def manifest():
     # processorArchitecture "*": the same manifest serves the i686 and the x86-64 build.
+    # DPI: per monitor (v2 on Windows 10 1703 and later, v1 on 8.1 and older 10); Windows 7 and 8
+    # read only dpiAware "true", which "true/pm" starts with, and give the system DPI.
     os_ids = [
         '35138b9a-5d96-4fbd-8e2d-a2440225f93a',  # Windows 7
         '4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38',  # Windows 8
@@ -101,7 +103,8 @@ def manifest():
   </compatibility>
   <application xmlns="urn:schemas-microsoft-com:asm.v3">
     <windowsSettings>
-      <dpiAware xmlns="http://schemas.microsoft.com/SMI/2005/WindowsSettings">false</dpiAware>
+      <dpiAware xmlns="http://schemas.microsoft.com/SMI/2005/WindowsSettings">true/pm</dpiAware>
+      <dpiAwareness xmlns="http://schemas.microsoft.com/SMI/2016/WindowsSettings">PerMonitorV2, PerMonitor</dpiAwareness>
     </windowsSettings>
   </application>
 </assembly>

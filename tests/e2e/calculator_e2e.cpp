@@ -216,8 +216,9 @@ TEST_F(CalculatorE2e, SettingsPanelSwitchesScientificModeAndAPressOnTheFaceClose
 TEST_F(CalculatorE2e, FormulaBarShownAgainStaysBelowTheSettingsPanel) {
   ASSERT_TRUE(app.start());
   ASSERT_TRUE(lcd_shows("0."));
-  const POINT outside{50, 113};   // on the bar, left of the panel
-  const POINT overlap{200, 113};  // on the bar and on the panel
+  const face::DisplayScale at(e2e_dpi());
+  const POINT outside{at(50), at(113)};   // on the bar, left of the panel
+  const POINT overlap{at(200), at(113)};  // on the bar and on the panel
   const HWND bar = ChildWindowFromPointEx(app.window(), outside, CWP_SKIPINVISIBLE);
   ASSERT_NE(bar, app.window());
   PostMessageW(app.window(), WM_COMMAND, win32::kMenuSettings, 0);

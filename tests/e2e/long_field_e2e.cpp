@@ -53,9 +53,9 @@ class LongFieldTest : public ::testing::Test {
     parent_ = e2e::make_test_window(L"LongFieldTestParent", RECT{60, 60, 520, 180}, parent_proc);
     ASSERT_NE(parent_, nullptr);
     font_ = CreateFontW(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, GB2312_CHARSET, 0, 0, 0, 0, L"宋体");
-    field_ =
-        create_labelled_field(parent_, L"值一：", 16, 24, 417, 1, font_, 0, [this] { ++enters_; });
-    result_ = create_labelled_field(parent_, L"计算结果：", 16, 72, 417, 2, font_, ES_READONLY);
+    field_ = create_labelled_field(parent_, {}, L"值一：", 16, 24, 417, 1, font_, 0,
+                                   [this] { ++enters_; });
+    result_ = create_labelled_field(parent_, {}, L"计算结果：", 16, 72, 417, 2, font_, ES_READONLY);
     ASSERT_NE(field_, nullptr);
     ASSERT_NE(result_, nullptr);
     SetForegroundWindow(parent_);

@@ -39,10 +39,16 @@ App::App(HINSTANCE instance)
 App::~App() = default;
 
 bool App::create() {
-  icon_.reset(static_cast<HICON>(LoadImageW(instance_, L"MAINICON", IMAGE_ICON, 32, 32, 0)));
-  small_icon_.reset(static_cast<HICON>(LoadImageW(instance_, L"MAINICON", IMAGE_ICON, 16, 16, 0)));
+  // The icon's own picture for the system's scale (it has 16 to 64 pixels in steps of a scale).
+  const auto icon = [&](int metric) {
+    const int size = GetSystemMetrics(metric);
+    return static_cast<HICON>(LoadImageW(instance_, L"MAINICON", IMAGE_ICON, size, size, 0));
+  };
+  icon_.reset(icon(SM_CXICON));
+  small_icon_.reset(icon(SM_CXSMICON));
   if (!window_.create(icon_.get(), small_icon_.get())) return false;
   owner_ = window_.hwnd();
+  panels_.set_scale(window_.scale());
   tray_.add(owner_, small_icon_ ? small_icon_.get() : icon_.get());
 
   open_settings();
@@ -202,6 +208,8 @@ void App::mini_mode_changed(bool on) {
 
 void App::scale_changed(const face::DisplayScale& scale) {
   formula_bar_.rescale(scale);
+  panels_.set_scale(scale);
+  tell_features([&](Feature& f) { f.scale_changed(scale); });
 }
 
 void App::outline_changed() {

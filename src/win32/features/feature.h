@@ -16,6 +16,7 @@
 
 #include "engine/calculator.h"
 #include "engine/mouse_button.h"
+#include "face/display_scale.h"
 #include "face/key_navigation.h"
 #include "settings/settings_file.h"
 #include "win32/panels/panel.h"
@@ -139,6 +140,8 @@ class Feature {
   // The window was dragged by `offset` (without the docking jumps).
   virtual void window_dragged(POINT) {}
   virtual void mini_mode_changed(bool) {}
+  // The window went to a monitor of another scale (the panels are laid out again already).
+  virtual void scale_changed(const face::DisplayScale&) {}
   virtual void hidden_to_tray() {}
   // A window message no other part took (a hotkey, ...); true when taken.
   virtual bool window_message(UINT, WPARAM, LPARAM, LRESULT&) { return false; }

@@ -1,8 +1,33 @@
 #include "win32/panels/panel.h"
 
+#include <algorithm>
+#include <cstdlib>
+
+#include "win32/system/controls.h"
 #include "win32/system/win_check.h"
 
 namespace orvanta::win32 {
+namespace {
+
+// A length at `from` back at 100 %: exact for every length scaled up from 100 %, since scaling
+// up never maps two lengths to one.
+int unscale(int length, int from_dpi) {
+  const int magnitude = (std::abs(length) * face::kBaseDpi + from_dpi / 2) / from_dpi;
+  return length < 0 ? -magnitude : magnitude;
+}
+
+RECT unscaled(const RECT& r, int from_dpi) {
+  return {unscale(r.left, from_dpi), unscale(r.top, from_dpi), unscale(r.right, from_dpi),
+          unscale(r.bottom, from_dpi)};
+}
+
+}  // namespace
+
+void PanelHost::set_scale(const face::DisplayScale& scale) {
+  if (scale == scale_) return;
+  scale_ = scale;
+  for (Panel* panel : made_) panel->rescale(scale);
+}
 
 void PanelHost::panel_shown(const Panel& panel) {
   if (!panel.takes_typing()) return;
@@ -15,7 +40,13 @@ void PanelHost::panel_hidden(const Panel& panel) {
   if (panel.hwnd() == typing_panel_) typing_panel_ = nullptr;
 }
 
+Panel::Panel(PanelHost& host, const PanelPlace& place)
+    : host_(host), place_(place), look_(place.colour), scale_(host.scale()) {
+  host_.made_.push_back(this);
+}
+
 Panel::~Panel() {
+  std::erase(host_.made_, this);
   if (hwnd_ == nullptr) return;
   // The derived panel is gone already: its handler must not see the last messages.
   SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
@@ -24,7 +55,7 @@ Panel::~Panel() {
 
 bool Panel::create_window(HWND parent) {
   if (!register_window_class(place_.class_name, &BaseWindow::window_proc)) return false;
-  const RECT& r = place_.bounds;
+  const RECT r = bounds();
   const HWND hwnd = CreateWindowExW(WS_EX_CONTROLPARENT, place_.class_name, place_.caption,
                                     WS_CHILD | WS_CLIPSIBLINGS | place_.extra_style, r.left, r.top,
                                     r.right - r.left, r.bottom - r.top, parent, nullptr,
@@ -34,7 +65,8 @@ bool Panel::create_window(HWND parent) {
 
 void Panel::show() {
   const bool was_visible = visible();
-  check(SetWindowPos(hwnd_, HWND_TOP, left(), top(), 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW) != FALSE,
+  const RECT r = bounds();
+  check(SetWindowPos(hwnd_, HWND_TOP, r.left, r.top, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW) != FALSE,
         L"SetWindowPos (panel)");
   if (!was_visible && visible()) host_.panel_shown(*this);
 }
@@ -56,6 +88,54 @@ void Panel::set_colour(COLORREF colour) {
   if (hwnd_ != nullptr) {
     RedrawWindow(hwnd_, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
   }
+}
+
+HFONT Panel::font(int pixel_height, int weight) const {
+  for (const MadeFont& f : fonts_) {
+    if (f.pixel_height == pixel_height && f.weight == weight) return f.font.get();
+  }
+  fonts_.push_back({pixel_height, weight, make_song_font(at(pixel_height), weight)});
+  return fonts_.back().font.get();
+}
+
+void Panel::rescale(const face::DisplayScale& scale) {
+  if (scale == scale_) return;
+  const int from = scale_.dpi();
+  scale_ = scale;
+  // The old fonts stay until every control has its new one.
+  std::vector<MadeFont> old = std::move(fonts_);
+  fonts_.clear();
+  if (hwnd_ != nullptr) {
+    const RECT r = bounds();
+    SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    for (HWND child = GetWindow(hwnd_, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+      RECT c;
+      GetWindowRect(child, &c);
+      // A drop-down list's height is its box with the list open.
+      wchar_t kind[16] = {};
+      GetClassNameW(child, kind, 16);
+      if (lstrcmpiW(kind, L"ComboBox") == 0) {
+        RECT open{};
+        SendMessageW(child, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&open));
+        c.bottom = c.top + (open.bottom - open.top);
+      }
+      MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&c), 2);
+      c = at(unscaled(c, from));
+      SetWindowPos(child, nullptr, c.left, c.top, c.right - c.left, c.bottom - c.top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+      const auto shown = reinterpret_cast<HFONT>(SendMessageW(child, WM_GETFONT, 0, 0));
+      for (const MadeFont& f : old) {
+        if (f.font.get() == shown) {
+          SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font(f.pixel_height, f.weight)),
+                       TRUE);
+        }
+      }
+    }
+  }
+  on_rescale();
+  if (hwnd_ != nullptr) InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 LRESULT Panel::handle_message(UINT msg, WPARAM wp, LPARAM lp) {

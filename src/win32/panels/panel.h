@@ -1,8 +1,12 @@
 #pragma once
 // The base of every panel shown in place over the face: its window class and look, its place,
-// show / hide / visible, and the one host told whenever a panel appears or goes away.
+// show / hide / visible, its display scale and fonts, and the one host told whenever a panel
+// appears or goes away.
 #include <windows.h>
 
+#include <vector>
+
+#include "face/display_scale.h"
 #include "platform/handles_win32.h"
 #include "win32/system/base_window.h"
 #include "win32/system/controls.h"
@@ -30,7 +34,15 @@ class PanelHost {
   // the panels stand on. True when `msg` was such a key and was taken.
   bool tab(HWND face, const MSG& msg) const;
 
+  // The scale panels are laid out at: the face's. A new one (the window went to a monitor of
+  // another scale) lays out every panel made so far again.
+  const face::DisplayScale& scale() const { return scale_; }
+  void set_scale(const face::DisplayScale& scale);
+
  private:
+  friend class Panel;
+  face::DisplayScale scale_;
+  std::vector<Panel*> made_;  // every panel that exists, for a new scale
   bool preview_on_ = false;
   int typing_panels_ = 0;        // visible panels that take typing
   HWND typing_panel_ = nullptr;  // the one of them shown last
@@ -40,7 +52,7 @@ class PanelHost {
 struct PanelPlace {
   const wchar_t* class_name;
   const wchar_t* caption;
-  RECT bounds;  // in the face's client coordinates
+  RECT bounds;  // in the face's client coordinates at 100 %
   COLORREF colour;
   DWORD extra_style = 0;  // WS_CLIPCHILDREN where the panel paints nothing under its controls
   bool takes_typing = false;
@@ -48,8 +60,7 @@ struct PanelPlace {
 
 class Panel : public BaseWindow<Panel> {
  public:
-  Panel(PanelHost& host, const PanelPlace& place)
-      : host_(host), place_(place), look_(place.colour) {}
+  Panel(PanelHost& host, const PanelPlace& place);
   Panel(const Panel&) = delete;
   Panel& operator=(const Panel&) = delete;
   virtual ~Panel();
@@ -64,10 +75,21 @@ class Panel : public BaseWindow<Panel> {
   bool takes_typing() const { return place_.takes_typing; }
   // A new background colour (the skin changed), painted at once.
   void set_colour(COLORREF colour);
-  int left() const { return place_.bounds.left; }
-  int top() const { return place_.bounds.top; }
-  int width() const { return place_.bounds.right - place_.bounds.left; }
-  int height() const { return place_.bounds.bottom - place_.bounds.top; }
+  // Its place on the face, in pixels at its scale.
+  RECT bounds() const { return at(place_.bounds); }
+
+  // The panel's layout is written at 100 % (96 dpi); these give its lengths, rectangles (edge by
+  // edge, so neighbours stay neighbours) and fonts at the scale the panel is shown at.
+  const face::DisplayScale& scale() const { return scale_; }
+  int at(int length) const { return scale_(length); }
+  RECT at(const RECT& r) const { return {at(r.left), at(r.top), at(r.right), at(r.bottom)}; }
+  // "宋体" `pixel_height` high at 100 % (12 is 9 points), at the panel's scale. The panel owns
+  // it and makes it again at a new scale: ask for it where it is used rather than keep it.
+  HFONT font(int pixel_height, int weight = FW_NORMAL) const;
+
+  // Lays the panel out at `scale`: its place, every control (moved edge by edge from the old
+  // scale, with its font made again at the new one), then what the panel draws itself.
+  void rescale(const face::DisplayScale& scale);
 
  protected:
   // Registers the class and creates the panel, hidden, as a child of `parent`; the derived
@@ -77,14 +99,24 @@ class Panel : public BaseWindow<Panel> {
   virtual LRESULT on_message(UINT msg, WPARAM wp, LPARAM lp) { return default_proc(msg, wp, lp); }
   // Called before the panel goes away.
   virtual void on_hide() {}
+  // After a new scale moved the controls: what the panel places or measures itself.
+  virtual void on_rescale() {}
 
  private:
   friend class BaseWindow<Panel>;
   LRESULT handle_message(UINT msg, WPARAM wp, LPARAM lp);
 
+  struct MadeFont {
+    int pixel_height;
+    int weight;
+    UniqueFont font;
+  };
+
   PanelHost& host_;
   PanelPlace place_;
   PanelLook look_;
+  face::DisplayScale scale_;
+  mutable std::vector<MadeFont> fonts_;
 };
 
 }  // namespace orvanta::win32

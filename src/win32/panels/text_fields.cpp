@@ -8,13 +8,17 @@
 #include "win32/system/win_check.h"
 
 namespace orvanta::win32 {
-HWND create_labelled_field(HWND parent, const wchar_t* label, int left, int top, int width, int id,
-                           HFONT font, DWORD style, std::function<void()> on_enter) {
+HWND create_labelled_field(HWND parent, const face::DisplayScale& scale, const wchar_t* label,
+                           int left, int top, int width, int id, HFONT font, DWORD style,
+                           std::function<void()> on_enter) {
+  const auto at = [&](const RECT& r) {
+    return RECT{scale(r.left), scale(r.top), scale(r.right), scale(r.bottom)};
+  };
   // As wide as the longest label: wider, it would cover a line beside it (the formula panel's
   // example).
   create_child(parent, L"STATIC", label, SS_LEFT | SS_NOPREFIX,
-               RECT{left, top - kLabelHeight - 2, left + kLabelWidth, top - 2}, -1, font);
-  return create_long_field(parent, RECT{left, top, left + width, top + kFieldHeight}, id, font,
+               at(RECT{left, top - kLabelHeight - 2, left + kLabelWidth, top - 2}), -1, font);
+  return create_long_field(parent, at(RECT{left, top, left + width, top + kFieldHeight}), id, font,
                            style, std::move(on_enter));
 }
 

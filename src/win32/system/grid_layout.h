@@ -7,12 +7,23 @@
 #include <numeric>
 #include <vector>
 
+#include "face/display_scale.h"
+
 namespace orvanta::win32 {
 
 class GridLayout {
  public:
   GridLayout(std::vector<int> widths, int rows, int row_height)
       : widths_(std::move(widths)), rows_(rows), row_height_(row_height) {}
+
+  // The grid at a display scale: each column's edges where the scaled layout puts them, each row
+  // one scaled pitch; the grid lines stay one pixel.
+  GridLayout scaled(const face::DisplayScale& scale) const {
+    std::vector<int> widths;
+    for (int c = 0; c < columns(); ++c)
+      widths.push_back(scale(left(c + 1)) - scale(left(c)) - kLine);
+    return GridLayout(std::move(widths), rows_, scale(row_height_ + kLine) - kLine);
+  }
 
   int columns() const { return static_cast<int>(widths_.size()); }
   int rows() const { return rows_; }

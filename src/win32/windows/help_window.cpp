@@ -1,6 +1,8 @@
 #include "win32/windows/help_window.h"
 
+#include "face/display_scale.h"
 #include "win32/system/controls.h"
+#include "win32/system/dpi.h"
 #include "win32/system/win_check.h"
 #include "win32/windows/help_text.h"
 
@@ -18,10 +20,10 @@ bool HelpWindow::create(HMODULE text_module, HWND owner) {
                              LoadIconW(instance, L"MAINICON"))) {
     return false;
   }
-  font_ = make_song_font(kFontHeight);
   const HWND hwnd = CreateWindowExW(0, kClassName, kCaption, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
                                     CW_USEDEFAULT, kWidth, kHeight, owner, nullptr, instance, this);
   if (!check(hwnd != nullptr, L"CreateWindowExW (help window)")) return false;
+  font_ = make_song_font(face::scale_length(kFontHeight, window_dpi(hwnd_)));
   RECT client;
   GetClientRect(hwnd_, &client);
   edit_ =
@@ -55,6 +57,16 @@ LRESULT HelpWindow::handle_message(UINT msg, WPARAM wp, LPARAM lp) {
         MoveWindow(edit_, 0, 0, LOWORD(lp), HIWORD(lp), TRUE);
       }
       return 0;
+    case WM_DPICHANGED: {
+      // Moved to a monitor of another scale: the text at the new one, where Windows suggests.
+      font_ = make_song_font(face::scale_length(kFontHeight, HIWORD(wp)));
+      if (edit_ != nullptr)
+        SendMessageW(edit_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
+      const RECT* r = reinterpret_cast<const RECT*>(lp);
+      SetWindowPos(hwnd_, nullptr, r->left, r->top, r->right - r->left, r->bottom - r->top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+      return 0;
+    }
     case WM_CTLCOLORSTATIC: {  // a read-only edit asks with this message
       const auto dc = reinterpret_cast<HDC>(wp);
       SetBkColor(dc, GetSysColor(COLOR_INFOBK));

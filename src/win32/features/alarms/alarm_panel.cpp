@@ -38,7 +38,8 @@ constexpr POINT kGroup{kPage.x + 6, kPage.y + 26};
 constexpr POINT kRadioAt[kAlarmActionCount] = {{8, 24},  {8, 46},    {8, 69}, {8, 92},
                                                {8, 114}, {120, 137}, {8, 137}};
 
-RECT at(POINT origin, int x, int y, int w, int h) {
+// A place at 100 % relative to `origin`.
+RECT placed(POINT origin, int x, int y, int w, int h) {
   return RECT{origin.x + x, origin.y + y, origin.x + x + w, origin.y + y + h};
 }
 
@@ -60,14 +61,13 @@ AlarmPanel::AlarmPanel(PanelHost& host)
 bool AlarmPanel::create(HWND parent) {
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_TAB_CLASSES};
   check(InitCommonControlsEx(&icc) != FALSE, L"InitCommonControlsEx");
-  font_ = make_song_font(12);
   if (!create_window(parent)) return false;
-  const HFONT font = font_.get();
+  const HFONT font = this->font(12);
   tabs_ = create_child(hwnd_, WC_TABCONTROLW, L"",
                        TCS_BUTTONS | TCS_FLATBUTTONS | TCS_FIXEDWIDTH | WS_CLIPSIBLINGS,
-                       RECT{6, 7, 6 + 348, 7 + 242}, kTabsId, font);
+                       at(RECT{6, 7, 6 + 348, 7 + 242}), kTabsId, font);
   if (tabs_ == nullptr) return false;
-  SendMessageW(tabs_, TCM_SETITEMSIZE, 0, MAKELPARAM(kTabWidth, kTabHeight));
+  on_rescale();
   for (int n = 1; n <= kAlarmCount; ++n) {
     std::wstring caption = L"闹钟" + std::to_wstring(n);
     TCITEMW item{};
@@ -76,28 +76,33 @@ bool AlarmPanel::create(HWND parent) {
     SendMessageW(tabs_, TCM_INSERTITEMW, n - 1, reinterpret_cast<LPARAM>(&item));
   }
   on_ = create_child(hwnd_, L"BUTTON", L"开启", BS_AUTOCHECKBOX | WS_TABSTOP,
-                     at(kPage, 6, 3, 48, 17), kOnId, font);
-  time_ = create_time_field(hwnd_, at(kPage, 59, 0, 62, 22), kTimeId, font);
+                     at(placed(kPage, 6, 3, 48, 17)), kOnId, font);
+  time_ = create_time_field(hwnd_, at(placed(kPage, 59, 0, 62, 22)), kTimeId, font);
   pop_up_ = create_child(hwnd_, L"BUTTON", L"当最小化时弹出计算器", BS_AUTOCHECKBOX | WS_TABSTOP,
-                         at(kPage, 125, 3, 170, 17), kPopUpId, font);
-  create_child(hwnd_, L"BUTTON", L"动作设置", BS_GROUPBOX, at(kPage, 6, 26, 329, 183), -1, font);
+                         at(placed(kPage, 125, 3, 170, 17)), kPopUpId, font);
+  create_child(hwnd_, L"BUTTON", L"动作设置", BS_GROUPBOX, at(placed(kPage, 6, 26, 329, 183)), -1,
+               font);
   for (int i = 0; i < kAlarmActionCount; ++i) {
     radios_[i] =
         create_child(hwnd_, L"BUTTON", to_wide(kAlarmActionCaptions[i]).c_str(),
                      BS_AUTORADIOBUTTON | (i == 0 ? WS_GROUP | WS_TABSTOP : 0),
-                     at(kGroup, kRadioAt[i].x, kRadioAt[i].y, 100, 17), kRadioId + i, font);
+                     at(placed(kGroup, kRadioAt[i].x, kRadioAt[i].y, 100, 17)), kRadioId + i, font);
   }
   tip_ = create_child(hwnd_, L"EDIT", L"", WS_BORDER | ES_AUTOHSCROLL | WS_TABSTOP | WS_GROUP,
-                      at(kGroup, 112, 43, 209, 21), kTipId, font);
+                      at(placed(kGroup, 112, 43, 209, 21)), kTipId, font);
   file_ = create_child(hwnd_, L"EDIT", L"", WS_BORDER | ES_AUTOHSCROLL | ES_READONLY,
-                       at(kGroup, 112, 67, 171, 21), kFileId, font);
+                       at(placed(kGroup, 112, 67, 171, 21)), kFileId, font);
   create_child(hwnd_, L"BUTTON", L"打开", BS_PUSHBUTTON | BS_FLAT | WS_TABSTOP,
-               at(kGroup, 288, 67, 33, 22), kOpenId, font);
-  create_child(hwnd_, L"BUTTON", L"确 定", BS_PUSHBUTTON | WS_TABSTOP, RECT{144, 248, 219, 273},
+               at(placed(kGroup, 288, 67, 33, 22)), kOpenId, font);
+  create_child(hwnd_, L"BUTTON", L"确 定", BS_PUSHBUTTON | WS_TABSTOP, at(RECT{144, 248, 219, 273}),
                kOkId, font);
   // The tab control stays below the page's controls.
   SetWindowPos(tabs_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   return true;
+}
+
+void AlarmPanel::on_rescale() {
+  SendMessageW(tabs_, TCM_SETITEMSIZE, 0, MAKELPARAM(at(kTabWidth), at(kTabHeight)));
 }
 
 void AlarmPanel::attach(AlarmClock& alarms) {

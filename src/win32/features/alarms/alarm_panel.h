@@ -28,6 +28,7 @@ class AlarmPanel : public Panel {
 
  private:
   LRESULT on_message(UINT msg, WPARAM wp, LPARAM lp) override;
+  void on_rescale() override;
   void show_page(const AlarmPage& page);
   AlarmPage page_from_controls() const;
   void page_changed();
@@ -53,7 +54,6 @@ class AlarmPanel : public Panel {
     std::string text;
   };
   std::optional<LeftTime> time_left_;  // not read yet
-  UniqueFont font_;
 };
 
 }  // namespace orvanta::win32

@@ -32,7 +32,7 @@ constexpr int kButtonWidth = 62;
 constexpr OperationButton kButtons[] = {
     {L"+ 加法", 16}, {L"- 减法", 84}, {L"* 乘法", 152}, {L"/ 除法", 220}};
 // The precision field holds its largest value, 2147483647, whole.
-constexpr RECT kPrecisionLabel{285, 169, 338, 183};
+constexpr RECT kPrecisionLabel{284, 169, 340, 183};
 constexpr RECT kPrecisionField{342, 167, 433, 167 + kFieldHeight};
 
 }  // namespace
@@ -62,31 +62,33 @@ BigNumberPanel::~BigNumberPanel() {
 
 bool BigNumberPanel::create(HWND parent) {
   owner_ = GetAncestor(parent, GA_ROOT);
-  font_ = make_song_font(12);
   if (!create_window(parent)) return false;
-  const HFONT font = font_.get();
+  const HFONT font = this->font(12);
   // Operands and results of a million digits: fields that draw only the part in view.
-  first_ = create_labelled_field(hwnd_, L"值一：", 16, 32, 417, kFirstId, font, 0, [this] {
+  first_ = create_labelled_field(hwnd_, scale(), L"值一：", 16, 32, 417, kFirstId, font, 0, [this] {
     if (links_.on_enter) links_.on_enter();
   });
-  second_ = create_labelled_field(hwnd_, L"值二：", 16, 80, 417, kSecondId, font, 0, [this] {
-    if (links_.on_enter) links_.on_enter();
-  });
+  second_ =
+      create_labelled_field(hwnd_, scale(), L"值二：", 16, 80, 417, kSecondId, font, 0, [this] {
+        if (links_.on_enter) links_.on_enter();
+      });
   // Read-only, but the result can be selected and copied.
-  result_ = create_labelled_field(hwnd_, L"计算结果：", 16, 137, 417, kResultId, font, ES_READONLY);
+  result_ = create_labelled_field(hwnd_, scale(), L"计算结果：", 16, 137, 417, kResultId, font,
+                                  ES_READONLY);
   for (int i = 0; i < 4; ++i) {
     create_child(hwnd_, L"BUTTON", kButtons[i].text, BS_PUSHBUTTON | WS_TABSTOP,
-                 RECT{kButtons[i].left, kButtonTop, kButtons[i].left + kButtonWidth,
-                      kButtonTop + kButtonHeight},
+                 at(RECT{kButtons[i].left, kButtonTop, kButtons[i].left + kButtonWidth,
+                         kButtonTop + kButtonHeight}),
                  kAddId + i, font);
   }
-  create_child(hwnd_, L"STATIC", L"除法精度:", SS_LEFT | SS_NOPREFIX, kPrecisionLabel, -1, font);
+  create_child(hwnd_, L"STATIC", L"除法精度:", SS_LEFT | SS_NOPREFIX, at(kPrecisionLabel), -1,
+               font);
   precision_ = create_child(hwnd_, L"EDIT", L"10", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL,
-                            kPrecisionField, kPrecisionId, font);
+                            at(kPrecisionField), kPrecisionId, font);
   create_child(hwnd_, L"STATIC", L"理论上支持无限位数运算，只受字符内存大小限制。",
-               SS_LEFT | SS_NOPREFIX, RECT{16, 216, 350, 230}, -1, font);
+               SS_LEFT | SS_NOPREFIX, at(RECT{16, 216, 350, 230}), -1, font);
   create_child(hwnd_, L"BUTTON", L"关 闭", BS_PUSHBUTTON | WS_TABSTOP,
-               RECT{355, 209, 355 + 78, 209 + kButtonHeight}, kCloseId, font);
+               at(RECT{355, 209, 355 + 78, 209 + kButtonHeight}), kCloseId, font);
   if (first_ == nullptr || second_ == nullptr || result_ == nullptr || precision_ == nullptr) {
     return false;
   }

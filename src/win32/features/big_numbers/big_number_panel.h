@@ -48,7 +48,6 @@ class BigNumberPanel : public Panel {
   HWND second_ = nullptr;
   HWND result_ = nullptr;
   HWND precision_ = nullptr;
-  UniqueFont font_;
   HWND owner_ = nullptr;  // the calculator's window, which owns the panel's boxes
   WindowMessageBoxes boxes_{&owner_};
 };

@@ -28,10 +28,18 @@ ConstantsGrid::ConstantsGrid(PanelHost& host, std::function<void(int row)> on_pi
     : Panel(host, {kClassName, L"常用常数表", RECT{kLeft, kTop, kLeft + kWidth, kTop + kHeight},
                    GetSysColor(COLOR_INFOBK), WS_VSCROLL, false}),
       on_pick_(std::move(on_pick)),
-      layout_({180, 120, 99}, kConstantRows + 1, kRowHeight) {}
+      layout_(laid_out()) {}
+
+GridLayout ConstantsGrid::laid_out() const {
+  return GridLayout({180, 120, 99}, kConstantRows + 1, kRowHeight).scaled(scale());
+}
+
+void ConstantsGrid::on_rescale() {
+  layout_ = laid_out();
+  update_scroll_bar();
+}
 
 bool ConstantsGrid::create(HWND parent) {
-  font_ = make_song_font(12);
   if (!create_window(parent)) return false;
   update_scroll_bar();
   return true;
@@ -41,7 +49,8 @@ int ConstantsGrid::visible_rows() const {
   RECT client{};
   GetClientRect(hwnd_, &client);
   // Whole data rows under the heading.
-  return std::max(1, static_cast<int>(client.bottom) / (kRowHeight + GridLayout::kLine) - 1);
+  return std::max(1,
+                  static_cast<int>(client.bottom) / (layout_.row_height() + GridLayout::kLine) - 1);
 }
 
 void ConstantsGrid::update_scroll_bar() {
@@ -77,7 +86,7 @@ void ConstantsGrid::draw_cell(HDC dc, int column, int row, const RECT& r) const 
       column == 0 ? texts.name : (column == kValueColumn ? texts.value : texts.unit);
   if (text.empty()) return;
   const std::wstring wide = to_wide(text);
-  ExtTextOutW(dc, r.left + 2, r.top + 1, ETO_CLIPPED, &r, wide.c_str(),
+  ExtTextOutW(dc, r.left + at(2), r.top + at(1), ETO_CLIPPED, &r, wide.c_str(),
               static_cast<UINT>(wide.size()), nullptr);
 }
 
@@ -88,9 +97,10 @@ void ConstantsGrid::paint() {
     FillRect(dc, &client, GetSysColorBrush(COLOR_INFOBK));
     UniqueBrush lines(CreateSolidBrush(kGridLine));
     const RECT grid{0, 0, layout_.total_width(),
-                    std::min<LONG>(client.bottom, (visible_rows() + 2) * (kRowHeight + 1))};
+                    std::min<LONG>(client.bottom, (visible_rows() + 2) *
+                                                      (layout_.row_height() + GridLayout::kLine))};
     FillRect(dc, &grid, lines.get());
-    ScopedSelect font(dc, font_.get());
+    ScopedSelect font(dc, this->font(12));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, kPurple);
     const int last = std::min(kConstantRows, top_row_ + visible_rows());

@@ -31,6 +31,9 @@ class ConstantsGrid : public Panel {
 
  private:
   LRESULT on_message(UINT msg, WPARAM wp, LPARAM lp) override;
+  void on_rescale() override;
+  // The columns and rows at the panel's scale.
+  GridLayout laid_out() const;
   void paint();
   void draw_cell(HDC dc, int column, int row, const RECT& r) const;
   int visible_rows() const;
@@ -42,7 +45,6 @@ class ConstantsGrid : public Panel {
   std::function<void(int)> on_pick_;
   GridLayout layout_;
   int top_row_ = 1;
-  UniqueFont font_;
 };
 
 }  // namespace orvanta::win32

@@ -23,7 +23,9 @@ TForm2& ConverterFeature::window() {
   if (!window_) {
     window_ = std::make_unique<TForm2>(converter_);
     const RECT main = rect_of(context_->window().hwnd());
-    window_->create(context_->window().hwnd(), {main.left + offset_.x, main.top + offset_.y});
+    const face::DisplayScale& at = context_->panels().scale();
+    window_->create(context_->window().hwnd(),
+                    {main.left + at(offset_.x), main.top + at(offset_.y)}, at);
   }
   return *window_;
 }
@@ -42,7 +44,7 @@ void ConverterFeature::converter_key(MouseButton button) {
   }
   const HWND main = context_->window().hwnd();
   SetForegroundWindow(main);
-  window().show_at(rect_of(main).left + TForm2::kBesideMainWindow);
+  window().show_at(rect_of(main).left + context_->panels().scale()(TForm2::kBesideMainWindow));
   offset_.x = TForm2::kBesideMainWindow;
 }
 
@@ -58,6 +60,10 @@ void ConverterFeature::window_dragged(POINT offset) {
         L"SetWindowPos (converter drag)");
 }
 
+void ConverterFeature::scale_changed(const face::DisplayScale& scale) {
+  if (window_) window_->rescale(scale);
+}
+
 void ConverterFeature::mini_mode_changed(bool on) {
   if (on) {
     close();
@@ -67,8 +73,9 @@ void ConverterFeature::mini_mode_changed(bool on) {
   offset_ = {WindowDrag::kConverterAfterMini.x, WindowDrag::kConverterAfterMini.y};
   if (!window_ || window_->hwnd() == nullptr) return;
   const RECT main = rect_of(context_->window().hwnd());
-  check(SetWindowPos(window_->hwnd(), nullptr, main.left + offset_.x, main.top + offset_.y, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE) != FALSE,
+  const face::DisplayScale& at = context_->panels().scale();
+  check(SetWindowPos(window_->hwnd(), nullptr, main.left + at(offset_.x), main.top + at(offset_.y),
+                     0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE) != FALSE,
         L"SetWindowPos (converter)");
 }
 

@@ -18,6 +18,7 @@ class ConverterFeature final : public Feature {
   void first_shown() override { close(); }
   void window_dragged(POINT offset) override;
   void mini_mode_changed(bool on) override;
+  void scale_changed(const face::DisplayScale& scale) override;
   void hidden_to_tray() override { close(); }
 
  private:

@@ -42,6 +42,12 @@ void text_out(HDC dc, int x, int y, const wchar_t* text) {
   TextOutW(dc, x, y, text, static_cast<int>(wcslen(text)));
 }
 
+// Every column 150 pixels wide, at 100 %.
+GridLayout first_layout() {
+  return GridLayout(std::vector<int>(kUnitCategories, TForm2::kColumnWidth), kUnitGridRows,
+                    TForm2::kRowHeight);
+}
+
 RECT window_rect(HWND window) {
   RECT r{};
   GetWindowRect(window, &r);
@@ -50,9 +56,7 @@ RECT window_rect(HWND window) {
 
 }  // namespace
 
-TForm2::TForm2(UnitConverter& converter)
-    : converter_(converter),
-      layout_(std::vector<int>(kUnitCategories, kColumnWidth), kUnitGridRows, kRowHeight) {}
+TForm2::TForm2(UnitConverter& converter) : converter_(converter), layout_(first_layout()) {}
 
 TForm2::~TForm2() {
   converter_.set_cell_changed(nullptr);
@@ -65,17 +69,17 @@ UINT TForm2::cell_text_message() {
   return message;
 }
 
-bool TForm2::create(HWND main_window, POINT at) {
+bool TForm2::create(HWND main_window, POINT place, const face::DisplayScale& scale) {
   if (!register_window_class(kClassName, &BaseWindow::window_proc)) return false;
-  title_font_ = make_song_font(16);
-  font_ = make_song_font(12);
+  scale_ = scale;
+  layout_ = first_layout().scaled(scale);
+  title_font_ = make_song_font(at(16));
+  font_ = make_song_font(at(12));
   background_.reset(CreateSolidBrush(kMoneyGreen));
-  RECT frame{0, 0, kClientWidth, kClientHeight};
-  check(AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle) != FALSE, L"AdjustWindowRectEx");
-  const HWND hwnd = CreateWindowExW(kExStyle, kClassName, L"Orvanta", kStyle, at.x, at.y,
-                                    frame.right - frame.left, frame.bottom - frame.top, main_window,
-                                    nullptr, GetModuleHandleW(nullptr), this);
+  const HWND hwnd = CreateWindowExW(kExStyle, kClassName, L"Orvanta", kStyle, place.x, place.y, 0,
+                                    0, main_window, nullptr, GetModuleHandleW(nullptr), this);
   if (!check(hwnd != nullptr, L"CreateWindowExW (converter)")) return false;
+  set_client_size();
 
   tooltip_ =
       check_handle(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
@@ -101,6 +105,29 @@ bool TForm2::create(HWND main_window, POINT at) {
   return true;
 }
 
+void TForm2::set_client_size() {
+  RECT frame{0, 0, client_width(), client_height()};
+  check(AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle) != FALSE, L"AdjustWindowRectEx");
+  SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TForm2::rescale(const face::DisplayScale& scale) {
+  if (scale == scale_) return;
+  const int from = scale_.dpi();
+  scale_ = scale;
+  GridLayout fresh = first_layout().scaled(scale);
+  for (int c = 0; c < fresh.columns(); ++c) {
+    fresh.set_width(c, std::max(1, MulDiv(layout_.width(c), scale.dpi(), from)));
+  }
+  layout_ = std::move(fresh);
+  title_font_ = make_song_font(at(16));
+  font_ = make_song_font(at(12));
+  if (hwnd_ == nullptr) return;
+  set_client_size();
+  scroll_to(MulDiv(scroll_x_, scale.dpi(), from));
+}
+
 bool TForm2::showing() const {
   return hwnd_ != nullptr && IsWindowVisible(hwnd_) != FALSE;
 }
@@ -116,33 +143,33 @@ void TForm2::close() {
 }
 
 void TForm2::reset_column_widths() {
-  layout_.set_all_widths(kColumnWidth);
+  layout_ = first_layout().scaled(scale_);
   scroll_to(scroll_x_);
   if (hwnd_ != nullptr) InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
 RECT TForm2::cell_rect(int column, int row) const {
   RECT r = layout_.cell(column, row);
-  OffsetRect(&r, kGridOrigin.x - scroll_x_, kGridOrigin.y);
+  OffsetRect(&r, grid_origin().x - scroll_x_, grid_origin().y);
   return r;
 }
 
 int TForm2::content_width() const {
-  return kGridOrigin.x + layout_.total_width() + kGridOrigin.x;
+  return grid_origin().x + layout_.total_width() + grid_origin().x;
 }
 
 int TForm2::max_scroll() const {
-  return std::max(0, content_width() - kClientWidth);
+  return std::max(0, content_width() - client_width());
 }
 
 RECT TForm2::scroll_bar_rect() const {
-  return RECT{0, kClientHeight - kScrollBarHeight, kClientWidth, kClientHeight};
+  return RECT{0, client_height() - at(kScrollBarHeight), client_width(), client_height()};
 }
 
 RECT TForm2::thumb_rect() const {
   const RECT bar = scroll_bar_rect();
-  const int thumb = std::max(kMinThumb, kClientWidth * kClientWidth / content_width());
-  const int room = kClientWidth - thumb;
+  const int thumb = std::max(at(kMinThumb), client_width() * client_width() / content_width());
+  const int room = client_width() - thumb;
   const int x = max_scroll() > 0 ? scroll_x_ * room / max_scroll() : 0;
   return RECT{x, bar.top, x + thumb, bar.bottom};
 }
@@ -155,9 +182,9 @@ void TForm2::scroll_to(int x) {
     info.cbSize = sizeof info;
     info.hwnd = hwnd_;
     info.uId = 1;
-    info.rect = RECT{kGridOrigin.x - scroll_x_, kGridOrigin.y,
-                     kGridOrigin.x - scroll_x_ + layout_.total_width(),
-                     kGridOrigin.y + layout_.total_height()};
+    const POINT origin = grid_origin();
+    info.rect = RECT{origin.x - scroll_x_, origin.y, origin.x - scroll_x_ + layout_.total_width(),
+                     origin.y + layout_.total_height()};
     SendMessageW(tooltip_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&info));
   }
   if (hwnd_ != nullptr) InvalidateRect(hwnd_, nullptr, FALSE);
@@ -189,17 +216,18 @@ void TForm2::draw(HDC dc, const RECT& area) const {
     // The embossed title: the shadow, then yellow one pixel up and left.
     ScopedSelect font(dc, title_font_.get());
     SetTextColor(dc, GetSysColor(COLOR_BTNSHADOW));
-    text_out(dc, 18 - sx, 4, kTitle);
+    text_out(dc, at(18) - sx, at(4), kTitle);
     SetTextColor(dc, kYellow);
-    text_out(dc, 17 - sx, 3, kTitle);
+    text_out(dc, at(17) - sx, at(3), kTitle);
   }
   ScopedSelect font(dc, font_.get());
   SetTextColor(dc, kMaroon);
-  text_out(dc, 218 - sx, 8, kNote1);
-  text_out(dc, 427 - sx, 8, kNote2);
+  text_out(dc, at(218) - sx, at(8), kNote1);
+  text_out(dc, at(427) - sx, at(8), kNote2);
 
-  const RECT grid{kGridOrigin.x - sx, kGridOrigin.y, kGridOrigin.x - sx + layout_.total_width(),
-                  kGridOrigin.y + layout_.total_height()};
+  const POINT origin = grid_origin();
+  const RECT grid{origin.x - sx, origin.y, origin.x - sx + layout_.total_width(),
+                  origin.y + layout_.total_height()};
   RECT visible;
   if (IntersectRect(&visible, &grid, &area)) {
     UniqueBrush lines(CreateSolidBrush(kGridLine));
@@ -224,13 +252,13 @@ void TForm2::draw_cell(HDC dc, int column, int row) const {
     UniqueHandle<HPEN, GdiObjectDeleter> pen(CreatePen(PS_SOLID, 1, kRing));
     ScopedSelect use_pen(dc, pen.get());
     ScopedSelect use_brush(dc, GetSysColorBrush(COLOR_INFOBK));
-    Ellipse(dc, r.left + 1, r.top + 1, r.right - 1, r.bottom - 1);
+    Ellipse(dc, r.left + at(1), r.top + at(1), r.right - at(1), r.bottom - at(1));
   }
   const std::string& text = converter_.cell(column, row);
   if (text.empty()) return;
   const std::wstring wide = to_wide(text);
   SetTextColor(dc, kPurple);
-  ExtTextOutW(dc, r.left + 4, r.top + 4, ETO_CLIPPED, &r, wide.c_str(),
+  ExtTextOutW(dc, r.left + at(4), r.top + at(4), ETO_CLIPPED, &r, wide.c_str(),
               static_cast<UINT>(wide.size()), nullptr);
 }
 
@@ -253,15 +281,15 @@ void TForm2::on_button_down(POINT p) {
       drag_ = Drag::Thumb;
       drag_start_value_ = scroll_x_;
     } else {
-      scroll_to(scroll_x_ + (p.x < thumb.left ? -kClientWidth : kClientWidth));
+      scroll_to(scroll_x_ + (p.x < thumb.left ? -client_width() : client_width()));
     }
     return;
   }
-  const POINT in_grid{p.x + scroll_x_ - kGridOrigin.x, p.y - kGridOrigin.y};
+  const POINT in_grid{p.x + scroll_x_ - grid_origin().x, p.y - grid_origin().y};
   int column = 0;
   int row = 0;
   if (in_grid.y >= 0 && in_grid.y < layout_.row_height()) {
-    const int border = layout_.border_near(in_grid.x, kBorderSlack);
+    const int border = layout_.border_near(in_grid.x, at(kBorderSlack));
     if (border >= 0) {
       drag_ = Drag::Column;
       drag_column_ = border;
@@ -278,10 +306,10 @@ void TForm2::on_mouse_move(POINT p, bool left_down) {
   if (drag_ == Drag::Thumb) {
     // The grid follows the thumb while it is dragged.
     const RECT thumb = thumb_rect();
-    const int room = kClientWidth - (thumb.right - thumb.left);
+    const int room = client_width() - (thumb.right - thumb.left);
     if (room > 0) scroll_to(drag_start_value_ + dx * max_scroll() / room);
   } else if (drag_ == Drag::Column) {
-    layout_.set_width(drag_column_, std::max(kMinColumn, drag_start_value_ + dx));
+    layout_.set_width(drag_column_, std::max(at(kMinColumn), drag_start_value_ + dx));
     scroll_to(scroll_x_);
   }
 }
@@ -295,9 +323,9 @@ bool TForm2::on_set_cursor() {
   POINT p;
   GetCursorPos(&p);
   ScreenToClient(hwnd_, &p);
-  const POINT in_grid{p.x + scroll_x_ - kGridOrigin.x, p.y - kGridOrigin.y};
+  const POINT in_grid{p.x + scroll_x_ - grid_origin().x, p.y - grid_origin().y};
   const bool header = in_grid.y >= 0 && in_grid.y < layout_.row_height();
-  if (drag_ == Drag::Column || (header && layout_.border_near(in_grid.x, kBorderSlack) >= 0)) {
+  if (drag_ == Drag::Column || (header && layout_.border_near(in_grid.x, at(kBorderSlack)) >= 0)) {
     SetCursor(LoadCursorW(nullptr, IDC_SIZEWE));
     return true;
   }
@@ -337,7 +365,7 @@ LRESULT TForm2::handle_message(UINT msg, WPARAM wp, LPARAM lp) {
       drag_ = Drag::None;
       return 0;
     case WM_MOUSEWHEEL:
-      scroll_to(scroll_x_ - GET_WHEEL_DELTA_WPARAM(wp) / WHEEL_DELTA * kColumnWidth);
+      scroll_to(scroll_x_ - GET_WHEEL_DELTA_WPARAM(wp) / WHEEL_DELTA * at(kColumnWidth));
       return 0;
     case WM_SETCURSOR:
       if (LOWORD(lp) == HTCLIENT && on_set_cursor()) return TRUE;

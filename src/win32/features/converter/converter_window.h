@@ -5,6 +5,7 @@
 // passes clicks on a cell to the converter. It holds no numbers of its own.
 #include <windows.h>
 
+#include "face/display_scale.h"
 #include "platform/handles_win32.h"
 #include "tools/units/unit_converter.h"
 #include "win32/system/base_window.h"
@@ -12,6 +13,7 @@
 
 namespace orvanta::win32 {
 
+// Its lengths are given at 100 % and drawn at the calculator's scale.
 class TForm2 : public BaseWindow<TForm2> {
  public:
   static constexpr int kClientWidth = 394;
@@ -29,13 +31,16 @@ class TForm2 : public BaseWindow<TForm2> {
   TForm2& operator=(const TForm2&) = delete;
   ~TForm2();
 
-  // Created hidden, owned by the main window, with its top-left at `at` on the screen.
-  bool create(HWND main_window, POINT at);
+  // Created hidden, owned by the main window, with its top-left at `at` on the screen, laid out
+  // at `scale`.
+  bool create(HWND main_window, POINT at, const face::DisplayScale& scale);
+  // Laid out again at a new scale, its top-left kept; dragged column widths keep their share.
+  void rescale(const face::DisplayScale& scale);
   bool showing() const;
   // kdwhsMouseUp when it is closed: at `left` (its top stays), shown.
   void show_at(int left);
   void close();
-  // kdwhsMouseDown: every column back to 150 pixels.
+  // kdwhsMouseDown: every column back to 150 pixels (at 100 %).
   void reset_column_widths();
 
   int scroll_x() const { return scroll_x_; }
@@ -68,8 +73,14 @@ class TForm2 : public BaseWindow<TForm2> {
   void on_button_up();
   bool on_set_cursor();
   LRESULT answer_cell_text(WPARAM wp, LPARAM lp) const;
+  int at(int length) const { return scale_(length); }
+  int client_width() const { return at(kClientWidth); }
+  int client_height() const { return at(kClientHeight); }
+  POINT grid_origin() const { return {at(kGridOrigin.x), at(kGridOrigin.y)}; }
+  void set_client_size();
 
   UnitConverter& converter_;
+  face::DisplayScale scale_;
   GridLayout layout_;
   int scroll_x_ = 0;
   UniqueFont title_font_;

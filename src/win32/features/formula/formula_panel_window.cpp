@@ -46,25 +46,24 @@ FormulaPanelWindow::FormulaPanelWindow(PanelHost& host, std::function<FormulaHos
       on_result_(std::move(on_result)) {}
 
 bool FormulaPanelWindow::create(HWND parent) {
-  font_ = make_song_font(12);
   field_brush_ = UniqueBrush(CreateSolidBrush(GetSysColor(COLOR_INFOBK)));
   if (!create_window(parent)) return false;
-  const HFONT font = font_.get();
+  const HFONT font = this->font(12);
   for (const Line& line : kLines) {
     create_child(hwnd_, L"STATIC", line.text, SS_LEFT | SS_NOPREFIX,
-                 RECT{line.left, line.top, kWidth - 4, line.top + kLabelHeight}, -1, font);
+                 at(RECT{line.left, line.top, kWidth - 4, line.top + kLabelHeight}), -1, font);
   }
   // Long fields, as in the big-number panel: a big result copied there may be pasted here.
-  input_ = create_labelled_field(hwnd_, L"输入公式:", 8, 24, 398, kInputId, font, 0,
+  input_ = create_labelled_field(hwnd_, scale(), L"输入公式:", 8, 24, 398, kInputId, font, 0,
                                  [this] { calculate(); });
   // Made in the order Tab walks them: top to bottom.
   create_child(hwnd_, L"BUTTON", L"计 算", BS_PUSHBUTTON | WS_TABSTOP,
-               RECT{160, 56, 160 + 81, 56 + kButtonHeight}, kCalculateId, font);
+               at(RECT{160, 56, 160 + 81, 56 + kButtonHeight}), kCalculateId, font);
   single_step_ = create_child(hwnd_, L"BUTTON", L"单步求解", BS_AUTOCHECKBOX | WS_TABSTOP,
-                              RECT{336, 52, 336 + 73, 52 + 17}, kSingleStepId, font);
-  output_ = create_labelled_field(hwnd_, L"计算结果：", 8, 89, 398, kOutputId, font);
+                              at(RECT{336, 52, 336 + 73, 52 + 17}), kSingleStepId, font);
+  output_ = create_labelled_field(hwnd_, scale(), L"计算结果：", 8, 89, 398, kOutputId, font);
   create_child(hwnd_, L"BUTTON", L"关 闭", BS_PUSHBUTTON | WS_TABSTOP,
-               RECT{332, 211, 332 + 78, 211 + kButtonHeight}, kCloseId, font);
+               at(RECT{332, 211, 332 + 78, 211 + kButtonHeight}), kCloseId, font);
   if (input_ == nullptr || output_ == nullptr || single_step_ == nullptr) return false;
   return true;
 }

@@ -55,7 +55,6 @@ class FormulaPanelWindow : public Panel {
   HWND input_ = nullptr;
   HWND output_ = nullptr;
   HWND single_step_ = nullptr;
-  UniqueFont font_;
   UniqueBrush field_brush_;
 };
 

@@ -46,21 +46,20 @@ HistoryPanel::HistoryPanel(PanelHost& host, HistoryTape& tape, MessageBoxes& box
       selection_(shifted(kSelectionColour, skin_shift)) {}
 
 bool HistoryPanel::create(HWND parent) {
-  font_ = make_song_font(12);
   if (!create_window(parent)) return false;
-  const HFONT font = font_.get();
+  const HFONT font = this->font(12);
   create_child(hwnd_, L"STATIC", L"历史记录（最近 1000 次计算，单击取结果，双击取公式）",
-               SS_LEFT | SS_NOPREFIX, RECT{10, 8, kWidth - 10, 22}, -1, font);
+               SS_LEFT | SS_NOPREFIX, at(RECT{10, 8, kWidth - 10, 22}), -1, font);
   // The list keeps the lines' texts (for copying and for screen readers); the panel draws the
   // lines in view.
   list_ = create_child(hwnd_, L"LISTBOX", L"",
                        WS_BORDER | WS_VSCROLL | WS_TABSTOP | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS |
                            LBS_NOINTEGRALHEIGHT | LBS_EXTENDEDSEL | LBS_NOTIFY,
-                       RECT{8, 26, kWidth - 8, 252}, kListId, font);
+                       at(RECT{8, 26, kWidth - 8, 252}), kListId, font);
   note_ = create_child(hwnd_, L"STATIC", L"", SS_LEFT | SS_NOPREFIX,
-                       RECT{10, 258, kWidth - 100, kHeight - 6}, -1, font);
+                       at(RECT{10, 258, kWidth - 100, kHeight - 6}), -1, font);
   create_child(hwnd_, L"BUTTON", L"关 闭", BS_PUSHBUTTON | WS_TABSTOP,
-               RECT{kWidth - 86, 262, kWidth - 8, 262 + kButtonHeight}, kCloseId, font);
+               at(RECT{kWidth - 86, 262, kWidth - 8, 262 + kButtonHeight}), kCloseId, font);
   if (list_ == nullptr || note_ == nullptr) return false;
   subclass_control(list_, [this](HWND list, UINT msg, WPARAM wp, LPARAM lp) {
     return list_message(list, msg, wp, lp);
@@ -127,6 +126,10 @@ void HistoryPanel::set_skin_shift(int shift) {
   set_colour(shifted(kColour, shift));
 }
 
+void HistoryPanel::on_rescale() {
+  SendMessageW(list_, LB_SETITEMHEIGHT, 0, at(kLineHeight));
+}
+
 void HistoryPanel::draw_line(const DRAWITEMSTRUCT& item) {
   const HDC dc = item.hDC;
   const RECT& r = item.rcItem;
@@ -137,13 +140,13 @@ void HistoryPanel::draw_line(const DRAWITEMSTRUCT& item) {
   if (item.itemID < entries.size()) {
     const TapeEntry& entry = entries[item.itemID];
     SetBkMode(dc, TRANSPARENT);
-    const HGDIOBJ old_font = SelectObject(dc, font_.get());
-    RECT time{r.left + 4, r.top, r.left + kTimeWidth, r.bottom};
+    const HGDIOBJ old_font = SelectObject(dc, font(12));
+    RECT time{r.left + at(4), r.top, r.left + at(kTimeWidth), r.bottom};
     SetTextColor(dc, selected ? RGB(255, 255, 255) : kTimeColour);
     const std::wstring when = to_wide(tape_time(entry));
     DrawTextW(dc, when.c_str(), static_cast<int>(when.size()), &time,
               DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
-    RECT line{r.left + kTimeWidth, r.top, r.right - 4, r.bottom};
+    RECT line{r.left + at(kTimeWidth), r.top, r.right - at(4), r.bottom};
     SetTextColor(dc, selected ? RGB(255, 255, 255) : RGB(0, 0, 0));
     const std::wstring text = to_wide(tape_line(entry));
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &line,
@@ -286,7 +289,7 @@ std::optional<LRESULT> HistoryPanel::list_message(HWND list, UINT msg, WPARAM wp
 LRESULT HistoryPanel::on_message(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_MEASUREITEM:
-      reinterpret_cast<MEASUREITEMSTRUCT*>(lp)->itemHeight = kLineHeight;
+      reinterpret_cast<MEASUREITEMSTRUCT*>(lp)->itemHeight = static_cast<UINT>(at(kLineHeight));
       return TRUE;
     case WM_DRAWITEM:
       if (wp == kListId) draw_line(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp));

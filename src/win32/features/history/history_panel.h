@@ -42,6 +42,7 @@ class HistoryPanel : public Panel {
 
  private:
   LRESULT on_message(UINT msg, WPARAM wp, LPARAM lp) override;
+  void on_rescale() override;
   std::optional<LRESULT> list_message(HWND list, UINT msg, WPARAM wp, LPARAM lp);
   void fill();
   void show_last();
@@ -62,7 +63,6 @@ class HistoryPanel : public Panel {
   COLORREF selection_ = 0;
   HWND list_ = nullptr;
   HWND note_ = nullptr;
-  UniqueFont font_;
 };
 
 }  // namespace orvanta::win32

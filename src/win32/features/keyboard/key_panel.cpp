@@ -54,41 +54,35 @@ UINT KeyPanel::list_part_message() {
 }
 
 bool KeyPanel::create(HWND parent) {
-  font_ = make_song_font(12);
-  box_font_ = make_song_font(11);
   if (!create_window(parent)) return false;
-  const HFONT font = font_.get();
+  const HFONT font = this->font(12);
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   register_window_class(kListClass, &DefWindowProcW, GetSysColorBrush(COLOR_BTNFACE));
-  create_child(hwnd_, L"BUTTON", L"自定义键盘", BS_GROUPBOX, RECT{4, 2, kWidth - 4, 426}, -1, font);
+  create_child(hwnd_, L"BUTTON", L"自定义键盘", BS_GROUPBOX, at(RECT{4, 2, kWidth - 4, 426}), -1,
+               font);
   for (int column = 0; column < 2; ++column) {
     const int x = kListRect.left + column * kColumnWidth;
-    create_child(hwnd_, L"STATIC", L"按键", 0, RECT{x + 4, 24, x + 50, 40}, -1, font);
-    create_child(hwnd_, L"STATIC", L"自定义", 0, RECT{x + kFieldX, 24, x + kBoxX[0], 40}, -1, font);
-    create_child(hwnd_, L"STATIC", L"组合键", 0, RECT{x + kBoxX[0], 24, x + kColumnWidth, 40}, -1,
+    create_child(hwnd_, L"STATIC", L"按键", 0, at(RECT{x + 4, 24, x + 50, 40}), -1, font);
+    create_child(hwnd_, L"STATIC", L"自定义", 0, at(RECT{x + kFieldX, 24, x + kBoxX[0], 40}), -1,
                  font);
+    create_child(hwnd_, L"STATIC", L"组合键", 0, at(RECT{x + kBoxX[0], 24, x + kColumnWidth, 40}),
+                 -1, font);
   }
+  const RECT list = at(kListRect);
   list_ = CreateWindowExW(WS_EX_CLIENTEDGE, kListClass, L"",
                           WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_CLIPCHILDREN | WS_TABSTOP,
-                          kListRect.left, kListRect.top, kListRect.right - kListRect.left,
-                          kListRect.bottom - kListRect.top, hwnd_, nullptr, instance, nullptr);
+                          list.left, list.top, list.right - list.left, list.bottom - list.top,
+                          hwnd_, nullptr, instance, nullptr);
   if (!check(list_ != nullptr, L"CreateWindowExW (key list)")) return false;
   subclass_control(
       list_, [this](HWND, UINT msg, WPARAM wp, LPARAM lp) { return list_message(msg, wp, lp); });
   field_ = create_child(list_, L"EDIT", L"", WS_BORDER | ES_READONLY | WS_TABSTOP,
-                        RECT{0, 0, kFieldWidth, 20}, kFieldId, font);
+                        at(RECT{0, 0, kFieldWidth, 20}), kFieldId, font);
   if (field_ == nullptr) return false;
   ShowWindow(field_, SW_HIDE);
   subclass_control(
       field_, [this](HWND, UINT msg, WPARAM wp, LPARAM lp) { return field_message(msg, wp, lp); });
-  SCROLLINFO info{sizeof info,
-                  SIF_RANGE | SIF_PAGE,
-                  0,
-                  kListHeight - 1,
-                  static_cast<UINT>(kListRect.bottom - kListRect.top),
-                  0,
-                  0};
-  SetScrollInfo(list_, SB_VERT, &info, TRUE);
+  set_scroll_range();
   const struct {
     const wchar_t* caption;
     int id;
@@ -99,7 +93,7 @@ bool KeyPanel::create(HWND parent) {
                  {L"全部清除", kClearAllId, 340}};
   for (const auto& b : buttons) {
     create_child(hwnd_, L"BUTTON", b.caption, BS_PUSHBUTTON | WS_TABSTOP,
-                 RECT{b.x, 432, b.x + 80, 457}, b.id, font);
+                 at(RECT{b.x, 432, b.x + 80, 457}), b.id, font);
   }
   return true;
 }
@@ -114,52 +108,77 @@ void KeyPanel::open() {
   show();
 }
 
+// The list is laid out at 100 % and scaled as a whole; it scrolls by pixels at its scale.
 RECT KeyPanel::part_rect(int row, Part part) const {
   const int x = (row / kRowsPerColumn) * kColumnWidth;
-  const int y = 2 + (row % kRowsPerColumn) * kRowHeight - scroll_;
+  const int y = 2 + (row % kRowsPerColumn) * kRowHeight;
+  RECT r{};
   switch (part) {
     case Part::Key:
-      return {x + kFieldX, y, x + kFieldX + kFieldWidth, y + 20};
+      r = at(RECT{x + kFieldX, y, x + kFieldX + kFieldWidth, y + 20});
+      break;
     default: {
       const int b = static_cast<int>(part) - 1;
-      return {x + kBoxX[b], y, x + kBoxX[b] + kBoxWidth[b], y + 20};
+      r = at(RECT{x + kBoxX[b], y, x + kBoxX[b] + kBoxWidth[b], y + 20});
+      break;
     }
   }
+  OffsetRect(&r, 0, -scroll_);
+  return r;
+}
+
+void KeyPanel::set_scroll_range() {
+  SCROLLINFO info{sizeof info, SIF_RANGE | SIF_PAGE, 0, at(kListHeight) - 1, page_height(), 0, 0};
+  SetScrollInfo(list_, SB_VERT, &info, TRUE);
+}
+
+UINT KeyPanel::page_height() const {
+  return static_cast<UINT>(at(kListRect.bottom - kListRect.top));
+}
+
+void KeyPanel::on_rescale() {
+  SendMessageW(field_, WM_SETFONT, reinterpret_cast<WPARAM>(font(12)), FALSE);
+  set_scroll_range();
+  const int row = edited_;
+  scroll_ = -1;
+  scroll_to(0);
+  if (row >= 0) edit_row(row);
 }
 
 void KeyPanel::draw(HDC dc, const RECT& area) const {
   FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
   if (editor_ == nullptr) return;
   SetBkMode(dc, TRANSPARENT);
-  const HGDIOBJ old_font = SelectObject(dc, font_.get());
+  const HGDIOBJ old_font = SelectObject(dc, font(12));
   for (int r = 0; r < kKeyFunctionCount; ++r) {
     const RECT key = part_rect(r, Part::Key);
-    RECT whole{key.left - kFieldX, key.top, key.left - kFieldX + kColumnWidth, key.bottom};
+    RECT whole{key.left - at(kFieldX), key.top, key.left - at(kFieldX) + at(kColumnWidth),
+               key.bottom};
     RECT visible{};
     if (!IntersectRect(&visible, &whole, &area)) continue;
     const KeyEditorRow& model = editor_->row(r);
-    SelectObject(dc, font_.get());
+    SelectObject(dc, font(12));
     SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-    RECT caption{whole.left + 4, whole.top, key.left - 2, whole.bottom};
+    RECT caption{whole.left + at(4), whole.top, key.left - at(2), whole.bottom};
     const std::wstring name = to_wide(kKeyFunctions[static_cast<size_t>(r)].caption);
     DrawTextW(dc, name.c_str(), -1, &caption, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
     // The key cell looks like the field that edits it.
     RECT cell = key;
     FillRect(dc, &cell, GetSysColorBrush(COLOR_WINDOW));
     FrameRect(dc, &cell, GetSysColorBrush(COLOR_WINDOWFRAME));
-    InflateRect(&cell, -2, 0);
+    InflateRect(&cell, -at(2), 0);
     const std::wstring field = to_wide(model.field);
     SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
     DrawTextW(dc, field.c_str(), -1, &cell, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
-    SelectObject(dc, box_font_.get());
+    SelectObject(dc, font(11));
     const bool ticks[3] = {model.boxes.ctrl, model.boxes.shift, model.boxes.alt};
     for (int b = 0; b < 3; ++b) {
       const RECT box = part_rect(r, static_cast<Part>(b + 1));
-      RECT mark{box.left, box.top + 4, box.left + 12, box.top + 16};
+      RECT mark{box.left, box.top + at(4), box.left + at(12), box.top + at(16)};
       DrawFrameControl(dc, &mark, DFC_BUTTON,
                        DFCS_BUTTONCHECK | (ticks[b] ? DFCS_CHECKED : 0) |
                            (model.boxes_enabled ? 0 : DFCS_INACTIVE));
-      RECT text{box.left + 14, box.top, box.right, box.bottom};
+      RECT text{box.left + at(14), box.top, box.right, box.bottom};
       SetTextColor(dc, GetSysColor(model.boxes_enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
       DrawTextW(dc, kBoxCaptions[b], -1, &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
     }
@@ -211,8 +230,8 @@ void KeyPanel::refresh() {
 }
 
 void KeyPanel::scroll_to(int position) {
-  const int page = kListRect.bottom - kListRect.top;
-  position = std::clamp(position, 0, std::max(0, kListHeight - page));
+  const int page = static_cast<int>(page_height());
+  position = std::clamp(position, 0, std::max(0, at(kListHeight) - page));
   if (position == scroll_) return;
   scroll_ = position;
   SCROLLINFO info{sizeof info, SIF_POS, 0, 0, 0, scroll_, 0};
@@ -226,12 +245,13 @@ void KeyPanel::scroll_to(int position) {
 }
 
 void KeyPanel::scroll_into_view(int row) {
-  const int page = kListRect.bottom - kListRect.top;
-  const int top = 2 + (row % kRowsPerColumn) * kRowHeight;
+  const int page = static_cast<int>(page_height());
+  const int top = at(2 + (row % kRowsPerColumn) * kRowHeight);
+  const int bottom = at(2 + (row % kRowsPerColumn + 1) * kRowHeight);
   if (top < scroll_) {
-    scroll_to(top - 2);
-  } else if (top + kRowHeight > scroll_ + page) {
-    scroll_to(top + kRowHeight - page + 2);
+    scroll_to(top - at(2));
+  } else if (bottom > scroll_ + page) {
+    scroll_to(bottom - page + at(2));
   }
 }
 
@@ -251,10 +271,10 @@ std::optional<LRESULT> KeyPanel::list_message(UINT msg, WPARAM wp, LPARAM lp) {
       int position = scroll_;
       switch (LOWORD(wp)) {
         case SB_LINEUP:
-          position -= kRowHeight;
+          position -= at(kRowHeight);
           break;
         case SB_LINEDOWN:
-          position += kRowHeight;
+          position += at(kRowHeight);
           break;
         case SB_PAGEUP:
           position -= static_cast<int>(info.nPage);
@@ -273,7 +293,7 @@ std::optional<LRESULT> KeyPanel::list_message(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     }
     case WM_MOUSEWHEEL:
-      scroll_to(scroll_ - GET_WHEEL_DELTA_WPARAM(wp) / WHEEL_DELTA * kWheelStep);
+      scroll_to(scroll_ - GET_WHEEL_DELTA_WPARAM(wp) / WHEEL_DELTA * at(kWheelStep));
       return 0;
   }
   if (msg == list_part_message()) {

@@ -43,6 +43,10 @@ class KeyPanel : public Panel {
   void draw(HDC dc, const RECT& area) const;
   // A part's rectangle in the list as it is scrolled now.
   RECT part_rect(int row, Part part) const;
+  void set_scroll_range();
+  // The list's height in view.
+  UINT page_height() const;
+  void on_rescale() override;
   void click(POINT p);
   // The key field goes over `row`'s key cell, shows its key and takes the focus.
   void edit_row(int row);
@@ -57,8 +61,6 @@ class KeyPanel : public Panel {
   HWND field_ = nullptr;  // the one key field, over the row being edited
   int edited_ = -1;       // its row
   int scroll_ = 0;
-  UniqueFont font_;
-  UniqueFont box_font_;
 };
 
 }  // namespace orvanta::win32

@@ -157,7 +157,6 @@ SettingsPanel::SettingsPanel(PanelHost& host, SettingChanged on_change)
 bool SettingsPanel::create(HWND parent) {
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_UPDOWN_CLASS | ICC_BAR_CLASSES};
   check(InitCommonControlsEx(&icc) != FALSE, L"InitCommonControlsEx");
-  font_ = make_song_font(kFontHeight);
   if (!create_window(parent)) return false;
   base_ = initial_options();
   create_controls();
@@ -166,27 +165,28 @@ bool SettingsPanel::create(HWND parent) {
 }
 
 void SettingsPanel::create_controls() {
-  const HFONT font = font_.get();
+  const HFONT font = this->font(kFontHeight);
   for (const ControlSpec& c : kControls) {
+    const RECT bounds = at(c.bounds);
     switch (c.kind) {
       case Kind::Group:
-        create_child(hwnd_, L"BUTTON", c.text, BS_GROUPBOX, c.bounds, c.id, font);
+        create_child(hwnd_, L"BUTTON", c.text, BS_GROUPBOX, bounds, c.id, font);
         break;
       case Kind::Label:
-        create_child(hwnd_, L"STATIC", c.text, SS_LEFT, c.bounds, c.id, font);
+        create_child(hwnd_, L"STATIC", c.text, SS_LEFT, bounds, c.id, font);
         break;
       case Kind::Check:
-        create_child(hwnd_, L"BUTTON", c.text, BS_AUTOCHECKBOX | WS_TABSTOP, c.bounds, c.id, font);
+        create_child(hwnd_, L"BUTTON", c.text, BS_AUTOCHECKBOX | WS_TABSTOP, bounds, c.id, font);
         break;
       case Kind::Radio:
-        create_child(hwnd_, L"BUTTON", c.text, BS_RADIOBUTTON | WS_TABSTOP, c.bounds, c.id, font);
+        create_child(hwnd_, L"BUTTON", c.text, BS_RADIOBUTTON | WS_TABSTOP, bounds, c.id, font);
         break;
       case Kind::Edit:
-        create_child(hwnd_, L"EDIT", c.text, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, c.bounds,
-                     c.id, font);
+        create_child(hwnd_, L"EDIT", c.text, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, bounds, c.id,
+                     font);
         break;
       case Kind::Button:
-        create_child(hwnd_, L"BUTTON", c.text, BS_PUSHBUTTON | WS_TABSTOP, c.bounds, c.id, font);
+        create_child(hwnd_, L"BUTTON", c.text, BS_PUSHBUTTON | WS_TABSTOP, bounds, c.id, font);
         break;
     }
   }
@@ -204,6 +204,19 @@ void SettingsPanel::create_controls() {
   SendMessageW(spin, UDM_SETPOS32, 0, *whole_number(initial.precision));
 
   tooltip_.reset(add_tooltip(hwnd_, item(kWelcomeEdit), L"编辑欢迎条（数据输入条）"));
+}
+
+// The arrows take their width off their field: the field gets its whole place at the new scale
+// back, and the arrows take it again.
+void SettingsPanel::on_rescale() {
+  const HWND edit = item(kPrecisionEdit);
+  for (const ControlSpec& c : kControls) {
+    if (c.id != kPrecisionEdit) continue;
+    const RECT r = at(c.bounds);
+    SetWindowPos(edit, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  SendMessageW(item(kPrecisionSpin), UDM_SETBUDDY, reinterpret_cast<WPARAM>(edit), 0);
 }
 
 void SettingsPanel::set_check(int id, bool on) {

@@ -44,6 +44,7 @@ class SettingsPanel : public Panel {
 
  private:
   LRESULT on_message(UINT msg, WPARAM wp, LPARAM lp) override;
+  void on_rescale() override;
   void on_hide() override;
   void create_controls();
   void on_command(int id, int code);
@@ -58,7 +59,6 @@ class SettingsPanel : public Panel {
   SettingChanged on_change_;
   Options base_;  // the options last applied: what values() reports besides the controls
   Options last_;  // what was last reported or applied: a change is a difference from it
-  UniqueFont font_;
   UniqueWindow tooltip_;
   bool applying_ = false;  // programmatic changes are reported by apply, not by notifications
   bool dragging_ = false;

@@ -26,18 +26,18 @@ SkinPanel::SkinPanel(PanelHost& host, std::function<void(int shift)> on_shift)
 bool SkinPanel::create(HWND parent) {
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_BAR_CLASSES};
   check(InitCommonControlsEx(&icc) != FALSE, L"InitCommonControlsEx");
-  font_ = make_song_font(12);
   if (!create_window(parent)) return false;
-  const HFONT font = font_.get();
+  const HFONT font = this->font(12);
   create_child(hwnd_, L"BUTTON", L"自定义皮肤颜色", BS_GROUPBOX,
-               RECT{6, 3, kWidth - 6, kHeight - 4}, -1, font);
+               at(RECT{6, 3, kWidth - 6, kHeight - 4}), -1, font);
   // "0" stands over the middle of the slider, where the unshifted face is.
   constexpr int kMiddle = kSliderLeft + kSliderWidth / 2;
-  create_child(hwnd_, L"STATIC", L"0", SS_CENTER, RECT{kMiddle - 10, 24, kMiddle + 10, 38}, -1,
+  create_child(hwnd_, L"STATIC", L"0", SS_CENTER, at(RECT{kMiddle - 10, 24, kMiddle + 10, 38}), -1,
                font);
-  slider_ = create_child(hwnd_, TRACKBAR_CLASSW, nullptr, TBS_HORZ | TBS_AUTOTICKS | WS_TABSTOP,
-                         RECT{kSliderLeft, kSliderTop, kSliderLeft + kSliderWidth, kSliderTop + 30},
-                         kSliderId, nullptr);
+  slider_ =
+      create_child(hwnd_, TRACKBAR_CLASSW, nullptr, TBS_HORZ | TBS_AUTOTICKS | WS_TABSTOP,
+                   at(RECT{kSliderLeft, kSliderTop, kSliderLeft + kSliderWidth, kSliderTop + 30}),
+                   kSliderId, nullptr);
   if (slider_ == nullptr) return false;
   // Separate messages: TBM_SETRANGE packs both ends in 16-bit halves, which a negative
   // minimum does not survive.
@@ -47,7 +47,7 @@ bool SkinPanel::create(HWND parent) {
   SendMessageW(slider_, TBM_SETPAGESIZE, 0, kTickStep);
   SendMessageW(slider_, TBM_SETPOS, TRUE, 0);
   create_child(hwnd_, L"BUTTON", L"确 定", BS_PUSHBUTTON | WS_TABSTOP,
-               RECT{kWidth / 2 - 40, 87, kWidth / 2 + 40, 111}, kOkId, font);
+               at(RECT{kWidth / 2 - 40, 87, kWidth / 2 + 40, 111}), kOkId, font);
   return true;
 }
 

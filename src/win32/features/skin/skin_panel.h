@@ -33,7 +33,6 @@ class SkinPanel : public Panel {
   std::function<void(int)> on_shift_;
   HWND slider_ = nullptr;
   int last_ = 0;  // the position last reported or set: the slider reports each change once
-  UniqueFont font_;
 };
 
 }  // namespace orvanta::win32

@@ -17,7 +17,8 @@ constexpr POINT kGridAt{6, 109};
 // The housing list's entries in order: none, the loan interest, then rent by city class.
 constexpr int kFirstRent = 2;
 
-RECT at(int left, int top, int right, int bottom) {
+// A place of the page at 100 %.
+RECT box(int left, int top, int right, int bottom) {
   return RECT{left, top, right, bottom};
 }
 
@@ -33,11 +34,11 @@ CumulativeTaxPanel::CumulativeTaxPanel(PanelHost& host, IncomeTaxForm& form,
 
 HWND CumulativeTaxPanel::add(Control id, const wchar_t* window_class, DWORD style, RECT place,
                              const wchar_t* caption) {
-  return create_child(hwnd_, window_class, caption, style, place, id, font_.get());
+  return create_child(hwnd_, window_class, caption, style, at(place), id, font(12));
 }
 
 void CumulativeTaxPanel::label(const wchar_t* text, RECT place) {
-  create_child(hwnd_, L"STATIC", text, SS_LEFTNOWORDWRAP, place, -1, font_.get());
+  create_child(hwnd_, L"STATIC", text, SS_LEFTNOWORDWRAP, at(place), -1, font(12));
 }
 
 HWND CumulativeTaxPanel::list(Control id, std::initializer_list<const wchar_t*> entries,
@@ -53,48 +54,48 @@ HWND CumulativeTaxPanel::list(Control id, std::initializer_list<const wchar_t*> 
 
 // Made in the order Tab walks them: top to bottom, each row left to right.
 bool CumulativeTaxPanel::create(HWND parent) {
-  font_ = make_song_font(12);
   if (!create_window(parent)) return false;
-  const RECT radios[TableChoice::kCount] = {at(94, 3, 186, 19), at(194, 3, 286, 19),
-                                            at(296, 3, 434, 19)};
-  if (!choice_.create(hwnd_, radios, font_.get())) return false;
+  const RECT radios[TableChoice::kCount] = {at(box(94, 3, 186, 19)), at(box(194, 3, 286, 19)),
+                                            at(box(296, 3, 434, 19))};
+  if (!choice_.create(hwnd_, radios, font(12))) return false;
 
   constexpr DWORD kField = WS_BORDER | ES_AUTOHSCROLL | WS_TABSTOP;
-  label(L"月工资", at(6, 27, 44, 41));
-  add(Salary, L"EDIT", kField | WS_GROUP, at(44, 24, 124, 44));
-  label(L"五险一金", at(132, 27, 180, 41));
-  add(Insurance, L"EDIT", kField, at(182, 24, 254, 44));
-  label(L"减除费用", at(262, 27, 310, 41));
-  add(Base, L"EDIT", kField, at(312, 24, 368, 44));
-  add(Compute, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, at(376, 23, 432, 45), L"计  算");
+  label(L"月工资", box(6, 27, 44, 41));
+  add(Salary, L"EDIT", kField | WS_GROUP, box(44, 24, 124, 44));
+  label(L"五险一金", box(132, 27, 180, 41));
+  add(Insurance, L"EDIT", kField, box(182, 24, 254, 44));
+  label(L"减除费用", box(262, 27, 310, 41));
+  add(Base, L"EDIT", kField, box(312, 24, 368, 44));
+  add(Compute, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, box(376, 23, 432, 45), L"计  算");
 
   const auto counts = {L"0", L"1", L"2", L"3", L"4", L"5", L"6", L"7", L"8", L"9"};
-  label(L"子女教育", at(6, 51, 54, 65));
-  list(Children, counts, at(56, 48, 96, 0));
-  label(L"人", at(98, 51, 112, 65));
-  label(L"婴幼儿照护", at(118, 51, 178, 65));
-  list(Infants, counts, at(180, 48, 220, 0));
-  label(L"人", at(222, 51, 236, 65));
-  add(Continuing, L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, at(244, 49, 338, 65), L"学历继续教育");
-  add(Certificate, L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, at(340, 49, 434, 65), L"职业资格证书");
+  label(L"子女教育", box(6, 51, 54, 65));
+  list(Children, counts, box(56, 48, 96, 0));
+  label(L"人", box(98, 51, 112, 65));
+  label(L"婴幼儿照护", box(118, 51, 178, 65));
+  list(Infants, counts, box(180, 48, 220, 0));
+  label(L"人", box(222, 51, 236, 65));
+  add(Continuing, L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, box(244, 49, 338, 65), L"学历继续教育");
+  add(Certificate, L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, box(340, 49, 434, 65), L"职业资格证书");
 
-  label(L"住房", at(6, 75, 30, 89));
+  label(L"住房", box(6, 75, 30, 89));
   list(HousingList,
        {L"无", L"首套住房贷款利息", L"租房：一类城市", L"租房：二类城市", L"租房：三类城市"},
-       at(32, 72, 162, 0));
-  label(L"赡养老人", at(170, 75, 218, 89));
-  list(ParentsList, {L"无", L"独生子女", L"非独生子女"}, at(220, 72, 310, 0));
-  label(L"分摊", at(318, 75, 342, 89));
-  add(Share, L"EDIT", kField, at(344, 72, 400, 92));
-  label(L"元", at(402, 75, 416, 89));
-  add(Summary, L"STATIC", SS_LEFTNOWORDWRAP, at(6, 94, 432, 108));
+       box(32, 72, 162, 0));
+  label(L"赡养老人", box(170, 75, 218, 89));
+  list(ParentsList, {L"无", L"独生子女", L"非独生子女"}, box(220, 72, 310, 0));
+  label(L"分摊", box(318, 75, 342, 89));
+  add(Share, L"EDIT", kField, box(344, 72, 400, 92));
+  label(L"元", box(402, 75, 416, 89));
+  add(Summary, L"STATIC", SS_LEFTNOWORDWRAP, box(6, 94, 432, 108));
 
-  grid_ = TaxScheduleGrid::create(hwnd_, kGridAt, Schedule, font_.get(),
-                                  {[this](int column, int row) {
-                                     const std::string value = page_.value(column, row);
-                                     if (!value.empty()) links_.enter_number(value);
-                                   },
-                                   [this] { copy(); }});
+  grid_ =
+      TaxScheduleGrid::create(hwnd_, {at(kGridAt.x), at(kGridAt.y)}, Schedule, font(12), scale(),
+                              {[this](int column, int row) {
+                                 const std::string value = page_.value(column, row);
+                                 if (!value.empty()) links_.enter_number(value);
+                               },
+                               [this] { copy(); }});
   if (grid_ == nullptr) return false;
   const SIZE grid = TaxScheduleGrid::size();
   const int buttons_left = kGridAt.x + grid.cx + 5;
@@ -107,22 +108,22 @@ bool CumulativeTaxPanel::create(HWND parent) {
                  {Send, L"输出", kGridAt.y + 26},
                  {Close, L"关闭", grid_bottom - 22}};
   for (const auto& b : buttons) {
-    add(b.id, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, at(buttons_left, b.top, 432, b.top + 22),
+    add(b.id, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, box(buttons_left, b.top, 432, b.top + 22),
         b.caption);
   }
   add_tooltip(hwnd_, item(Copy), L"复制表格（以 Tab 分隔，可粘贴到电子表格）");
   add_tooltip(hwnd_, item(Send), L"把表格输出到下层窗口");
 
   const int bonus_top = grid_bottom + 4;
-  label(L"年终奖", at(6, bonus_top + 3, 42, bonus_top + 17));
-  add(Bonus, L"EDIT", kField, at(44, bonus_top, 124, bonus_top + 20));
-  label(L"元", at(126, bonus_top + 3, 140, bonus_top + 17));
-  label(L"单独计税", at(146, bonus_top + 3, 194, bonus_top + 17));
-  add(BonusAlone, L"EDIT", kField | ES_READONLY, at(196, bonus_top, 268, bonus_top + 20));
-  label(L"并入综合所得", at(276, bonus_top + 3, 348, bonus_top + 17));
-  add(BonusAdded, L"EDIT", kField | ES_READONLY, at(350, bonus_top, 432, bonus_top + 20));
-  add(Verdict, L"STATIC", SS_LEFTNOWORDWRAP, at(6, bonus_top + 22, 432, bonus_top + 36));
-  add(Cliff, L"STATIC", SS_OWNERDRAW, at(6, bonus_top + 36, 432, bonus_top + 50));
+  label(L"年终奖", box(6, bonus_top + 3, 42, bonus_top + 17));
+  add(Bonus, L"EDIT", kField, box(44, bonus_top, 124, bonus_top + 20));
+  label(L"元", box(126, bonus_top + 3, 140, bonus_top + 17));
+  label(L"单独计税", box(146, bonus_top + 3, 194, bonus_top + 17));
+  add(BonusAlone, L"EDIT", kField | ES_READONLY, box(196, bonus_top, 268, bonus_top + 20));
+  label(L"并入综合所得", box(276, bonus_top + 3, 348, bonus_top + 17));
+  add(BonusAdded, L"EDIT", kField | ES_READONLY, box(350, bonus_top, 432, bonus_top + 20));
+  add(Verdict, L"STATIC", SS_LEFTNOWORDWRAP, box(6, bonus_top + 22, 432, bonus_top + 36));
+  add(Cliff, L"STATIC", SS_OWNERDRAW, box(6, bonus_top + 36, 432, bonus_top + 50));
 
   for (const Control field : {Salary, Insurance, Base, Share, Bonus}) {
     compute_on_enter(item(field), [this] { compute(); });
@@ -249,13 +250,18 @@ void CumulativeTaxPanel::command(int id, int code) {
   }
 }
 
+void CumulativeTaxPanel::on_rescale() {
+  grid_->rescale(scale());
+}
+
 void CumulativeTaxPanel::paint_caption() {
   PAINTSTRUCT ps;
   const HDC dc = BeginPaint(hwnd_, &ps);
-  ScopedSelect font(dc, font_.get());
+  ScopedSelect font(dc, this->font(12));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, kTaxRed);
-  TextOutW(dc, kCaptionAt.x, kCaptionAt.y, kTaxCaption, static_cast<int>(wcslen(kTaxCaption)));
+  TextOutW(dc, at(kCaptionAt.x), at(kCaptionAt.y), kTaxCaption,
+           static_cast<int>(wcslen(kTaxCaption)));
   EndPaint(hwnd_, &ps);
 }
 
@@ -264,7 +270,7 @@ void CumulativeTaxPanel::draw_cliff(const DRAWITEMSTRUCT& drawn) const {
   RECT r = drawn.rcItem;
   FillRect(drawn.hDC, &r, GetSysColorBrush(COLOR_BTNFACE));
   const std::wstring text = window_text(drawn.hwndItem);
-  ScopedSelect font(drawn.hDC, font_.get());
+  ScopedSelect font(drawn.hDC, this->font(12));
   SetBkMode(drawn.hDC, TRANSPARENT);
   SetTextColor(drawn.hDC, kTaxRed);
   DrawTextW(drawn.hDC, text.c_str(), static_cast<int>(text.size()), &r,

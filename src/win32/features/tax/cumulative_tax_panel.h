@@ -64,6 +64,7 @@ class CumulativeTaxPanel : public Panel {
   };
 
   LRESULT on_message(UINT msg, WPARAM wp, LPARAM lp) override;
+  void on_rescale() override;
   void command(int id, int code);
   void paint_caption();
   void draw_cliff(const DRAWITEMSTRUCT& item) const;
@@ -83,7 +84,6 @@ class CumulativeTaxPanel : public Panel {
   TableChoice choice_;
   TaxScheduleGrid* grid_ = nullptr;  // owned by its window
   bool loading_ = false;             // texts set by the program are no user's change
-  UniqueFont font_;
 };
 
 }  // namespace orvanta::win32

@@ -41,28 +41,27 @@ TaxPanel::TaxPanel(PanelHost& host, IncomeTaxForm& form, std::function<void(TaxT
       choose_table_(std::move(choose_table)) {}
 
 bool TaxPanel::create(HWND parent) {
-  font_ = make_song_font(12);
   if (!create_window(parent)) return false;
-  const HFONT font = font_.get();
+  const HFONT font = this->font(12);
   for (int i = 0; i < 5; ++i) {
     const Field& f = kFields[i];
     create_child(hwnd_, L"STATIC", f.caption, 0,
-                 in_group(f.at.x, f.at.y - kLabelGap, kFieldWidth + 40, 14), -1, font);
+                 at(in_group(f.at.x, f.at.y - kLabelGap, kFieldWidth + 40, 14)), -1, font);
     fields_[i] = create_child(
         hwnd_, L"EDIT", L"", WS_BORDER | ES_AUTOHSCROLL | WS_TABSTOP | (f.result ? ES_READONLY : 0),
-        in_group(f.at.x, f.at.y, kFieldWidth, kFieldHeight), kFieldId + i, font);
+        at(in_group(f.at.x, f.at.y, kFieldWidth, kFieldHeight)), kFieldId + i, font);
     if (fields_[i] == nullptr) return false;
     compute_on_enter(fields_[i], [this] { compute(); });
   }
-  create_child(hwnd_, L"BUTTON", L"计  算", BS_PUSHBUTTON | WS_TABSTOP, in_group(152, 40, 75, 25),
-               kComputeId, font);
-  create_child(hwnd_, L"BUTTON", L"关  闭", BS_PUSHBUTTON | WS_TABSTOP, in_group(152, 112, 75, 25),
-               kCloseId, font);
+  create_child(hwnd_, L"BUTTON", L"计  算", BS_PUSHBUTTON | WS_TABSTOP,
+               at(in_group(152, 40, 75, 25)), kComputeId, font);
+  create_child(hwnd_, L"BUTTON", L"关  闭", BS_PUSHBUTTON | WS_TABSTOP,
+               at(in_group(152, 112, 75, 25)), kCloseId, font);
   // Under the salary after tax, one above the other.
   constexpr int kRadioWidth = 150;
-  const RECT radios[TableChoice::kCount] = {in_group(248, 63, kRadioWidth, 15),
-                                            in_group(248, 78, kRadioWidth, 15),
-                                            in_group(248, 93, kRadioWidth, 15)};
+  const RECT radios[TableChoice::kCount] = {at(in_group(248, 63, kRadioWidth, 15)),
+                                            at(in_group(248, 78, kRadioWidth, 15)),
+                                            at(in_group(248, 93, kRadioWidth, 15))};
   if (!choice_.create(hwnd_, radios, font)) return false;
   load_from_form();
   return true;
@@ -113,12 +112,13 @@ void TaxPanel::compute() {
 void TaxPanel::paint_group() {
   PAINTSTRUCT ps;
   const HDC dc = BeginPaint(hwnd_, &ps);
-  ScopedSelect font(dc, font_.get());
+  ScopedSelect font(dc, this->font(12));
   SIZE caption{};
   GetTextExtentPoint32W(dc, kTaxCaption, static_cast<int>(wcslen(kTaxCaption)), &caption);
-  RECT frame{kGroup.x, kGroup.y + caption.cy / 2, kWidth - kGroup.x, kHeight - kGroup.y};
+  const int x = at(kGroup.x), y = at(kGroup.y);
+  RECT frame{x, y + caption.cy / 2, at(kWidth - kGroup.x), at(kHeight - kGroup.y)};
   DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
-  const RECT label{kGroup.x + 8, kGroup.y, kGroup.x + 12 + caption.cx, kGroup.y + caption.cy};
+  const RECT label{x + at(8), y, x + at(12) + caption.cx, y + caption.cy};
   FillRect(dc, &label, GetSysColorBrush(COLOR_BTNFACE));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, kTaxRed);

@@ -50,7 +50,6 @@ class TaxPanel : public Panel {
   HWND fields_[5]{};
   TableChoice choice_;
   bool loading_ = false;  // texts set by the program are no user's change
-  UniqueFont font_;
 };
 
 }  // namespace orvanta::win32

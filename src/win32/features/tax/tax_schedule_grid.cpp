@@ -31,16 +31,18 @@ UINT TaxScheduleGrid::cell_text_message() {
   return message;
 }
 
-TaxScheduleGrid::TaxScheduleGrid(HFONT font, Links links)
+TaxScheduleGrid::TaxScheduleGrid(HFONT font, const face::DisplayScale& scale, Links links)
     : font_(font),
+      scale_(scale),
       links_(std::move(links)),
-      layout_(kWidths, kScheduleRows, kRowHeight),
+      layout_(GridLayout(kWidths, kScheduleRows, kRowHeight).scaled(scale)),
       cells_(schedule_cells({})) {}
 
-TaxScheduleGrid* TaxScheduleGrid::create(HWND parent, POINT at, int id, HFONT font, Links links) {
+TaxScheduleGrid* TaxScheduleGrid::create(HWND parent, POINT at, int id, HFONT font,
+                                         const face::DisplayScale& scale, Links links) {
   if (!register_window_class(kClassName, &BaseWindow::window_proc)) return nullptr;
-  auto* grid = new TaxScheduleGrid(font, std::move(links));
-  const SIZE extent = size();
+  auto* grid = new TaxScheduleGrid(font, scale, std::move(links));
+  const SIZE extent{scale(size().cx), scale(size().cy)};
   const HWND hwnd = CreateWindowExW(
       0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, at.x, at.y, extent.cx, extent.cy,
       parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), grid);
@@ -50,6 +52,14 @@ TaxScheduleGrid* TaxScheduleGrid::create(HWND parent, POINT at, int id, HFONT fo
     return nullptr;
   }
   return grid;
+}
+
+void TaxScheduleGrid::rescale(const face::DisplayScale& scale) {
+  scale_ = scale;
+  layout_ = GridLayout(kWidths, kScheduleRows, kRowHeight).scaled(scale);
+  SetWindowPos(hwnd_, nullptr, 0, 0, scale(size().cx), scale(size().cy),
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
 void TaxScheduleGrid::set_cells(std::vector<ScheduleLine> cells) {
@@ -92,7 +102,7 @@ void TaxScheduleGrid::draw_cell(HDC dc, int column, int row) const {
   }
   SetTextColor(dc, GetSysColor(picked ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
   std::wstring wide = to_wide(text(column, row));
-  RECT inside{r.left + kPadding, r.top, r.right - kPadding, r.bottom};
+  RECT inside{r.left + scale_(kPadding), r.top, r.right - scale_(kPadding), r.bottom};
   // Figures stand right, to the cent; one too long for its cell ends in "…" rather than showing
   // fewer digits as if they were all.
   const UINT align = label ? DT_CENTER : DT_RIGHT | DT_END_ELLIPSIS;
@@ -146,6 +156,12 @@ LRESULT TaxScheduleGrid::handle_message(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_ERASEBKGND:
       return 1;
+    case WM_SETFONT:
+      font_ = reinterpret_cast<HFONT>(wp);
+      if (LOWORD(lp) != 0) InvalidateRect(hwnd_, nullptr, FALSE);
+      return 0;
+    case WM_GETFONT:
+      return reinterpret_cast<LRESULT>(font_);
     case WM_LBUTTONDOWN:
       click({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
       return 0;

@@ -19,13 +19,17 @@ class TaxScheduleGrid : public BaseWindow<TaxScheduleGrid> {
     std::function<void()> copy;
   };
 
-  // The columns' widths, their grid lines and one line more at the top and the left.
+  // The columns' widths, their grid lines and one line more at the top and the left, at 100 %.
   static constexpr int kRowHeight = 14;
   static SIZE size();
 
-  // A tab stop at `at` in `parent`, of size(); it owns itself and goes with its window.
-  // nullptr when it could not be made.
-  static TaxScheduleGrid* create(HWND parent, POINT at, int id, HFONT font, Links links);
+  // A tab stop at `at` in `parent` (a place at `scale`), of size() at `scale`; it owns itself and
+  // goes with its window. nullptr when it could not be made. Its font is set and read as a
+  // control's (WM_SETFONT, WM_GETFONT).
+  static TaxScheduleGrid* create(HWND parent, POINT at, int id, HFONT font,
+                                 const face::DisplayScale& scale, Links links);
+  // Laid out again at a new scale (its place is its parent's to set).
+  void rescale(const face::DisplayScale& scale);
 
   // New cells forget the picked one.
   void set_cells(std::vector<ScheduleLine> cells);
@@ -36,7 +40,7 @@ class TaxScheduleGrid : public BaseWindow<TaxScheduleGrid> {
 
  private:
   friend class BaseWindow<TaxScheduleGrid>;
-  TaxScheduleGrid(HFONT font, Links links);
+  TaxScheduleGrid(HFONT font, const face::DisplayScale& scale, Links links);
   void window_gone() { delete this; }
   LRESULT handle_message(UINT msg, WPARAM wp, LPARAM lp);
 
@@ -49,6 +53,7 @@ class TaxScheduleGrid : public BaseWindow<TaxScheduleGrid> {
   void click(POINT p);
 
   HFONT font_;
+  face::DisplayScale scale_;
   Links links_;
   GridLayout layout_;
   std::vector<ScheduleLine> cells_;

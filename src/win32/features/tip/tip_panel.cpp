@@ -28,8 +28,6 @@ TipPanel::TipPanel(PanelHost& host, std::function<void()> on_help)
       on_help_(std::move(on_help)) {}
 
 bool TipPanel::create(HWND parent) {
-  font_ = make_song_font(12);
-  caption_font_ = make_song_font(14);
   if (!create_window(parent)) return false;
   // The lines are labels, so that they can be read back like any control's text.
   for (int i = 0; i < kLineCount; ++i) {
@@ -38,12 +36,12 @@ bool TipPanel::create(HWND parent) {
     // Numbered lines start at the margin, their continuation lines are indented.
     const int left = (line[0] >= L'1' && line[0] <= L'9') || line[0] == L'注' ? 16 : 28;
     create_child(hwnd_, L"STATIC", line, SS_LEFT | SS_NOPREFIX,
-                 RECT{left, top, kWidth - 12, top + kLinePitch}, -1, font_.get());
+                 at(RECT{left, top, kWidth - 12, top + kLinePitch}), -1, font(12));
   }
-  create_child(hwnd_, L"BUTTON", L"知道了", BS_PUSHBUTTON | WS_TABSTOP, RECT{100, 153, 180, 177},
-               kGotIt, font_.get());
-  create_child(hwnd_, L"BUTTON", L"帮　助", BS_PUSHBUTTON | WS_TABSTOP, RECT{219, 153, 299, 177},
-               kHelp, font_.get());
+  create_child(hwnd_, L"BUTTON", L"知道了", BS_PUSHBUTTON | WS_TABSTOP,
+               at(RECT{100, 153, 180, 177}), kGotIt, font(12));
+  create_child(hwnd_, L"BUTTON", L"帮　助", BS_PUSHBUTTON | WS_TABSTOP,
+               at(RECT{219, 153, 299, 177}), kHelp, font(12));
   return true;
 }
 
@@ -51,10 +49,10 @@ void TipPanel::paint() {
   PAINTSTRUCT ps;
   const HDC dc = BeginPaint(hwnd_, &ps);
   {
-    ScopedSelect font(dc, caption_font_.get());
+    ScopedSelect caption_font(dc, font(14));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, RGB(128, 0, 0));
-    RECT caption{0, 5, kWidth, 21};
+    RECT caption = at(RECT{0, 5, kWidth, 21});
     DrawTextW(dc, kCaption, -1, &caption, DT_CENTER | DT_SINGLELINE | DT_NOPREFIX);
   }
   EndPaint(hwnd_, &ps);

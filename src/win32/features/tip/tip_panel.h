@@ -27,8 +27,6 @@ class TipPanel : public Panel {
   void paint();
 
   std::function<void()> on_help_;
-  UniqueFont font_;
-  UniqueFont caption_font_;
 };
 
 }  // namespace orvanta::win32
