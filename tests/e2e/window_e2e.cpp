@@ -6,8 +6,11 @@
 #include <string>
 
 #include "face/face_layout.h"
+#include "face_reader.h"
 #include "harness.h"
 #include "platform/wide.h"
+#include "win32/chrome/menu_ids.h"
+#include "win32/features/skin/skin_panel.h"
 #include "win32/system/geometry.h"
 
 namespace orvanta::e2e {
@@ -44,6 +47,56 @@ TEST(MainWindow, AppearsBorderlessOnTopAtItsPlace) {
   const LONG ex = GetWindowLongW(app.window(), GWL_EXSTYLE);
   EXPECT_NE(ex & WS_EX_TOPMOST, 0) << "stays on top";
   EXPECT_NE(ex & WS_EX_TOOLWINDOW, 0) << "no taskbar button";
+}
+
+// Moved to a monitor of another scale (200 % from 100 %, 100 % from 200 %), as Windows tells it
+// with WM_DPICHANGED and a suggested place: the face is drawn at the new scale there, the LCD
+// reads as before and the open panel is laid out at the new scale.
+TEST(MainWindow, MovedToAMonitorOfAnotherScaleRedrawsFaceAndPanelsThere) {
+  remove_settings();
+  App app;
+  ASSERT_TRUE(app.start());
+  FaceReader reader;
+  ASSERT_TRUE(reader.lcd_shows(app, "0."));
+  PostMessageW(app.window(), WM_COMMAND, win32::kMenuSkin, 0);
+  HWND box = nullptr;
+  ASSERT_TRUE(poll_until([&] {
+    box = App::find_child(app.window(), L"确 定");
+    return box != nullptr && IsWindowVisible(box);
+  }));
+  const HWND panel = GetParent(box);
+
+  const face::DisplayScale to(e2e_dpi() == 192 ? 96 : 192);
+  const RECT suggested{100, 50, 100 + to.client_width(), 50 + to.client_height()};
+  // The suggested place is read in the program's memory, as Windows hands it over.
+  const HANDLE process =
+      OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, app.process_id());
+  ASSERT_NE(process, nullptr);
+  void* remote = VirtualAllocEx(process, nullptr, sizeof suggested, MEM_COMMIT, PAGE_READWRITE);
+  ASSERT_NE(remote, nullptr);
+  ASSERT_TRUE(WriteProcessMemory(process, remote, &suggested, sizeof suggested, nullptr));
+  SendMessageW(app.window(), WM_DPICHANGED, MAKEWPARAM(to.dpi(), to.dpi()),
+               reinterpret_cast<LPARAM>(remote));
+  VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  CloseHandle(process);
+
+  const RECT r = app.window_rect();
+  EXPECT_EQ(r.left, suggested.left);
+  EXPECT_EQ(r.top, suggested.top);
+  RECT client{};
+  GetClientRect(app.window(), &client);
+  EXPECT_EQ(client.right, to.client_width());
+  EXPECT_EQ(client.bottom, to.client_height());
+  EXPECT_TRUE(reader.lcd_shows(app, "0.")) << reader.lcd_text(app.capture());
+  RECT place{};
+  GetWindowRect(panel, &place);
+  MapWindowPoints(nullptr, app.window(), reinterpret_cast<POINT*>(&place), 2);
+  using win32::SkinPanel;
+  const RECT want{to(SkinPanel::kLeft), to(SkinPanel::kTop),
+                  to(SkinPanel::kLeft + SkinPanel::kWidth),
+                  to(SkinPanel::kTop + SkinPanel::kHeight)};
+  EXPECT_TRUE(EqualRect(&place, &want));
+  EXPECT_TRUE(IsWindowVisible(box));
 }
 
 // The grab hand lies on the LCD, yet shows its own hint, not the LCD's value.
