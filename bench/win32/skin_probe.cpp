@@ -61,7 +61,7 @@ int run(int steps) {
   }
 
   const e2e::FaceReader reader;
-  const std::uint32_t original = reader.resource_pixel(L"Image2", kSample.x, kSample.y);
+  const std::uint32_t original = reader.resource_pixel("Image2", kSample.x, kSample.y);
   const Rgb source{static_cast<int>(original >> 16 & 0xFF), static_cast<int>(original >> 8 & 0xFF),
                    static_cast<int>(original & 0xFF)};
 

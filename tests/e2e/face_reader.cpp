@@ -53,10 +53,13 @@ FaceReader::~FaceReader() {
   if (module_ != nullptr) FreeLibrary(module_);
 }
 
-std::uint32_t FaceReader::resource_pixel(const wchar_t* name, int x, int y) const {
-  const Picture p = load(name);
-  if (x < 0 || y < 0 || x >= p.width || y >= p.height) return 0xFFFFFFFF;
-  return p.pixels[static_cast<size_t>(y) * p.width + x];
+std::uint32_t FaceReader::resource_pixel(const char* name, int x, int y) const {
+  if (module_ == nullptr) return 0xFFFFFFFF;
+  win32::ScaledPictures source(module_, face::DisplayScale(e2e_dpi()));
+  const BgrImage picture = source.load(name);
+  if (x < 0 || y < 0 || x >= picture.width() || y >= picture.height()) return 0xFFFFFFFF;
+  const std::uint8_t* px = picture.pixel(x, y);
+  return static_cast<std::uint32_t>(px[2] << 16 | px[1] << 8 | px[0]);
 }
 
 FaceReader::Picture FaceReader::load(const wchar_t* name) const {

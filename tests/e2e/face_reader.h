@@ -30,9 +30,10 @@ class FaceReader {
   static void press_keys(App& app, std::initializer_list<const char*> names);
   // Polls until the LCD reads `text`.
   bool lcd_shows(const App& app, const std::string& text) const;
-  // One pixel (0x00RRGGBB) of a picture resource of orvanta.exe, such as the unrecoloured face
-  // "Image2"; 0xFFFFFFFF when there is no such picture or pixel.
-  std::uint32_t resource_pixel(const wchar_t* name, int x, int y) const;
+  // One pixel (0x00RRGGBB) of a picture of orvanta.exe as the program draws it at the run's
+  // scale, such as the unrecoloured face "Image2", at (x, y) of that scale; 0xFFFFFFFF when there
+  // is no such picture or pixel.
+  std::uint32_t resource_pixel(const char* name, int x, int y) const;
 
  private:
   struct Picture {

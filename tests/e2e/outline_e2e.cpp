@@ -182,18 +182,22 @@ TEST_F(OutlineE2e, DoubleClickOnTheLcdShrinksToItDocksAtTheTopAndComesBack) {
 
 // Docked at the bottom right in mini mode, the face comes back wholly on the work area.
 TEST_F(OutlineE2e, LeavingMiniModeAtABottomRightDockBringsTheWholeFaceOnScreen) {
+  const face::DisplayScale at(e2e_dpi());
   ASSERT_TRUE(app.start());
   ASSERT_TRUE(poll_until([&] { return region_is_body_outline(app.window()); }));
-  app.double_click(kOnLcd.x, kOnLcd.y);
-  ASSERT_TRUE(poll_until([&] { return region_is_rect(app.window(), RECT{46, 35, 416, 123}); }));
+  app.double_click(at(kOnLcd.x), at(kOnLcd.y));
+  const Rect mini = mini_outline(at.dpi());
+  ASSERT_TRUE(poll_until([&] {
+    return region_is_rect(app.window(), RECT{mini.left, mini.top, mini.right, mini.bottom});
+  }));
   MONITORINFO monitor{};
   monitor.cbSize = sizeof monitor;
   ASSERT_TRUE(GetMonitorInfoW(MonitorFromWindow(app.window(), MONITOR_DEFAULTTONEAREST), &monitor));
   const RECT work = monitor.rcWork;
   // The LCD in the work area's bottom-right corner, the rest of the face beyond it.
-  SetWindowPos(app.window(), nullptr, work.right - 416, work.bottom - 123, 0, 0,
+  SetWindowPos(app.window(), nullptr, work.right - mini.right, work.bottom - mini.bottom, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  ASSERT_TRUE(window_at(work.right - 416, work.bottom - 123));
+  ASSERT_TRUE(window_at(work.right - mini.right, work.bottom - mini.bottom));
   PostMessageW(app.window(), WM_COMMAND, win32::kMenuRestore, 0);  // "恢复"
   ASSERT_TRUE(poll_until([&] { return region_is_body_outline(app.window()); }));
   RECT face{};
@@ -215,9 +219,10 @@ HWND skin_slider(HWND main) {
 
 TEST_F(OutlineE2e, TheSliderRecoloursTheFaceAndARestartKeepsTheColour) {
   // A pixel of the orange "=" key below the panel, and what each shift makes of it.
-  constexpr POINT kSample{381, 392};
+  const face::DisplayScale at(e2e_dpi());
+  const POINT kSample{at(381), at(392)};
   FaceReader reader;
-  const std::uint32_t original = reader.resource_pixel(L"Image2", kSample.x, kSample.y);
+  const std::uint32_t original = reader.resource_pixel("Image2", kSample.x, kSample.y);
   const Rgb source{static_cast<int>(original >> 16 & 0xFF), static_cast<int>(original >> 8 & 0xFF),
                    static_cast<int>(original & 0xFF)};
   ASSERT_FALSE(source.r == source.g && source.g == source.b) << "a grey pixel never changes";
@@ -242,7 +247,7 @@ TEST_F(OutlineE2e, TheSliderRecoloursTheFaceAndARestartKeepsTheColour) {
   RECT track{};
   GetWindowRect(slider, &track);
   MapWindowPoints(nullptr, app.window(), reinterpret_cast<POINT*>(&track), 2);
-  app.click(track.left + 100, (track.top + track.bottom) / 2);
+  app.click(track.left + at(100), (track.top + track.bottom) / 2);
   ASSERT_TRUE(app.wait_capture_released());
   int shift = 180;
   ASSERT_TRUE(poll_until(

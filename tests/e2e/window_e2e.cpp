@@ -51,7 +51,7 @@ TEST(MainWindow, AppearsBorderlessOnTopAtItsPlace) {
 
 // Moved to a monitor of another scale (200 % from 100 %, 100 % from 200 %), as Windows tells it
 // with WM_DPICHANGED and a suggested place: the face is drawn at the new scale there, the LCD
-// reads as before and the open panel is laid out at the new scale.
+// reads as before, and the open panel and the unit converter are laid out at the new scale.
 TEST(MainWindow, MovedToAMonitorOfAnotherScaleRedrawsFaceAndPanelsThere) {
   remove_settings();
   App app;
@@ -65,6 +65,20 @@ TEST(MainWindow, MovedToAMonitorOfAnotherScaleRedrawsFaceAndPanelsThere) {
     return box != nullptr && IsWindowVisible(box);
   }));
   const HWND panel = GetParent(box);
+  // The unit converter, a window beside the face; its key is the lowest, on the screen also at
+  // 200 % once the face stands at the top.
+  SetWindowPos(app.window(), nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ASSERT_TRUE(wait_idle_window(app.window()));
+  FaceReader::press_keys(app, {"kdwhs"});
+  HWND converter = nullptr;
+  ASSERT_TRUE(poll_until([&] {
+    converter = find_window_of(app.process_id(), [](HWND w) {
+      wchar_t name[64]{};
+      GetClassNameW(w, name, 64);
+      return std::wstring(name) == L"OrvantaConverter" && IsWindowVisible(w);
+    });
+    return converter != nullptr;
+  }));
 
   const face::DisplayScale to(e2e_dpi() == 192 ? 96 : 192);
   const RECT suggested{100, 50, 100 + to.client_width(), 50 + to.client_height()};
@@ -97,6 +111,12 @@ TEST(MainWindow, MovedToAMonitorOfAnotherScaleRedrawsFaceAndPanelsThere) {
                   to(SkinPanel::kTop + SkinPanel::kHeight)};
   EXPECT_TRUE(EqualRect(&place, &want));
   EXPECT_TRUE(IsWindowVisible(box));
+  RECT table{};
+  GetClientRect(converter, &table);
+  EXPECT_EQ(table.right, to(394));
+  EXPECT_EQ(table.bottom, to(452));
+  GetWindowRect(converter, &table);
+  EXPECT_EQ(table.left, suggested.left + to(462)) << "still beside the face";
 }
 
 // The grab hand lies on the LCD, yet shows its own hint, not the LCD's value.

@@ -90,6 +90,18 @@ void Panel::set_colour(COLORREF colour) {
   }
 }
 
+RECT Panel::bounds() const {
+  const RECT& b = place_.bounds;
+  return {at(b.left), at(b.top), at(b.right), at(b.bottom)};
+}
+
+RECT Panel::at(const RECT& r) const {
+  const int x = place_.bounds.left;
+  const int y = place_.bounds.top;
+  return {at(x + r.left) - at(x), at(y + r.top) - at(y), at(x + r.right) - at(x),
+          at(y + r.bottom) - at(y)};
+}
+
 HFONT Panel::font(int pixel_height, int weight) const {
   for (const MadeFont& f : fonts_) {
     if (f.pixel_height == pixel_height && f.weight == weight) return f.font.get();
@@ -101,6 +113,8 @@ HFONT Panel::font(int pixel_height, int weight) const {
 void Panel::rescale(const face::DisplayScale& scale) {
   if (scale == scale_) return;
   const int from = scale_.dpi();
+  // Where the panel's place is on the face at the old scale (it may have been dragged away).
+  const RECT old_place = bounds();
   scale_ = scale;
   // The old fonts stay until every control has its new one.
   std::vector<MadeFont> old = std::move(fonts_);
@@ -121,8 +135,12 @@ void Panel::rescale(const face::DisplayScale& scale) {
         SendMessageW(child, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&open));
         c.bottom = c.top + (open.bottom - open.top);
       }
+      // In face coordinates with the panel at its place, where the layout is scaled, and back.
       MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&c), 2);
-      c = at(unscaled(c, from));
+      OffsetRect(&c, old_place.left, old_place.top);
+      c = unscaled(c, from);
+      OffsetRect(&c, -place_.bounds.left, -place_.bounds.top);
+      c = at(c);
       SetWindowPos(child, nullptr, c.left, c.top, c.right - c.left, c.bottom - c.top,
                    SWP_NOZORDER | SWP_NOACTIVATE);
       const auto shown = reinterpret_cast<HFONT>(SendMessageW(child, WM_GETFONT, 0, 0));

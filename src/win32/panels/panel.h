@@ -76,13 +76,15 @@ class Panel : public BaseWindow<Panel> {
   // A new background colour (the skin changed), painted at once.
   void set_colour(COLORREF colour);
   // Its place on the face, in pixels at its scale.
-  RECT bounds() const { return at(place_.bounds); }
+  RECT bounds() const;
 
-  // The panel's layout is written at 100 % (96 dpi); these give its lengths, rectangles (edge by
-  // edge, so neighbours stay neighbours) and fonts at the scale the panel is shown at.
+  // The panel's layout is written at 100 % (96 dpi); these give its lengths, the places of its
+  // controls and its fonts at the scale the panel is shown at. A place is scaled edge by edge on
+  // the face, as the panel's own edges are, so a control that reaches the panel's edge at 100 %
+  // reaches it at every scale and neighbours stay neighbours.
   const face::DisplayScale& scale() const { return scale_; }
   int at(int length) const { return scale_(length); }
-  RECT at(const RECT& r) const { return {at(r.left), at(r.top), at(r.right), at(r.bottom)}; }
+  RECT at(const RECT& r) const;
   // "宋体" `pixel_height` high at 100 % (12 is 9 points), at the panel's scale. The panel owns
   // it and makes it again at a new scale: ask for it where it is used rather than keep it.
   HFONT font(int pixel_height, int weight = FW_NORMAL) const;

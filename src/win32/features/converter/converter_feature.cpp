@@ -60,8 +60,16 @@ void ConverterFeature::window_dragged(POINT offset) {
         L"SetWindowPos (converter drag)");
 }
 
+// The face moved to a monitor of another scale: the converter is laid out at it and stands where
+// it was last put beside the face, at the new scale.
 void ConverterFeature::scale_changed(const face::DisplayScale& scale) {
-  if (window_) window_->rescale(scale);
+  if (!window_ || window_->hwnd() == nullptr) return;
+  window_->rescale(scale);
+  const RECT main = rect_of(context_->window().hwnd());
+  check(SetWindowPos(window_->hwnd(), nullptr, main.left + scale(offset_.x),
+                     main.top + scale(offset_.y), 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE) != FALSE,
+        L"SetWindowPos (converter, new scale)");
 }
 
 void ConverterFeature::mini_mode_changed(bool on) {
