@@ -96,7 +96,7 @@ bool TForm2::create(HWND main_window, POINT place, const face::DisplayScale& sca
     info.lpszText = const_cast<wchar_t*>(kHint);
     SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
     // Two lines: the hint breaks at its own line break only.
-    SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 600);
+    SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, at(600));
   }
   pending_.reset(CreateRectRgn(0, 0, 0, 0));
   converter_.set_cell_changed([this](int column, int row) { cell_changed(column, row); });
