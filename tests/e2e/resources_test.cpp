@@ -284,7 +284,8 @@ TEST_F(ProgramResources, EveryClipIsMono8BitPcmOfItsLength) {
   }
 }
 
-TEST_F(ProgramResources, IconHasTheShellSizes) {
+// The small and large icon of 100, 125, 150 and 200 %, and the shell's large view.
+TEST_F(ProgramResources, IconHasTheShellSizesAtEveryScale) {
   const std::wstring name = widen(orvanta::face::kIconResource);
   const std::vector<std::uint8_t> group = bytes(name.c_str(), MAKEINTRESOURCEW(14));
   ASSERT_GE(group.size(), 6u);
@@ -296,13 +297,15 @@ TEST_F(ProgramResources, IconHasTheShellSizes) {
     const int width = group[6 + 14 * i];
     sizes.push_back(width == 0 ? 256 : width);
   }
-  EXPECT_EQ(sizes, (std::vector<int>{16, 32, 48, 256}));
+  EXPECT_EQ(sizes, (std::vector<int>{16, 20, 24, 32, 40, 48, 64, 256}));
 }
 
 TEST_F(ProgramResources, ManifestAndVersionArePresent) {
   const std::vector<std::uint8_t> manifest = bytes(MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
   const std::string text(manifest.begin(), manifest.end());
   EXPECT_NE(text.find("Microsoft.Windows.Common-Controls"), std::string::npos);
+  EXPECT_NE(text.find(">true/pm</dpiAware>"), std::string::npos);
+  EXPECT_NE(text.find(">PerMonitorV2, PerMonitor</dpiAwareness>"), std::string::npos);
   EXPECT_FALSE(bytes(MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(16)).empty());
 }
 
