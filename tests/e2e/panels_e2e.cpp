@@ -515,7 +515,22 @@ TEST_F(OrvantaResources, HelpWindowShowsTheTextMaximisedOnTop) {
             ES_MULTILINE | ES_READONLY | WS_VSCROLL);
 
   help.show_help();
-  EXPECT_EQ(App::text_of(help.edit()), load_help_text(module_));
+  // The beginning first, whole lines of it; the rest follows once the window has painted, with
+  // the view still at the top.
+  const std::wstring text = load_help_text(module_);
+  const std::wstring first = App::text_of(help.edit());
+  ASSERT_FALSE(first.empty());
+  EXPECT_LT(first.size(), text.size());
+  EXPECT_EQ(text.compare(0, first.size(), first), 0);
+  EXPECT_EQ(first.back(), L'\n');
+  pump();
+  EXPECT_EQ(App::text_of(help.edit()), text);
+  EXPECT_EQ(SendMessageW(help.edit(), EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+  DWORD start = 1, end = 1;
+  SendMessageW(help.edit(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+               reinterpret_cast<LPARAM>(&end));
+  EXPECT_EQ(start, 0u);
+  EXPECT_EQ(end, 0u);
   EXPECT_TRUE(IsWindowVisible(help.hwnd()));
   EXPECT_TRUE(IsZoomed(help.hwnd()));
   EXPECT_NE(GetWindowLongW(help.hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
