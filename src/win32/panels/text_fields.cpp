@@ -15,7 +15,7 @@ HWND create_labelled_field(HWND parent, const wchar_t* label, int left, int top,
   create_child(parent, L"STATIC", label, SS_LEFT | SS_NOPREFIX,
                RECT{left, top - kLabelHeight - 2, left + kLabelWidth, top - 2}, -1, font);
   return create_long_field(parent, RECT{left, top, left + width, top + kFieldHeight}, id, font,
-                           style, std::move(on_enter));
+                           WS_BORDER | WS_TABSTOP | style, std::move(on_enter));
 }
 
 void take_field_keys(HWND edit, std::function<void()> on_enter) {
