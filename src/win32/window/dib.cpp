@@ -62,6 +62,7 @@ void Dib::deselect() {
 }
 
 void Dib::show(HWND window, const RECT& r) const {
+  if (window == nullptr) return;  // GetDC(nullptr) would draw on the screen
   const HDC dc = GetDC(window);
   if (dc == nullptr) return;
   BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, dc_.get(), r.left, r.top, SRCCOPY);
