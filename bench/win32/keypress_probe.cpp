@@ -193,9 +193,13 @@ int run(int presses, bool with_converter) {
   std::printf("|---|---:|---:|---:|---:|---:|---:|---:|\n");
   std::printf("| **mouse on the key** | | | | | | | |\n");
   print_presses("button down: pressed look, handler, LCD on the window",
-                "button up and paint: hover look, formula bar", by_mouse);
+                with_converter ? "button up and paint: hover look, formula bar, converter"
+                               : "button up and paint: hover look, formula bar",
+                by_mouse);
   std::printf("| **handler called directly** | | | | | | | |\n");
-  print_presses("handler: new LCD on the window, bar's text set", "paint: formula bar", by_handler);
+  print_presses("handler: new LCD on the window, bar's text set",
+                with_converter ? "paint: formula bar, converter" : "paint: formula bar",
+                by_handler);
   if (probe.wrong() > 0) {
     std::fprintf(stderr, "%d presses left the window's LCD unlike the core's or a paint undone\n",
                  probe.wrong());
