@@ -123,6 +123,7 @@ TEST_F(SettingsPanelTest, ShowsAtItsPlaceWithEveryControlInOrder) {
   EXPECT_EQ(host_.shown, 1);
   EXPECT_FALSE(host_.key_preview()) << "its text fields take the keys";
 
+  // Group boxes are windows, so screen readers name the group a control is in.
   const std::vector<std::wstring> expected = {L"参数设置",
                                               L"显示设置",
                                               L"小数位精度设置",
@@ -227,6 +228,32 @@ TEST_F(SettingsPanelTest, TypedTextsReportEveryChangeButAnEmptyWelcomeLine) {
   EXPECT_EQ(host_.changes[2].second.welcome_text, "你好 Orvanta");
 }
 
+TEST_F(SettingsPanelTest, WelcomeFieldGetsItsTooltipWhenTheMouseFirstComesOverIt) {
+  const HWND welcome = App::find_child(panel_.hwnd(), L"");
+  // The texts the thread's tooltips give for the field.
+  const auto tips = [&] {
+    std::vector<std::wstring> texts;
+    for (HWND w = FindWindowExW(nullptr, nullptr, TOOLTIPS_CLASSW, nullptr); w != nullptr;
+         w = FindWindowExW(nullptr, w, TOOLTIPS_CLASSW, nullptr)) {
+      wchar_t text[64] = {};
+      TTTOOLINFOW info{};
+      info.cbSize = sizeof info;
+      info.hwnd = panel_.hwnd();
+      info.uId = reinterpret_cast<UINT_PTR>(welcome);
+      info.lpszText = text;
+      SendMessageW(w, TTM_GETTEXTW, sizeof text / sizeof text[0], reinterpret_cast<LPARAM>(&info));
+      if (text[0] != L'\0') texts.emplace_back(text);
+    }
+    return texts;
+  };
+  EXPECT_TRUE(tips().empty()) << "not made before it is needed";
+  for (int i = 0; i < 2; ++i) {  // the second time finds it made
+    SendMessageW(welcome, WM_SETCURSOR, reinterpret_cast<WPARAM>(welcome),
+                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    EXPECT_EQ(tips(), std::vector<std::wstring>{L"编辑欢迎条（数据输入条）"});
+  }
+}
+
 TEST_F(SettingsPanelTest, EachSpinClickStepsTheFieldByOneAtOnce) {
   // From "-1": every click moves by one, also on a change of direction; -1 is the floor.
   const struct {
@@ -292,6 +319,41 @@ TEST_F(SettingsPanelTest, ApplyingStoredValuesReportsWhatDiffersFromTheInitialSt
   panel_.apply(initial_options(), false);
   EXPECT_TRUE(host_.changes.empty());
   EXPECT_EQ(panel_.values().ignore_topmost, false);
+}
+
+// Made in a state, the panel shows what applying that state to a new panel shows, and reports
+// nothing.
+TEST(SettingsPanelMadeInAState, ShowsWhatApplyingItShows) {
+  const struct {
+    const char* precision;
+    int capture;
+    int output_type;
+  } cases[] = {{"4", 4, 2}, {"", 2, 1}, {"15", 1, 2}, {"20", 3, 1}, {"x", 1, 1}};
+  const HWND face = make_face();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.precision);
+    Options state = initial_options();
+    state.ignore_topmost = true;
+    state.stay_on_top = false;
+    state.thousands = true;
+    state.capture = c.capture;
+    state.output_type = c.output_type;
+    state.precision = c.precision;
+    state.welcome_text = "欢迎使用 Orvanta";
+    Recorder made_host;
+    SettingsPanel made(made_host, made_host.on_change());
+    ASSERT_TRUE(made.create(face, state));
+    Recorder applied_host;
+    SettingsPanel applied(applied_host, applied_host.on_change());
+    ASSERT_TRUE(applied.create(face));
+    applied.apply(state, false);
+
+    EXPECT_EQ(made.values(), applied.values());
+    EXPECT_EQ(made.spin_position(), applied.spin_position());
+    EXPECT_EQ(App::child_texts(made.hwnd()), App::child_texts(applied.hwnd()));
+    EXPECT_TRUE(made_host.changes.empty());
+  }
+  DestroyWindow(face);
 }
 
 TEST_F(SettingsPanelTest, AppliedPrecisionIsWhereTheSpinStarts) {
@@ -459,7 +521,22 @@ TEST_F(OrvantaResources, HelpWindowShowsTheTextMaximisedOnTop) {
             ES_MULTILINE | ES_READONLY | WS_VSCROLL);
 
   help.show_help();
-  EXPECT_EQ(App::text_of(help.edit()), load_help_text(module_));
+  // The beginning first, whole lines of it; the rest follows once the window has painted, with
+  // the view still at the top.
+  const std::wstring text = load_help_text(module_);
+  const std::wstring first = App::text_of(help.edit());
+  ASSERT_FALSE(first.empty());
+  EXPECT_LT(first.size(), text.size());
+  EXPECT_EQ(text.compare(0, first.size(), first), 0);
+  EXPECT_EQ(first.back(), L'\n');
+  pump();
+  EXPECT_EQ(App::text_of(help.edit()), text);
+  EXPECT_EQ(SendMessageW(help.edit(), EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+  DWORD start = 1, end = 1;
+  SendMessageW(help.edit(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+               reinterpret_cast<LPARAM>(&end));
+  EXPECT_EQ(start, 0u);
+  EXPECT_EQ(end, 0u);
   EXPECT_TRUE(IsWindowVisible(help.hwnd()));
   EXPECT_TRUE(IsZoomed(help.hwnd()));
   EXPECT_NE(GetWindowLongW(help.hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST, 0);

@@ -1,6 +1,7 @@
 #include "win32/chrome/formula_bar_control.h"
 
 #include "platform/wide.h"
+#include "win32/panels/long_field.h"
 #include "win32/system/base_window.h"
 #include "win32/system/controls.h"
 #include "win32/system/geometry.h"
@@ -17,14 +18,12 @@ constexpr COLORREF kTextColour = to_colorref(face::kFormulaTextColour);
 bool FormulaBarControl::create(HWND parent, const face::DisplayScale& scale, Handlers handlers) {
   handlers_ = std::move(handlers);
   const face::Rect place = scale.rect(face::kFormulaBar);
+  // A field of our own drawing, not an edit control: Wine's edit lays its line out again (through
+  // Uniscribe) at every new text and again when it paints, which was a third of a key press.
   // Clipped by its siblings: a panel open above it stays whole when the bar is shown again.
-  edit_ = CreateWindowExW(0, L"EDIT", L"",
-                          WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | ES_AUTOHSCROLL | ES_READONLY,
-                          place.left, place.top, place.width, place.height, parent, nullptr,
-                          GetModuleHandleW(nullptr), nullptr);
-  if (!check(edit_ != nullptr, L"CreateWindowExW (formula bar)")) return false;
   font_ = make_song_font(scale(12), FW_BOLD);  // 9 points
-  SendMessageW(edit_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+  edit_ = create_long_field(parent, to_rect(place), 0, font_.get(), WS_CLIPSIBLINGS | ES_READONLY);
+  if (!check(edit_ != nullptr, L"create_long_field (formula bar)")) return false;
   brush_.reset(CreateSolidBrush(kBarColour));
   // Enter is swallowed; every other key asks the core first.
   return subclass_control(edit_,

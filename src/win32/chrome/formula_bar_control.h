@@ -1,5 +1,6 @@
 #pragma once
-// show_gs, the formula bar above the LCD: an edit control that is the core's FormulaBar port.
+// show_gs, the formula bar above the LCD: a long field (panels/long_field.h, which answers the
+// edit messages) that is the core's FormulaBar port.
 // It owns its font and colours, swallows Enter, asks the core before each typed key and
 // reports the user's own changes of its text (not the program's).
 #include <windows.h>

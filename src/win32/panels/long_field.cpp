@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "face/line_view.h"
+#include "platform/handles_win32.h"
 #include "win32/panels/long_field_accessible.h"
 #include "win32/system/base_window.h"
 #include "win32/system/clipboard_text.h"
@@ -79,6 +80,7 @@ class LongField : public BaseWindow<LongField> {
   void notify(WORD code) const;
   int text_top() const;
 
+  void paint_window();
   void paint(HDC dc) const;
   void key(WPARAM vk);
   void character(wchar_t c);
@@ -100,6 +102,10 @@ class LongField : public BaseWindow<LongField> {
   bool typing_ = false;  // the last change was a typed character
   bool selecting_ = false;
   int mouse_x_ = 0;  // where the drag selection's mouse last was
+  // The picture a paint draws into, of the client's size (the bitmap goes after the DC).
+  UniqueBitmap off_bitmap_;
+  UniqueMemoryDc off_dc_;
+  SIZE off_size_{};
 };
 
 void LongField::measure_font() {
@@ -127,12 +133,20 @@ int LongField::width_of(HDC dc, wchar_t c) {
 void LongField::set_text(std::wstring text, size_t caret) {
   text_ = std::move(text);
   std::vector<int> widths(text_.size());
-  const HDC dc = GetDC(hwnd_);
-  {
-    ScopedSelect font(dc, shown_font());
-    for (size_t i = 0; i < text_.size(); ++i) widths[i] = width_of(dc, text_[i]);
+  // A device context only when a character is new to the field (the formula bar's digits are
+  // measured once, and it takes a new text on every key press).
+  const bool all_known =
+      std::all_of(text_.begin(), text_.end(), [this](wchar_t c) { return widths_[c] != 0; });
+  if (all_known) {
+    for (size_t i = 0; i < text_.size(); ++i) widths[i] = widths_[text_[i]];
+  } else {
+    const HDC dc = GetDC(hwnd_);
+    {
+      ScopedSelect font(dc, shown_font());
+      for (size_t i = 0; i < text_.size(); ++i) widths[i] = width_of(dc, text_[i]);
+    }
+    ReleaseDC(hwnd_, dc);
   }
-  ReleaseDC(hwnd_, dc);
   view_.set_widths(widths);
   RECT client;
   GetClientRect(hwnd_, &client);
@@ -225,6 +239,33 @@ void LongField::notify(WORD code) const {
   SendMessageW(GetParent(hwnd_), WM_COMMAND,
                MAKEWPARAM(static_cast<WORD>(GetDlgCtrlID(hwnd_)), code),
                reinterpret_cast<LPARAM>(hwnd_));
+}
+
+// The text and its selection laid over the background off screen, in a picture kept from one
+// paint to the next: the formula bar paints on every key press, and making the picture and its
+// device context anew cost more than drawing the line.
+void LongField::paint_window() {
+  PAINTSTRUCT ps;
+  const HDC dc = BeginPaint(hwnd_, &ps);
+  RECT client;
+  GetClientRect(hwnd_, &client);
+  const SIZE size{client.right, client.bottom};
+  if (!off_dc_) off_dc_.reset(CreateCompatibleDC(dc));
+  if (off_dc_ && size.cx > 0 && size.cy > 0 &&
+      (off_size_.cx != size.cx || off_size_.cy != size.cy)) {
+    if (UniqueBitmap bitmap(CreateCompatibleBitmap(dc, size.cx, size.cy)); bitmap) {
+      SelectObject(off_dc_.get(), bitmap.get());  // the former one is out of the DC
+      off_bitmap_ = std::move(bitmap);
+      off_size_ = size;
+    }
+  }
+  if (off_bitmap_ && off_size_.cx == size.cx && off_size_.cy == size.cy) {
+    paint(off_dc_.get());
+    const RECT& r = ps.rcPaint;
+    BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, off_dc_.get(), r.left, r.top,
+           SRCCOPY);
+  }
+  EndPaint(hwnd_, &ps);
 }
 
 void LongField::paint(HDC dc) const {
@@ -396,8 +437,7 @@ void LongField::context_menu(LPARAM lp) {
 LRESULT LongField::on_message(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_PAINT:
-      // The text and its selection laid over the background off screen.
-      paint_off_screen(hwnd_, [this](HDC dc, const RECT&) { paint(dc); });
+      paint_window();
       return 0;
     case WM_ERASEBKGND:
       return 1;  // painted whole in WM_PAINT
@@ -555,8 +595,8 @@ HWND LongField::create(HWND parent, RECT bounds, int id, DWORD style,
   }
   auto* field = new LongField(std::move(on_enter));
   const HWND hwnd = CreateWindowExW(
-      0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | style, bounds.left,
-      bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
+      0, kClassName, L"", WS_CHILD | WS_VISIBLE | style, bounds.left, bounds.top,
+      bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), field);
   // A window that could not be made never saw its last message: the field goes here.
   if (hwnd == nullptr) delete field;

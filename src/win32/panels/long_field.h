@@ -15,8 +15,9 @@
 
 namespace orvanta::win32 {
 
-// A field at `bounds` in `parent` with a thin border; `style` may add ES_READONLY. Ctrl+A
-// selects everything; Enter runs `on_enter` when one is given.
+// A field at `bounds` in `parent`; `style` adds its window styles (WS_BORDER for a thin border,
+// WS_TABSTOP, WS_CLIPSIBLINGS) and may add ES_READONLY. Ctrl+A selects everything; Enter runs
+// `on_enter` when one is given.
 HWND create_long_field(HWND parent, RECT bounds, int id, HFONT font, DWORD style = 0,
                        std::function<void()> on_enter = {});
 

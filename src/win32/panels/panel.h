@@ -73,6 +73,7 @@ class Panel : public BaseWindow<Panel> {
     return hwnd_ != nullptr && (GetWindowLongW(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0;
   }
   bool takes_typing() const { return place_.takes_typing; }
+  COLORREF colour() const { return place_.colour; }
   // A new background colour (the skin changed), painted at once.
   void set_colour(COLORREF colour);
   // Its place on the face, in pixels at its scale.

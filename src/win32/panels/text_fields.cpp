@@ -19,7 +19,7 @@ HWND create_labelled_field(HWND parent, const face::DisplayScale& scale, const w
   create_child(parent, L"STATIC", label, SS_LEFT | SS_NOPREFIX,
                at(RECT{left, top - kLabelHeight - 2, left + kLabelWidth, top - 2}), -1, font);
   return create_long_field(parent, at(RECT{left, top, left + width, top + kFieldHeight}), id, font,
-                           style, std::move(on_enter));
+                           WS_BORDER | WS_TABSTOP | style, std::move(on_enter));
 }
 
 void take_field_keys(HWND edit, std::function<void()> on_enter) {

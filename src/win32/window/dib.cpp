@@ -61,6 +61,14 @@ void Dib::deselect() {
   old_ = nullptr;
 }
 
+void Dib::show(HWND window, const RECT& r) const {
+  if (window == nullptr) return;  // GetDC(nullptr) would draw on the screen
+  const HDC dc = GetDC(window);
+  if (dc == nullptr) return;
+  BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, dc_.get(), r.left, r.top, SRCCOPY);
+  ReleaseDC(window, dc);
+}
+
 void Dib::fill(COLORREF colour) {
   if (!valid()) return;
   const std::uint8_t b = GetBValue(colour), g = GetGValue(colour), r = GetRValue(colour);

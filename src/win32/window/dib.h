@@ -24,6 +24,9 @@ class Dib {
   BgrView view() const { return {bits_, width_, height_, stride_}; }
 
   void fill(COLORREF colour);
+  // Copies `r` of this surface onto `window` (same coordinates) now, without waiting for a paint:
+  // an invalidation and the paint it brings cost several round trips to the window system.
+  void show(HWND window, const RECT& r) const;
   // Copies a rectangle of `source` (same coordinates) into this surface.
   void copy_from(ConstBgrView source, int left, int top, int width, int height);
   void copy_from(ConstBgrView source, int src_left, int src_top, int width, int height,

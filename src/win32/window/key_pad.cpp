@@ -40,6 +40,15 @@ void KeyPad::paint_all() const {
 
 void KeyPad::apply(int index, FadeTimer timer) {
   InvalidateRect(*owner_, &key(index).bounds(), FALSE);
+  set_timer(index, timer);
+}
+
+void KeyPad::show_now(int index, FadeTimer timer) {
+  canvas_.show(*owner_, key(index).bounds());
+  set_timer(index, timer);
+}
+
+void KeyPad::set_timer(int index, FadeTimer timer) {
   const TimerTable::Id id = fade_timers_[static_cast<size_t>(index)];
   if (timer == FadeTimer::kStart) {
     timers_.start(id, KeyFade::kTimerIntervalMs);
@@ -82,8 +91,9 @@ bool KeyPad::button_down(POINT p, MouseButton button) {
   pressed_button_ = button;
   SetCapture(*owner_);
   const bool left = button == MouseButton::Left;
-  apply(index, key(index).mouse_down(left, canvas_));
-  UpdateWindow(*owner_);  // the pressed look shows before the handler's work
+  // The pressed look shows before the handler's work, put on the window at once. (The keyboard's
+  // focus frame, which a paint draws over the keys, is hidden by a mouse press.)
+  show_now(index, key(index).mouse_down(left, canvas_));
   run(index, button, {face::KeyMouse::Phase::kDown, left});
   return true;
 }
@@ -94,8 +104,8 @@ bool KeyPad::button_up(POINT p, MouseButton button) {
   pressed_ = -1;
   ReleaseCapture();
   const bool left = button == MouseButton::Left;
-  apply(index, key(index).mouse_up(left, canvas_));
   const bool over = key(index).contains(p);
+  show_now(index, key(index).mouse_up(left, canvas_));
   if (!over) {
     // Released outside: the key fades back rather than keeping its hover look.
     if (hovered_ == index) hovered_ = -1;

@@ -50,7 +50,11 @@ class KeyPad {
   bool show_click(std::string_view name, MouseButton button = MouseButton::Left);
 
  private:
+  // The key's new look goes to the window's next paint; its fade timer starts or stops.
   void apply(int index, FadeTimer timer);
+  // Likewise, but the key's new look goes onto the window now.
+  void show_now(int index, FadeTimer timer);
+  void set_timer(int index, FadeTimer timer);
   void run(int index, MouseButton button, face::KeyMouse mouse);
   TQELButton_computer& key(int index) { return keys_[static_cast<size_t>(index)]; }
 

@@ -46,8 +46,8 @@ void LcdView::show(const LcdFrame& frame) {
   if (!ready()) return;
   draw(frame);
   frame_ = frame;
-  const RECT lcd = to_rect(scale_.lcd_area());
-  InvalidateRect(*owner_, &lcd, FALSE);
+  // Onto the window at once: the reading is what a key press is for.
+  canvas_.show(*owner_, to_rect(scale_.lcd_area()));
   // A new value is said once, without the user moving the focus to the LCD.
   if (std::string value = lcd_value(frame); value != announced_) {
     announced_ = std::move(value);

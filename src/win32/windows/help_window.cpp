@@ -1,5 +1,7 @@
 #include "win32/windows/help_window.h"
 
+#include <algorithm>
+
 #include "face/display_scale.h"
 #include "win32/system/controls.h"
 #include "win32/system/dpi.h"
@@ -11,6 +13,22 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"TForm1";
 constexpr wchar_t kCaption[] = L"Orvanta";
+constexpr UINT kPutRest = WM_APP + 1;
+
+// Where the part of `text` that fills `lines` lines of `width` pixels surely ends: at a line end,
+// each paragraph taken as at least one line and as few as its characters make at `char_width`
+// (the font's average, narrower than its Chinese characters, so it rather takes too much).
+size_t first_part_end(const std::wstring& text, int lines, int width, int char_width) {
+  const size_t per_line = static_cast<size_t>(std::max(width / std::max(char_width, 1), 1));
+  size_t at = 0;
+  for (int filled = 0; filled < lines && at < text.size();) {
+    size_t end = text.find(L'\n', at);
+    end = end == std::wstring::npos ? text.size() : end + 1;
+    filled += 1 + static_cast<int>((end - at) / per_line);
+    at = end;
+  }
+  return at;
+}
 
 }  // namespace
 
@@ -37,17 +55,54 @@ bool HelpWindow::create(HMODULE text_module, HWND owner) {
 }
 
 void HelpWindow::show_help() {
+  check(SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE) != FALSE,
+        L"SetWindowPos (help window)");
+  // Maximised before the text goes in, which is then laid out once, at the width it is shown.
+  ShowWindow(hwnd_, SW_SHOWMAXIMIZED);
   // The document goes into the window when it is first shown: laying it out at start-up
   // would delay the calculator's first paint for a window most runs never open.
   if (!text_loaded_ && edit_ != nullptr) {
-    const std::wstring text = load_help_text(text_module_);
-    text_loaded_ =
-        check(SetWindowTextW(edit_, text.c_str()) != FALSE, L"SetWindowTextW (help text)");
+    text_loaded_ = true;
+    put_first_part(load_help_text(text_module_));
   }
-  check(SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE) != FALSE,
-        L"SetWindowPos (help window)");
-  ShowWindow(hwnd_, SW_SHOWMAXIMIZED);
   SetForegroundWindow(hwnd_);
+}
+
+void HelpWindow::put_first_part(const std::wstring& text) {
+  RECT client;
+  GetClientRect(edit_, &client);
+  TEXTMETRICW tm{};
+  const HDC dc = GetDC(edit_);
+  {
+    ScopedSelect font(dc, font_.get());
+    GetTextMetricsW(dc, &tm);
+  }
+  ReleaseDC(edit_, dc);
+  const int lines = client.bottom / std::max<int>(tm.tmHeight, 1) + 1;
+  const size_t end = first_part_end(text, lines, client.right, tm.tmAveCharWidth);
+  check(SetWindowTextW(edit_, text.substr(0, end).c_str()) != FALSE, L"SetWindowTextW (help)");
+  if (end == text.size()) return;
+  rest_ = text.substr(end);
+  PostMessageW(hwnd_, kPutRest, 0, 0);
+}
+
+// Appended without a visible change: the view and the selection stay where they were.
+void HelpWindow::put_rest() {
+  if (rest_.empty()) return;
+  DWORD start = 0;
+  DWORD end = 0;
+  SendMessageW(edit_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  const LRESULT top_line = SendMessageW(edit_, EM_GETFIRSTVISIBLELINE, 0, 0);
+  SendMessageW(edit_, WM_SETREDRAW, FALSE, 0);
+  const int length = GetWindowTextLengthW(edit_);
+  SendMessageW(edit_, EM_SETSEL, length, length);
+  SendMessageW(edit_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(rest_.c_str()));
+  SendMessageW(edit_, EM_SETSEL, start, end);
+  SendMessageW(edit_, EM_LINESCROLL, 0,
+               top_line - SendMessageW(edit_, EM_GETFIRSTVISIBLELINE, 0, 0));
+  SendMessageW(edit_, WM_SETREDRAW, TRUE, 0);
+  RedrawWindow(edit_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
+  rest_ = std::wstring();
 }
 
 LRESULT HelpWindow::handle_message(UINT msg, WPARAM wp, LPARAM lp) {
@@ -75,6 +130,9 @@ LRESULT HelpWindow::handle_message(UINT msg, WPARAM wp, LPARAM lp) {
     }
     case WM_SETFOCUS:
       if (edit_ != nullptr) SetFocus(edit_);
+      return 0;
+    case kPutRest:
+      put_rest();
       return 0;
     case WM_CLOSE:
       ShowWindow(hwnd_, SW_HIDE);

@@ -2,6 +2,8 @@
 // TForm1: the help window, a top-level window with the help document in a read-only edit.
 #include <windows.h>
 
+#include <string>
+
 #include "platform/handles_win32.h"
 #include "win32/system/base_window.h"
 
@@ -24,7 +26,9 @@ class HelpWindow : public BaseWindow<HelpWindow> {
   // (orvanta.exe itself: GetModuleHandleW(nullptr)). Closing it only hides it; it lives as long as
   // the application.
   bool create(HMODULE text_module, HWND owner = nullptr);
-  // Stay-on-top, maximised and shown.
+  // Stay-on-top, maximised and shown. On the first show the edit gets the beginning of the
+  // document, enough to fill the window, and the rest once that is on the screen (a message
+  // posted to the window): the edit lays out all it is given before anything shows.
   void show_help();
   HWND edit() const { return edit_; }
 
@@ -32,7 +36,11 @@ class HelpWindow : public BaseWindow<HelpWindow> {
   friend class BaseWindow<HelpWindow>;
   LRESULT handle_message(UINT msg, WPARAM wp, LPARAM lp);
 
+  void put_first_part(const std::wstring& text);
+  void put_rest();
+
   HWND edit_ = nullptr;
+  std::wstring rest_;  // the document after the part shown first, until it is put in
   HMODULE text_module_ = nullptr;
   bool text_loaded_ = false;
   UniqueFont font_;

@@ -17,8 +17,7 @@ void SettingsFeature::open() {
                                                context_->change_option(id, option_value(now, id));
                                                reporting_ = false;
                                              });
-    panel_->create(context_->window().hwnd());
-    panel_->apply(context_->calculator().options(), false);
+    panel_->create(context_->window().hwnd(), context_->calculator().options());
   }
   panel_->show();
 }

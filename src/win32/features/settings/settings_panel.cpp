@@ -145,27 +145,48 @@ void suppress_context_menu(HWND edit) {
   });
 }
 
+// The places a precision text names, when the spin can show them.
+std::optional<int> valid_places(const std::string& text) {
+  const auto places = whole_number(text);
+  if (places && *places >= SettingsPanel::kPrecisionMin &&
+      *places <= SettingsPanel::kPrecisionMax) {
+    return places;
+  }
+  return std::nullopt;
+}
+
+// Where the spin starts: at the places the field shows, else at its lowest.
+int spin_start(const std::string& precision) {
+  return valid_places(precision).value_or(SettingsPanel::kPrecisionMin);
+}
+
 }  // namespace
 
-// No WS_CLIPCHILDREN: group boxes leave their inside to the parent's painting. Its text fields
-// take typing, so key preview is off while it is shown.
+// No WS_CLIPCHILDREN: group boxes leave their inside to the parent's painting. They stay windows
+// (not drawn by the panel, which would open it some 7 ms sooner) so that screen readers name the
+// group a control is in. Its text fields take typing, so key preview is off while it is shown.
 SettingsPanel::SettingsPanel(PanelHost& host, SettingChanged on_change)
     : Panel(host, {kClassName, L"参数设置", RECT{kLeft, kTop, kLeft + kWidth, kTop + kHeight},
                    kColour, 0, true}),
       on_change_(std::move(on_change)) {}
 
-bool SettingsPanel::create(HWND parent) {
+bool SettingsPanel::create(HWND parent, const Options& state) {
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_UPDOWN_CLASS | ICC_BAR_CLASSES};
   check(InitCommonControlsEx(&icc) != FALSE, L"InitCommonControlsEx");
   if (!create_window(parent)) return false;
-  base_ = initial_options();
-  create_controls();
+  base_ = state;
+  create_controls(state);
   last_ = values();
   return true;
 }
 
-void SettingsPanel::create_controls() {
+// Each control is made in the state it shows: setting it afterwards would lay out and report
+// again what was just made.
+void SettingsPanel::create_controls(const Options& state) {
   const HFONT font = this->font(kFontHeight);
+  const std::wstring precision =
+      to_wide(state.precision.empty() ? initial_options().precision : state.precision);
+  const std::wstring welcome = to_wide(state.welcome_text);
   for (const ControlSpec& c : kControls) {
     const RECT bounds = at(c.bounds);
     switch (c.kind) {
@@ -182,18 +203,19 @@ void SettingsPanel::create_controls() {
         create_child(hwnd_, L"BUTTON", c.text, BS_RADIOBUTTON | WS_TABSTOP, bounds, c.id, font);
         break;
       case Kind::Edit:
-        create_child(hwnd_, L"EDIT", c.text, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, bounds, c.id,
-                     font);
+        create_child(hwnd_, L"EDIT", c.id == kPrecisionEdit ? precision.c_str() : welcome.c_str(),
+                     ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, bounds, c.id, font);
         break;
       case Kind::Button:
         create_child(hwnd_, L"BUTTON", c.text, BS_PUSHBUTTON | WS_TABSTOP, bounds, c.id, font);
         break;
     }
   }
-  const Options initial = initial_options();
-  for (const ControlSpec* c : kChecks()) set_check(c->id, initial.*check_field(*c));
-  set_check(capture_id(initial.capture), true);
-  set_check(output_type_id(initial.output_type), true);
+  for (const ControlSpec* c : kChecks()) {
+    if (state.*check_field(*c)) set_check(c->id, true);
+  }
+  set_check(capture_id(state.capture), true);
+  set_check(output_type_id(state.output_type), true);
 
   const HWND edit = item(kPrecisionEdit);
   suppress_context_menu(edit);
@@ -201,9 +223,7 @@ void SettingsPanel::create_controls() {
       create_child(hwnd_, UPDOWN_CLASSW, nullptr, UDS_ALIGNRIGHT, RECT{}, kPrecisionSpin, nullptr);
   SendMessageW(spin, UDM_SETBUDDY, reinterpret_cast<WPARAM>(edit), 0);
   SendMessageW(spin, UDM_SETRANGE32, static_cast<WPARAM>(kPrecisionMin), kPrecisionMax);
-  SendMessageW(spin, UDM_SETPOS32, 0, *whole_number(initial.precision));
-
-  tooltip_.reset(add_tooltip(hwnd_, item(kWelcomeEdit), L"编辑欢迎条（数据输入条）"));
+  SendMessageW(spin, UDM_SETPOS32, 0, spin_start(window_text_utf8(edit)));
 }
 
 // The arrows take their width off their field: the field gets its whole place at the new scale
@@ -286,10 +306,8 @@ void SettingsPanel::apply(const Options& v, bool report_changes) {
     changed(SettingId::DevicePoint);
   }
   // The spin starts from the applied places, not from its initial position.
-  if (const auto places = whole_number(window_text_utf8(item(kPrecisionEdit)))) {
-    if (*places >= kPrecisionMin && *places <= kPrecisionMax) {
-      SendMessageW(item(kPrecisionSpin), UDM_SETPOS32, 0, *places);
-    }
+  if (const auto places = valid_places(window_text_utf8(item(kPrecisionEdit)))) {
+    SendMessageW(item(kPrecisionSpin), UDM_SETPOS32, 0, *places);
   }
   if (window_text_utf8(item(kWelcomeEdit)) != v.welcome_text) {
     set_text(kWelcomeEdit, v.welcome_text);
@@ -356,6 +374,13 @@ void SettingsPanel::on_command(int id, int code) {
 
 LRESULT SettingsPanel::on_message(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
+    case WM_SETCURSOR:
+      // The welcome field's tooltip is made when the mouse first comes over the field: few
+      // openings of the panel ever show it.
+      if (!tooltip_ && reinterpret_cast<HWND>(wp) == item(kWelcomeEdit)) {
+        tooltip_.reset(add_tooltip(hwnd_, item(kWelcomeEdit), L"编辑欢迎条（数据输入条）"));
+      }
+      break;
     case WM_COMMAND:
       on_command(LOWORD(wp), HIWORD(wp));
       return 0;

@@ -27,8 +27,9 @@ class SettingsPanel : public Panel {
 
   SettingsPanel(PanelHost& host, SettingChanged on_change);
 
-  // Creates the panel, hidden and in its initial state, as a child of `parent`.
-  bool create(HWND parent);
+  // Creates the panel, hidden, as a child of `parent`, its controls showing `state` (as if it
+  // had been applied without reporting).
+  bool create(HWND parent, const Options& state = initial_options());
 
   // Sets every control. With report_changes, each control whose state changes reports it as
   // a user's change would (setting_changed), which is what start-up needs: the controls are
@@ -46,7 +47,7 @@ class SettingsPanel : public Panel {
   LRESULT on_message(UINT msg, WPARAM wp, LPARAM lp) override;
   void on_rescale() override;
   void on_hide() override;
-  void create_controls();
+  void create_controls(const Options& state);
   void on_command(int id, int code);
   void on_spin(int delta);
   void on_check(int id);
@@ -57,9 +58,9 @@ class SettingsPanel : public Panel {
   HWND item(int id) const { return GetDlgItem(hwnd_, id); }
 
   SettingChanged on_change_;
-  Options base_;  // the options last applied: what values() reports besides the controls
-  Options last_;  // what was last reported or applied: a change is a difference from it
-  UniqueWindow tooltip_;
+  Options base_;           // the options last applied: what values() reports besides the controls
+  Options last_;           // what was last reported or applied: a change is a difference from it
+  UniqueWindow tooltip_;   // made when first needed
   bool applying_ = false;  // programmatic changes are reported by apply, not by notifications
   bool dragging_ = false;
   POINT drag_origin_{};
