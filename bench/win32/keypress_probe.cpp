@@ -124,14 +124,14 @@ class Probe {
                    expected.c_str());
     }
     bool pending = GetUpdateRect(hwnd_, nullptr, FALSE) != FALSE;
-    EnumChildWindows(
-        hwnd_,
-        [](HWND child, LPARAM pending) {
-          if (GetUpdateRect(child, nullptr, FALSE)) *reinterpret_cast<bool*>(pending) = true;
-          return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&pending));
+    EnumChildWindows(hwnd_, &child_pending, reinterpret_cast<LPARAM>(&pending));
     if (pending && ++wrong_ <= 5) std::fprintf(stderr, "after %s a paint was left\n", name);
+  }
+
+  // Sets the bool at `pending` when `child` has something left to paint.
+  static BOOL CALLBACK child_pending(HWND child, LPARAM pending) {
+    if (GetUpdateRect(child, nullptr, FALSE)) *reinterpret_cast<bool*>(pending) = true;
+    return TRUE;
   }
 
   // The window's paint, and the converter's when it is open.
