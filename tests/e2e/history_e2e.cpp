@@ -143,6 +143,32 @@ TEST_F(HistoryE2e, CalculationsAppearInOrderAndOneComesBackToTheLcd) {
   EXPECT_TRUE(lines_are({L"1+2=3", L"7*6=42", L"9-4=5"}));
 }
 
+// Lines picked on the tape: Ctrl+C copies them as "calculation=result" lines, Del removes them
+// from the tape and its file.
+TEST_F(HistoryE2e, PickedLinesAreCopiedWithCtrlCAndRemovedWithDel) {
+  write_tape_file(record("1+2", "3") + record("7*6", "42") + record("9-4", "5"));
+  ASSERT_TRUE(app.start());
+  open_panel();
+  ASSERT_TRUE(lines_are({L"1+2=3", L"7*6=42", L"9-4=5"}));
+  const POINT first = line_point(0);
+  app.click(first.x, first.y);  // the list takes the focus
+  app.wait_idle();
+  SendMessageW(list(), LB_SETSEL, FALSE, -1);
+  SendMessageW(list(), LB_SETSEL, TRUE, 0);
+  SendMessageW(list(), LB_SETSEL, TRUE, 2);
+  put_on_clipboard(L"");
+  app.key_chord({VK_CONTROL}, 'C');
+  EXPECT_TRUE(poll_until([&] { return clipboard_text() == L"1+2=3\r\n9-4=5\r\n"; }))
+      << testing::PrintToString(clipboard_text());
+
+  app.key(VK_DELETE);
+  EXPECT_TRUE(lines_are({L"7*6=42"}));
+  app.close();
+  ASSERT_TRUE(app.start());
+  open_panel();
+  EXPECT_TRUE(lines_are({L"7*6=42"})) << "removed from the file too";
+}
+
 TEST_F(HistoryE2e, ATornLastLineIsSkippedAndTheRestLoads) {
   const std::string last = record("3+3", "6");
   write_tape_file(record("1+1", "2") + record("2+2", "4") + last.substr(0, last.size() / 2));
