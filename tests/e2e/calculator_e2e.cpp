@@ -195,11 +195,8 @@ TEST_F(CalculatorE2e, SettingsPanelSwitchesScientificModeAndAPressOnTheFaceClose
   ASSERT_TRUE(app.start());
   ASSERT_TRUE(lcd_shows("0."));
   PostMessageW(app.window(), WM_COMMAND, win32::kMenuSettings, 0);
-  HWND science = nullptr;
-  ASSERT_TRUE(poll_until([&] {
-    science = App::find_child(app.window(), L"科学计算模式");
-    return science != nullptr && IsWindowVisible(science);
-  }));
+  const HWND science = app.wait_child(L"科学计算模式");
+  ASSERT_NE(science, nullptr);
   PostMessageW(science, BM_CLICK, 0, 0);
   EXPECT_TRUE(poll_until([&] { return reader.indicator_visible(app.capture(), "KX_MODE"); }));
   EXPECT_EQ(read_setting(L"Setup", L"Device_Science_calc"), L"1");
@@ -222,11 +219,8 @@ TEST_F(CalculatorE2e, FormulaBarShownAgainStaysBelowTheSettingsPanel) {
   const HWND bar = ChildWindowFromPointEx(app.window(), outside, CWP_SKIPINVISIBLE);
   ASSERT_NE(bar, app.window());
   PostMessageW(app.window(), WM_COMMAND, win32::kMenuSettings, 0);
-  HWND box = nullptr;
-  ASSERT_TRUE(poll_until([&] {
-    box = App::find_child(app.window(), L"显示输入公式条");
-    return box != nullptr && IsWindowVisible(box);
-  }));
+  const HWND box = app.wait_child(L"显示输入公式条");
+  ASSERT_NE(box, nullptr);
   const HWND panel = GetParent(box);
   PostMessageW(box, BM_CLICK, 0, 0);
   ASSERT_TRUE(poll_until([&] { return !IsWindowVisible(bar); }));

@@ -56,14 +56,7 @@ class PanelsE2e : public ::testing::Test {
     return poll_until([&] { return reader.lcd_text(app.capture()) == text; }, 5s);
   }
   // A visible control of the window by its text.
-  HWND control(const std::wstring& text) {
-    HWND found = nullptr;
-    poll_until([&] {
-      found = App::find_child(app.window(), text);
-      return found != nullptr && IsWindowVisible(found);
-    });
-    return found;
-  }
+  HWND control(const std::wstring& text) { return app.wait_child(text); }
   bool text_becomes(HWND field, const std::wstring& text) {
     return poll_until([&] { return App::text_of(field) == text; }, 10s);
   }

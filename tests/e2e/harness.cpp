@@ -204,6 +204,19 @@ void App::close() {
   if (!ended || running()) kill();
 }
 
+RECT rect_in(HWND window, HWND other) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  MapWindowPoints(nullptr, other != nullptr ? other : GetParent(window),
+                  reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+std::string rect_text(const RECT& r) {
+  return "{" + std::to_string(r.left) + ", " + std::to_string(r.top) + ", " +
+         std::to_string(r.right) + ", " + std::to_string(r.bottom) + "}";
+}
+
 int e2e_dpi() {
   wchar_t value[16] = {};
   const DWORD n = GetEnvironmentVariableW(L"ORVANTA_E2E_DPI", value, 16);
@@ -542,6 +555,15 @@ HWND App::wait_window(const std::wstring& caption, std::chrono::milliseconds tim
   HWND found = nullptr;
   poll_until([&] { return (found = find_window(caption)) != nullptr; }, timeout);
   return found;
+}
+
+HWND App::wait_child(const std::wstring& label) const {
+  HWND found = nullptr;
+  poll_until([&] {
+    found = find_child(main_, label);
+    return found != nullptr && IsWindowVisible(found);
+  });
+  return found != nullptr && IsWindowVisible(found) ? found : nullptr;
 }
 
 std::wstring App::text_of(HWND window) {

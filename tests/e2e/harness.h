@@ -70,6 +70,10 @@ HWND open_menu(DWORD pid);
 
 // Folder of the running test program; orvanta.exe is built beside it.
 std::wstring program_folder();
+// A window's rectangle in the client coordinates of `other` (its parent when none is given).
+RECT rect_in(HWND window, HWND other = nullptr);
+// "{left, top, right, bottom}", for a comparison that fails.
+std::string rect_text(const RECT& r);
 // The display scale of this run, in dots per inch: ORVANTA_E2E_DPI, else 96 (100 %). Every start
 // of the program sets it as the prefix's LogPixels first, so the face shows at that scale.
 int e2e_dpi();
@@ -138,6 +142,9 @@ class App {
   // The child window (any depth) whose text is `label`; an access key suffix such as "(&N)" is
   // ignored. nullptr when there is none.
   static HWND find_child(HWND window, const std::wstring& label);
+  // The control of the calculator's window whose text is `label`, once it is shown (a panel
+  // just opened); nullptr when it does not show within the polls' time.
+  HWND wait_child(const std::wstring& label) const;
   // Clicks the button of a dialog whose text is `label` ("是", "否", "确定").
   static bool press_dialog_button(HWND dialog, const std::wstring& label);
 

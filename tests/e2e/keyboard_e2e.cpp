@@ -254,12 +254,7 @@ void click_child(App& app, HWND child) {
 HWND open_alarm_panel(App& app, const FaceReader& reader) {
   if (!app.start() || !reader.lcd_shows(app, "0.")) return nullptr;
   FaceReader::press_keys(app, {"klz"});
-  HWND on = nullptr;
-  poll_until([&] {
-    on = App::find_child(app.window(), L"开启");
-    return on != nullptr && IsWindowVisible(on);
-  });
-  return on;
+  return app.wait_child(L"开启");
 }
 
 TEST_F(KeyboardE2e, AlarmPanelStoresAtOnceAndHoldsKeysBack) {

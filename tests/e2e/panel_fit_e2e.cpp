@@ -17,6 +17,7 @@
 #include "win32/features/settings/settings_panel.h"
 #include "win32/features/skin/skin_panel.h"
 #include "win32/features/tax/tax_panel.h"
+#include "win32/system/geometry.h"
 
 namespace orvanta::e2e {
 namespace {
@@ -41,18 +42,6 @@ const MenuPanel kPanels[] = {
     {"Skin", win32::kMenuSkin, place_of<win32::SkinPanel>()},
     {"History", win32::kMenuHistory, place_of<win32::HistoryPanel>()},
 };
-
-std::string text(const RECT& r) {
-  return "{" + std::to_string(r.left) + ", " + std::to_string(r.top) + ", " +
-         std::to_string(r.right) + ", " + std::to_string(r.bottom) + "}";
-}
-
-RECT rect_in(HWND window, HWND parent) {
-  RECT r;
-  GetWindowRect(window, &r);
-  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
-  return r;
-}
 
 bool contains(const RECT& outer, const RECT& inner) {
   return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
@@ -90,8 +79,7 @@ TEST_P(PanelFitE2e, OpensAtItsScaledPlaceWithEveryControlAndTextInside) {
   ASSERT_TRUE(app.start());
   const face::DisplayScale at(e2e_dpi());
   PostMessageW(app.window(), WM_COMMAND, GetParam().menu, 0);
-  const RECT& p = GetParam().place;
-  const RECT want{at(p.left), at(p.top), at(p.right), at(p.bottom)};
+  const RECT want = win32::scaled(at, GetParam().place);
   HWND panel = nullptr;
   ASSERT_TRUE(poll_until([&] {
     for (HWND c = GetWindow(app.window(), GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
@@ -100,12 +88,12 @@ TEST_P(PanelFitE2e, OpensAtItsScaledPlaceWithEveryControlAndTextInside) {
     }
     return panel != nullptr;
   })) << "no panel at "
-      << text(want);
+      << rect_text(want);
   ASSERT_TRUE(wait_idle_window(app.window()));
 
   RECT face{};
   GetClientRect(app.window(), &face);
-  EXPECT_TRUE(contains(face, want)) << text(want) << " on the face " << text(face);
+  EXPECT_TRUE(contains(face, want)) << rect_text(want) << " on the face " << rect_text(face);
   RECT client{};
   GetClientRect(panel, &client);
   for (HWND c = GetWindow(panel, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
@@ -114,7 +102,7 @@ TEST_P(PanelFitE2e, OpensAtItsScaledPlaceWithEveryControlAndTextInside) {
     const std::wstring kind = class_of(c);
     const std::wstring caption = App::text_of(c);
     SCOPED_TRACE(testing::PrintToString(kind) + " " + testing::PrintToString(caption));
-    EXPECT_TRUE(contains(client, r)) << text(r) << " outside " << text(client);
+    EXPECT_TRUE(contains(client, r)) << rect_text(r) << " outside " << rect_text(client);
     if (caption.empty() || (kind != L"Button" && kind != L"Static")) continue;
     const LONG style = GetWindowLongW(c, GWL_STYLE) & BS_TYPEMASK;
     if (kind == L"Button" && style == BS_GROUPBOX) continue;

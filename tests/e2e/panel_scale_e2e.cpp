@@ -23,6 +23,9 @@
 namespace orvanta::win32 {
 namespace {
 
+using e2e::rect_in;
+using e2e::rect_text;
+
 // A panel of one kind, made on `face` for `host`.
 struct PanelKind {
   const char* name;
@@ -69,8 +72,7 @@ std::vector<Placed> controls_of(HWND panel) {
     wchar_t name[64] = {};
     GetClassNameW(c, name, 64);
     p.window_class = name;
-    GetWindowRect(c, &p.rect);
-    MapWindowPoints(nullptr, panel, reinterpret_cast<POINT*>(&p.rect), 2);
+    p.rect = rect_in(c);
     if (const auto font = reinterpret_cast<HFONT>(SendMessageW(c, WM_GETFONT, 0, 0))) {
       LOGFONTW lf{};
       if (GetObjectW(font, sizeof lf, &lf) != 0) p.font_height = lf.lfHeight;
@@ -78,18 +80,6 @@ std::vector<Placed> controls_of(HWND panel) {
     placed.push_back(p);
   }
   return placed;
-}
-
-RECT rect_in_face(HWND panel) {
-  RECT r;
-  GetWindowRect(panel, &r);
-  MapWindowPoints(nullptr, GetParent(panel), reinterpret_cast<POINT*>(&r), 2);
-  return r;
-}
-
-std::string text(const RECT& r) {
-  return "{" + std::to_string(r.left) + ", " + std::to_string(r.top) + ", " +
-         std::to_string(r.right) + ", " + std::to_string(r.bottom) + "}";
 }
 
 class PanelScale : public ::testing::TestWithParam<PanelKind> {
@@ -118,14 +108,14 @@ class PanelScale : public ::testing::TestWithParam<PanelKind> {
 };
 
 TEST_P(PanelScale, MadeAtTwiceTheScaleEveryControlStandsAtItsScaledPlaceInThePanel) {
-  const RECT s = rect_in_face(small->hwnd());
-  const RECT l = rect_in_face(large->hwnd());
-  EXPECT_EQ(text(l), text(RECT{2 * s.left, 2 * s.top, 2 * s.right, 2 * s.bottom}));
+  const RECT s = rect_in(small->hwnd());
+  const RECT l = rect_in(large->hwnd());
+  EXPECT_EQ(rect_text(l), rect_text(RECT{2 * s.left, 2 * s.top, 2 * s.right, 2 * s.bottom}));
   RECT face{};
   GetClientRect(face_, &face);
   RECT inside{};
   EXPECT_TRUE(IntersectRect(&inside, &l, &face) && EqualRect(&inside, &l))
-      << "the panel fits on the face: " << text(l);
+      << "the panel fits on the face: " << rect_text(l);
 
   const std::vector<Placed> before = controls_of(small->hwnd());
   const std::vector<Placed> after = controls_of(large->hwnd());
@@ -150,11 +140,11 @@ TEST_P(PanelScale, MadeAtTwiceTheScaleEveryControlStandsAtItsScaledPlaceInThePan
     const RECT& b = before[i].rect;
     const RECT& a = after[i].rect;
     if (!spun[i]) {
-      EXPECT_EQ(text(a), text(RECT{2 * b.left, 2 * b.top, 2 * b.right, 2 * b.bottom}));
+      EXPECT_EQ(rect_text(a), rect_text(RECT{2 * b.left, 2 * b.top, 2 * b.right, 2 * b.bottom}));
     }
     RECT within{};
     EXPECT_TRUE(IntersectRect(&within, &a, &client) && EqualRect(&within, &a))
-        << text(a) << " lies outside the panel's " << text(client);
+        << rect_text(a) << " lies outside the panel's " << rect_text(client);
     EXPECT_EQ(after[i].font_height, 2 * before[i].font_height) << "fonts by point size";
   }
 }
@@ -163,13 +153,13 @@ TEST_P(PanelScale, MovedToAMonitorOfTwiceTheScaleItIsLaidOutAsIfMadeThere) {
   small->show();
   at_100_.set_scale(face::DisplayScale(192));
 
-  EXPECT_EQ(text(rect_in_face(small->hwnd())), text(rect_in_face(large->hwnd())));
+  EXPECT_EQ(rect_text(rect_in(small->hwnd())), rect_text(rect_in(large->hwnd())));
   const std::vector<Placed> a = controls_of(small->hwnd());
   const std::vector<Placed> b = controls_of(large->hwnd());
   ASSERT_EQ(a.size(), b.size());
   for (size_t i = 0; i < a.size(); ++i) {
     SCOPED_TRACE(testing::PrintToString(a[i].window_class) + " #" + std::to_string(i));
-    EXPECT_EQ(text(a[i].rect), text(b[i].rect));
+    EXPECT_EQ(rect_text(a[i].rect), rect_text(b[i].rect));
     EXPECT_EQ(a[i].font_height, b[i].font_height);
   }
 }

@@ -23,6 +23,7 @@ namespace {
 
 using e2e::App;
 using e2e::pump;
+using e2e::rect_in;
 
 // The panels' host as the main window has it (key preview on), counting what it is told.
 struct Recorder : PanelHost {
@@ -59,13 +60,6 @@ HWND child_of_class(HWND parent, const wchar_t* window_class) {
 
 void click(HWND control) {
   SendMessageW(control, BM_CLICK, 0, 0);
-}
-
-RECT rect_in_parent(HWND window) {
-  RECT r;
-  GetWindowRect(window, &r);
-  MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
-  return r;
 }
 
 // Saves what the face shows when ORVANTA_SHOTS names a folder (to look at the layout).
@@ -115,7 +109,7 @@ class SettingsPanelTest : public ::testing::Test {
 };
 
 TEST_F(SettingsPanelTest, ShowsAtItsPlaceWithEveryControlInOrder) {
-  const RECT r = rect_in_parent(panel_.hwnd());
+  const RECT r = rect_in(panel_.hwnd());
   EXPECT_EQ(r.left, 64);
   EXPECT_EQ(r.top, 64);
   EXPECT_EQ(r.right - r.left, 337);
@@ -160,7 +154,7 @@ TEST_F(SettingsPanelTest, ShowsAtItsPlaceWithEveryControlInOrder) {
   RECT panel_client;
   GetClientRect(panel_.hwnd(), &panel_client);
   for (HWND c = GetWindow(panel_.hwnd(), GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
-    const RECT cr = rect_in_parent(c);
+    const RECT cr = rect_in(c);
     EXPECT_TRUE(cr.left >= 0 && cr.top >= 0 && cr.right <= panel_client.right &&
                 cr.bottom <= panel_client.bottom)
         << testing::PrintToString(App::text_of(c));
@@ -385,16 +379,16 @@ TEST_F(SettingsPanelTest, LeftButtonDragMovesThePanelByTheMouseMovement) {
   SendMessageW(panel_.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
   SendMessageW(panel_.hwnd(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(30, 5));
   SendMessageW(panel_.hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(30, 5));
-  RECT r = rect_in_parent(panel_.hwnd());
+  RECT r = rect_in(panel_.hwnd());
   EXPECT_EQ(r.left, 84);
   EXPECT_EQ(r.top, 59);
   SendMessageW(panel_.hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(60, 60));
-  r = rect_in_parent(panel_.hwnd());
+  r = rect_in(panel_.hwnd());
   EXPECT_EQ(r.left, 84) << "no drag after the button is up";
 
   panel_.hide();
   panel_.show();
-  EXPECT_EQ(rect_in_parent(panel_.hwnd()).left, 64);
+  EXPECT_EQ(rect_in(panel_.hwnd()).left, 64);
 }
 
 TEST(TipPanel, ShowsItsLinesAndButtons) {
@@ -405,7 +399,7 @@ TEST(TipPanel, ShowsItsLinesAndButtons) {
   EXPECT_FALSE(tip.visible());
   tip.show();
   EXPECT_TRUE(host.key_preview()) << "the tip takes no typing";
-  const RECT r = rect_in_parent(tip.hwnd());
+  const RECT r = rect_in(tip.hwnd());
   EXPECT_EQ(r.left, 34);
   EXPECT_EQ(r.top, 126);
   EXPECT_EQ(r.right - r.left, 399);

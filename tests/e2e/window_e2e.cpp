@@ -59,11 +59,8 @@ TEST(MainWindow, MovedToAMonitorOfAnotherScaleRedrawsFaceAndPanelsThere) {
   FaceReader reader;
   ASSERT_TRUE(reader.lcd_shows(app, "0."));
   PostMessageW(app.window(), WM_COMMAND, win32::kMenuSkin, 0);
-  HWND box = nullptr;
-  ASSERT_TRUE(poll_until([&] {
-    box = App::find_child(app.window(), L"确 定");
-    return box != nullptr && IsWindowVisible(box);
-  }));
+  const HWND box = app.wait_child(L"确 定");
+  ASSERT_NE(box, nullptr);
   const HWND panel = GetParent(box);
   // The unit converter, a window beside the face; its key is the lowest, on the screen also at
   // 200 % once the face stands at the top.
@@ -102,9 +99,7 @@ TEST(MainWindow, MovedToAMonitorOfAnotherScaleRedrawsFaceAndPanelsThere) {
   EXPECT_EQ(client.right, to.client_width());
   EXPECT_EQ(client.bottom, to.client_height());
   EXPECT_TRUE(reader.lcd_shows(app, "0.")) << reader.lcd_text(app.capture());
-  RECT place{};
-  GetWindowRect(panel, &place);
-  MapWindowPoints(nullptr, app.window(), reinterpret_cast<POINT*>(&place), 2);
+  const RECT place = rect_in(panel, app.window());
   using win32::SkinPanel;
   const RECT want{to(SkinPanel::kLeft), to(SkinPanel::kTop),
                   to(SkinPanel::kLeft + SkinPanel::kWidth),

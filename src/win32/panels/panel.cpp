@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "win32/system/controls.h"
+#include "win32/system/geometry.h"
 #include "win32/system/win_check.h"
 
 namespace orvanta::win32 {
@@ -91,8 +92,7 @@ void Panel::set_colour(COLORREF colour) {
 }
 
 RECT Panel::bounds() const {
-  const RECT& b = place_.bounds;
-  return {at(b.left), at(b.top), at(b.right), at(b.bottom)};
+  return scaled(scale_, place_.bounds);
 }
 
 RECT Panel::at(const RECT& r) const {

@@ -5,21 +5,20 @@
 #include "win32/panels/long_field.h"
 #include "win32/system/base_window.h"
 #include "win32/system/controls.h"
+#include "win32/system/geometry.h"
 #include "win32/system/win_check.h"
 
 namespace orvanta::win32 {
 HWND create_labelled_field(HWND parent, const face::DisplayScale& scale, const wchar_t* label,
                            int left, int top, int width, int id, HFONT font, DWORD style,
                            std::function<void()> on_enter) {
-  const auto at = [&](const RECT& r) {
-    return RECT{scale(r.left), scale(r.top), scale(r.right), scale(r.bottom)};
-  };
   // As wide as the longest label: wider, it would cover a line beside it (the formula panel's
   // example).
   create_child(parent, L"STATIC", label, SS_LEFT | SS_NOPREFIX,
-               at(RECT{left, top - kLabelHeight - 2, left + kLabelWidth, top - 2}), -1, font);
-  return create_long_field(parent, at(RECT{left, top, left + width, top + kFieldHeight}), id, font,
-                           WS_BORDER | WS_TABSTOP | style, std::move(on_enter));
+               scaled(scale, RECT{left, top - kLabelHeight - 2, left + kLabelWidth, top - 2}), -1,
+               font);
+  return create_long_field(parent, scaled(scale, RECT{left, top, left + width, top + kFieldHeight}),
+                           id, font, WS_BORDER | WS_TABSTOP | style, std::move(on_enter));
 }
 
 void take_field_keys(HWND edit, std::function<void()> on_enter) {

@@ -13,6 +13,11 @@ constexpr RECT to_rect(const face::Rect& r) {
   return {r.left, r.top, r.left + r.width, r.top + r.height};
 }
 
+// A rectangle of the 100 % layout at a display scale, edge by edge.
+constexpr RECT scaled(const face::DisplayScale& at, const RECT& r) {
+  return {at(r.left), at(r.top), at(r.right), at(r.bottom)};
+}
+
 constexpr COLORREF to_colorref(const face::Rgb& c) {
   return RGB(c.red, c.green, c.blue);
 }

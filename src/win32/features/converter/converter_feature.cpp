@@ -22,12 +22,23 @@ void ConverterFeature::attach(FeatureContext& context) {
 TForm2& ConverterFeature::window() {
   if (!window_) {
     window_ = std::make_unique<TForm2>(converter_);
-    const RECT main = rect_of(context_->window().hwnd());
-    const face::DisplayScale& at = context_->panels().scale();
-    window_->create(context_->window().hwnd(),
-                    {main.left + at(offset_.x), main.top + at(offset_.y)}, at);
+    window_->create(context_->window().hwnd(), beside_face(), context_->panels().scale());
   }
   return *window_;
+}
+
+// Where offset_ puts the converter's top-left beside the face, at the face's scale.
+POINT ConverterFeature::beside_face() const {
+  const RECT main = rect_of(context_->window().hwnd());
+  const face::DisplayScale& at = context_->panels().scale();
+  return {main.left + at(offset_.x), main.top + at(offset_.y)};
+}
+
+void ConverterFeature::put_beside_face() {
+  const POINT at = beside_face();
+  check(SetWindowPos(window_->hwnd(), nullptr, at.x, at.y, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE) != FALSE,
+        L"SetWindowPos (converter)");
 }
 
 void ConverterFeature::converter_key(MouseButton button) {
@@ -65,11 +76,7 @@ void ConverterFeature::window_dragged(POINT offset) {
 void ConverterFeature::scale_changed(const face::DisplayScale& scale) {
   if (!window_ || window_->hwnd() == nullptr) return;
   window_->rescale(scale);
-  const RECT main = rect_of(context_->window().hwnd());
-  check(SetWindowPos(window_->hwnd(), nullptr, main.left + scale(offset_.x),
-                     main.top + scale(offset_.y), 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE) != FALSE,
-        L"SetWindowPos (converter, new scale)");
+  put_beside_face();
 }
 
 void ConverterFeature::mini_mode_changed(bool on) {
@@ -80,11 +87,7 @@ void ConverterFeature::mini_mode_changed(bool on) {
   // Leaving mini mode puts the converter beside the calculator's top-left, visible or not.
   offset_ = {WindowDrag::kConverterAfterMini.x, WindowDrag::kConverterAfterMini.y};
   if (!window_ || window_->hwnd() == nullptr) return;
-  const RECT main = rect_of(context_->window().hwnd());
-  const face::DisplayScale& at = context_->panels().scale();
-  check(SetWindowPos(window_->hwnd(), nullptr, main.left + at(offset_.x), main.top + at(offset_.y),
-                     0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE) != FALSE,
-        L"SetWindowPos (converter)");
+  put_beside_face();
 }
 
 }  // namespace orvanta::win32

@@ -27,11 +27,14 @@ class ConverterFeature final : public Feature {
   void converter_key(MouseButton button);
   void close();
   TForm2& window();
+  POINT beside_face() const;
+  void put_beside_face();
 
   FeatureContext* context_ = nullptr;
   UnitConverter converter_;
   std::unique_ptr<TForm2> window_;
-  // Where the window stands from the calculator's top-left, until it exists.
+  // Where the window stands from the calculator's top-left (at 100 %) when it is made or put back
+  // beside the face; dragging moves it by the drag itself.
   POINT offset_ = TForm2::kStartOffset;
   bool key_down_ = false;
 };
